@@ -1,0 +1,161 @@
+// The opening array, start-up and shutdown.
+#include <unistd.h>
+
+#include <climits>
+#include <cstdlib>
+
+#include "game.h"
+
+namespace orizen {
+
+int kindOf(int code) {
+    switch (code < 0 ? -code : code) {
+        case 30: case 31: return 1;
+        case 40: case 41: return 2;
+        case 50: case 51: return 3;
+        case 100: case 101: return 4;
+        case 110: case 111: return 5;
+        case 800: case 801: return 6;
+        case 900: case 901: return 7;
+        default: return 0;
+    }
+}
+
+bool isPieceCode(int code) {
+    switch (code < 0 ? -code : code) {
+        case 30: case 31: case 40: case 41: case 50: case 51: case 100: case 101: case 110:
+        case 800: case 801: case 900: case 901: case 950:
+            return true;
+        default:
+            return false;
+    }
+}
+
+Game::Game(Canvas& c, Host& h, SoundLibrary& s) : canvas(c), host(h), sound(s) {
+    for (const MenuEntry& e : kMenuBar) Checked[static_cast<int>(e.item)] = e.checked;
+}
+
+void Game::setChecked(Menu item, bool on) {
+    Checked[static_cast<int>(item)] = on;
+    host.setChecked(item, on);
+}
+
+std::string Game::作業パス(const std::string& name) const {
+    if (WorkFolder.empty()) return name;
+    return WorkFolder + "/" + name;
+}
+
+namespace {
+
+struct Placement {
+    int y, code;
+    std::initializer_list<int> xs;
+};
+
+// The upper side's pieces; the lower side's are their mirror image across row 14.
+const Placement kOpening[] = {
+    {1, 40, {1, 4, 8, 10, 18, 20, 24, 27}}, {1, 110, {6, 12, 16, 22}}, {1, 950, {14}},
+    {2, 800, {2, 26}}, {2, 900, {14}},
+    {3, 100, {5, 9, 13, 15, 19, 23}}, {3, 110, {7, 11, 17, 21}},
+    {4, 100, {3, 25}}, {4, 900, {6, 22}},
+    {5, 110, {2, 13, 15, 26}}, {5, 100, {7, 21}}, {5, 800, {9, 19}},
+    {6, 100, {3, 5, 9, 12, 16, 19, 23, 25}},
+    {8, 110, {2, 5, 9, 13, 15, 19, 23, 26}}, {8, 50, {3, 7, 11, 17, 21, 25}},
+};
+
+}  // namespace
+
+void Game::初期設定() {
+    GameMode = NO_GAME;
+    Winner = NO_GAME;
+    Turn = NO_GAME;
+    RecordCount = 0;
+    SelectState = 0;
+    for (int i = 1; i <= 7; ++i) {
+        HandLower(i) = 0;
+        HandUpper(i) = 0;
+    }
+    for (int x = 1; x <= 27; ++x)
+        for (int y = 1; y <= 27; ++y) Board(x, y) = EMPTY;
+    for (int x = 1; x <= 27; ++x) {
+        Board(x, 10) = 30;
+        Board(x, 18) = -30;
+    }
+    for (const Placement& p : kOpening)
+        for (int x : p.xs) {
+            Board(x, p.y) = static_cast<int16_t>(p.code);
+            Board(x, 28 - p.y) = static_cast<int16_t>(-p.code);
+        }
+    LowerHandCount = 0;
+    UpperHandCount = 0;
+    for (int i = 1; i <= 7; ++i) {
+        if (HandLower(i) > 0) LowerHandCount += HandLower(i);
+        if (HandUpper(i) > 0) UpperHandCount += HandUpper(i);
+    }
+}
+
+void Game::Form_Load() {
+    // A second run (最初, reading a record) first lets go of the previous run's sounds, so that
+    // the music never plays twice at once.
+    if (SoundSystem != 0) {
+        sound.dsStop(SoundBgm);
+        終了処理();
+    }
+    サウンド_初期化(1);
+    SoundOther = サウンド_読込("その他.wav", 3);
+    SoundForbidden = サウンド_読込("禁止.wav", 3);
+    SoundPiece = サウンド_読込("駒打音.wav", 3);
+    SoundGameEnd = サウンド_読込("終局.wav", 3);
+    SoundBgm = サウンド_読込("BGM.wav", 1);
+
+    char cwd[PATH_MAX];
+    if (!WorkFolder.empty())
+        StartFolder = WorkFolder;
+    else if (getcwd(cwd, sizeof cwd) != nullptr)
+        StartFolder = cwd;
+
+    SelectState = 0;
+    RecordMode = NO;
+    Reversed = NO;
+    MoveNumber = 0;
+    RecordCount = 0;
+    RecordLength = 0;
+
+    setChecked(Menu::SIDOU, true);
+    GuidanceColour = COLOUR_WHITE;
+    // The level starts at 3 again; the other two marks are cleared so that one stays marked.
+    setChecked(Menu::LEVEL1, false);
+    setChecked(Menu::LEVEL2, false);
+    setChecked(Menu::LEVEL3, true);
+    ComputerLevel = 3;
+
+    BackColourIndex = COLOUR_GREEN;
+    GuidanceOffColour = BackColourIndex;
+    canvas.fill(BackColourIndex);
+
+    読込_環境設定ファイル();
+    初期設定();
+    画面_再描画();
+}
+
+void Game::終了処理() {
+    sound.dsFree(SoundOther);
+    sound.dsFree(SoundForbidden);
+    sound.dsFree(SoundPiece);
+    sound.dsFree(SoundGameEnd);
+    sound.dsFree(SoundBgm);
+    SoundOther = SoundForbidden = SoundPiece = SoundGameEnd = SoundBgm = 0;
+    サウンド_終了();
+    SoundSystem = 0;
+}
+
+void Game::Form_Unload() {
+    if (Ended) return;
+    終了処理();
+    Ended = true;
+    host.quit();
+}
+
+void Game::OWARI_Click() { Form_Unload(); }
+
+}  // namespace orizen

@@ -1,0 +1,106 @@
+// Movement rules: may a piece move or be dropped there, may it promote, which files hold a pawn.
+#include "game.h"
+
+namespace orizen {
+
+namespace {
+
+inline bool kingStep(int dx, int dy) { return dx >= -1 && dx <= 1 && dy >= -1 && dy <= 1; }
+
+}  // namespace
+
+int Game::移動チェック(int sx, int sy, int tx, int ty, int piece) const {
+    if (tx < 1 || tx > 27 || ty < 1 || ty > 27) return NO;
+    const int dest = Board(tx, ty);
+    const bool drop = sx == 29 || sx == -1;
+    if (!drop) {
+        if (piece >= 30 && dest >= 30) return NO;
+        if (piece <= -30 && dest <= -30) return NO;
+    } else {
+        if (dest != EMPTY) return NO;
+        if (piece == -30 && PawnOnFileLower(tx) == 1) return NO;
+        if (piece == 30 && PawnOnFileUpper(tx) == 1) return NO;
+        switch (piece) {
+            case 30: case -30: case 40: case -40: case 50: case -50: break;
+            default: return YES;
+        }
+    }
+    if (sx == tx && sy == ty) return NO;
+
+    const int dx = tx - sx, dy = ty - sy;
+    switch (piece) {
+        case 30: return drop ? ty != 27 : (dx == 0 && dy == 1);
+        case -30: return drop ? ty != 1 : (dx == 0 && dy == -1);
+        case 40:
+            if (drop) return ty != 27;
+            return dx == 0 && dy > 0 && 移動チェック飛車(sx, sy, tx, ty);
+        case -40:
+            if (drop) return ty != 1;
+            return dx == 0 && dy < 0 && 移動チェック飛車(sx, sy, tx, ty);
+        case 50: return drop ? ty <= 25 : (dy == 2 && (dx == 1 || dx == -1));
+        case -50: return drop ? ty >= 3 : (dy == -2 && (dx == 1 || dx == -1));
+        case 100: return dx >= -1 && dx <= 1 && (dy == 1 || (dy == -1 && dx != 0));
+        case -100: return dx >= -1 && dx <= 1 && (dy == -1 || (dy == 1 && dx != 0));
+        case 31: case 41: case 51: case 101: case 110:
+            return (dx >= -1 && dx <= 1 && (dy == 1 || dy == 0)) || (dx == 0 && dy == -1);
+        case -31: case -41: case -51: case -101: case -110:
+            return (dx >= -1 && dx <= 1 && (dy == -1 || dy == 0)) || (dx == 0 && dy == 1);
+        case 800: case -800: return 移動チェック角(sx, sy, tx, ty);
+        case 801: case -801: return kingStep(dx, dy) ? YES : 移動チェック角(sx, sy, tx, ty);
+        case 900: case -900: return 移動チェック飛車(sx, sy, tx, ty);
+        case 901: case -901: return kingStep(dx, dy) ? YES : 移動チェック飛車(sx, sy, tx, ty);
+        case 950: case -950: return kingStep(dx, dy);
+        default: return NO;
+    }
+}
+
+int Game::移動チェック飛車(int sx, int sy, int tx, int ty) const {
+    if (sx == tx) {
+        const int step = ty > sy ? 1 : -1;
+        for (int y = sy + step; y != ty; y += step)
+            if (Board(sx, y) != EMPTY) return NO;
+        return YES;
+    }
+    if (sy == ty) {
+        const int step = tx > sx ? 1 : -1;
+        for (int x = sx + step; x != tx; x += step)
+            if (Board(x, sy) != EMPTY) return NO;
+        return YES;
+    }
+    return NO;
+}
+
+int Game::移動チェック角(int sx, int sy, int tx, int ty) const {
+    if (tx - ty != sx - sy && tx + ty != sx + sy) return NO;
+    const int stepX = tx > sx ? 1 : -1, stepY = ty > sy ? 1 : -1;
+    for (int x = sx + stepX, y = sy + stepY; x != tx; x += stepX, y += stepY)
+        if (Board(x, y) != EMPTY) return NO;
+    return YES;
+}
+
+int Game::調査_駒成(int sx, int sy, [[maybe_unused]] int tx, int ty, int piece) {
+    int result = NO;
+    if (sx == -1 || sx == 29) return NO;
+    switch (piece) {
+        case -30: case -40: case -50: result = ty <= 10; break;
+        case -100: case -800: case -900: result = ty <= 10 || sy <= 10; break;
+        case 30: case 40: case 50: result = ty >= 18; break;
+        case 100: case 800: case 900: result = ty >= 18 || sy >= 18; break;
+        default: result = NO;
+    }
+    if (result == YES) PromotedCode = piece < 0 ? piece - 1 : piece + 1;
+    return result;
+}
+
+void Game::調査_2歩フラグ設定() {
+    for (int x = 1; x <= 27; ++x) {
+        PawnOnFileLower(x) = 0;
+        PawnOnFileUpper(x) = 0;
+        for (int y = 1; y <= 27; ++y) {
+            if (Board(x, y) == -30) PawnOnFileLower(x) = 1;
+            if (Board(x, y) == 30) PawnOnFileUpper(x) = 1;
+        }
+    }
+}
+
+}  // namespace orizen
