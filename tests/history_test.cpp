@@ -146,8 +146,15 @@ TEST(History, TakingBackACaptureAPromotionAndDropsBySides) {
     EXPECT_EQ(g.HandLower(4), 1);
     const Position afterTake = snapshot(g);
     h.host.boxes.clear();
+    h.canvas.clear();
     g.menuClick(Menu::REPLAY);
     EXPECT_TRUE(h.host.boxes.empty());
+    int erased = 0;  // the lower side's last-move text is painted over with the background
+    for (const auto& op : h.canvas.ops)
+        erased += op.kind == RecordingCanvas::Kind::Picture && op.code == g.BackgroundKind &&
+                  op.Y == cellY(LowerResultY + 0.3) && op.X >= cellX(LowerResultX);
+    EXPECT_EQ(erased, 5);
+    EXPECT_EQ(lastOutline(h.canvas, -1, 7), g.BackColourIndex);
     EXPECT_EQ(g.Board(10, 12), -800);  // unpromoted again
     EXPECT_EQ(g.Board(7, 9), 100);
     EXPECT_EQ(g.HandLower(4), 0);
@@ -195,6 +202,24 @@ TEST(History, TakingBackACaptureAPromotionAndDropsBySides) {
     h.host.boxes.clear();
     g.menuClick(Menu::AFTER);
     EXPECT_EQ(h.host.texts(), std::vector<std::string>{"できません"});
+}
+
+// Against the computer, a resume after the person's move hands the turn to the computer, which
+// gives it back.
+TEST(History, ResumingAgainstTheComputer) {
+    Harness h;
+    Game& g = h.game;
+    g.menuClick(Menu::SENTE);
+    play(h, 9, 18, 9, 17);
+    if (g.RecordCount == 1) play(h, 10, 18, 10, 17);  // no answer from the computer: the person again
+    ASSERT_EQ(g.RecordCount, 2);
+    g.menuClick(Menu::REPLAY);
+    ASSERT_LT(g.RecResult(1), 0);
+    h.host.boxes.clear();
+    h.click(1, 1);
+    EXPECT_EQ(h.host.boxes.at(0).text, "OKですか？");
+    EXPECT_EQ(g.Turn, g.HumanSide);
+    EXPECT_EQ(g.GameMode, MODE_COMPUTER);
 }
 
 TEST(History, TheCapturedKingCountsOnlyInTheTotal) {
