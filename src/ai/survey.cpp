@@ -1,6 +1,10 @@
 // The influence survey: from Board alone, how many pieces of each side reach every square, the
 // cheapest or dearest guard and attacker, the check lines and the kings' squares.
+#include <bit>
 #include <cstring>
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 
 #include "ai/reach.h"
 
@@ -129,6 +133,25 @@ inline void surveyUpper(Game& g, int c, int x, int y) {
     }
 }
 
+// Bit y set for every occupied square y = 1..27 of a column, so that the scan spends no branch
+// on the empty ones.
+inline uint32_t occupiedRows(const int16_t* column) {
+#ifdef __SSE2__
+    const __m128i zero = _mm_setzero_si128();
+    const auto empty = [&](const __m128i a, const __m128i b) {
+        return uint32_t(_mm_movemask_epi8(_mm_packs_epi16(_mm_cmpeq_epi16(a, zero), _mm_cmpeq_epi16(b, zero))));
+    };
+    const auto* p = reinterpret_cast<const __m128i*>(column);
+    const uint32_t low = empty(_mm_loadu_si128(p), _mm_loadu_si128(p + 1));           // y 0..15
+    const uint32_t high = empty(_mm_loadu_si128(p + 2), _mm_loadl_epi64(p + 3));      // y 16..27
+    return ~(low | high << 16) & 0x0FFFFFFEu;
+#else
+    uint32_t occupied = 0;
+    for (int y = 1; y <= 27; ++y) occupied |= uint32_t(column[y] != 0) << y;
+    return occupied;
+#endif
+}
+
 }  // namespace
 
 void Game::勢力調査() {
@@ -148,11 +171,14 @@ void Game::勢力調査() {
     // Scan order decides ties: x outer, y inner, each piece's whole reach at its own turn.
     for (int x = 1; x <= 27; ++x) {
         const int16_t* column = Board.v[x];
-        for (int y = 1; y <= 27; ++y) {
+        uint32_t occupied = occupiedRows(column);
+        while (occupied != 0) {
+            const int y = std::countr_zero(occupied);
+            occupied &= occupied - 1;
             const int c = column[y];
             if (c < 0)
                 surveyLower(*this, c, x, y);
-            else if (c > 0)
+            else
                 surveyUpper(*this, c, x, y);
         }
     }
