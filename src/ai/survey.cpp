@@ -16,18 +16,17 @@ using namespace reach;
 
 // A map holding `value` on 1..27 × 1..27 and 0 on the unused row and column, copied whole by the
 // clear pass.
-struct Filled {
+constexpr Map filled(int16_t value) {
     Map m{};
-    explicit Filled(int16_t value) {
-        for (int x = 1; x <= 27; ++x)
-            for (int y = 1; y <= 27; ++y) m.v[x][y] = value;
-    }
-};
+    for (int x = 1; x <= 27; ++x)
+        for (int y = 1; y <= 27; ++y) m.v[x][y] = value;
+    return m;
+}
 
-const Filled kPlus999(999), kMinus999(-999);
+constexpr Map kPlus999 = filled(999), kMinus999 = filled(-999);
 
 inline void clear(Map& m) { std::memset(m.v, 0, sizeof m.v); }
-inline void copy(Map& m, const Filled& f) { std::memcpy(m.v, f.m.v, sizeof m.v); }
+inline void copy(Map& m, const Map& from) { std::memcpy(m.v, from.v, sizeof m.v); }
 
 // Upper recording options per kind.
 constexpr unsigned kPawn = Guard | Attack | Check;

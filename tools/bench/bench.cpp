@@ -6,20 +6,14 @@
 #include <cstdlib>
 #include <memory>
 
+#include "cli/commands.h"
 #include "cli/position.h"
 
 namespace {
 
 using namespace orizen;
 
-struct Headless {
-    NullCanvas canvas;
-    NullHost host;
-    NullSound sound;
-    Game game{canvas, host, sound};
-};
-
-std::unique_ptr<Headless> load(const char* name, bool turned = false) {
+std::unique_ptr<cli::Headless> load(const char* name, bool turned = false) {
     const std::string path = std::string(ORIZEN_BENCH_POSITIONS) + "/" + name;
     cli::Position pos;
     std::string error;
@@ -33,7 +27,7 @@ std::unique_ptr<Headless> load(const char* name, bool turned = false) {
             for (int y = 1; y <= 27; ++y) pos.board(x, y) = int16_t(-b(28 - x, 28 - y));
         std::swap(pos.handUpper, pos.handLower);
     }
-    auto h = std::make_unique<Headless>();
+    auto h = std::make_unique<cli::Headless>();
     cli::place(h->game, pos);
     return h;
 }
