@@ -23,8 +23,6 @@ inline constexpr unsigned Full = Guard | GuardSquare | Attack | AttackSquare | C
 // The compiler would otherwise keep some reach steps out of line in the survey's big switch.
 #define ORIZEN_INLINE inline __attribute__((always_inline))
 
-inline bool onBoard(int x, int y) { return unsigned(x - 1) < 27u && unsigned(y - 1) < 27u; }
-
 // Returns the code on the reached square, which the ray walkers need next.
 template <unsigned R>
 ORIZEN_INLINE int upper(Game& g, int e, int x, int y, int tx, int ty) {
@@ -165,3 +163,5 @@ inline void upperGold(Game& g, int x, int y) {
 }
 
 }  // namespace orizen::reach
+
+#undef ORIZEN_INLINE
