@@ -1,8 +1,186 @@
-// The influence survey.
-#include "game/game.h"
+// The influence survey: from Board alone, how many pieces of each side reach every square, the
+// cheapest or dearest guard and attacker, the check lines and the kings' squares.
+#include <bit>
+#include <cstring>
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
+#include "ai/reach.h"
 
 namespace orizen {
 
-void Game::勢力調査() {}
+namespace {
+
+using namespace reach;
+
+// A map holding `value` on 1..27 × 1..27 and 0 on the unused row and column, copied whole by the
+// clear pass.
+constexpr Map filled(int16_t value) {
+    Map m{};
+    for (int x = 1; x <= 27; ++x)
+        for (int y = 1; y <= 27; ++y) m.v[x][y] = value;
+    return m;
+}
+
+constexpr Map kPlus999 = filled(999), kMinus999 = filled(-999);
+
+inline void clear(Map& m) { std::memset(m.v, 0, sizeof m.v); }
+inline void copy(Map& m, const Map& from) { std::memcpy(m.v, from.v, sizeof m.v); }
+
+// Upper recording options per kind.
+constexpr unsigned kPawn = Guard | Attack | Check;
+constexpr unsigned kStepper = Guard | GuardSquare | Check;  // knight and silver
+constexpr unsigned kKing = Guard;
+
+template <bool Upper, unsigned R>
+inline void kingSteps(Game& g, int e, int x, int y) {
+    to<Upper, R, 0, -1>(g, e, x, y);
+    to<Upper, R, -1, -1>(g, e, x, y);
+    to<Upper, R, 1, -1>(g, e, x, y);
+    to<Upper, R, 0, 1>(g, e, x, y);
+    to<Upper, R, -1, 1>(g, e, x, y);
+    to<Upper, R, 1, 1>(g, e, x, y);
+    to<Upper, R, -1, 0>(g, e, x, y);
+    to<Upper, R, 1, 0>(g, e, x, y);
+}
+
+template <bool Upper, unsigned R>
+inline void orthogonalSteps(Game& g, int e, int x, int y) {
+    to<Upper, R, 0, -1>(g, e, x, y);
+    to<Upper, R, 0, 1>(g, e, x, y);
+    to<Upper, R, -1, 0>(g, e, x, y);
+    to<Upper, R, 1, 0>(g, e, x, y);
+}
+
+template <bool Upper, unsigned R>
+inline void diagonalSteps(Game& g, int e, int x, int y) {
+    to<Upper, R, -1, -1>(g, e, x, y);
+    to<Upper, R, 1, -1>(g, e, x, y);
+    to<Upper, R, -1, 1>(g, e, x, y);
+    to<Upper, R, 1, 1>(g, e, x, y);
+}
+
+inline void surveyLower(Game& g, int c, int x, int y) {
+    switch (c) {
+        case -FU: to<false, Check, 0, -1>(g, c, x, y); break;
+        case -KYOU: ray<false, 0, -1>(g, c, x, y); break;
+        case -KEI:
+            to<false, Check | Knight, -1, -2>(g, c, x, y);
+            to<false, Check | Knight, 1, -2>(g, c, x, y);
+            break;
+        case -GIN:
+            to<false, Check, 0, -1>(g, c, x, y);
+            to<false, Check, -1, -1>(g, c, x, y);
+            to<false, Check, 1, -1>(g, c, x, y);
+            to<false, Check, -1, 1>(g, c, x, y);
+            to<false, Check, 1, 1>(g, c, x, y);
+            break;
+        case -KIN: case -TO: case -NARIKYOU: case -NARIKEI: case -NARIGIN: lowerGold(g, c, x, y); break;
+        case -KAKU: diagonals<false>(g, -KAKU, x, y); break;
+        case -UMA:
+            orthogonalSteps<false, Check>(g, c, x, y);
+            diagonals<false>(g, -KAKU, x, y);
+            break;
+        case -HISYA: straights<false>(g, c, x, y); break;
+        case -RYU:
+            straights<false>(g, c, x, y);
+            diagonalSteps<false, Check>(g, c, x, y);
+            break;
+        case -OU:
+            g.LowerKingX = x;
+            g.LowerKingY = y;
+            kingSteps<false, 0>(g, c, x, y);
+            break;
+        default: break;
+    }
+}
+
+inline void surveyUpper(Game& g, int c, int x, int y) {
+    switch (c) {
+        case FU: to<true, kPawn, 0, 1>(g, c, x, y); break;
+        case KYOU: ray<true, 0, 1>(g, c, x, y); break;
+        case KEI:
+            to<true, kStepper | Knight, -1, 2>(g, c, x, y);
+            to<true, kStepper | Knight, 1, 2>(g, c, x, y);
+            break;
+        case GIN:
+            to<true, kStepper, 0, 1>(g, c, x, y);
+            to<true, kStepper, -1, 1>(g, c, x, y);
+            to<true, kStepper, 1, 1>(g, c, x, y);
+            to<true, kStepper, -1, -1>(g, c, x, y);
+            to<true, kStepper, 1, -1>(g, c, x, y);
+            break;
+        case KIN: case TO: case NARIKYOU: case NARIKEI: case NARIGIN: upperGold(g, x, y); break;
+        case KAKU: diagonals<true>(g, c, x, y); break;
+        case UMA:
+            // The horse's orthogonal steps count and check, but guard and attack nothing.
+            orthogonalSteps<true, Check>(g, c, x, y);
+            diagonals<true>(g, c, x, y);
+            break;
+        case HISYA: straights<true>(g, c, x, y); break;
+        case RYU:
+            straights<true>(g, c, x, y);
+            diagonalSteps<true, Full>(g, c, x, y);
+            break;
+        case OU:
+            g.UpperKingX = x;
+            g.UpperKingY = y;
+            kingSteps<true, kKing>(g, c, x, y);
+            break;
+        default: break;
+    }
+}
+
+// Bit y set for every occupied square y = 1..27 of a column, so that the scan spends no branch
+// on the empty ones.
+inline uint32_t occupiedRows(const int16_t* column) {
+#ifdef __SSE2__
+    const __m128i zero = _mm_setzero_si128();
+    const auto empty = [&](const __m128i a, const __m128i b) {
+        return uint32_t(_mm_movemask_epi8(_mm_packs_epi16(_mm_cmpeq_epi16(a, zero), _mm_cmpeq_epi16(b, zero))));
+    };
+    const auto* p = reinterpret_cast<const __m128i*>(column);
+    const uint32_t low = empty(_mm_loadu_si128(p), _mm_loadu_si128(p + 1));           // y 0..15
+    const uint32_t high = empty(_mm_loadu_si128(p + 2), _mm_loadl_epi64(p + 3));      // y 16..27
+    return ~(low | high << 16) & 0x0FFFFFFEu;
+#else
+    uint32_t occupied = 0;
+    for (int y = 1; y <= 27; ++y) occupied |= uint32_t(column[y] != 0) << y;
+    return occupied;
+#endif
+}
+
+}  // namespace
+
+void Game::勢力調査() {
+    // UpperGuardX/Y and UpperAttackerX/Y are left alone on purpose: they keep what earlier
+    // surveys wrote until a recording kind overwrites them.
+    clear(LowerInfluence);
+    clear(UpperInfluence);
+    copy(LowerGuard, kPlus999);
+    copy(UpperGuard, kPlus999);
+    copy(LowerAttacker, kMinus999);
+    clear(LowerAttackerX);
+    clear(LowerAttackerY);
+    copy(UpperAttacker, kPlus999);
+    clear(CheckByLower);
+    clear(CheckByUpper);
+
+    // Scan order decides ties: x outer, y inner, each piece's whole reach at its own turn.
+    for (int x = 1; x <= 27; ++x) {
+        const int16_t* column = Board.v[x];
+        uint32_t occupied = occupiedRows(column);
+        while (occupied != 0) {
+            const int y = std::countr_zero(occupied);
+            occupied &= occupied - 1;
+            const int c = column[y];
+            if (c < 0)
+                surveyLower(*this, c, x, y);
+            else
+                surveyUpper(*this, c, x, y);
+        }
+    }
+}
 
 }  // namespace orizen
