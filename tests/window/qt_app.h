@@ -10,8 +10,9 @@ inline QApplication& app() {
     static char name[] = "orizen_window_tests";
     static char* argv[] = {name, nullptr};
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication a(argc, argv);
-    return a;
+    // Never destroyed: tearing Qt down among the exit handlers crashes.
+    static QApplication* a = new QApplication(argc, argv);
+    return *a;
 }
 
 }  // namespace orizen::window::test
