@@ -36,6 +36,10 @@ void put(const BoardWidget* board, QWidget* w, const Place& p) {
 RecordPanel::RecordPanel(BoardWidget* board) : board_(board), folder_(QDir::currentPath()) {
     folders_ = new QListWidget(board);
     files_ = new QListWidget(board);
+    for (QListWidget* list : {folders_, files_}) {
+        list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        list->setTextElideMode(Qt::ElideRight);
+    }
     for (int row = 0; row < 4; ++row) {
         labels_[row] = new QLabel(QString::fromUtf8(kLabelCaptions[row]), board);
         labels_[row]->setAutoFillBackground(true);
@@ -137,7 +141,12 @@ void RecordPanel::place() {
     // The controls' type scales with the picture: 9 points are 180 window units.
     QFont f = windowFont();
     f.setPixelSize(std::max(6, int(std::lround(180 * board_->unitScale()))));
-    for (QWidget* w : board_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) w->setFont(f);
+    folders_->setFont(f);
+    files_->setFont(f);
+    return_->setFont(f);
+    for (QLabel* l : labels_) l->setFont(f);
+    for (int i = 1; i <= 4; ++i) texts_[i]->setFont(f);
+    folders_->setIconSize(QSize(f.pixelSize(), f.pixelSize()));
 }
 
 }  // namespace orizen::window
