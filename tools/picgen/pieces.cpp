@@ -69,7 +69,7 @@ QImage woodSquare() {
             const double ring = 0.5 + 0.5 * std::sin((x + wave) * 2 * M_PI / 13.0);
             const double grain = std::pow(ring, 6);
             const double patch = smoothNoise(x, y, 20, 80, 80, 11);
-            const double f = 1.0 - 0.07 * grain - 0.04 * (1 - patch) + 0.015 * hash01(x, y, 3);
+            const double f = 1.0 - 0.05 * grain - 0.035 * (1 - patch) + 0.015 * hash01(x, y, 3);
             img.setPixel(x, y, shade(base, f).rgb());
         }
     return img;
