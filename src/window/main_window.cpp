@@ -21,7 +21,6 @@ QString qs(const std::string& s) { return QString::fromStdString(s); }
 
 MainWindow::MainWindow(SoundLibrary& sound) : sound_(sound) {
     setWindowTitle(QStringLiteral("Orizen"));
-    setFont(windowFont());
     board_ = new BoardWidget(canvas_, this);
     setCentralWidget(board_);
     panel_ = std::make_unique<RecordPanel>(board_);
@@ -59,8 +58,8 @@ Answer MainWindow::message(const std::string& text, const std::string& title, Bu
     }
     // Yes before No whatever the desktop's habit: the two are added in that order as plain
     // buttons, and closing the box counts as No.
-    QPushButton* yes = box.addButton(QMessageBox::tr("&Yes"), QMessageBox::ActionRole);
-    QPushButton* no = box.addButton(QMessageBox::tr("&No"), QMessageBox::ActionRole);
+    QPushButton* yes = box.addButton(QStringLiteral("はい(&Y)"), QMessageBox::ActionRole);
+    QPushButton* no = box.addButton(QStringLiteral("いいえ(&N)"), QMessageBox::ActionRole);
     box.setDefaultButton(yes);
     box.setEscapeButton(no);
     box.exec();

@@ -42,7 +42,7 @@ TEST(Message, YesComesBeforeNoAndEachAnswersItself) {
         onNextBox([&](QMessageBox* box) {
             const auto b = box->buttons();
             ASSERT_EQ(b.size(), 2);
-            QAbstractButton* yes = b[0]->text().contains("Yes") ? b[0] : b[1];
+            QAbstractButton* yes = b[0]->text().startsWith(QStringLiteral("はい")) ? b[0] : b[1];
             QAbstractButton* no = yes == b[0] ? b[1] : b[0];
             yesFirst = yes->mapTo(box, QPoint()).x() < no->mapTo(box, QPoint()).x();
             (pressYes ? yes : no)->click();
