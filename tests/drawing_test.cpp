@@ -81,7 +81,9 @@ TEST(Redraw, DrawsBackgroundCoordinatesStandsBoardLevelAndTitleInThatOrder) {
         }
         EXPECT_EQ(taken[1], 27u * 7);
         EXPECT_EQ(taken[4], 27u * 27 * 2);
-        if (mode == MODE_COMPUTER) EXPECT_EQ(taken[5], 4u);
+        if (mode == MODE_COMPUTER) {
+            EXPECT_EQ(taken[5], 4u);
+        }
         EXPECT_EQ(taken.back(), 1u);
         EXPECT_EQ(ops.back().X, 9150);
         EXPECT_EQ(ops.back().Y, 120);

@@ -57,8 +57,7 @@ void BoardWidget::paintEvent(QPaintEvent*) {
         scaled_.setDevicePixelRatio(dpr);
         scaledGeneration_ = canvas_.generation();
     }
-    const QRegion around = QRegion(rect()) - QRegion(r.toAlignedRect());
-    for (const QRect& band : around) p.fillRect(band, canvas_.background());
+    if (r != QRectF(rect())) p.fillRect(rect(), canvas_.background());
     p.drawImage(r.topLeft(), scaled_);
 }
 
