@@ -46,7 +46,7 @@ void BufferCanvas::picture(int code, double X, double Y) {
     if (!pic) return;
     QPainter p(&image_);
     p.drawImage(QPoint(px(X), px(Y)), *pic);
-    ++generation_;
+    changed();
 }
 
 void BufferCanvas::outline(int colour, double X, double Y) {
@@ -59,7 +59,7 @@ void BufferCanvas::outline(int colour, double X, double Y) {
     p.fillRect(x, y + h, w + t, t, c);
     p.fillRect(x, y, t, h + t, c);
     p.fillRect(x + w, y, t, h + t, c);
-    ++generation_;
+    changed();
 }
 
 void BufferCanvas::text(double X, double Y, const std::string& utf8, int colour, int sizePt, bool bold) {
@@ -73,13 +73,13 @@ void BufferCanvas::text(double X, double Y, const std::string& utf8, int colour,
     // The position is the top-left of the text line: the baseline lies one ascent below it.
     const QFontMetricsF fm(f, &image_);
     p.drawText(QPointF(X * kPixelsPerUnit, Y * kPixelsPerUnit + fm.ascent()), QString::fromStdString(utf8));
-    ++generation_;
+    changed();
 }
 
 void BufferCanvas::fill(int colour) {
     background_ = paletteColour(colour);
     image_.fill(background_);
-    ++generation_;
+    changed();
 }
 
 void BufferCanvas::refresh() {

@@ -46,8 +46,15 @@ public:
     std::uint64_t generation() const { return generation_; }
     // Called by refresh(): shows the buffer at once.
     std::function<void()> onRefresh;
+    // Called after every change: schedules the view's repaint.
+    std::function<void()> onChange;
 
 private:
+    void changed() {
+        ++generation_;
+        if (onChange) onChange();
+    }
+
     const PictureSet& pictures_;
     QImage image_;
     QColor background_;

@@ -27,6 +27,7 @@ MainWindow::MainWindow(SoundLibrary& sound) : sound_(sound) {
     menus_ = std::make_unique<MenuBarItems>(menuBar(), [this](Menu item) { game_.menuClick(item); });
 
     canvas_.onRefresh = [this] { board_->repaint(); };
+    canvas_.onChange = [this] { board_->update(); };
     board_->onMouseDown = [this](int button, int shift, double X, double Y) { game_.Form_MouseDown(button, shift, X, Y); };
     board_->onLayout = [this] { panel_->place(); };
     panel_->onReturn = [this] { game_.Command1_Click(); };
