@@ -1,7 +1,8 @@
 // Position files of orizen-cli: whatever the text, a position is taken only when every code is a
 // code the board may hold and every count is in range; a refusal names a line. A position taken
-// is placed as the tool places it and surveyed, and both kings are tested for mate, as the tool's
-// subcommands do: nothing may read or write outside the board on any such position.
+// is placed as the tool places it and surveyed, both kings are tested for mate and the computer
+// chooses its move, as the tool's subcommands do: nothing may read or write outside the board on
+// any such position, and the move chosen is one of the upper side's onto the board.
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -45,5 +46,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     g.調査_自王逃道();
     g.詰めかMAN();
     g.詰めかCOM();
+
+    auto fresh = std::make_unique<fuzz::Silent>();
+    cli::place(fresh->game, pos);
+    long scored = 0;
+    const Game::Choice c = fresh->game.探索([](void* n, const Game::ScoredCandidate&) { ++*static_cast<long*>(n); }, &scored);
+    if (c.found) {
+        const bool drop = c.fx == -1;
+        fuzz::require(drop ? c.fy >= 1 && c.fy <= 7 && c.before == kHandCode[c.fy] && pos.handUpper(c.fy) > 0
+                           : c.fx >= 1 && c.fx <= 27 && c.fy >= 1 && c.fy <= 27 && pos.board(c.fx, c.fy) == c.before,
+                      "the computer moves a piece it does not have");
+        fuzz::require(c.tx >= 1 && c.tx <= 27 && c.ty >= 1 && c.ty <= 27, "the computer moves off the board");
+        fuzz::require(c.before >= 30 && isPieceCode(c.before) && c.after >= 30 && isPieceCode(c.after),
+                      "the computer moves a piece that is not its own");
+        fuzz::require(scored > 0, "a move chosen without a candidate scored");
+    }
     return 0;
 }
