@@ -1,12 +1,76 @@
 // Gold-like steps, bishop diagonals and pinned pieces.
-#include "game/game.h"
+#include "ai/reach.h"
 
 namespace orizen {
 
-void Game::勢力確定自金(int, int, int) {}
-void Game::勢力確定敵金(int, int) {}
-void Game::勢力確定自角(int, int) {}
-void Game::勢力確定敵角(int, int, int) {}
-void Game::調査_移動不可駒() {}
+void Game::勢力確定自金(int c, int x, int y) { reach::lowerGold(*this, c, x, y); }
+
+void Game::勢力確定敵金(int x, int y) { reach::upperGold(*this, x, y); }
+
+// A lower bishop and a lower dragon horse both enter −800 on their diagonals.
+void Game::勢力確定自角(int x, int y) { reach::diagonals<false>(*this, -KAKU, x, y); }
+
+void Game::勢力確定敵角(int c, int x, int y) { reach::diagonals<true>(*this, c, x, y); }
+
+namespace {
+
+struct Squares {
+    int n = 0;
+    int8_t x[kGrid * kGrid], y[kGrid * kGrid];
+};
+
+bool isLongRange(int code) {
+    switch (code) {
+        case KYOU: case KAKU: case UMA: case HISYA: case RYU: return true;
+        default: return false;
+    }
+}
+
+}  // namespace
+
+// A piece is pinned when taking it off lets an enemy lance, bishop or rook line reach its king.
+// By removal alone: a king already on an open line makes every piece of its side pinned.
+void Game::調査_移動不可駒() {
+    UpperPinFound = NO;
+
+    // The long-range pieces do not change while a piece of the other side is lifted, so they
+    // are gathered once.
+    Squares upperRays, lowerRays;
+    for (int x = 1; x <= 27; ++x)
+        for (int y = 1; y <= 27; ++y) {
+            const int c = Board(x, y);
+            Squares* s = isLongRange(c) ? &upperRays : isLongRange(-c) ? &lowerRays : nullptr;
+            if (s == nullptr) continue;
+            s->x[s->n] = int8_t(x);
+            s->y[s->n] = int8_t(y);
+            ++s->n;
+        }
+
+    for (int X = 1; X <= 27; ++X)
+        for (int Y = 1; Y <= 27; ++Y) {
+            LowerPinned(X, Y) = 0;
+            const int p = Board(X, Y);
+            if (p == EMPTY) continue;
+            Board(X, Y) = EMPTY;
+            if (p <= -30) {
+                for (int i = 0; i < upperRays.n; ++i) {
+                    const int a = upperRays.x[i], b = upperRays.y[i];
+                    if (移動チェック(a, b, LowerKingX, LowerKingY, Board(a, b)) == YES) {
+                        LowerPinned(X, Y) = 1;
+                        break;
+                    }
+                }
+            } else if (p >= 30 && UpperPinFound == NO) {
+                for (int i = 0; i < lowerRays.n; ++i) {
+                    const int a = lowerRays.x[i], b = lowerRays.y[i];
+                    if (移動チェック(a, b, UpperKingX, UpperKingY, Board(a, b)) == YES) {
+                        UpperPinFound = YES;
+                        break;
+                    }
+                }
+            }
+            Board(X, Y) = int16_t(p);
+        }
+}
 
 }  // namespace orizen

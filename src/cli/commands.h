@@ -1,0 +1,49 @@
+// What the subcommands share: a headless game, the position loader and plain output.
+#pragma once
+
+#include <cstdio>
+#include <memory>
+#include <string>
+
+#include "game/game.h"
+
+namespace orizen::cli {
+
+// Each subcommand gets the arguments after its own name and returns the exit status.
+int runSurvey(int argc, char** argv);
+int runMate(int argc, char** argv);
+
+inline constexpr int kExitRefused = 2;
+
+// A game with no window, sound or dialog behind it.
+struct Headless {
+    NullCanvas canvas;
+    NullHost host;
+    NullSound sound;
+    Game game{canvas, host, sound};
+};
+
+// Prints "error: <what>" to standard error and returns the refusal status.
+int refuse(const std::string& what);
+
+// A fresh headless game holding FILE's position after one survey; null (the error printed) when
+// the file is refused.
+std::unique_ptr<Headless> load(const char* path);
+
+// Output gathered in memory and written at once; numbers separated by single blanks.
+struct Output {
+    std::string text;
+
+    void word(const char* s) { text += s; }
+    void number(int v) { text += std::to_string(v); }
+    void line(const char* key, int v) {
+        text += key;
+        text += ' ';
+        number(v);
+        text += '\n';
+    }
+    // Writes everything; false (and an error line) when standard output fails.
+    bool flush();
+};
+
+}  // namespace orizen::cli

@@ -1,0 +1,30 @@
+// Shared pieces of the subcommands.
+#include "cli/commands.h"
+#include "cli/position.h"
+
+namespace orizen::cli {
+
+int refuse(const std::string& what) {
+    std::fprintf(stderr, "error: %s\n", what.c_str());
+    return kExitRefused;
+}
+
+std::unique_ptr<Headless> load(const char* path) {
+    Position pos;
+    std::string error;
+    if (!readPosition(path, pos, error)) {
+        refuse(std::string(path) + ": " + error);
+        return nullptr;
+    }
+    auto h = std::make_unique<Headless>();
+    place(h->game, pos);
+    return h;
+}
+
+bool Output::flush() {
+    const bool ok = std::fwrite(text.data(), 1, text.size(), stdout) == text.size() && std::fflush(stdout) == 0;
+    if (!ok) std::fputs("error: cannot write the output\n", stderr);
+    return ok;
+}
+
+}  // namespace orizen::cli

@@ -1,0 +1,29 @@
+// Position files: a board (or the opening array), both hands and an optional level.
+#pragma once
+
+#include <string>
+
+#include "game/game.h"
+
+namespace orizen::cli {
+
+struct Position {
+    Grid<int16_t> board{};
+    Row<int, 8> handUpper{}, handLower{};
+    int level = 3;
+};
+
+// Largest hand count accepted; keeps the totals far from overflow.
+inline constexpr int kMaxHandCount = 9999;
+
+// Parses the text of a position file. On a fault returns false with `error` set to
+// "line N: what is wrong".
+bool parsePosition(const std::string& text, Position& out, std::string& error);
+
+// Reads and parses a file; a file that cannot be read is reported like a fault (line 0).
+bool readPosition(const std::string& path, Position& out, std::string& error);
+
+// The game as right after start-up, with the position placed and one influence survey run.
+void place(Game& game, const Position& position);
+
+}  // namespace orizen::cli
