@@ -17,7 +17,8 @@ struct Subcommand {
 
 // One entry per subcommand, each implemented in its own file; the table is the help's order.
 const Subcommand kSubcommands[] = {
-    // bestmove [--scores] FILE goes here (bestmove.cpp).
+    {"bestmove", "bestmove [--scores] FILE", "the computer's move for the upper side (and every scored candidate)",
+     runBestmove},
     {"survey", "survey FILE", "influence maps, pinned pieces and kings after one survey", runSurvey},
     {"mate", "mate FILE", "the lower king's escape squares and both mate tests", runMate},
 };
