@@ -1,15 +1,238 @@
 // Game flow: starting games, mouse input, committing the person's move.
+#include <cmath>
+
 #include "game.h"
 
 namespace orizen {
 
-void Game::Form_MouseDown(int, int, double, double) {}
-void Game::TAIKYOKU_Click() {}
-void Game::STOP_Click() {}
-void Game::START_Click() {}
-void Game::SENTE_Click() {}
-void Game::GOTE_Click() {}
-void Game::SIDOU_Click() {}
-void Game::再開() {}
+namespace {
+
+// Shown when the history can take no more moves (it holds HISTORY_MAX).
+constexpr const char* kHistoryFullText = "棋譜は500手までです。これ以上指せません";
+constexpr const char* kHistoryFullTitle = "手数";
+
+}  // namespace
+
+void Game::TAIKYOKU_Click() {
+    if (Ended) return;
+    描画_可視(false, false, false);
+    描画_棋譜_IO(1);
+}
+
+void Game::STOP_Click() {
+    if (Ended) return;
+    描画_可視(false, false, false);
+    描画_棋譜_IO(1);
+}
+
+void Game::START_Click() {
+    if (Ended) return;
+    描画_棋譜読込み部分消去();
+    // The level is not shown in a game between two people.
+    描画_絵(BackgroundKind, -2, 0);
+    描画_絵(BackgroundKind, -1, 0);
+    描画_絵(BackgroundKind, 0, 0);
+    HumanSide = TURN_FIRST;
+    OtherSide = TURN_SECOND;
+    Turn = HumanSide;
+    GameMode = MODE_HUMAN;
+    host.message("先手の番です", " ", Buttons::Ok);
+}
+
+void Game::SENTE_Click() {
+    if (Ended) return;
+    描画_棋譜読込み部分消去();
+    描画_レベル(ComputerLevel);
+    host.message("あなたの番です", " ", Buttons::Ok);
+    SelectState = 0;
+    HumanSide = TURN_FIRST;
+    OtherSide = TURN_SECOND;
+    Turn = TURN_FIRST;
+    GameMode = MODE_COMPUTER;
+    RecordMode = NO;
+}
+
+void Game::GOTE_Click() {
+    if (Ended) return;
+    描画_棋譜読込み部分消去();
+    描画_レベル(ComputerLevel);
+    SelectState = 0;
+    HumanSide = TURN_SECOND;
+    OtherSide = TURN_FIRST;
+    Turn = TURN_FIRST;
+    GameMode = MODE_COMPUTER;
+    RecordMode = NO;
+    com_ban();  // the computer moves first and hands the turn over
+}
+
+void Game::SIDOU_Click() {
+    if (Ended) return;
+    if (isChecked(Menu::SIDOU)) {
+        消去_移動指導();
+        setChecked(Menu::SIDOU, false);
+        GuidanceColour = GuidanceOffColour;
+    } else {
+        setChecked(Menu::SIDOU, true);
+        GuidanceColour = COLOUR_WHITE;
+    }
+    書込_環境設定ファイル();
+}
+
+void Game::再開() {
+    host.message("OKですか？", "再開", Buttons::Ok);
+    const int last = RecordCount >= 1 && RecordCount <= HISTORY_MAX ? RecResult(RecordCount) : EMPTY;
+    if (last > -30) {
+        Turn = HumanSide;  // the upper side moved last
+    } else if (GameMode == MODE_COMPUTER) {
+        com_ban();
+        // The computer may have ended the game: the board is then reset, or the program ends.
+        if (!Ended && GameMode == MODE_COMPUTER) Turn = HumanSide;
+    } else if (GameMode == MODE_HUMAN) {
+        Turn = OtherSide;
+    }
+}
+
+void Game::Form_MouseDown(int button, int, double X, double Y) {
+    if (Ended) return;
+    描画_可視(false, false, false);
+    描画_棋譜_IO(1);
+
+    if (Turn == NO_GAME) {
+        if (RecordMode == YES) {
+            if (host.message("棋譜を '進 'で進めて下さい", "棋譜", Buttons::YesNo) == Answer::No) {
+                Form_Load();
+                効果音(SoundPiece);
+            }
+        } else if (RecordCount == 0 || (GameMode != MODE_HUMAN && GameMode != MODE_COMPUTER)) {
+            // Moves stepped into after "play again" belong to no game: there is none to resume.
+            効果音(SoundForbidden);
+            host.message("「対局」で始めて下さい", "開始", Buttons::Ok);
+        } else {
+            再開();
+        }
+        return;
+    }
+
+    const int x = static_cast<int>(std::floor((X - BoardLeft) / SquareWidth));
+    const int y = static_cast<int>(std::floor((Y - BoardTop) / SquareHeight));
+    const bool lowerToMove = Turn == HumanSide;
+    const auto own = [&](int code) { return lowerToMove ? code <= -30 : code >= 30; };
+
+    if (x >= 1 && x <= BoardSize && y >= 1 && y <= BoardSize) {
+        const int code = Board(x, y);
+        if (SelectState == 0) {
+            if (code == EMPTY) {
+                消去_移動指導();
+                return;
+            }
+            MoveFromX = x, MoveFromY = y;
+            MovePiece = code;
+            描画_移動可能桝色(x, y, code);
+            if (own(code)) {
+                SelectState = 1;
+                描画_桝輪郭(COLOUR_SELECT, x, y);
+            } else {
+                // The opponent's piece: show where it could go, select nothing.
+                描画_桝輪郭(GuidanceColour, x, y);
+            }
+            return;
+        }
+
+        MoveToX = x, MoveToY = y;
+        if (own(code)) {
+            MoveFromX = x, MoveFromY = y;
+            MovePiece = code;
+            描画_移動可能桝色(x, y, code);
+            描画_桝輪郭(COLOUR_SELECT, x, y);
+            return;
+        }
+        if (!own(MovePiece) || 移動チェック(MoveFromX, MoveFromY, MoveToX, MoveToY, MovePiece) == NO) {
+            効果音(SoundForbidden);
+            消去_移動指導();
+            SelectState = 0;
+            return;
+        }
+        // Any button but the right one makes the plain move, so it must be able to move again.
+        if (button != RIGHT_BUTTON && 移動後チェック(MoveToY, MovePiece) == NO) {
+            効果音(SoundForbidden);
+            host.message("マウスの右をクリックして下さい", "成り", Buttons::Ok);
+            return;
+        }
+        指し手確定(button);
+        return;
+    }
+
+    描画_移動可能桝色(MoveFromX, MoveFromY, MovePiece);
+    描画_桝輪郭(GuidanceOffColour, MoveFromX, MoveFromY);
+    調査_2歩フラグ設定();
+
+    if (x == 29 && y >= 21 && y <= 27) {
+        const int k = y - 20;
+        if (HandLower(k) <= 0) {
+            消去_移動指導();
+            return;
+        }
+        MoveFromX = 29, MoveFromY = y;
+        MovePiece = -kHandCode[k];
+        SelectState = 1;
+        描画_移動可能桝色(MoveFromX, MoveFromY, MovePiece);
+        描画_桝輪郭(COLOUR_SELECT, x, y);
+    } else if (x == -1 && y >= 1 && y <= 7) {
+        const int k = 8 - y;
+        if (HandUpper(k) <= 0) {
+            消去_移動指導();
+            return;
+        }
+        SelectState = 1;
+        MoveFromX = -1, MoveFromY = y;
+        MovePiece = kHandCode[k];
+        描画_移動可能桝色(MoveFromX, MoveFromY, MovePiece);
+        描画_桝輪郭(Turn == OtherSide ? COLOUR_SELECT : GuidanceColour, x, y);
+    }
+}
+
+void Game::指し手確定(int button) {
+    if (!手順保存(MoveFromX, MoveFromY, MoveToX, MoveToY, MovePiece, Board(MoveToX, MoveToY))) {
+        効果音(SoundForbidden);
+        消去_移動指導();
+        SelectState = 0;
+        host.message(kHistoryFullText, kHistoryFullTitle, Buttons::Ok);
+        return;
+    }
+    MoveNumber = MoveNumber + 1;
+    描画_手数(MoveNumber, COLOUR_WHITE);
+
+    if (調査_駒成(MoveFromX, MoveFromY, MoveToX, MoveToY, MovePiece) == YES && button == RIGHT_BUTTON)
+        MovePiece = PromotedCode;
+    RecResult(RecordCount) = MovePiece;
+
+    SelectState = 0;
+    消去_移動指導();
+    if (MoveFromX == -1) MoveFromY = 8 - MoveFromY;  // slot row to kind index
+
+    const int captured = Board(MoveToX, MoveToY);
+    駒移動(MoveFromX, MoveFromY, MoveToX, MoveToY, MovePiece);
+    描画_移動結果(取得_打駒座標X(MovePiece), 取得_打駒座標Y(MovePiece), MoveToX, MoveToY, MovePiece,
+                 ResultColour);
+    効果音(SoundPiece);
+
+    if (GameMode == MODE_COMPUTER) {
+        勢力調査();
+        if (詰めかCOM() == YES || captured == 950)
+            終了("あなた");
+        else if (Winner == NO_GAME)
+            com_ban();
+    } else if (GameMode == MODE_HUMAN) {
+        if (Winner == HumanSide)
+            終了("先手");
+        else if (Winner == OtherSide)
+            終了("後手");
+        if (Ended) return;
+        if (Turn == TURN_FIRST)
+            Turn = TURN_SECOND;
+        else if (Turn == TURN_SECOND)
+            Turn = TURN_FIRST;
+    }
+}
 
 }  // namespace orizen

@@ -145,6 +145,7 @@ public:
     void SIDOU_Click();
     void OWARI_Click();
     void 再開();  // resume a paused game (the "OKですか？" branch of a click)
+    void 指し手確定(int button);  // commit the selected move (the last step of a click)
 
     // Routes a menu command to its handler.
     void menuClick(Menu item);
@@ -155,6 +156,10 @@ public:
 
     // Stores a move; false (and nothing stored) when the history is full.
     bool 手順保存(int sx, int sy, int tx, int ty, int before, int after);
+    // YES when entry n of the history can be stepped into (forward) from the position on the
+    // board, or taken back (backward) to the position before it, without reading or writing
+    // outside the board, the hands or the history. Entries read from a file go through it too.
+    int 調査_手順適合(int n, bool forward) const;
     void REPLAY_Click();
     void AFTER_Click();
     void CANCEL_Click();

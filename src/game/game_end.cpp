@@ -3,6 +3,17 @@
 
 namespace orizen {
 
-void Game::終了(const std::string& winner) { (void)winner; }
+void Game::終了(const std::string& winner) {
+    if (Ended) return;
+    効果音(SoundGameEnd);
+    host.message(winner + "の勝ちです", "終了", Buttons::Ok);
+    if (host.message("続けますか？", "再ゲーム", Buttons::YesNo) == Answer::Yes) {
+        初期設定();
+        画面_再描画();
+        効果音(SoundPiece);
+    } else {
+        Form_Unload();
+    }
+}
 
 }  // namespace orizen
