@@ -6,6 +6,14 @@
 
 namespace orizen {
 
+namespace {
+
+// The person's refused move shows the same box.
+constexpr const char* kHistoryFullText = "棋譜は500手までです。これ以上指せません";
+constexpr const char* kHistoryFullTitle = "手数";
+
+}  // namespace
+
 Game::Choice Game::探索(CandidateSink sink, void* context) {
     Choice best;
     BestScore = -99999;
@@ -114,13 +122,18 @@ void Game::com_ban() {
 
     const Choice c = 探索();
     if (!c.found) {
-        // Nothing to move and nothing to drop: the upper side cannot go on.
+        // Nothing to move and nothing to drop: the computer cannot go on and loses.
         終了("あなた");
         return;
     }
 
     if (!手順保存(c.fx, c.fy, c.tx, c.ty, c.before, c.after)) {
-        // TODO: the history is full
+        // The history holds no more moves. Say so as a move of the person's is refused, and leave
+        // the position as it is; the person may still step back or start a new game.
+        消去_移動結果(UpperResultX, UpperResultY);
+        効果音(SoundForbidden);
+        host.message(kHistoryFullText, kHistoryFullTitle, Buttons::Ok);
+        Turn = HumanSide;
         return;
     }
     MoveNumber = MoveNumber + 1;
