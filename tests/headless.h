@@ -1,0 +1,33 @@
+// A bare game for board-level tests: no start-up, an empty board, silent platform.
+#pragma once
+
+#include <initializer_list>
+
+#include "game/game.h"
+
+namespace orizen::test {
+
+struct Bare {
+    NullCanvas canvas;
+    NullHost host;
+    NullSound sound;
+    Game g{canvas, host, sound};
+
+    struct Piece {
+        int x, y, code;
+    };
+    Bare& put(std::initializer_list<Piece> pieces) {
+        for (const Piece& p : pieces) g.Board(p.x, p.y) = int16_t(p.code);
+        return *this;
+    }
+    Bare& opening() {
+        g.初期設定();
+        return *this;
+    }
+    Bare& survey() {
+        g.勢力調査();
+        return *this;
+    }
+};
+
+}  // namespace orizen::test
