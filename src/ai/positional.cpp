@@ -1,6 +1,7 @@
 // Small positional surveys asked by the evaluation, and the bishop targets of the turn.
 #include <cstdlib>
 
+#include "ai/moves.h"
 #include "game/game.h"
 
 namespace orizen {
@@ -11,60 +12,11 @@ inline int value(int code) { return code < 0 ? -code : code; }
 
 }  // namespace
 
-// Squares the piece could move to from (x, y) that no opposing piece reaches: the squares of its
-// pattern that 移動チェック allows, walked directly (each square at most once).
+// Squares the piece could move to from (x, y) that no opposing piece reaches.
 int Game::調査_移動可場所数(int x, int y, int piece) const {
-    const bool upper = piece >= 30;
-    if (!upper && piece > -30) return 0;
-    const Map& opp = upper ? LowerInfluence : UpperInfluence;
-    const int f = upper ? 1 : -1;  // forward
+    const Map& opp = piece >= 30 ? LowerInfluence : UpperInfluence;
     int count = 0;
-    // A step onto (i, j): on the board and not onto a piece of the mover's side.
-    auto step = [&](int i, int j) {
-        if (i < 1 || i > 27 || j < 1 || j > 27) return;
-        const int t = Board(i, j);
-        if (upper ? t >= 30 : t <= -30) return;
-        if (opp(i, j) == 0) ++count;
-    };
-    // A ray: every square up to the first occupied one, which counts unless it is the mover's own.
-    auto ray = [&](int dx, int dy) {
-        for (int i = x + dx, j = y + dy; i >= 1 && i <= 27 && j >= 1 && j <= 27; i += dx, j += dy) {
-            const int t = Board(i, j);
-            if (upper ? t >= 30 : t <= -30) return;
-            if (opp(i, j) == 0) ++count;
-            if (t != EMPTY) return;
-        }
-    };
-    auto gold = [&] {
-        step(x - 1, y + f), step(x, y + f), step(x + 1, y + f);
-        step(x - 1, y), step(x + 1, y), step(x, y - f);
-    };
-    switch (upper ? piece : -piece) {
-        case 30: step(x, y + f); break;
-        case 40: ray(0, f); break;
-        case 50: step(x - 1, y + 2 * f), step(x + 1, y + 2 * f); break;
-        case 100:
-            step(x - 1, y + f), step(x, y + f), step(x + 1, y + f);
-            step(x - 1, y - f), step(x + 1, y - f);
-            break;
-        case 31: case 41: case 51: case 101: case 110: gold(); break;
-        case 800: ray(-1, -1), ray(1, -1), ray(-1, 1), ray(1, 1); break;
-        case 801:
-            step(x, y - 1), step(x, y + 1), step(x - 1, y), step(x + 1, y);
-            ray(-1, -1), ray(1, -1), ray(-1, 1), ray(1, 1);
-            break;
-        case 900: ray(0, -1), ray(0, 1), ray(-1, 0), ray(1, 0); break;
-        case 901:
-            step(x - 1, y - 1), step(x + 1, y - 1), step(x - 1, y + 1), step(x + 1, y + 1);
-            ray(0, -1), ray(0, 1), ray(-1, 0), ray(1, 0);
-            break;
-        case 950:
-            for (int i = x - 1; i <= x + 1; ++i)
-                for (int j = y - 1; j <= y + 1; ++j)
-                    if (i != x || j != y) step(i, j);
-            break;
-        default: break;
-    }
+    moves::each(*this, x, y, piece, [&](int i, int j) { count += opp(i, j) == 0; });
     return count;
 }
 

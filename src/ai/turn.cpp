@@ -1,7 +1,9 @@
 // The computer's turn: try every move and drop of the upper side, score each, play the best.
 #include <algorithm>
 #include <cstdlib>
+#include <memory>
 
+#include "ai/search.h"
 #include "game/game.h"
 
 namespace orizen {
@@ -30,6 +32,12 @@ Game::Choice Game::探索(CandidateSink sink, void* context) {
     UpperInfluenceBefore = UpperInfluence;
     UpperAttackerXBefore = UpperAttackerX;
     UpperAttackerYBefore = UpperAttackerY;
+
+    // The position before the move, which every candidate is evaluated against.
+    thread_local std::unique_ptr<search::TurnBase> base;
+    if (!base) base = std::make_unique<search::TurnBase>();
+    base->take(*this);
+    const search::Activate active(*this, *base);
 
     auto report = [&](int fx, int fy, int tx, int ty, int before, int after, double score) {
         if (sink != nullptr) sink(context, ScoredCandidate{fx, fy, tx, ty, before, after, score});

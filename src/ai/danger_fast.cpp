@@ -1,0 +1,141 @@
+// The danger scan of a candidate against the position before the move: cells whose inputs the
+// candidate left alone add what they added there; only the others are computed afresh.
+#include <cstring>
+
+#include "ai/danger_cell.h"
+#include "ai/moves.h"
+#include "ai/search.h"
+
+namespace orizen::search {
+
+thread_local Active active;
+
+void TurnBase::take(Game& g) {
+    board = g.Board;
+    li = g.LowerInfluence;
+    ui = g.UpperInfluence;
+    la = g.LowerAttacker;
+    lax = g.LowerAttackerX;
+    lay = g.LowerAttackerY;
+    ug = g.UpperGuard;
+    upperKingX = g.UpperKingX;
+    upperKingY = g.UpperKingY;
+    lowerHandCount = g.LowerHandCount;
+    handLower = g.HandLower;
+
+    withOps.clear();
+    danger::Fork unused;
+    const danger::Placed none{0, 0, 0, false};
+    int n = 0;
+    for (int x = 1; x <= 27; ++x)
+        for (int y = 1; y <= 27; ++y) {
+            const int i = cellIndex(x, y);
+            first[i] = uint16_t(n);
+            danger::cell(g, x, y, none, unused, [&](double d) { ops[n++] = d; });
+            if (n > first[i]) withOps.add(x, y);
+        }
+    first[kCells] = uint16_t(n);
+}
+
+namespace {
+
+// What changed on a square since the position before the move, by what reads it.
+enum : uint8_t { kLower = 1, kUpper = 2, kAttacker = 4, kOwn = 8, kPiece = 16 };
+
+// Marks the cells whose additions may read square (x, y), given what changed there.
+void markReaders(const Game& g, CellSet& dirty, int x, int y, unsigned what) {
+    dirty.add(x, y);
+    if (what & (kLower | kUpper | kAttacker | kPiece)) dirty.add(x, y - 1);  // (x, y + 1) and (x, 2) readers
+    if (what & (kLower | kPiece)) dirty.add(x, y + 1);                       // (x, y - 1) readers
+    if (what & (kUpper | kPiece)) {
+        dirty.add(x - 1, y + 2), dirty.add(x + 1, y + 2);  // the knight's jump squares
+        dirty.add(x - 1, y - 1), dirty.add(x + 1, y - 1);  // the silver-fork diagonals
+        dirty.add(x - 1, y + 1), dirty.add(x + 1, y + 1);
+    }
+    if (!(what & kPiece)) return;
+    dirty.add(x - 1, y), dirty.add(x + 1, y);  // the surroundings count
+    dirty.add(x, y + 4);
+    // Rows 1..3 look down their file as far as row 9 for a lance, rook or dragon.
+    for (int r = 1; r <= 3 && r < y && y <= 9; ++r) dirty.add(x, r);
+    // Empty squares further down the file look up it for a lance's skewer, as far as the first
+    // occupied square.
+    for (int r = y + 2; r <= 27; ++r) {
+        dirty.add(x, r);
+        if (g.Board(x, r - 1) != EMPTY) break;
+    }
+}
+
+}  // namespace
+
+double danger(Game& g, const TurnBase& base, int placed, int tx, int ty) {
+    const danger::Placed p{placed, tx, ty, true};
+    double S = 0;
+    danger::Fork fork;
+    auto add = [&S](double d) { S += d; };
+
+    if (g.UpperKingX != base.upperKingX || g.UpperKingY != base.upperKingY ||
+        g.LowerHandCount != base.lowerHandCount || !(g.HandLower == base.handLower)) {
+        for (int x = 1; x <= 27; ++x)
+            for (int y = 1; y <= 27; ++y) danger::cell(g, x, y, p, fork, add);
+        if (fork.count >= 2) S += fork.cheapest;
+        return S;
+    }
+
+    // What changed where: one pass over the maps the cells read.
+    uint8_t changed[kGrid * kGrid];
+    {
+        const int16_t* b = &g.Board.v[0][0];
+        const int16_t* l = &g.LowerInfluence.v[0][0];
+        const int16_t* u = &g.UpperInfluence.v[0][0];
+        const int16_t* a = &g.LowerAttacker.v[0][0];
+        const int16_t* ax = &g.LowerAttackerX.v[0][0];
+        const int16_t* ay = &g.LowerAttackerY.v[0][0];
+        const int16_t* gu = &g.UpperGuard.v[0][0];
+        const int16_t* b0 = &base.board.v[0][0];
+        const int16_t* l0 = &base.li.v[0][0];
+        const int16_t* u0 = &base.ui.v[0][0];
+        const int16_t* a0 = &base.la.v[0][0];
+        const int16_t* ax0 = &base.lax.v[0][0];
+        const int16_t* ay0 = &base.lay.v[0][0];
+        const int16_t* gu0 = &base.ug.v[0][0];
+        for (int i = 0; i < kGrid * kGrid; ++i)
+            changed[i] = uint8_t((l[i] != l0[i]) * kLower | (u[i] != u0[i]) * kUpper | (a[i] != a0[i]) * kAttacker |
+                                 ((ax[i] != ax0[i]) | (ay[i] != ay0[i]) | (gu[i] != gu0[i])) * kOwn |
+                                 (b[i] != b0[i]) * kPiece);
+    }
+    CellSet dirty;
+    dirty.clear();
+    {
+        uint64_t words[kGrid * kGrid / 8];
+        std::memcpy(words, changed, sizeof words);
+        for (int w = 0; w < kGrid * kGrid / 8; ++w) {
+            if (words[w] == 0) continue;
+            for (int k = 0; k < 8; ++k) {
+                const int i = w * 8 + k;
+                if (changed[i] != 0) markReaders(g, dirty, i / kGrid, i % kGrid, changed[i]);
+            }
+        }
+    }
+    // Lower pieces the placed piece could take next.
+    if (g.LowerInfluence(tx, ty) == 0)
+        moves::each(g, tx, ty, placed, [&](int i, int j) {
+            if (g.Board(i, j) <= -30) dirty.add(i, j);
+        });
+
+    for (int w = 0; w < kWords; ++w) {
+        uint64_t bits = base.withOps.w[w] | dirty.w[w];
+        while (bits != 0) {
+            const int i = w * 64 + __builtin_ctzll(bits);
+            bits &= bits - 1;
+            if (dirty.has(i)) {
+                danger::cell(g, i / 27 + 1, i % 27 + 1, p, fork, add);
+            } else {
+                for (int k = base.first[i]; k < base.first[i + 1]; ++k) S += base.ops[k];
+            }
+        }
+    }
+    if (fork.count >= 2) S += fork.cheapest;
+    return S;
+}
+
+}  // namespace orizen::search
