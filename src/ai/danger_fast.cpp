@@ -18,8 +18,14 @@ void TurnBase::take(Game& g) {
     lax = g.LowerAttackerX;
     lay = g.LowerAttackerY;
     ug = g.UpperGuard;
+    lg = g.LowerGuard;
+    ua = g.UpperAttacker;
+    checkByLower = g.CheckByLower;
+    checkByUpper = g.CheckByUpper;
     upperKingX = g.UpperKingX;
     upperKingY = g.UpperKingY;
+    lowerKingX = g.LowerKingX;
+    lowerKingY = g.LowerKingY;
     lowerHandCount = g.LowerHandCount;
     handLower = g.HandLower;
 
@@ -37,10 +43,24 @@ void TurnBase::take(Game& g) {
     first[kCells] = uint16_t(n);
 }
 
-namespace {
+void TurnBase::restore(Game& g) const {
+    g.LowerInfluence = li;
+    g.UpperInfluence = ui;
+    g.LowerAttacker = la;
+    g.LowerAttackerX = lax;
+    g.LowerAttackerY = lay;
+    g.UpperGuard = ug;
+    g.LowerGuard = lg;
+    g.UpperAttacker = ua;
+    g.CheckByLower = checkByLower;
+    g.CheckByUpper = checkByUpper;
+    g.UpperKingX = upperKingX;
+    g.UpperKingY = upperKingY;
+    g.LowerKingX = lowerKingX;
+    g.LowerKingY = lowerKingY;
+}
 
-// What changed on a square since the position before the move, by what reads it.
-enum : uint8_t { kLower = 1, kUpper = 2, kAttacker = 4, kOwn = 8, kPiece = 16 };
+namespace {
 
 // Marks the cells whose additions may read square (x, y), given what changed there.
 void markReaders(const Game& g, CellSet& dirty, int x, int y, unsigned what) {
@@ -67,7 +87,7 @@ void markReaders(const Game& g, CellSet& dirty, int x, int y, unsigned what) {
 
 }  // namespace
 
-double danger(Game& g, const TurnBase& base, int placed, int tx, int ty) {
+double danger(Game& g, const TurnBase& base, const Delta* delta, int placed, int tx, int ty) {
     const danger::Placed p{placed, tx, ty, true};
     double S = 0;
     danger::Fork fork;
@@ -81,9 +101,16 @@ double danger(Game& g, const TurnBase& base, int placed, int tx, int ty) {
         return S;
     }
 
-    // What changed where: one pass over the maps the cells read.
-    uint8_t changed[kGrid * kGrid];
-    {
+    CellSet dirty;
+    dirty.clear();
+    if (delta != nullptr) {
+        for (int i = 0; i < delta->nChanged; ++i) {
+            const int at = delta->changedCell[i];
+            markReaders(g, dirty, at / kGrid, at % kGrid, delta->changedWhat[at]);
+        }
+    } else {
+        // What changed where: one pass over the maps the cells read.
+        uint8_t changed[kGrid * kGrid];
         const int16_t* b = &g.Board.v[0][0];
         const int16_t* l = &g.LowerInfluence.v[0][0];
         const int16_t* u = &g.UpperInfluence.v[0][0];
@@ -102,10 +129,6 @@ double danger(Game& g, const TurnBase& base, int placed, int tx, int ty) {
             changed[i] = uint8_t((l[i] != l0[i]) * kLower | (u[i] != u0[i]) * kUpper | (a[i] != a0[i]) * kAttacker |
                                  ((ax[i] != ax0[i]) | (ay[i] != ay0[i]) | (gu[i] != gu0[i])) * kOwn |
                                  (b[i] != b0[i]) * kPiece);
-    }
-    CellSet dirty;
-    dirty.clear();
-    {
         uint64_t words[kGrid * kGrid / 8];
         std::memcpy(words, changed, sizeof words);
         for (int w = 0; w < kGrid * kGrid / 8; ++w) {

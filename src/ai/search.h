@@ -33,8 +33,8 @@ struct CellSet {
 // The position before the computer's move, as the search found it.
 struct TurnBase {
     Grid<int16_t> board;
-    Map li, ui, la, lax, lay, ug;
-    int upperKingX, upperKingY, lowerHandCount;
+    Map li, ui, la, lax, lay, ug, lg, ua, checkByLower, checkByUpper;
+    int upperKingX, upperKingY, lowerKingX, lowerKingY, lowerHandCount;
     Row<int, 8> handLower;
 
     // The danger scan's additions cell by cell, without the fork rule (it depends on the candidate).
@@ -44,19 +44,25 @@ struct TurnBase {
 
     // Records everything from g, which holds the position and its survey.
     void take(Game& g);
+    // Puts the survey's maps (all but the four it never clears) and the kings back into g.
+    void restore(Game& g) const;
 };
 
-// The base the calling thread evaluates against while a search of `game` runs on it.
+class Delta;
+
+// The base the calling thread evaluates against while a search of `game` runs on it, and the
+// delta survey that made the maps now in it (none after a full survey).
 struct Active {
     const Game* game = nullptr;
     const TurnBase* base = nullptr;
+    const Delta* delta = nullptr;
 };
 extern thread_local Active active;
 
 // Sets the calling thread's active search for the lifetime of the object.
 class Activate {
 public:
-    Activate(const Game& g, const TurnBase& b) : saved_(active) { active = Active{&g, &b}; }
+    Activate(const Game& g, const TurnBase& b) : saved_(active) { active = Active{&g, &b, nullptr}; }
     ~Activate() { active = saved_; }
     Activate(const Activate&) = delete;
     Activate& operator=(const Activate&) = delete;
@@ -65,8 +71,67 @@ private:
     Active saved_;
 };
 
+// What one candidate's survey wrote into the maps that no survey clears, square by square: the
+// square of the guard (UpperGuardX/Y) and of the attacker (UpperAttackerX/Y), 0 when not written.
+struct Written {
+    uint16_t cell;  // cellIndex
+    int8_t gx, gy, ax, ay;
+};
+
+// What changed on a square since the position before the move, by what reads it.
+enum : uint8_t { kLower = 1, kUpper = 2, kAttacker = 4, kOwn = 8, kPiece = 16 };
+
+// The influence survey of a candidate made from the survey of the position before it: only the
+// pieces whose reach the candidate changes are walked again (their old reach taken off, the new
+// one added), and only the occupied squares they reach are looked at afresh. The maps the
+// evaluation reads come out as a full survey would leave them; the check maps are not kept (a
+// candidate that checks is surveyed in full). Every change is logged and undone afterwards.
+class Delta {
+public:
+    // g.Board holds the candidate; base.board the position before it; they differ on the n
+    // squares listed. Appends what the survey writes to `written`. False when the log would
+    // overflow (nothing is changed then).
+    bool apply(Game& g, const TurnBase& base, int n, const int* xs, const int* ys, Written* written, int& nWritten);
+    void undo(Game& g);
+
+    // The squares whose maps changed, with what changed (kLower ...), for the danger scan.
+    int nChanged = 0;
+    uint16_t changedCell[kGrid * kGrid];  // x * kGrid + y
+    uint8_t changedWhat[kGrid * kGrid] = {};  // by x * kGrid + y, all 0 between candidates
+
+private:
+    struct Entry {
+        int16_t* at;
+        int16_t old;
+    };
+    static constexpr int kLog = 8192;
+    Entry log_[kLog];
+    int nLog_ = 0;
+    uint8_t mark_[kGrid * kGrid] = {};  // squares to look at afresh
+    uint16_t marked_[kGrid * kGrid];
+    int nMarked_ = 0;
+    bool overflow_ = false;
+    int savedKing_[2] = {};
+
+    void set(Game& g, Map& m, int x, int y, int v, uint8_t what);
+    void count(Game& g, bool upper, int x, int y, int d);
+    void walk(Game& g, const Grid<int16_t>& on, int code, int x, int y, int d, int dir);
+    void look(Game& g, int x, int y, Written& w);
+};
+
 // 盤評価_COM危険座標 of the position on g's board against the base: the recorded additions of the
 // cells the candidate left as they were, and the others computed afresh.
-double danger(Game& g, const TurnBase& base, int placed, int tx, int ty);
+// With `delta`, the changes are those it logged (and the board's on its changed squares);
+// otherwise they are found by comparing the maps.
+double danger(Game& g, const TurnBase& base, const Delta* delta, int placed, int tx, int ty);
+
+// Steps 2 to 7 of the computer's turn and the choice of step 8 on g, with the candidates
+// surveyed by Delta. Leaves g exactly as the plain search does. False (and nothing done) when
+// the position is one it does not handle (not exactly one king a side).
+bool fastSearch(Game& g, Game::CandidateSink sink, void* context, Game::Choice& choice);
+
+// Makes every search take the plain way: each candidate surveyed in full, one after the other.
+// The two ways give the same results; tests compare them.
+inline bool plainOnly = false;
 
 }  // namespace orizen::search

@@ -18,6 +18,8 @@ constexpr const char* kHistoryFullTitle = "手数";
 
 Game::Choice Game::探索(CandidateSink sink, void* context) {
     Choice best;
+    if (!search::plainOnly && search::fastSearch(*this, sink, context, best)) return best;
+
     BestScore = -99999;
     BoardBefore = Board;
 
