@@ -10,8 +10,16 @@ namespace orizen::search {
 
 thread_local Active active;
 
+void Lines::take(const Grid<int16_t>& b) {
+    *this = Lines{};
+    for (int x = 1; x <= 27; ++x)
+        for (int y = 1; y <= 27; ++y)
+            if (b(x, y) != EMPTY) put(x, y, true);
+}
+
 void TurnBase::take(Game& g) {
     board = g.Board;
+    lines.take(board);
     li = g.LowerInfluence;
     ui = g.UpperInfluence;
     la = g.LowerAttacker;

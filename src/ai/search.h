@@ -30,9 +30,54 @@ struct CellSet {
     bool has(int i) const { return (w[i >> 6] >> (i & 63)) & 1; }
 };
 
+// Which squares are occupied, line by line, to find the first occupied square from a square in
+// any of the eight directions at once.
+struct Lines {
+    uint32_t row[28], col[28], up[53], down[53];  // bit x - 1 in a row and both diagonals, y - 1 in a column
+
+    void take(const Grid<int16_t>& b);
+    void put(int x, int y, bool occupied) {
+        const uint32_t bx = uint32_t(1) << (x - 1), by = uint32_t(1) << (y - 1);
+        if (occupied) {
+            row[y] |= bx, col[x] |= by, down[x - y + 26] |= bx, up[x + y - 2] |= bx;
+        } else {
+            row[y] &= ~bx, col[x] &= ~by, down[x - y + 26] &= ~bx, up[x + y - 2] &= ~bx;
+        }
+    }
+    // The first occupied square from (x, y) in direction (dx, dy), each -1, 0 or 1; false when the
+    // line leaves the board first.
+    bool next(int x, int y, int dx, int dy, int& nx, int& ny) const {
+        uint32_t m;
+        int b;
+        if (dy == 0) {
+            m = row[y], b = x - 1;
+        } else if (dx == 0) {
+            m = col[x], b = y - 1;
+        } else if (dx == dy) {
+            m = down[x - y + 26], b = x - 1;
+        } else {
+            m = up[x + y - 2], b = x - 1;
+        }
+        const bool forward = dx != 0 ? dx > 0 : dy > 0;
+        if (forward) {
+            m &= ~((uint32_t(2) << b) - 1);
+            if (m == 0) return false;
+            const int k = __builtin_ctz(m) - b;
+            nx = x + k * dx, ny = y + k * dy;
+        } else {
+            m &= (uint32_t(1) << b) - 1;
+            if (m == 0) return false;
+            const int k = b - (31 - __builtin_clz(m));
+            nx = x + k * dx, ny = y + k * dy;
+        }
+        return true;
+    }
+};
+
 // The position before the computer's move, as the search found it.
 struct TurnBase {
     Grid<int16_t> board;
+    Lines lines;
     Map li, ui, la, lax, lay, ug, lg, ua, checkByLower, checkByUpper;
     int upperKingX, upperKingY, lowerKingX, lowerKingY, lowerHandCount;
     Row<int, 8> handLower;
@@ -93,6 +138,9 @@ public:
     // overflow (nothing is changed then).
     bool apply(Game& g, const TurnBase& base, int n, const int* xs, const int* ys, Written* written, int& nWritten);
     void undo(Game& g);
+
+    // The occupied squares of the candidate.
+    Lines lines;
 
     // The squares whose maps changed, with what changed (kLower ...), for the danger scan.
     int nChanged = 0;

@@ -31,12 +31,31 @@ struct Evaluation {
     int begin, end;  // its entries in the written list
 };
 
+// What the evaluations wrote, one after the other; grows (rarely) by doubling.
+struct WrittenList {
+    std::unique_ptr<Written[]> at;
+    size_t size = 0, capacity = 0;
+
+    // Room for n more entries at the end.
+    Written* room(size_t n) {
+        if (size + n > capacity) {
+            const size_t grown = std::max(capacity * 2, size + n + (size_t(1) << 16));
+            std::unique_ptr<Written[]> more(new Written[grown]);
+            std::copy(at.get(), at.get() + size, more.get());
+            at = std::move(more);
+            capacity = grown;
+        }
+        return at.get() + size;
+    }
+    const Written& operator[](size_t i) const { return at[i]; }
+};
+
 struct Space {
     TurnBase base;
     Delta delta;
     std::vector<Candidate> candidates;
     std::vector<Evaluation> evaluations;
-    std::vector<Written> written;
+    WrittenList written;
     Map guardX0, guardY0, attackerX0, attackerY0;  // the maps after the first survey of the turn
     Written base0[kCells];                             // what that survey wrote
 };
@@ -47,7 +66,7 @@ Space& space() {
         s = std::make_unique<Space>();
         s->candidates.reserve(8192);
         s->evaluations.reserve(8192);
-        s->written.reserve(1 << 18);
+        s->written.room(size_t(1) << 18);
     }
     return *s;
 }
@@ -78,10 +97,10 @@ void collect(const Game& g, Written* out) {
 // Surveys the candidate now on the board and scores it.
 double evaluate(Game& g, Space& s, int n, const int* xs, const int* ys, int captured, int placed, int fx, int fy,
                 int tx, int ty) {
-    const size_t begin = s.written.size();
-    s.written.resize(begin + kCells);
+    const size_t begin = s.written.size;
+    Written* out = s.written.room(kCells);
     int nWritten = 0;
-    bool delta = s.delta.apply(g, s.base, n, xs, ys, s.written.data() + begin, nWritten);
+    bool delta = s.delta.apply(g, s.base, n, xs, ys, out, nWritten);
     // A candidate that checks is surveyed in full: the mate test reads the check maps.
     if (delta && captured != -950 && g.LowerInfluence(g.UpperKingX, g.UpperKingY) == 0 &&
         g.UpperInfluence(g.LowerKingX, g.LowerKingY) > 0) {
@@ -90,7 +109,7 @@ double evaluate(Game& g, Space& s, int n, const int* xs, const int* ys, int capt
     }
     double score;
     if (delta) {
-        s.written.resize(begin + nWritten);
+        s.written.size = begin + nWritten;
         active.delta = &s.delta;
         score = g.盤評価(captured, placed, fx, fy, tx, ty);
         active.delta = nullptr;
@@ -98,11 +117,12 @@ double evaluate(Game& g, Space& s, int n, const int* xs, const int* ys, int capt
     } else {
         zeroSquares(g);
         g.勢力調査();
-        collect(g, s.written.data() + begin);
+        collect(g, out);
+        s.written.size = begin + kCells;
         score = g.盤評価(captured, placed, fx, fy, tx, ty);
         s.base.restore(g);
     }
-    s.evaluations.push_back({score, int(begin), int(s.written.size())});
+    s.evaluations.push_back({score, int(begin), int(s.written.size)});
     return score;
 }
 
@@ -230,7 +250,7 @@ bool fastSearch(Game& g, Game::CandidateSink sink, void* context, Game::Choice& 
 
     // Score them in order, up to an early stop.
     s.evaluations.clear();
-    s.written.clear();
+    s.written.size = 0;
     int lastPiece = g.CandidatePiece, lastPromoted = g.PromotedCode, lastDistance = g.MoverKingDistance;
     bool stopped = false;
     size_t done = 0;

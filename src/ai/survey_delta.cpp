@@ -105,14 +105,14 @@ int stepReachers(const Grid<int16_t>& b, int x, int y, Reacher* out) {
 
 // The ray pieces that reach (x, y), looking outward along each line (a ray passes through the
 // other side's king); dirs gets the direction each one walks in.
-int rayReachers(const Grid<int16_t>& b, int x, int y, Reacher* out, int* dirs) {
+int rayReachers(const Grid<int16_t>& b, const Lines& lines, int x, int y, Reacher* out, int* dirs) {
     int n = 0;
     for (int i = 0; i < 8; ++i) {
         const int dx = kDir[i][0], dy = kDir[i][1];
         bool lowerPasses = true, upperPasses = true;
-        for (int sx = x + dx, sy = y + dy; onBoard(sx, sy); sx += dx, sy += dy) {
+        int sx = x, sy = y;
+        while (lines.next(sx, sy, dx, dy, sx, sy)) {
             const int c = b(sx, sy);
-            if (c == EMPTY) continue;
             if ((c > 0 ? upperPasses : lowerPasses) && walksRay(c, -dx, -dy)) {
                 int e;
                 uint8_t rec;
@@ -133,9 +133,9 @@ int rayReachers(const Grid<int16_t>& b, int x, int y, Reacher* out, int* dirs) {
 }
 
 // Every piece that reaches (x, y), in scan order.
-int reachers(const Grid<int16_t>& b, int x, int y, Reacher* out) {
+int reachers(const Grid<int16_t>& b, const Lines& lines, int x, int y, Reacher* out) {
     int n = stepReachers(b, x, y, out);
-    n += rayReachers(b, x, y, out + n, nullptr);
+    n += rayReachers(b, lines, x, y, out + n, nullptr);
     for (int i = 1; i < n; ++i)
         for (int j = i; j > 0 && out[j - 1].scan > out[j].scan; --j) std::swap(out[j - 1], out[j]);
     return n;
@@ -214,7 +214,7 @@ void Delta::look(Game& g, int x, int y, Written& w) {
     int lg = 999, ug = 999, la = -999, lax = 0, lay = 0, ua = 999;
     if (t != EMPTY) {
         Reacher r[48];
-        const int n = reachers(g.Board, x, y, r);
+        const int n = reachers(g.Board, lines, x, y, r);
         for (int i = 0; i < n; ++i) {
             const Reacher& p = r[i];
             if (!p.upper) {
@@ -252,6 +252,8 @@ bool Delta::apply(Game& g, const TurnBase& base, int n, const int* xs, const int
     nMarked_ = 0;
     overflow_ = false;
     savedKing_[0] = g.UpperKingX, savedKing_[1] = g.UpperKingY;
+    lines = base.lines;
+    for (int i = 0; i < n; ++i) lines.put(xs[i], ys[i], g.Board(xs[i], ys[i]) != EMPTY);
 
     // The pieces that left the changed squares and those that stand there now.
     for (int i = 0; i < n; ++i) {
@@ -274,10 +276,11 @@ bool Delta::apply(Game& g, const TurnBase& base, int n, const int* xs, const int
     Ray rays[64];
     int nRays = 0;
     for (int i = 0; i < n; ++i)
-        for (const Grid<int16_t>* b : {&base.board, static_cast<const Grid<int16_t>*>(&g.Board)}) {
+        for (int now = 0; now < 2; ++now) {
+            const Grid<int16_t>* b = now ? &g.Board : &base.board;
             Reacher r[16];
             int dirs[16];
-            const int m = rayReachers(*b, xs[i], ys[i], r, dirs);
+            const int m = rayReachers(*b, now ? lines : base.lines, xs[i], ys[i], r, dirs);
             for (int k = 0; k < m; ++k) {
                 bool changed = false, seen = false;
                 for (int j = 0; j < n; ++j) changed |= r[k].x == xs[j] && r[k].y == ys[j];
