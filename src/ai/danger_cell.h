@@ -67,8 +67,9 @@ inline void cell(Game& g, int x, int y, const Placed& placed, Fork& fork, Add&& 
                 x < 27 && g.Board(x - 1, y - 2) > 30 && g.Board(x + 1, y - 2) > 30)
                 add(-20.0);
             if (silverOrGold && ui <= 1) {
-                if (g.調査_周辺状況(x, y) < -1) add(-5.0);
-                if (ui == 0 && g.調査_周辺状況(x, y) < 0) {
+                const int around = g.調査_周辺状況(x, y);
+                if (around < -1) add(-5.0);
+                if (ui == 0 && around < 0) {
                     add(-1.0);
                     if (y < 4) add(-10.0);
                 }

@@ -1,5 +1,6 @@
 // The danger scan of a candidate against the position before the move: cells whose inputs the
 // candidate left alone add what they added there; only the others are computed afresh.
+#include <cstdlib>
 #include <cstring>
 
 #include "ai/danger_cell.h"
@@ -70,26 +71,58 @@ void TurnBase::restore(Game& g) const {
 
 namespace {
 
-// Marks the cells whose additions may read square (x, y), given what changed there.
-void markReaders(const Game& g, CellSet& dirty, int x, int y, unsigned what) {
-    dirty.add(x, y);
-    if (what & (kLower | kUpper | kAttacker | kPiece)) dirty.add(x, y - 1);  // (x, y + 1) and (x, 2) readers
-    if (what & (kLower | kPiece)) dirty.add(x, y + 1);                       // (x, y - 1) readers
-    if (what & (kUpper | kPiece)) {
-        dirty.add(x - 1, y + 2), dirty.add(x + 1, y + 2);  // the knight's jump squares
-        dirty.add(x - 1, y - 1), dirty.add(x + 1, y - 1);  // the silver-fork diagonals
-        dirty.add(x - 1, y + 1), dirty.add(x + 1, y + 1);
+// Marks the cells whose additions may read square (x, y), given what changed there. The counts
+// are read by the cells only as 0, 1 or more (and compared with each other on upper pieces, in
+// rows 1..3 and, for the lower count, beside the upper king), so a count that stays in its class
+// elsewhere changes nothing. Readers of a neighbour's maps read them only when they hold a certain
+// piece; a reader whose own piece changed is marked for that change anyway.
+void markReaders(const Game& g, const TurnBase& base, CellSet& dirty, int x, int y, unsigned what) {
+    auto cls = [](int v) { return v < 2 ? v : 2; };
+    auto at = [&g](int i, int j) { return i >= 1 && i <= 27 && j >= 1 && j <= 27 ? int(g.Board(i, j)) : 0; };
+    const int l0 = base.li(x, y), l1 = g.LowerInfluence(x, y), u0 = base.ui(x, y), u1 = g.UpperInfluence(x, y);
+    const bool lowerClass = cls(l0) != cls(l1), upperClass = cls(u0) != cls(u1);
+    const bool lowerZero = (l0 == 0) != (l1 == 0), upperZero = (u0 == 0) != (u1 == 0);
+    const bool counts = (what & (kLower | kUpper)) != 0;
+    const bool piece = (what & kPiece) != 0;
+    const int here = g.Board(x, y);
+
+    if (piece || (what & (kAttacker | kOwn)) || lowerClass || upperClass ||
+        (counts && (y < 4 || here >= 30 ||
+                    ((what & kLower) && std::abs(x - g.UpperKingX) < 2 && std::abs(y - g.UpperKingY) < 2))))
+        dirty.add(x, y);
+    if (piece) {
+        // Every reader of the board here.
+        dirty.add(x - 1, y - 1), dirty.add(x, y - 1), dirty.add(x + 1, y - 1);
+        dirty.add(x - 1, y), dirty.add(x + 1, y);
+        dirty.add(x - 1, y + 1), dirty.add(x, y + 1), dirty.add(x + 1, y + 1);
+        dirty.add(x - 1, y + 2), dirty.add(x + 1, y + 2), dirty.add(x, y + 4);
+        // Rows 1..3 look down their file as far as row 9 for a lance, rook or dragon.
+        for (int r = 1; r <= 3 && r < y && y <= 9; ++r) dirty.add(x, r);
+        // An empty square below an upper piece looks up the file for a lance's skewer, past that
+        // piece and any empty squares.
+        for (int r = y + 1; r <= 26; ++r)
+            if (g.Board(x, r) != EMPTY) {
+                if (g.Board(x, r) > 40) dirty.add(x, r + 1);
+                break;
+            }
+        return;
     }
-    if (!(what & kPiece)) return;
-    dirty.add(x - 1, y), dirty.add(x + 1, y);  // the surroundings count
-    dirty.add(x, y + 4);
-    // Rows 1..3 look down their file as far as row 9 for a lance, rook or dragon.
-    for (int r = 1; r <= 3 && r < y && y <= 9; ++r) dirty.add(x, r);
-    // Empty squares further down the file look up it for a lance's skewer, as far as the first
-    // occupied square.
-    for (int r = y + 2; r <= 27; ++r) {
-        dirty.add(x, r);
-        if (g.Board(x, r - 1) != EMPTY) break;
+    // An upper piece above reads this square's counts and cheapest attacker.
+    if (((what & kAttacker) || lowerClass || upperClass || (counts && y == 2)) && at(x, y - 1) >= 30)
+        dirty.add(x, y - 1);
+    // A lower knight below reads whether the lower side reaches this square.
+    if (lowerZero && at(x, y + 1) == -50) dirty.add(x, y + 1);
+    if (upperZero) {
+        // Lower knights whose jump lands here, and empty squares whose silver fork needs this
+        // upper piece unguarded.
+        if (at(x - 1, y + 2) == -50) dirty.add(x - 1, y + 2);
+        if (at(x + 1, y + 2) == -50) dirty.add(x + 1, y + 2);
+        if (here >= 30) {
+            if (at(x - 1, y - 1) == EMPTY) dirty.add(x - 1, y - 1);
+            if (at(x + 1, y - 1) == EMPTY) dirty.add(x + 1, y - 1);
+            if (at(x - 1, y + 1) == EMPTY) dirty.add(x - 1, y + 1);
+            if (at(x + 1, y + 1) == EMPTY) dirty.add(x + 1, y + 1);
+        }
     }
 }
 
@@ -114,7 +147,7 @@ double danger(Game& g, const TurnBase& base, const Delta* delta, int placed, int
     if (delta != nullptr) {
         for (int i = 0; i < delta->nChanged; ++i) {
             const int at = delta->changedCell[i];
-            markReaders(g, dirty, at / kGrid, at % kGrid, delta->changedWhat[at]);
+            markReaders(g, base, dirty, at / kGrid, at % kGrid, delta->changedWhat[at]);
         }
     } else {
         // What changed where: one pass over the maps the cells read.
@@ -143,7 +176,7 @@ double danger(Game& g, const TurnBase& base, const Delta* delta, int placed, int
             if (words[w] == 0) continue;
             for (int k = 0; k < 8; ++k) {
                 const int i = w * 8 + k;
-                if (changed[i] != 0) markReaders(g, dirty, i / kGrid, i % kGrid, changed[i]);
+                if (changed[i] != 0) markReaders(g, base, dirty, i / kGrid, i % kGrid, changed[i]);
             }
         }
     }
