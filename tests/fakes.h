@@ -158,8 +158,11 @@ struct Harness {
     FakeSound sound;
     Game game{canvas, host, sound};
 
+    // A started harness begins with guidance on and the tatami background, as a settings file
+    // "背景画=畳 / 移動指導=ON / BGM=OFF" gives; Harness(false) leaves the folder without one.
     explicit Harness(bool start = true) {
         folder.writeSounds();
+        if (start) folder.write("Orizen.ini", "\x94\x77\x8c\x69\x89\xe6=\x8f\xf4\r\n\x88\xda\x93\xae\x8e\x77\x93\xb1=ON\r\nBGM=OFF\r\n");
         game.WorkFolder = folder.path.string();
         if (start) game.Form_Load();
     }

@@ -2,10 +2,13 @@
 #pragma once
 
 #include <numeric>
+#include <random>
 
 #include "fakes.h"
 
 namespace orizen::test {
+
+using Played = std::vector<std::intptr_t>;  // sound handles, as Harness::played() gives them
 
 // Board and hands, to compare positions.
 struct Position {
@@ -72,6 +75,56 @@ inline int lastOutline(const RecordingCanvas& c, double x, double y) {
     for (const auto& op : c.ops)
         if (op.kind == RecordingCanvas::Kind::Outline && op.X == cellX(x) && op.Y == cellY(y)) colour = op.code;
     return colour;
+}
+
+struct Candidate {
+    int fx, fy, tx, ty, button;
+    bool capture, drop, promotes;
+};
+
+// Every move and drop the side to move may make, as the person would click it. Captures of a
+// king are left out: they end the game.
+inline std::vector<Candidate> candidates(Game& g, std::mt19937& rng) {
+    const bool lower = g.Turn == g.HumanSide;
+    std::vector<Candidate> out;
+    g.調査_2歩フラグ設定();
+    for (int x = 1; x <= 27; ++x)
+        for (int y = 1; y <= 27; ++y) {
+            const int p = g.Board(x, y);
+            if (lower ? p > -30 : p < 30) continue;
+            for (int tx = 1; tx <= 27; ++tx)
+                for (int ty = 1; ty <= 27; ++ty) {
+                    const int d = g.Board(tx, ty);
+                    if (d == 950 || d == -950 || g.移動チェック(x, y, tx, ty, p) == NO) continue;
+                    const bool may = g.調査_駒成(x, y, tx, ty, p) == YES;
+                    const bool must = Game::移動後チェック(ty, p) == NO;
+                    const bool promote = must || (may && rng() % 4 != 0);
+                    out.push_back({x, y, tx, ty, promote ? RIGHT_BUTTON : LEFT_BUTTON, d != EMPTY, false, promote});
+                }
+        }
+    for (int k = 1; k <= 7; ++k) {
+        if ((lower ? g.HandLower(k) : g.HandUpper(k)) <= 0) continue;
+        const int code = lower ? -kHandCode[k] : kHandCode[k];
+        const int sx = lower ? 29 : -1, sy = lower ? 20 + k : 8 - k;
+        for (int tx = 1; tx <= 27; ++tx)
+            for (int ty = 1; ty <= 27; ++ty)
+                if (g.移動チェック(sx, sy, tx, ty, code) == YES)
+                    out.push_back({sx, sy, tx, ty, LEFT_BUTTON, false, true, false});
+    }
+    return out;
+}
+
+// Picks captures and drops often, so that hands fill and promoted pieces get taken.
+inline const Candidate& choose(const std::vector<Candidate>& all, std::mt19937& rng) {
+    std::vector<const Candidate*> captures, drops;
+    for (const Candidate& c : all) {
+        if (c.capture) captures.push_back(&c);
+        if (c.drop) drops.push_back(&c);
+    }
+    const unsigned r = rng() % 10;
+    if (!captures.empty() && r < 6) return *captures[rng() % captures.size()];
+    if (!drops.empty() && r < 8) return *drops[rng() % drops.size()];
+    return all[rng() % all.size()];
 }
 
 }  // namespace orizen::test

@@ -13,6 +13,7 @@ namespace orizen::cli {
 int runSurvey(int argc, char** argv);
 int runMate(int argc, char** argv);
 int runBestmove(int argc, char** argv);
+int runReplay(int argc, char** argv);
 
 inline constexpr int kExitRefused = 2;
 

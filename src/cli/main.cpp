@@ -21,6 +21,7 @@ const Subcommand kSubcommands[] = {
      runBestmove},
     {"survey", "survey FILE", "influence maps, pinned pieces and kings after one survey", runSurvey},
     {"mate", "mate FILE", "the lower king's escape squares and both mate tests", runMate},
+    {"replay", "replay [--upto N] RECORD", "the position a game record reaches", runReplay},
 };
 
 void help() {

@@ -1,13 +1,128 @@
-// The settings file and the option commands.
+// The settings file "Orizen.ini" and the option commands: background, move guidance, music.
+#include "game/files.h"
 #include "game/game.h"
 
 namespace orizen {
 
-void Game::読込_環境設定ファイル() {}
-void Game::書込_環境設定ファイル() {}
-void Game::チェック設定(int) {}
-void Game::背景_Click(Menu, int) {}
-void Game::BGM_Click() {}
-void Game::OPTION_Click() {}
+namespace {
+
+struct Background {
+    Menu item;
+    int kind;
+    const char* value;
+};
+
+// In the order the file is written: the first marked item wins.
+constexpr Background kBackgrounds[] = {
+    {Menu::MIDORI, BG_MIDORI, "緑"}, {Menu::TAKE, BG_TAKE, "竹"}, {Menu::TATAMI, BG_TATAMI, "畳"},
+    {Menu::UCHU, BG_UCHU, "宇宙"},   {Menu::RENGA, BG_RENGA, "煉瓦"},
+};
+
+constexpr std::size_t kSettingsMaxBytes = 64 * 1024;
+
+std::string encodeLines(std::initializer_list<std::string> lines) {
+    std::string text;
+    for (const std::string& l : lines) text += l + "\r\n";
+    std::string bytes;
+    toCp932(text, bytes);
+    return bytes;
+}
+
+const std::string kDefaultsOnRead = "背景画=緑\r\n移動指導=OFF\r\nBGM=OFF\r\n";
+
+}  // namespace
+
+void Game::チェック設定(int kind) {
+    for (const Background& b : kBackgrounds) setChecked(b.item, false);
+    for (const Background& b : kBackgrounds)
+        if (b.kind == kind) setChecked(b.item, true);
+}
+
+void Game::読込_環境設定ファイル() {
+    const std::string path = 作業パス("Orizen.ini");
+    std::string bytes, error;
+    if (!readWholeFile(path, kSettingsMaxBytes, bytes, error)) {
+        std::string defaults;
+        toCp932(kDefaultsOnRead, defaults);
+        writeWholeFile(path, defaults, error);
+        チェック設定(BG_MIDORI);
+        描画_背景(BG_MIDORI);
+        BackgroundKind = BG_MIDORI;
+        setChecked(Menu::SIDOU, false);
+        setChecked(Menu::BGM, false);
+        return;
+    }
+    for (const std::string& line : splitLines(fromCp932(bytes))) {
+        const size_t eq = line.find('=');
+        if (eq == std::string::npos) continue;  // not a setting
+        const std::string key = line.substr(0, eq), value = line.substr(eq + 1);
+        if (key == "背景画") {
+            for (const Background& b : kBackgrounds)
+                if (value == b.value) {
+                    チェック設定(b.kind);
+                    描画_背景(b.kind);
+                    BackgroundKind = b.kind;
+                }
+        } else if (key == "移動指導") {
+            const bool on = value == "ON";
+            GuidanceColour = on ? COLOUR_WHITE : COLOUR_GREEN;
+            setChecked(Menu::SIDOU, on);
+        } else if (key == "BGM") {
+            const bool on = value == "ON";
+            setChecked(Menu::BGM, on);
+            if (on) sound.dsPlayLooping(SoundBgm);
+        }
+    }
+}
+
+void Game::書込_環境設定ファイル() {
+    std::string background;
+    for (const Background& b : kBackgrounds)
+        if (isChecked(b.item)) {
+            background = std::string("背景画=") + b.value;
+            break;
+        }
+    std::string text;
+    if (!background.empty()) text += background + "\r\n";
+    text += isChecked(Menu::SIDOU) ? "移動指導=ON\r\n" : "移動指導=OFF\r\n";
+    text += isChecked(Menu::BGM) ? "BGM=ON\r\n" : "BGM=OFF\r\n";
+    std::string bytes, error;
+    toCp932(text, bytes);
+    const std::string path = 作業パス("Orizen.ini");
+    if (writeWholeFile(path, bytes, error)) return;
+
+    // One more attempt with the fallback lines, and the menu set to match them.
+    const bool retried = writeWholeFile(path, encodeLines({"背景画=緑", "移動指導=OFF", "BGM=ON"}), error);
+    チェック設定(BG_MIDORI);
+    setChecked(Menu::SIDOU, false);
+    setChecked(Menu::BGM, true);
+    if (!retried)
+        host.message("設定ファイル \"Orizen.ini\" を書き込めません（" + error + "）", "Orizen", Buttons::Ok, Icon::Warning);
+}
+
+void Game::背景_Click(Menu item, int kind) {
+    if (!isChecked(item)) {
+        チェック設定(kind);
+        BackgroundKind = kind;
+    }
+    書込_環境設定ファイル();
+    画面_再描画();
+}
+
+void Game::BGM_Click() {
+    if (isChecked(Menu::BGM)) {
+        setChecked(Menu::BGM, false);
+        sound.dsStop(SoundBgm);
+    } else {
+        setChecked(Menu::BGM, true);
+        sound.dsPlayLooping(SoundBgm);
+    }
+    書込_環境設定ファイル();
+}
+
+void Game::OPTION_Click() {
+    描画_可視(false, false, false);
+    描画_棋譜_IO(1);
+}
 
 }  // namespace orizen

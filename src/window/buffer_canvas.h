@@ -1,0 +1,65 @@
+// The window's persistent image. Every drawing operation of the game lands in a back buffer;
+// the board widget only shows it, so uncovering or resizing the window never loses anything.
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QImage>
+
+#include <cstdint>
+#include <functional>
+
+#include "game/platform.h"
+#include "window/pictures.h"
+
+namespace orizen::window {
+
+// The part of the window the game draws on, in window units (1/1440 inch): the background
+// cells reach from x −4 to 37 and y −2 to 30, i.e. up to 1050 + 38·270 = 11310 across and
+// −30 + 31·300 = 9270 down; what lies left of or above 0 is clipped, as on the original window.
+inline constexpr int kExtentW = 11310;
+inline constexpr int kExtentH = 9270;
+// The buffer keeps four pixels for each 96-dpi pixel (15 window units), so that the picture
+// stays sharp up to a scale of four.
+inline constexpr int kBufferScale = 4;
+inline constexpr double kPixelsPerUnit = kBufferScale / 15.0;
+inline constexpr int kBufferW = kExtentW * kBufferScale / 15;  // 3016
+inline constexpr int kBufferH = kExtentH * kBufferScale / 15;  // 2472
+
+// The window font: IPA P明朝 in place of "ＭＳ Ｐ明朝", else another Japanese font.
+QFont windowFont();
+
+class BufferCanvas final : public Canvas {
+public:
+    explicit BufferCanvas(const PictureSet& pictures);
+
+    void picture(int code, double X, double Y) override;
+    void outline(int colour, double X, double Y) override;
+    void text(double X, double Y, const std::string& utf8, int colour, int sizePt, bool bold) override;
+    void fill(int colour) override;
+    void refresh() override;
+
+    const QImage& image() const { return image_; }
+    // The colour of the last fill: the window's background, shown around the picture.
+    QColor background() const { return background_; }
+    // Counts every change, so that a view can tell when its scaled copy is stale.
+    std::uint64_t generation() const { return generation_; }
+    // Called by refresh(): shows the buffer at once.
+    std::function<void()> onRefresh;
+    // Called after every change: schedules the view's repaint.
+    std::function<void()> onChange;
+
+private:
+    void changed() {
+        ++generation_;
+        if (onChange) onChange();
+    }
+
+    const PictureSet& pictures_;
+    QImage image_;
+    QColor background_;
+    QFont font_;
+    std::uint64_t generation_ = 0;
+};
+
+}  // namespace orizen::window

@@ -1,0 +1,60 @@
+// The main window: owns the game, shows its drawing, routes the menu bar and the mouse to it and
+// answers its requests for message boxes, check marks, the browser and the record panel.
+#pragma once
+
+#include <QMainWindow>
+
+#include <memory>
+
+#include "game/game.h"
+#include "window/board_widget.h"
+#include "window/buffer_canvas.h"
+#include "window/menu_bar.h"
+#include "window/pictures.h"
+#include "window/record_panel.h"
+
+namespace orizen::window {
+
+class MainWindow final : public QMainWindow, public Host {
+public:
+    // The window plays through `sound`, which must outlive it.
+    explicit MainWindow(SoundLibrary& sound);
+    ~MainWindow() override;
+
+    // Runs the game's start-up and gives the window its first size. Call once, before show().
+    void load();
+
+    Game& game() { return game_; }
+    BufferCanvas& canvas() { return canvas_; }
+    BoardWidget* board() const { return board_; }
+    RecordPanel& panel() { return *panel_; }
+    MenuBarItems& menuItems() { return *menus_; }
+
+    // Host
+    Answer message(const std::string& text, const std::string& title, Buttons buttons, Icon icon) override;
+    void setChecked(Menu item, bool on) override;
+    void quit() override;
+    bool openUrl(const std::string& address) override;
+    void repaintNow() override;
+    void showPanelLists(bool drive, bool folder, bool files) override;
+    void showPanelFields(bool shown) override;
+    std::string panelField(int index) override;
+    std::string panelFolder() override;
+    void refreshPanelFiles() override;
+    void showVersionDialog() override;
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+
+private:
+    PictureSet pictures_;
+    BufferCanvas canvas_{pictures_};
+    SoundLibrary& sound_;
+    Game game_{canvas_, *this, sound_};
+    BoardWidget* board_;
+    std::unique_ptr<RecordPanel> panel_;
+    std::unique_ptr<MenuBarItems> menus_;
+    bool quitting_ = false;
+};
+
+}  // namespace orizen::window
