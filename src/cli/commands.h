@@ -14,6 +14,7 @@ int runSurvey(int argc, char** argv);
 int runMate(int argc, char** argv);
 int runBestmove(int argc, char** argv);
 int runReplay(int argc, char** argv);
+int runSelfplay(int argc, char** argv);
 
 inline constexpr int kExitRefused = 2;
 
