@@ -85,6 +85,10 @@ void markReaders(const Game& g, const TurnBase& base, CellSet& dirty, int x, int
     const bool counts = (what & (kLower | kUpper)) != 0;
     const bool piece = (what & kPiece) != 0;
     const int here = g.Board(x, y);
+    // Most changes are counts that stay in their class on squares no one compares them on.
+    if (!(what & (kPiece | kAttacker | kOwn)) && !lowerClass && !upperClass && y > 3 && here < 30 &&
+        !((what & kLower) && std::abs(x - g.UpperKingX) < 2 && std::abs(y - g.UpperKingY) < 2))
+        return;
 
     if (piece || (what & (kAttacker | kOwn)) || lowerClass || upperClass ||
         (counts && (y < 4 || here >= 30 ||

@@ -129,8 +129,9 @@ enum : uint8_t { kLower = 1, kUpper = 2, kAttacker = 4, kOwn = 8, kPiece = 16 };
 // The influence survey of a candidate made from the survey of the position before it: only the
 // pieces whose reach the candidate changes are walked again (their old reach taken off, the new
 // one added), and only the occupied squares they reach are looked at afresh. The maps the
-// evaluation reads come out as a full survey would leave them; the check maps are not kept (a
-// candidate that checks is surveyed in full). Every change is logged and undone afterwards.
+// evaluation reads come out as a full survey would leave them; the others (the check maps, the
+// lower guard, the upper attacker) are not kept, and a candidate that checks is surveyed in full
+// for the mate test. Every change is logged and undone afterwards.
 class Delta {
 public:
     // g.Board holds the candidate; base.board the position before it; they differ on the n
@@ -164,7 +165,7 @@ private:
     void set(Game& g, Map& m, int x, int y, int v, uint8_t what);
     void count(Game& g, bool upper, int x, int y, int d);
     void walk(Game& g, const Grid<int16_t>& on, int code, int x, int y, int d, int dir);
-    void look(Game& g, int x, int y, Written& w);
+    void look(Game& g, int x, int y, bool changed, Written& w);
 };
 
 // 盤評価_COM危険座標 of the position on g's board against the base: the recorded additions of the

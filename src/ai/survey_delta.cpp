@@ -207,43 +207,38 @@ void Delta::walk(Game& g, const Grid<int16_t>& on, int code, int x, int y, int d
     }
 }
 
-// Guards, attackers and the squares written for (x, y), from every piece that reaches it.
-void Delta::look(Game& g, int x, int y, Written& w) {
+// The cheapest lower attacker and cheapest upper guard of (x, y), and which squares the survey
+// writes there, from every piece that reaches it in scan order. (The lower guard and the upper
+// attacker's code are not read by the evaluation and are left alone; the square maps are written
+// only on the changed squares, the one place the evaluation reads them.)
+void Delta::look(Game& g, int x, int y, bool changed, Written& w) {
     w = {uint16_t(cellIndex(x, y)), 0, 0, 0, 0};
     const int t = g.Board(x, y);
-    int lg = 999, ug = 999, la = -999, lax = 0, lay = 0, ua = 999;
+    int ug = 999, la = -999, lax = 0, lay = 0;
     if (t != EMPTY) {
         Reacher r[48];
         const int n = reachers(g.Board, lines, x, y, r);
+        int ua = 999;
         for (int i = 0; i < n; ++i) {
             const Reacher& p = r[i];
-            if (!p.upper) {
-                if (t < 0) {
-                    if (lg > p.e) lg = p.e;
-                } else if (la < p.e) {
-                    la = p.e, lax = p.x, lay = p.y;
-                }
-            } else if (t >= 30) {
-                if ((p.rec & G) && ug > p.e) {
+            if (t > 0) {
+                if (!p.upper) {
+                    if (la < p.e) la = p.e, lax = p.x, lay = p.y;
+                } else if (t >= 30 && (p.rec & G) && ug > p.e) {
                     ug = p.e;
                     if (p.rec & GS) w.gx = int8_t(p.x), w.gy = int8_t(p.y);
                 }
-            } else if (t <= -30) {
-                if ((p.rec & A) && ua > p.e) {
-                    ua = p.e;
-                    if (p.rec & AS) w.ax = int8_t(p.x), w.ay = int8_t(p.y);
-                }
+            } else if (p.upper && t <= -30 && (p.rec & A) && ua > p.e) {
+                ua = p.e;
+                if (p.rec & AS) w.ax = int8_t(p.x), w.ay = int8_t(p.y);
             }
         }
     }
-    set(g, g.LowerGuard, x, y, lg, 0);
     set(g, g.UpperGuard, x, y, ug, kOwn);
     set(g, g.LowerAttacker, x, y, la, kAttacker);
     set(g, g.LowerAttackerX, x, y, lax, kOwn);
     set(g, g.LowerAttackerY, x, y, lay, kOwn);
-    set(g, g.UpperAttacker, x, y, ua, 0);
-    if (w.gx != 0) set(g, g.UpperGuardX, x, y, w.gx, 0), set(g, g.UpperGuardY, x, y, w.gy, 0);
-    if (w.ax != 0) set(g, g.UpperAttackerX, x, y, w.ax, 0), set(g, g.UpperAttackerY, x, y, w.ay, 0);
+    if (changed && w.gx != 0) set(g, g.UpperGuardX, x, y, w.gx, 0), set(g, g.UpperGuardY, x, y, w.gy, 0);
 }
 
 bool Delta::apply(Game& g, const TurnBase& base, int n, const int* xs, const int* ys, Written* written,
@@ -276,7 +271,8 @@ bool Delta::apply(Game& g, const TurnBase& base, int n, const int* xs, const int
     Ray rays[64];
     int nRays = 0;
     for (int i = 0; i < n; ++i)
-        for (int now = 0; now < 2; ++now) {
+        // With one square changed, the same rays reach it before and now.
+        for (int now = n == 1 ? 1 : 0; now < 2; ++now) {
             const Grid<int16_t>* b = now ? &g.Board : &base.board;
             Reacher r[16];
             int dirs[16];
@@ -298,7 +294,7 @@ bool Delta::apply(Game& g, const TurnBase& base, int n, const int* xs, const int
     // Guards and attackers afresh where something changed.
     for (int i = 0; i < nMarked_; ++i) {
         const int x = marked_[i] / kGrid, y = marked_[i] % kGrid;
-        look(g, x, y, written[nWritten]);
+        look(g, x, y, (changedWhat[marked_[i]] & kPiece) != 0, written[nWritten]);
         ++nWritten;
         mark_[marked_[i]] = 0;
     }
