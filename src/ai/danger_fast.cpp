@@ -21,6 +21,7 @@ void Lines::take(const Grid<int16_t>& b) {
 void TurnBase::take(Game& g) {
     board = g.Board;
     lines.take(board);
+    takeReachers();
     li = g.LowerInfluence;
     ui = g.UpperInfluence;
     la = g.LowerAttacker;
@@ -78,28 +79,39 @@ namespace {
 // piece; a reader whose own piece changed is marked for that change anyway.
 void markReaders(const Game& g, const TurnBase& base, CellSet& dirty, int x, int y, unsigned what) {
     auto cls = [](int v) { return v < 2 ? v : 2; };
-    auto at = [&g](int i, int j) { return i >= 1 && i <= 27 && j >= 1 && j <= 27 ? int(g.Board(i, j)) : 0; };
+    const int here = g.Board(x, y);
     const int l0 = base.li(x, y), l1 = g.LowerInfluence(x, y), u0 = base.ui(x, y), u1 = g.UpperInfluence(x, y);
     const bool lowerClass = cls(l0) != cls(l1), upperClass = cls(u0) != cls(u1);
-    const bool lowerZero = (l0 == 0) != (l1 == 0), upperZero = (u0 == 0) != (u1 == 0);
-    const bool counts = (what & (kLower | kUpper)) != 0;
-    const bool piece = (what & kPiece) != 0;
-    const int here = g.Board(x, y);
     // Most changes are counts that stay in their class on squares no one compares them on.
     if (!(what & (kPiece | kAttacker | kOwn)) && !lowerClass && !upperClass && y > 3 && here < 30 &&
         !((what & kLower) && std::abs(x - g.UpperKingX) < 2 && std::abs(y - g.UpperKingY) < 2))
         return;
+    auto at = [&g](int i, int j) { return i >= 1 && i <= 27 && j >= 1 && j <= 27 ? int(g.Board(i, j)) : 1; };
+    const bool lowerZero = (l0 == 0) != (l1 == 0), upperZero = (u0 == 0) != (u1 == 0);
+    const bool counts = (what & (kLower | kUpper)) != 0;
 
-    if (piece || (what & (kAttacker | kOwn)) || lowerClass || upperClass ||
-        (counts && (y < 4 || here >= 30 ||
-                    ((what & kLower) && std::abs(x - g.UpperKingX) < 2 && std::abs(y - g.UpperKingY) < 2))))
-        dirty.add(x, y);
-    if (piece) {
-        // Every reader of the board here.
-        dirty.add(x - 1, y - 1), dirty.add(x, y - 1), dirty.add(x + 1, y - 1);
-        dirty.add(x - 1, y), dirty.add(x + 1, y);
-        dirty.add(x - 1, y + 1), dirty.add(x, y + 1), dirty.add(x + 1, y + 1);
-        dirty.add(x - 1, y + 2), dirty.add(x + 1, y + 2), dirty.add(x, y + 4);
+    dirty.add(x, y);
+    if (what & kPiece) {
+        const int was = base.board(x, y);
+        // The surroundings count of the eight neighbours, when a major piece or king came or went.
+        if ((was >= 800) != (here >= 800)) {
+            dirty.add(x - 1, y - 1), dirty.add(x, y - 1), dirty.add(x + 1, y - 1);
+            dirty.add(x - 1, y), dirty.add(x + 1, y);
+            dirty.add(x - 1, y + 1), dirty.add(x, y + 1), dirty.add(x + 1, y + 1);
+        }
+        // Readers of this square by its piece: the square above in the top rows (a lower pawn in
+        // front, or anything in front of an upper piece); the square below when empty (a lance's
+        // skewer) or a lower knight; empty squares on the diagonals (a silver's fork); empty
+        // squares and lower knights two rows down beside (a knight's fork, a knight's jump), and a
+        // lower knight four rows down.
+        if (y <= 4) dirty.add(x, y - 1);
+        if (const int b = at(x, y + 1); b == EMPTY || b == -50) dirty.add(x, y + 1);
+        for (int dx = -1; dx <= 1; dx += 2) {
+            if (at(x + dx, y - 1) == EMPTY) dirty.add(x + dx, y - 1);
+            if (at(x + dx, y + 1) == EMPTY) dirty.add(x + dx, y + 1);
+            if (const int b = at(x + dx, y + 2); b == EMPTY || b == -50) dirty.add(x + dx, y + 2);
+        }
+        if (at(x, y + 4) == -50) dirty.add(x, y + 4);
         // Rows 1..3 look down their file as far as row 9 for a lance, rook or dragon.
         for (int r = 1; r <= 3 && r < y && y <= 9; ++r) dirty.add(x, r);
         // An empty square below an upper piece looks up the file for a lance's skewer, past that

@@ -37,13 +37,6 @@ bool walksRay(int code, int dx, int dy) {
 enum : uint8_t { G = 1, GS = 2, A = 4, AS = 8 };
 constexpr uint8_t kFull = G | GS | A | AS;
 
-struct Reacher {
-    int scan;  // x * kGrid + y of the reaching piece
-    int x, y, e;
-    bool upper;
-    uint8_t rec;
-};
-
 // The code a ray piece enters, and its recording.
 void rayEntry(int code, int& e, uint8_t& rec) {
     rec = kFull;
@@ -98,7 +91,7 @@ int stepReachers(const Grid<int16_t>& b, int x, int y, Reacher* out) {
         const int c = b(sx, sy);
         int e;
         uint8_t rec;
-        if (c != EMPTY && stepEntry(c, -f[0], -f[1], e, rec)) out[n++] = {sx * kGrid + sy, sx, sy, e, c > 0, rec};
+        if (c != EMPTY && stepEntry(c, -f[0], -f[1], e, rec)) out[n++] = {int16_t(sx * kGrid + sy), int16_t(e), int8_t(sx), int8_t(sy), c > 0, rec};
     }
     return n;
 }
@@ -118,7 +111,7 @@ int rayReachers(const Grid<int16_t>& b, const Lines& lines, int x, int y, Reache
                 uint8_t rec;
                 rayEntry(c, e, rec);
                 if (dirs != nullptr) dirs[n] = i ^ 1;  // kDir pairs opposite directions
-                out[n++] = {sx * kGrid + sy, sx, sy, e, c > 0, rec};
+                out[n++] = {int16_t(sx * kGrid + sy), int16_t(e), int8_t(sx), int8_t(sy), c > 0, rec};
             }
             if (c == 950)
                 upperPasses = false;
@@ -159,13 +152,20 @@ void Delta::set(Game&, Map& m, int x, int y, int v, uint8_t what) {
     }
 }
 
-void Delta::count(Game& g, bool upper, int x, int y, int d) {
+void Delta::count(Game& g, bool upper, int x, int y, int d, const Reacher& who) {
     Map& m = upper ? g.UpperInfluence : g.LowerInfluence;
     set(g, m, x, y, m(x, y) + d, upper ? kUpper : kLower);
-    if (g.Board(x, y) != EMPTY && mark_[x * kGrid + y] == 0) {
-        mark_[x * kGrid + y] = 1;
-        marked_[nMarked_++] = uint16_t(x * kGrid + y);
+    if (g.Board(x, y) == EMPTY) return;
+    const int at = x * kGrid + y;
+    if (mark_[at] == 0) {
+        mark_[at] = 1;
+        marked_[nMarked_++] = uint16_t(at);
     }
+    if (nChanges_ == kChanges) {
+        overflow_ = true;
+        return;
+    }
+    changes_[nChanges_++] = {uint16_t(at), int8_t(d), who};
 }
 
 // The reach of `code` on (x, y), walked on board `on`, each reached square's count moved by d:
@@ -173,12 +173,20 @@ void Delta::count(Game& g, bool upper, int x, int y, int d) {
 void Delta::walk(Game& g, const Grid<int16_t>& on, int code, int x, int y, int d, int dir) {
     const bool upper = code > 0;
     const int enemyKing = upper ? -950 : 950;
+    Reacher who{int16_t(x * kGrid + y), 0, int8_t(x), int8_t(y), upper, 0};
     auto step = [&](int dx, int dy) {
-        if (onBoard(x + dx, y + dy)) count(g, upper, x + dx, y + dy, d);
+        if (!onBoard(x + dx, y + dy)) return;
+        int e;
+        stepEntry(code, dx, dy, e, who.rec);
+        who.e = int16_t(e);
+        count(g, upper, x + dx, y + dy, d, who);
     };
     auto ray = [&](int i) {
+        int e;
+        rayEntry(code, e, who.rec);
+        who.e = int16_t(e);
         for (int sx = x + kDir[i][0], sy = y + kDir[i][1]; onBoard(sx, sy); sx += kDir[i][0], sy += kDir[i][1]) {
-            count(g, upper, sx, sy, d);
+            count(g, upper, sx, sy, d, who);
             const int t = on(sx, sy);
             if (t != EMPTY && t != enemyKing) return;
         }
@@ -207,6 +215,19 @@ void Delta::walk(Game& g, const Grid<int16_t>& on, int code, int x, int y, int d
     }
 }
 
+void TurnBase::takeReachers() {
+    reach.clear();
+    Reacher r[48];
+    for (int at = 0; at < kGrid * kGrid; ++at) {
+        reachFirst[at] = uint16_t(reach.size());
+        const int x = at / kGrid, y = at % kGrid;
+        if (!onBoard(x, y) || board(x, y) == EMPTY) continue;
+        const int n = reachers(board, lines, x, y, r);
+        reach.insert(reach.end(), r, r + n);
+    }
+    reachFirst[kGrid * kGrid] = uint16_t(reach.size());
+}
+
 // The cheapest lower attacker and cheapest upper guard of (x, y), and which squares the survey
 // writes there, from every piece that reaches it in scan order. (The lower guard and the upper
 // attacker's code are not read by the evaluation and are left alone; the square maps are written
@@ -217,7 +238,32 @@ void Delta::look(Game& g, int x, int y, bool changed, Written& w) {
     int ug = 999, la = -999, lax = 0, lay = 0;
     if (t != EMPTY) {
         Reacher r[48];
-        const int n = reachers(g.Board, lines, x, y, r);
+        int n;
+        const int at = x * kGrid + y;
+        if (changed) {
+            n = reachers(g.Board, lines, x, y, r);
+        } else {
+            // The square kept its piece: the pieces that reached it before, less those that
+            // stopped, with those that started, in scan order.
+            n = 0;
+            for (int k = base_->reachFirst[at]; k < base_->reachFirst[at + 1]; ++k) r[n++] = base_->reach[k];
+            for (int c = 0; c < nChanges_; ++c) {
+                const Change& ch = changes_[c];
+                if (ch.at != at) continue;
+                if (ch.sign > 0) {
+                    int j = n++;
+                    for (; j > 0 && r[j - 1].scan > ch.who.scan; --j) r[j] = r[j - 1];
+                    r[j] = ch.who;
+                } else {
+                    for (int j = 0; j < n; ++j)
+                        if (r[j].scan == ch.who.scan && r[j].e == ch.who.e) {
+                            for (int k = j + 1; k < n; ++k) r[k - 1] = r[k];
+                            --n;
+                            break;
+                        }
+                }
+            }
+        }
         int ua = 999;
         for (int i = 0; i < n; ++i) {
             const Reacher& p = r[i];
@@ -245,7 +291,9 @@ bool Delta::apply(Game& g, const TurnBase& base, int n, const int* xs, const int
                   int& nWritten) {
     nLog_ = 0;
     nMarked_ = 0;
+    nChanges_ = 0;
     overflow_ = false;
+    base_ = &base;
     savedKing_[0] = g.UpperKingX, savedKing_[1] = g.UpperKingY;
     lines = base.lines;
     for (int i = 0; i < n; ++i) lines.put(xs[i], ys[i], g.Board(xs[i], ys[i]) != EMPTY);
