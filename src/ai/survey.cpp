@@ -1,6 +1,10 @@
 // The influence survey: from Board alone, how many pieces of each side reach every square, the
 // cheapest or dearest guard and attacker, the check lines and the kings' squares.
+#include <bit>
 #include <cstring>
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 
 #include "ai/reach.h"
 
@@ -12,18 +16,17 @@ using namespace reach;
 
 // A map holding `value` on 1..27 × 1..27 and 0 on the unused row and column, copied whole by the
 // clear pass.
-struct Filled {
+constexpr Map filled(int16_t value) {
     Map m{};
-    explicit Filled(int16_t value) {
-        for (int x = 1; x <= 27; ++x)
-            for (int y = 1; y <= 27; ++y) m.v[x][y] = value;
-    }
-};
+    for (int x = 1; x <= 27; ++x)
+        for (int y = 1; y <= 27; ++y) m.v[x][y] = value;
+    return m;
+}
 
-const Filled kPlus999(999), kMinus999(-999);
+constexpr Map kPlus999 = filled(999), kMinus999 = filled(-999);
 
 inline void clear(Map& m) { std::memset(m.v, 0, sizeof m.v); }
-inline void copy(Map& m, const Filled& f) { std::memcpy(m.v, f.m.v, sizeof m.v); }
+inline void copy(Map& m, const Map& from) { std::memcpy(m.v, from.v, sizeof m.v); }
 
 // Upper recording options per kind.
 constexpr unsigned kPawn = Guard | Attack | Check;
@@ -129,6 +132,25 @@ inline void surveyUpper(Game& g, int c, int x, int y) {
     }
 }
 
+// Bit y set for every occupied square y = 1..27 of a column, so that the scan spends no branch
+// on the empty ones.
+inline uint32_t occupiedRows(const int16_t* column) {
+#ifdef __SSE2__
+    const __m128i zero = _mm_setzero_si128();
+    const auto empty = [&](const __m128i a, const __m128i b) {
+        return uint32_t(_mm_movemask_epi8(_mm_packs_epi16(_mm_cmpeq_epi16(a, zero), _mm_cmpeq_epi16(b, zero))));
+    };
+    const auto* p = reinterpret_cast<const __m128i*>(column);
+    const uint32_t low = empty(_mm_loadu_si128(p), _mm_loadu_si128(p + 1));           // y 0..15
+    const uint32_t high = empty(_mm_loadu_si128(p + 2), _mm_loadl_epi64(p + 3));      // y 16..27
+    return ~(low | high << 16) & 0x0FFFFFFEu;
+#else
+    uint32_t occupied = 0;
+    for (int y = 1; y <= 27; ++y) occupied |= uint32_t(column[y] != 0) << y;
+    return occupied;
+#endif
+}
+
 }  // namespace
 
 void Game::勢力調査() {
@@ -148,11 +170,14 @@ void Game::勢力調査() {
     // Scan order decides ties: x outer, y inner, each piece's whole reach at its own turn.
     for (int x = 1; x <= 27; ++x) {
         const int16_t* column = Board.v[x];
-        for (int y = 1; y <= 27; ++y) {
+        uint32_t occupied = occupiedRows(column);
+        while (occupied != 0) {
+            const int y = std::countr_zero(occupied);
+            occupied &= occupied - 1;
             const int c = column[y];
             if (c < 0)
                 surveyLower(*this, c, x, y);
-            else if (c > 0)
+            else
                 surveyUpper(*this, c, x, y);
         }
     }
