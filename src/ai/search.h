@@ -98,8 +98,8 @@ struct TurnBase {
     uint16_t first[kCells + 1];  // additions of cell i: ops[first[i] .. first[i + 1])
     CellSet withOps;
 
-    // The pieces that reach each occupied square, in scan order: reach[reachFirst[i] ..
-    // reachFirst[i + 1]) for square i = x * kGrid + y.
+    // The pieces that reach each square, in scan order: reach[reachFirst[i] .. reachFirst[i + 1])
+    // for square i = x * kGrid + y.
     std::vector<Reacher> reach;
     uint16_t reachFirst[kGrid * kGrid + 1];
 

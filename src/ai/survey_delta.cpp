@@ -176,9 +176,11 @@ void Delta::walk(Game& g, const Grid<int16_t>& on, int code, int x, int y, int d
     Reacher who{int16_t(x * kGrid + y), 0, int8_t(x), int8_t(y), upper, 0};
     auto step = [&](int dx, int dy) {
         if (!onBoard(x + dx, y + dy)) return;
-        int e;
-        stepEntry(code, dx, dy, e, who.rec);
-        who.e = int16_t(e);
+        if (g.Board(x + dx, y + dy) != EMPTY) {  // only an occupied square keeps who reaches it
+            int e;
+            stepEntry(code, dx, dy, e, who.rec);
+            who.e = int16_t(e);
+        }
         count(g, upper, x + dx, y + dy, d, who);
     };
     auto ray = [&](int i) {
@@ -221,7 +223,7 @@ void TurnBase::takeReachers() {
     for (int at = 0; at < kGrid * kGrid; ++at) {
         reachFirst[at] = uint16_t(reach.size());
         const int x = at / kGrid, y = at % kGrid;
-        if (!onBoard(x, y) || board(x, y) == EMPTY) continue;
+        if (!onBoard(x, y)) continue;
         const int n = reachers(board, lines, x, y, r);
         reach.insert(reach.end(), r, r + n);
     }
@@ -237,31 +239,26 @@ void Delta::look(Game& g, int x, int y, bool changed, Written& w) {
     const int t = g.Board(x, y);
     int ug = 999, la = -999, lax = 0, lay = 0;
     if (t != EMPTY) {
+        // The pieces that reached the square before, less those that stopped, with those that
+        // started, in scan order.
         Reacher r[48];
-        int n;
+        int n = 0;
         const int at = x * kGrid + y;
-        if (changed) {
-            n = reachers(g.Board, lines, x, y, r);
-        } else {
-            // The square kept its piece: the pieces that reached it before, less those that
-            // stopped, with those that started, in scan order.
-            n = 0;
-            for (int k = base_->reachFirst[at]; k < base_->reachFirst[at + 1]; ++k) r[n++] = base_->reach[k];
-            for (int c = 0; c < nChanges_; ++c) {
-                const Change& ch = changes_[c];
-                if (ch.at != at) continue;
-                if (ch.sign > 0) {
-                    int j = n++;
-                    for (; j > 0 && r[j - 1].scan > ch.who.scan; --j) r[j] = r[j - 1];
-                    r[j] = ch.who;
-                } else {
-                    for (int j = 0; j < n; ++j)
-                        if (r[j].scan == ch.who.scan && r[j].e == ch.who.e) {
-                            for (int k = j + 1; k < n; ++k) r[k - 1] = r[k];
-                            --n;
-                            break;
-                        }
-                }
+        for (int k = base_->reachFirst[at]; k < base_->reachFirst[at + 1]; ++k) r[n++] = base_->reach[k];
+        for (int c = 0; c < nChanges_; ++c) {
+            const Change& ch = changes_[c];
+            if (ch.at != at) continue;
+            if (ch.sign > 0) {
+                int j = n++;
+                for (; j > 0 && r[j - 1].scan > ch.who.scan; --j) r[j] = r[j - 1];
+                r[j] = ch.who;
+            } else {
+                for (int j = 0; j < n; ++j)
+                    if (r[j].scan == ch.who.scan && r[j].e == ch.who.e) {
+                        for (int k = j + 1; k < n; ++k) r[k - 1] = r[k];
+                        --n;
+                        break;
+                    }
             }
         }
         int ua = 999;
