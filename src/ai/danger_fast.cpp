@@ -77,15 +77,21 @@ namespace {
 // rows 1..3 and, for the lower count, beside the upper king), so a count that stays in its class
 // elsewhere changes nothing. Readers of a neighbour's maps read them only when they hold a certain
 // piece; a reader whose own piece changed is marked for that change anyway.
+inline int countClass(int v) { return v < 2 ? v : 2; }
+
+// Most changes are counts that stay in their class on squares no one compares them on.
+inline bool unread(const Game& g, const TurnBase& base, int x, int y, unsigned what) {
+    return !(what & (kPiece | kAttacker | kOwn)) && y > 3 &&
+           countClass(base.li(x, y)) == countClass(g.LowerInfluence(x, y)) &&
+           countClass(base.ui(x, y)) == countClass(g.UpperInfluence(x, y)) && g.Board(x, y) < 30 &&
+           !((what & kLower) && std::abs(x - g.UpperKingX) < 2 && std::abs(y - g.UpperKingY) < 2);
+}
+
 void markReaders(const Game& g, const TurnBase& base, CellSet& dirty, int x, int y, unsigned what) {
-    auto cls = [](int v) { return v < 2 ? v : 2; };
+    auto cls = countClass;
     const int here = g.Board(x, y);
     const int l0 = base.li(x, y), l1 = g.LowerInfluence(x, y), u0 = base.ui(x, y), u1 = g.UpperInfluence(x, y);
     const bool lowerClass = cls(l0) != cls(l1), upperClass = cls(u0) != cls(u1);
-    // Most changes are counts that stay in their class on squares no one compares them on.
-    if (!(what & (kPiece | kAttacker | kOwn)) && !lowerClass && !upperClass && y > 3 && here < 30 &&
-        !((what & kLower) && std::abs(x - g.UpperKingX) < 2 && std::abs(y - g.UpperKingY) < 2))
-        return;
     auto at = [&g](int i, int j) { return i >= 1 && i <= 27 && j >= 1 && j <= 27 ? int(g.Board(i, j)) : 1; };
     const bool lowerZero = (l0 == 0) != (l1 == 0), upperZero = (u0 == 0) != (u1 == 0);
     const bool counts = (what & (kLower | kUpper)) != 0;
@@ -163,7 +169,8 @@ double danger(Game& g, const TurnBase& base, const Delta* delta, int placed, int
     if (delta != nullptr) {
         for (int i = 0; i < delta->nChanged; ++i) {
             const int at = delta->changedCell[i];
-            markReaders(g, base, dirty, at / kGrid, at % kGrid, delta->changedWhat[at]);
+            const int x = at / kGrid, y = at % kGrid, what = delta->changedWhat[at];
+            if (!unread(g, base, x, y, what)) markReaders(g, base, dirty, x, y, what);
         }
     } else {
         // What changed where: one pass over the maps the cells read.
@@ -192,7 +199,8 @@ double danger(Game& g, const TurnBase& base, const Delta* delta, int placed, int
             if (words[w] == 0) continue;
             for (int k = 0; k < 8; ++k) {
                 const int i = w * 8 + k;
-                if (changed[i] != 0) markReaders(g, base, dirty, i / kGrid, i % kGrid, changed[i]);
+                if (changed[i] != 0 && !unread(g, base, i / kGrid, i % kGrid, changed[i]))
+                    markReaders(g, base, dirty, i / kGrid, i % kGrid, changed[i]);
             }
         }
     }
