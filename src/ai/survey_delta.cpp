@@ -80,22 +80,6 @@ bool stepEntry(int code, int dx, int dy, int& e, uint8_t& rec) {
     }
 }
 
-// The pieces that reach (x, y) by one step.
-int stepReachers(const Grid<int16_t>& b, int x, int y, Reacher* out) {
-    static constexpr int kFrom[12][2] = {{-1, -1}, {0, -1}, {1, -1}, {-1, 0}, {1, 0}, {-1, 1}, {0, 1}, {1, 1},
-                                         {-1, -2}, {1, -2}, {-1, 2}, {1, 2}};
-    int n = 0;
-    for (const auto& f : kFrom) {
-        const int sx = x + f[0], sy = y + f[1];
-        if (!onBoard(sx, sy)) continue;
-        const int c = b(sx, sy);
-        int e;
-        uint8_t rec;
-        if (c != EMPTY && stepEntry(c, -f[0], -f[1], e, rec)) out[n++] = {int16_t(sx * kGrid + sy), int16_t(e), int8_t(sx), int8_t(sy), c > 0, rec};
-    }
-    return n;
-}
-
 // The ray pieces that reach (x, y), looking outward along each line (a ray passes through the
 // other side's king); dirs gets the direction each one walks in.
 int rayReachers(const Grid<int16_t>& b, const Lines& lines, int x, int y, Reacher* out, int* dirs) {
@@ -122,15 +106,6 @@ int rayReachers(const Grid<int16_t>& b, const Lines& lines, int x, int y, Reache
             if (!lowerPasses && !upperPasses) break;
         }
     }
-    return n;
-}
-
-// Every piece that reaches (x, y), in scan order.
-int reachers(const Grid<int16_t>& b, const Lines& lines, int x, int y, Reacher* out) {
-    int n = stepReachers(b, x, y, out);
-    n += rayReachers(b, lines, x, y, out + n, nullptr);
-    for (int i = 1; i < n; ++i)
-        for (int j = i; j > 0 && out[j - 1].scan > out[j].scan; --j) std::swap(out[j - 1], out[j]);
     return n;
 }
 
@@ -217,17 +192,69 @@ void Delta::walk(Game& g, const Grid<int16_t>& on, int code, int x, int y, int d
     }
 }
 
-void TurnBase::takeReachers() {
-    reach.clear();
-    Reacher r[48];
-    for (int at = 0; at < kGrid * kGrid; ++at) {
-        reachFirst[at] = uint16_t(reach.size());
-        const int x = at / kGrid, y = at % kGrid;
-        if (!onBoard(x, y)) continue;
-        const int n = reachers(board, lines, x, y, r);
-        reach.insert(reach.end(), r, r + n);
+// Calls visit(tx, ty, who) for every square the piece `code` on (x, y) reaches on board b.
+template <class Visit>
+void eachReach(const Grid<int16_t>& b, int code, int x, int y, Visit&& visit) {
+    const bool upper = code > 0;
+    const int enemyKing = upper ? -950 : 950;
+    Reacher who{int16_t(x * kGrid + y), 0, int8_t(x), int8_t(y), upper, 0};
+    auto step = [&](int dx, int dy) {
+        if (!onBoard(x + dx, y + dy)) return;
+        int e;
+        stepEntry(code, dx, dy, e, who.rec);
+        who.e = int16_t(e);
+        visit(x + dx, y + dy, who);
+    };
+    auto ray = [&](int i) {
+        int e;
+        rayEntry(code, e, who.rec);
+        who.e = int16_t(e);
+        for (int sx = x + kDir[i][0], sy = y + kDir[i][1]; onBoard(sx, sy); sx += kDir[i][0], sy += kDir[i][1]) {
+            visit(sx, sy, who);
+            const int t = b(sx, sy);
+            if (t != EMPTY && t != enemyKing) return;
+        }
+    };
+    const int f = upper ? 1 : -1;
+    const int a = upper ? code : -code;
+    switch (a) {
+        case 30: step(0, f); break;
+        case 40: ray(upper ? 1 : 0); break;
+        case 50: step(-1, 2 * f), step(1, 2 * f); break;
+        case 100: step(0, f), step(-1, f), step(1, f), step(-1, -f), step(1, -f); break;
+        case 800: ray(4), ray(5), ray(6), ray(7); break;
+        case 801: step(0, -1), step(0, 1), step(-1, 0), step(1, 0), ray(4), ray(5), ray(6), ray(7); break;
+        case 900: ray(0), ray(1), ray(2), ray(3); break;
+        case 901: ray(0), ray(1), ray(2), ray(3), step(-1, -1), step(1, -1), step(-1, 1), step(1, 1); break;
+        case 950:
+            for (const auto& k : kDir) step(k[0], k[1]);
+            break;
+        default:
+            if (goldLike(a)) step(0, f), step(-1, f), step(1, f), step(0, -f), step(-1, 0), step(1, 0);
+            break;
     }
-    reachFirst[kGrid * kGrid] = uint16_t(reach.size());
+}
+
+// Every piece's reach walked once, in scan order, so each square's list comes out in scan order.
+void TurnBase::takeReachers() {
+    uint16_t count[kGrid * kGrid] = {};
+    for (int x = 1; x <= 27; ++x)
+        for (int y = 1; y <= 27; ++y)
+            if (board(x, y) != EMPTY)
+                eachReach(board, board(x, y), x, y, [&](int tx, int ty, const Reacher&) { ++count[tx * kGrid + ty]; });
+    int total = 0;
+    for (int at = 0; at < kGrid * kGrid; ++at) {
+        reachFirst[at] = uint16_t(total);
+        total += count[at];
+        count[at] = reachFirst[at];
+    }
+    reachFirst[kGrid * kGrid] = uint16_t(total);
+    reach.resize(size_t(total));
+    for (int x = 1; x <= 27; ++x)
+        for (int y = 1; y <= 27; ++y)
+            if (board(x, y) != EMPTY)
+                eachReach(board, board(x, y), x, y,
+                          [&](int tx, int ty, const Reacher& who) { reach[count[tx * kGrid + ty]++] = who; });
 }
 
 // The cheapest lower attacker and cheapest upper guard of (x, y), and which squares the survey
