@@ -51,6 +51,23 @@ void TurnBase::take(Game& g) {
             if (n > first[i]) withOps.add(x, y);
         }
     first[kCells] = uint16_t(n);
+
+    // Empty squares that add nothing whatever the counts on them, as long as the pieces around stay:
+    // below row 3, away from the upper king, no piece above worth more than a lance, no knight's
+    // fork, no major piece or king around, no silver's fork.
+    quiet.clear();
+    auto at = [&](int i, int j) { return i >= 1 && i <= 27 && j >= 1 && j <= 27 ? int(board(i, j)) : 0; };
+    for (int x = 1; x <= 27; ++x)
+        for (int y = 4; y <= 27; ++y) {
+            if (board(x, y) != EMPTY || (std::abs(x - upperKingX) < 2 && std::abs(y - upperKingY) < 2)) continue;
+            if (at(x, y - 1) > 40 || (at(x - 1, y - 2) > 30 && at(x + 1, y - 2) > 30)) continue;
+            if ((at(x - 1, y - 1) >= 30 && at(x + 1, y + 1) >= 30) || (at(x + 1, y - 1) >= 30 && at(x - 1, y + 1) >= 30))
+                continue;
+            bool major = false;
+            for (int i = x - 1; i <= x + 1; ++i)
+                for (int j = y - 1; j <= y + 1; ++j) major |= (i != x || j != y) && at(i, j) >= 800;
+            if (!major) quiet.add(x, y);
+        }
 }
 
 void TurnBase::restore(Game& g) const {
@@ -96,7 +113,7 @@ void markReaders(const Game& g, const TurnBase& base, CellSet& dirty, int x, int
     const bool lowerZero = (l0 == 0) != (l1 == 0), upperZero = (u0 == 0) != (u1 == 0);
     const bool counts = (what & (kLower | kUpper)) != 0;
 
-    dirty.add(x, y);
+    if ((what & (kPiece | kAttacker | kOwn)) || !base.quiet.has(cellIndex(x, y))) dirty.add(x, y);
     if (what & kPiece) {
         const int was = base.board(x, y);
         // The surroundings count of the eight neighbours, when a major piece or king came or went.

@@ -97,6 +97,7 @@ struct TurnBase {
     double ops[kCells * kMaxOpsPerCell];
     uint16_t first[kCells + 1];  // additions of cell i: ops[first[i] .. first[i + 1])
     CellSet withOps;
+    CellSet quiet;  // empty squares whose additions do not depend on their counts
 
     // The pieces that reach each square, in scan order: reach[reachFirst[i] .. reachFirst[i + 1])
     // for square i = x * kGrid + y.
