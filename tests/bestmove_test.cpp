@@ -77,7 +77,9 @@ TEST_P(Sample, CandidateOrderAndTheFirstBestWins) {
     double best = -99999;
     const Line* first = nullptr;
     for (size_t i = 0; i + 1 < lines.size(); ++i) {
-        if (i > 0) EXPECT_LT(key(lines[i - 1]), key(lines[i])) << "candidate " << i;
+        if (i > 0) {
+            EXPECT_LT(key(lines[i - 1]), key(lines[i])) << "candidate " << i;
+        }
         if (lines[i].score > best) best = lines[i].score, first = &lines[i];
     }
     const Line& chosen = lines.back();
@@ -95,7 +97,10 @@ TEST(Bestmove, NothingToMoveAndRefusals) {
     TempFolder f;
     std::string board = "board\n";
     for (int y = 1; y <= 27; ++y) {
-        for (int x = 1; x <= 27; ++x) board += (x > 1 ? " " : "") + std::string(x == 14 && y == 27 ? "-950" : "0");
+        for (int x = 1; x <= 27; ++x) {
+            if (x > 1) board += ' ';
+            board += x == 14 && y == 27 ? "-950" : "0";
+        }
         board += "\n";
     }
     f.write("none.pos", board + "hand-upper 0 0 0 0 0 0 0\nhand-lower 1 0 0 0 0 0 0\n");

@@ -12,6 +12,18 @@ namespace orizen::danger {
 
 inline int value(int code) { return code < 0 ? -code : code; }
 
+// 調査_周辺状況: minus the upper major pieces and kings around (x, y), unrolled away from the edges.
+inline int around(const Game& g, int x, int y) {
+    if (x > 1 && x < 27 && y > 1 && y < 27) {
+        const int16_t* l = &g.Board.v[x - 1][y - 1];
+        const int16_t* m = &g.Board.v[x][y - 1];
+        const int16_t* r = &g.Board.v[x + 1][y - 1];
+        return -((l[0] >= 800) + (l[1] >= 800) + (l[2] >= 800) + (m[0] >= 800) + (m[2] >= 800) + (r[0] >= 800) +
+                 (r[1] >= 800) + (r[2] >= 800));
+    }
+    return g.調査_周辺状況(x, y);
+}
+
 // The fork rule: lower pieces the placed piece could take next.
 struct Fork {
     int count = 0, cheapest = 9999;
@@ -67,9 +79,9 @@ inline void cell(Game& g, int x, int y, const Placed& placed, Fork& fork, Add&& 
                 x < 27 && g.Board(x - 1, y - 2) > 30 && g.Board(x + 1, y - 2) > 30)
                 add(-20.0);
             if (silverOrGold && ui <= 1) {
-                const int around = g.調査_周辺状況(x, y);
-                if (around < -1) add(-5.0);
-                if (ui == 0 && around < 0) {
+                const int near = around(g, x, y);
+                if (near < -1) add(-5.0);
+                if (ui == 0 && near < 0) {
                     add(-1.0);
                     if (y < 4) add(-10.0);
                 }

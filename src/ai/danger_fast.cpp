@@ -21,6 +21,7 @@ void Lines::take(const Grid<int16_t>& b) {
 void TurnBase::take(Game& g) {
     board = g.Board;
     lines.take(board);
+    takeReachers();
     li = g.LowerInfluence;
     ui = g.UpperInfluence;
     la = g.LowerAttacker;
@@ -50,6 +51,23 @@ void TurnBase::take(Game& g) {
             if (n > first[i]) withOps.add(x, y);
         }
     first[kCells] = uint16_t(n);
+
+    // Empty squares that add nothing whatever the counts on them, as long as the pieces around stay:
+    // below row 3, away from the upper king, no piece above worth more than a lance, no knight's
+    // fork, no major piece or king around, no silver's fork.
+    quiet.clear();
+    auto at = [&](int i, int j) { return i >= 1 && i <= 27 && j >= 1 && j <= 27 ? int(board(i, j)) : 0; };
+    for (int x = 1; x <= 27; ++x)
+        for (int y = 4; y <= 27; ++y) {
+            if (board(x, y) != EMPTY || (std::abs(x - upperKingX) < 2 && std::abs(y - upperKingY) < 2)) continue;
+            if (at(x, y - 1) > 40 || (at(x - 1, y - 2) > 30 && at(x + 1, y - 2) > 30)) continue;
+            if ((at(x - 1, y - 1) >= 30 && at(x + 1, y + 1) >= 30) || (at(x + 1, y - 1) >= 30 && at(x - 1, y + 1) >= 30))
+                continue;
+            bool major = false;
+            for (int i = x - 1; i <= x + 1; ++i)
+                for (int j = y - 1; j <= y + 1; ++j) major |= (i != x || j != y) && at(i, j) >= 800;
+            if (!major) quiet.add(x, y);
+        }
 }
 
 void TurnBase::restore(Game& g) const {
@@ -76,26 +94,47 @@ namespace {
 // rows 1..3 and, for the lower count, beside the upper king), so a count that stays in its class
 // elsewhere changes nothing. Readers of a neighbour's maps read them only when they hold a certain
 // piece; a reader whose own piece changed is marked for that change anyway.
+inline int countClass(int v) { return v < 2 ? v : 2; }
+
+// Most changes are counts that stay in their class on squares no one compares them on.
+inline bool unread(const Game& g, const TurnBase& base, int x, int y, unsigned what) {
+    return !(what & (kPiece | kAttacker | kOwn)) && y > 3 &&
+           countClass(base.li(x, y)) == countClass(g.LowerInfluence(x, y)) &&
+           countClass(base.ui(x, y)) == countClass(g.UpperInfluence(x, y)) && g.Board(x, y) < 30 &&
+           !((what & kLower) && std::abs(x - g.UpperKingX) < 2 && std::abs(y - g.UpperKingY) < 2);
+}
+
 void markReaders(const Game& g, const TurnBase& base, CellSet& dirty, int x, int y, unsigned what) {
-    auto cls = [](int v) { return v < 2 ? v : 2; };
-    auto at = [&g](int i, int j) { return i >= 1 && i <= 27 && j >= 1 && j <= 27 ? int(g.Board(i, j)) : 0; };
+    auto cls = countClass;
+    const int here = g.Board(x, y);
     const int l0 = base.li(x, y), l1 = g.LowerInfluence(x, y), u0 = base.ui(x, y), u1 = g.UpperInfluence(x, y);
     const bool lowerClass = cls(l0) != cls(l1), upperClass = cls(u0) != cls(u1);
+    auto at = [&g](int i, int j) { return i >= 1 && i <= 27 && j >= 1 && j <= 27 ? int(g.Board(i, j)) : 1; };
     const bool lowerZero = (l0 == 0) != (l1 == 0), upperZero = (u0 == 0) != (u1 == 0);
     const bool counts = (what & (kLower | kUpper)) != 0;
-    const bool piece = (what & kPiece) != 0;
-    const int here = g.Board(x, y);
 
-    if (piece || (what & (kAttacker | kOwn)) || lowerClass || upperClass ||
-        (counts && (y < 4 || here >= 30 ||
-                    ((what & kLower) && std::abs(x - g.UpperKingX) < 2 && std::abs(y - g.UpperKingY) < 2))))
-        dirty.add(x, y);
-    if (piece) {
-        // Every reader of the board here.
-        dirty.add(x - 1, y - 1), dirty.add(x, y - 1), dirty.add(x + 1, y - 1);
-        dirty.add(x - 1, y), dirty.add(x + 1, y);
-        dirty.add(x - 1, y + 1), dirty.add(x, y + 1), dirty.add(x + 1, y + 1);
-        dirty.add(x - 1, y + 2), dirty.add(x + 1, y + 2), dirty.add(x, y + 4);
+    if ((what & (kPiece | kAttacker | kOwn)) || !base.quiet.has(cellIndex(x, y))) dirty.add(x, y);
+    if (what & kPiece) {
+        const int was = base.board(x, y);
+        // The surroundings count of the eight neighbours, when a major piece or king came or went.
+        if ((was >= 800) != (here >= 800)) {
+            dirty.add(x - 1, y - 1), dirty.add(x, y - 1), dirty.add(x + 1, y - 1);
+            dirty.add(x - 1, y), dirty.add(x + 1, y);
+            dirty.add(x - 1, y + 1), dirty.add(x, y + 1), dirty.add(x + 1, y + 1);
+        }
+        // Readers of this square by its piece: the square above in the top rows (a lower pawn in
+        // front, or anything in front of an upper piece); the square below when empty (a lance's
+        // skewer) or a lower knight; empty squares on the diagonals (a silver's fork); empty
+        // squares and lower knights two rows down beside (a knight's fork, a knight's jump), and a
+        // lower knight four rows down.
+        if (y <= 4) dirty.add(x, y - 1);
+        if (const int b = at(x, y + 1); b == EMPTY || b == -50) dirty.add(x, y + 1);
+        for (int dx = -1; dx <= 1; dx += 2) {
+            if (at(x + dx, y - 1) == EMPTY) dirty.add(x + dx, y - 1);
+            if (at(x + dx, y + 1) == EMPTY) dirty.add(x + dx, y + 1);
+            if (const int b = at(x + dx, y + 2); b == EMPTY || b == -50) dirty.add(x + dx, y + 2);
+        }
+        if (at(x, y + 4) == -50) dirty.add(x, y + 4);
         // Rows 1..3 look down their file as far as row 9 for a lance, rook or dragon.
         for (int r = 1; r <= 3 && r < y && y <= 9; ++r) dirty.add(x, r);
         // An empty square below an upper piece looks up the file for a lance's skewer, past that
@@ -147,7 +186,8 @@ double danger(Game& g, const TurnBase& base, const Delta* delta, int placed, int
     if (delta != nullptr) {
         for (int i = 0; i < delta->nChanged; ++i) {
             const int at = delta->changedCell[i];
-            markReaders(g, base, dirty, at / kGrid, at % kGrid, delta->changedWhat[at]);
+            const int x = at / kGrid, y = at % kGrid, what = delta->changedWhat[at];
+            if (!unread(g, base, x, y, what)) markReaders(g, base, dirty, x, y, what);
         }
     } else {
         // What changed where: one pass over the maps the cells read.
@@ -176,7 +216,8 @@ double danger(Game& g, const TurnBase& base, const Delta* delta, int placed, int
             if (words[w] == 0) continue;
             for (int k = 0; k < 8; ++k) {
                 const int i = w * 8 + k;
-                if (changed[i] != 0) markReaders(g, base, dirty, i / kGrid, i % kGrid, changed[i]);
+                if (changed[i] != 0 && !unread(g, base, i / kGrid, i % kGrid, changed[i]))
+                    markReaders(g, base, dirty, i / kGrid, i % kGrid, changed[i]);
             }
         }
     }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "game/game.h"
 
@@ -74,6 +75,16 @@ struct Lines {
     }
 };
 
+// A piece that reaches a square, as the survey's reach step sees it: its square (and scan order),
+// the code it enters and, for an upper piece, what it records (see survey_delta.cpp).
+struct Reacher {
+    int16_t scan;  // x * kGrid + y
+    int16_t e;
+    int8_t x, y;
+    bool upper;
+    uint8_t rec;
+};
+
 // The position before the computer's move, as the search found it.
 struct TurnBase {
     Grid<int16_t> board;
@@ -86,9 +97,16 @@ struct TurnBase {
     double ops[kCells * kMaxOpsPerCell];
     uint16_t first[kCells + 1];  // additions of cell i: ops[first[i] .. first[i + 1])
     CellSet withOps;
+    CellSet quiet;  // empty squares whose additions do not depend on their counts
+
+    // The pieces that reach each square, in scan order: reach[reachFirst[i] .. reachFirst[i + 1])
+    // for square i = x * kGrid + y.
+    std::vector<Reacher> reach;
+    uint16_t reachFirst[kGrid * kGrid + 1];
 
     // Records everything from g, which holds the position and its survey.
     void take(Game& g);
+    void takeReachers();
     // Puts the survey's maps (all but the four it never clears) and the kings back into g.
     void restore(Game& g) const;
 };
@@ -129,8 +147,9 @@ enum : uint8_t { kLower = 1, kUpper = 2, kAttacker = 4, kOwn = 8, kPiece = 16 };
 // The influence survey of a candidate made from the survey of the position before it: only the
 // pieces whose reach the candidate changes are walked again (their old reach taken off, the new
 // one added), and only the occupied squares they reach are looked at afresh. The maps the
-// evaluation reads come out as a full survey would leave them; the check maps are not kept (a
-// candidate that checks is surveyed in full). Every change is logged and undone afterwards.
+// evaluation reads come out as a full survey would leave them; the others (the check maps, the
+// lower guard, the upper attacker) are not kept, and a candidate that checks is surveyed in full
+// for the mate test. Every change is logged and undone afterwards.
 class Delta {
 public:
     // g.Board holds the candidate; base.board the position before it; they differ on the n
@@ -161,10 +180,21 @@ private:
     bool overflow_ = false;
     int savedKing_[2] = {};
 
+    // Pieces that stopped or started reaching an occupied square that stays as it was.
+    struct Change {
+        uint16_t at;  // x * kGrid + y
+        int8_t sign;
+        Reacher who;
+    };
+    static constexpr int kChanges = 4096;
+    Change changes_[kChanges];
+    int nChanges_ = 0;
+    const TurnBase* base_ = nullptr;
+
     void set(Game& g, Map& m, int x, int y, int v, uint8_t what);
-    void count(Game& g, bool upper, int x, int y, int d);
+    void count(Game& g, bool upper, int x, int y, int d, const Reacher& who);
     void walk(Game& g, const Grid<int16_t>& on, int code, int x, int y, int d, int dir);
-    void look(Game& g, int x, int y, Written& w);
+    void look(Game& g, int x, int y, bool changed, Written& w);
 };
 
 // 盤評価_COM危険座標 of the position on g's board against the base: the recorded additions of the

@@ -214,6 +214,15 @@ void work(void* context, int index) {
     }
 }
 
+// Each thread but the caller takes its own copy of the game as the search starts.
+void copyGame(void* search, int index) {
+    const Search& s = *static_cast<const Search*>(search);
+    if (index == 0 || index >= s.threads) return;
+    Worker& w = worker();
+    w.copy = std::make_unique<Game>(*s.game);
+    w.written.size = 0;
+}
+
 // Puts together the four square maps as the plain search leaves them after the evaluations
 // listed (in search order).
 void squareMaps(Game& g, const Search& s, const std::vector<Done>& done) {
@@ -349,18 +358,10 @@ bool fastSearch(Game& g, Game::CandidateSink sink, void* context, Game::Choice& 
     s.workers[0] = &worker();
     if (threads > 1) {
         // Each other thread copies the game first, while this one waits; then all of them score.
+        pool.run(copyGame, &s);
         pool.run(
-            [](void* context, int index) {
-                const Search& s = *static_cast<Search*>(context);
-                if (index == 0 || index >= s.threads) return;
-                Worker& w = worker();
-                w.copy = std::make_unique<Game>(*s.game);
-                w.written.size = 0;
-            },
-            &s);
-        pool.run(
-            [](void* context, int index) {
-                if (index < static_cast<Search*>(context)->threads) work(context, index);
+            [](void* search, int index) {
+                if (index < static_cast<Search*>(search)->threads) work(search, index);
             },
             &s);
     } else {

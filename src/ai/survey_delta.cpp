@@ -37,13 +37,6 @@ bool walksRay(int code, int dx, int dy) {
 enum : uint8_t { G = 1, GS = 2, A = 4, AS = 8 };
 constexpr uint8_t kFull = G | GS | A | AS;
 
-struct Reacher {
-    int scan;  // x * kGrid + y of the reaching piece
-    int x, y, e;
-    bool upper;
-    uint8_t rec;
-};
-
 // The code a ray piece enters, and its recording.
 void rayEntry(int code, int& e, uint8_t& rec) {
     rec = kFull;
@@ -87,22 +80,6 @@ bool stepEntry(int code, int dx, int dy, int& e, uint8_t& rec) {
     }
 }
 
-// The pieces that reach (x, y) by one step.
-int stepReachers(const Grid<int16_t>& b, int x, int y, Reacher* out) {
-    static constexpr int kFrom[12][2] = {{-1, -1}, {0, -1}, {1, -1}, {-1, 0}, {1, 0}, {-1, 1}, {0, 1}, {1, 1},
-                                         {-1, -2}, {1, -2}, {-1, 2}, {1, 2}};
-    int n = 0;
-    for (const auto& f : kFrom) {
-        const int sx = x + f[0], sy = y + f[1];
-        if (!onBoard(sx, sy)) continue;
-        const int c = b(sx, sy);
-        int e;
-        uint8_t rec;
-        if (c != EMPTY && stepEntry(c, -f[0], -f[1], e, rec)) out[n++] = {sx * kGrid + sy, sx, sy, e, c > 0, rec};
-    }
-    return n;
-}
-
 // The ray pieces that reach (x, y), looking outward along each line (a ray passes through the
 // other side's king); dirs gets the direction each one walks in.
 int rayReachers(const Grid<int16_t>& b, const Lines& lines, int x, int y, Reacher* out, int* dirs) {
@@ -118,7 +95,7 @@ int rayReachers(const Grid<int16_t>& b, const Lines& lines, int x, int y, Reache
                 uint8_t rec;
                 rayEntry(c, e, rec);
                 if (dirs != nullptr) dirs[n] = i ^ 1;  // kDir pairs opposite directions
-                out[n++] = {sx * kGrid + sy, sx, sy, e, c > 0, rec};
+                out[n++] = {int16_t(sx * kGrid + sy), int16_t(e), int8_t(sx), int8_t(sy), c > 0, rec};
             }
             if (c == 950)
                 upperPasses = false;
@@ -129,15 +106,6 @@ int rayReachers(const Grid<int16_t>& b, const Lines& lines, int x, int y, Reache
             if (!lowerPasses && !upperPasses) break;
         }
     }
-    return n;
-}
-
-// Every piece that reaches (x, y), in scan order.
-int reachers(const Grid<int16_t>& b, const Lines& lines, int x, int y, Reacher* out) {
-    int n = stepReachers(b, x, y, out);
-    n += rayReachers(b, lines, x, y, out + n, nullptr);
-    for (int i = 1; i < n; ++i)
-        for (int j = i; j > 0 && out[j - 1].scan > out[j].scan; --j) std::swap(out[j - 1], out[j]);
     return n;
 }
 
@@ -159,13 +127,20 @@ void Delta::set(Game&, Map& m, int x, int y, int v, uint8_t what) {
     }
 }
 
-void Delta::count(Game& g, bool upper, int x, int y, int d) {
+void Delta::count(Game& g, bool upper, int x, int y, int d, const Reacher& who) {
     Map& m = upper ? g.UpperInfluence : g.LowerInfluence;
     set(g, m, x, y, m(x, y) + d, upper ? kUpper : kLower);
-    if (g.Board(x, y) != EMPTY && mark_[x * kGrid + y] == 0) {
-        mark_[x * kGrid + y] = 1;
-        marked_[nMarked_++] = uint16_t(x * kGrid + y);
+    if (g.Board(x, y) == EMPTY) return;
+    const int at = x * kGrid + y;
+    if (mark_[at] == 0) {
+        mark_[at] = 1;
+        marked_[nMarked_++] = uint16_t(at);
     }
+    if (nChanges_ == kChanges) {
+        overflow_ = true;
+        return;
+    }
+    changes_[nChanges_++] = {uint16_t(at), int8_t(d), who};
 }
 
 // The reach of `code` on (x, y), walked on board `on`, each reached square's count moved by d:
@@ -173,12 +148,22 @@ void Delta::count(Game& g, bool upper, int x, int y, int d) {
 void Delta::walk(Game& g, const Grid<int16_t>& on, int code, int x, int y, int d, int dir) {
     const bool upper = code > 0;
     const int enemyKing = upper ? -950 : 950;
+    Reacher who{int16_t(x * kGrid + y), 0, int8_t(x), int8_t(y), upper, 0};
     auto step = [&](int dx, int dy) {
-        if (onBoard(x + dx, y + dy)) count(g, upper, x + dx, y + dy, d);
+        if (!onBoard(x + dx, y + dy)) return;
+        if (g.Board(x + dx, y + dy) != EMPTY) {  // only an occupied square keeps who reaches it
+            int e;
+            stepEntry(code, dx, dy, e, who.rec);
+            who.e = int16_t(e);
+        }
+        count(g, upper, x + dx, y + dy, d, who);
     };
     auto ray = [&](int i) {
+        int e;
+        rayEntry(code, e, who.rec);
+        who.e = int16_t(e);
         for (int sx = x + kDir[i][0], sy = y + kDir[i][1]; onBoard(sx, sy); sx += kDir[i][0], sy += kDir[i][1]) {
-            count(g, upper, sx, sy, d);
+            count(g, upper, sx, sy, d, who);
             const int t = on(sx, sy);
             if (t != EMPTY && t != enemyKing) return;
         }
@@ -207,50 +192,132 @@ void Delta::walk(Game& g, const Grid<int16_t>& on, int code, int x, int y, int d
     }
 }
 
-// Guards, attackers and the squares written for (x, y), from every piece that reaches it.
-void Delta::look(Game& g, int x, int y, Written& w) {
+// Calls visit(tx, ty, who) for every square the piece `code` on (x, y) reaches on board b.
+template <class Visit>
+void eachReach(const Grid<int16_t>& b, int code, int x, int y, Visit&& visit) {
+    const bool upper = code > 0;
+    const int enemyKing = upper ? -950 : 950;
+    Reacher who{int16_t(x * kGrid + y), 0, int8_t(x), int8_t(y), upper, 0};
+    auto step = [&](int dx, int dy) {
+        if (!onBoard(x + dx, y + dy)) return;
+        int e;
+        stepEntry(code, dx, dy, e, who.rec);
+        who.e = int16_t(e);
+        visit(x + dx, y + dy, who);
+    };
+    auto ray = [&](int i) {
+        int e;
+        rayEntry(code, e, who.rec);
+        who.e = int16_t(e);
+        for (int sx = x + kDir[i][0], sy = y + kDir[i][1]; onBoard(sx, sy); sx += kDir[i][0], sy += kDir[i][1]) {
+            visit(sx, sy, who);
+            const int t = b(sx, sy);
+            if (t != EMPTY && t != enemyKing) return;
+        }
+    };
+    const int f = upper ? 1 : -1;
+    const int a = upper ? code : -code;
+    switch (a) {
+        case 30: step(0, f); break;
+        case 40: ray(upper ? 1 : 0); break;
+        case 50: step(-1, 2 * f), step(1, 2 * f); break;
+        case 100: step(0, f), step(-1, f), step(1, f), step(-1, -f), step(1, -f); break;
+        case 800: ray(4), ray(5), ray(6), ray(7); break;
+        case 801: step(0, -1), step(0, 1), step(-1, 0), step(1, 0), ray(4), ray(5), ray(6), ray(7); break;
+        case 900: ray(0), ray(1), ray(2), ray(3); break;
+        case 901: ray(0), ray(1), ray(2), ray(3), step(-1, -1), step(1, -1), step(-1, 1), step(1, 1); break;
+        case 950:
+            for (const auto& k : kDir) step(k[0], k[1]);
+            break;
+        default:
+            if (goldLike(a)) step(0, f), step(-1, f), step(1, f), step(0, -f), step(-1, 0), step(1, 0);
+            break;
+    }
+}
+
+// Every piece's reach walked once, in scan order, so each square's list comes out in scan order.
+void TurnBase::takeReachers() {
+    uint16_t count[kGrid * kGrid] = {};
+    for (int x = 1; x <= 27; ++x)
+        for (int y = 1; y <= 27; ++y)
+            if (board(x, y) != EMPTY)
+                eachReach(board, board(x, y), x, y, [&](int tx, int ty, const Reacher&) { ++count[tx * kGrid + ty]; });
+    int total = 0;
+    for (int at = 0; at < kGrid * kGrid; ++at) {
+        reachFirst[at] = uint16_t(total);
+        total += count[at];
+        count[at] = reachFirst[at];
+    }
+    reachFirst[kGrid * kGrid] = uint16_t(total);
+    reach.resize(size_t(total));
+    for (int x = 1; x <= 27; ++x)
+        for (int y = 1; y <= 27; ++y)
+            if (board(x, y) != EMPTY)
+                eachReach(board, board(x, y), x, y,
+                          [&](int tx, int ty, const Reacher& who) { reach[count[tx * kGrid + ty]++] = who; });
+}
+
+// The cheapest lower attacker and cheapest upper guard of (x, y), and which squares the survey
+// writes there, from every piece that reaches it in scan order. (The lower guard and the upper
+// attacker's code are not read by the evaluation and are left alone; the square maps are written
+// only on the changed squares, the one place the evaluation reads them.)
+void Delta::look(Game& g, int x, int y, bool changed, Written& w) {
     w = {uint16_t(cellIndex(x, y)), 0, 0, 0, 0};
     const int t = g.Board(x, y);
-    int lg = 999, ug = 999, la = -999, lax = 0, lay = 0, ua = 999;
+    int ug = 999, la = -999, lax = 0, lay = 0;
     if (t != EMPTY) {
+        // The pieces that reached the square before, less those that stopped, with those that
+        // started, in scan order.
         Reacher r[48];
-        const int n = reachers(g.Board, lines, x, y, r);
+        int n = 0;
+        const int at = x * kGrid + y;
+        for (int k = base_->reachFirst[at]; k < base_->reachFirst[at + 1]; ++k) r[n++] = base_->reach[k];
+        for (int c = 0; c < nChanges_; ++c) {
+            const Change& ch = changes_[c];
+            if (ch.at != at) continue;
+            if (ch.sign > 0) {
+                int j = n++;
+                for (; j > 0 && r[j - 1].scan > ch.who.scan; --j) r[j] = r[j - 1];
+                r[j] = ch.who;
+            } else {
+                for (int j = 0; j < n; ++j)
+                    if (r[j].scan == ch.who.scan && r[j].e == ch.who.e) {
+                        for (int k = j + 1; k < n; ++k) r[k - 1] = r[k];
+                        --n;
+                        break;
+                    }
+            }
+        }
+        int ua = 999;
         for (int i = 0; i < n; ++i) {
             const Reacher& p = r[i];
-            if (!p.upper) {
-                if (t < 0) {
-                    if (lg > p.e) lg = p.e;
-                } else if (la < p.e) {
-                    la = p.e, lax = p.x, lay = p.y;
-                }
-            } else if (t >= 30) {
-                if ((p.rec & G) && ug > p.e) {
+            if (t > 0) {
+                if (!p.upper) {
+                    if (la < p.e) la = p.e, lax = p.x, lay = p.y;
+                } else if (t >= 30 && (p.rec & G) && ug > p.e) {
                     ug = p.e;
                     if (p.rec & GS) w.gx = int8_t(p.x), w.gy = int8_t(p.y);
                 }
-            } else if (t <= -30) {
-                if ((p.rec & A) && ua > p.e) {
-                    ua = p.e;
-                    if (p.rec & AS) w.ax = int8_t(p.x), w.ay = int8_t(p.y);
-                }
+            } else if (p.upper && t <= -30 && (p.rec & A) && ua > p.e) {
+                ua = p.e;
+                if (p.rec & AS) w.ax = int8_t(p.x), w.ay = int8_t(p.y);
             }
         }
     }
-    set(g, g.LowerGuard, x, y, lg, 0);
     set(g, g.UpperGuard, x, y, ug, kOwn);
     set(g, g.LowerAttacker, x, y, la, kAttacker);
     set(g, g.LowerAttackerX, x, y, lax, kOwn);
     set(g, g.LowerAttackerY, x, y, lay, kOwn);
-    set(g, g.UpperAttacker, x, y, ua, 0);
-    if (w.gx != 0) set(g, g.UpperGuardX, x, y, w.gx, 0), set(g, g.UpperGuardY, x, y, w.gy, 0);
-    if (w.ax != 0) set(g, g.UpperAttackerX, x, y, w.ax, 0), set(g, g.UpperAttackerY, x, y, w.ay, 0);
+    if (changed && w.gx != 0) set(g, g.UpperGuardX, x, y, w.gx, 0), set(g, g.UpperGuardY, x, y, w.gy, 0);
 }
 
 bool Delta::apply(Game& g, const TurnBase& base, int n, const int* xs, const int* ys, Written* written,
                   int& nWritten) {
     nLog_ = 0;
     nMarked_ = 0;
+    nChanges_ = 0;
     overflow_ = false;
+    base_ = &base;
     savedKing_[0] = g.UpperKingX, savedKing_[1] = g.UpperKingY;
     lines = base.lines;
     for (int i = 0; i < n; ++i) lines.put(xs[i], ys[i], g.Board(xs[i], ys[i]) != EMPTY);
@@ -276,7 +343,8 @@ bool Delta::apply(Game& g, const TurnBase& base, int n, const int* xs, const int
     Ray rays[64];
     int nRays = 0;
     for (int i = 0; i < n; ++i)
-        for (int now = 0; now < 2; ++now) {
+        // With one square changed, the same rays reach it before and now.
+        for (int now = n == 1 ? 1 : 0; now < 2; ++now) {
             const Grid<int16_t>* b = now ? &g.Board : &base.board;
             Reacher r[16];
             int dirs[16];
@@ -298,7 +366,7 @@ bool Delta::apply(Game& g, const TurnBase& base, int n, const int* xs, const int
     // Guards and attackers afresh where something changed.
     for (int i = 0; i < nMarked_; ++i) {
         const int x = marked_[i] / kGrid, y = marked_[i] % kGrid;
-        look(g, x, y, written[nWritten]);
+        look(g, x, y, (changedWhat[marked_[i]] & kPiece) != 0, written[nWritten]);
         ++nWritten;
         mark_[marked_[i]] = 0;
     }

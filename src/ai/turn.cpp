@@ -1,7 +1,6 @@
 // The computer's turn: try every move and drop of the upper side, score each, play the best.
 #include <algorithm>
 #include <cstdlib>
-#include <memory>
 
 #include "ai/search.h"
 #include "game/game.h"
@@ -20,6 +19,9 @@ Game::Choice Game::探索(CandidateSink sink, void* context) {
     Choice best;
     if (!search::plainOnly && search::fastSearch(*this, sink, context, best)) return best;
 
+    // The plain way, for what the fast one does not take: every candidate surveyed and scanned in
+    // full, one after the other.
+
     BestScore = -99999;
     BoardBefore = Board;
 
@@ -34,12 +36,6 @@ Game::Choice Game::探索(CandidateSink sink, void* context) {
     UpperInfluenceBefore = UpperInfluence;
     UpperAttackerXBefore = UpperAttackerX;
     UpperAttackerYBefore = UpperAttackerY;
-
-    // The position before the move, which every candidate is evaluated against.
-    thread_local std::unique_ptr<search::TurnBase> base;
-    if (!base) base = std::make_unique<search::TurnBase>();
-    base->take(*this);
-    const search::Activate active(*this, *base);
 
     auto report = [&](int fx, int fy, int tx, int ty, int before, int after, double score) {
         if (sink != nullptr) sink(context, ScoredCandidate{fx, fy, tx, ty, before, after, score});
