@@ -59,11 +59,17 @@ cli::Position position(std::initializer_list<Piece> pieces, Row<int, 8> upper = 
 std::string text(const cli::Position& p) {
     std::string s = "board\n";
     for (int y = 1; y <= 27; ++y)
-        for (int x = 1; x <= 27; ++x) s += std::to_string(p.board(x, y)) + (x == 27 ? "\n" : " ");
-    for (const char* side : {"hand-upper", "hand-lower"}) {
-        s += side;
-        for (int i = 1; i <= 7; ++i) s += " " + std::to_string((side[5] == 'u' ? p.handUpper : p.handLower)(i));
-        s += "\n";
+        for (int x = 1; x <= 27; ++x) {
+            s += std::to_string(p.board(x, y));
+            s += x == 27 ? '\n' : ' ';
+        }
+    for (const auto* hand : {&p.handUpper, &p.handLower}) {
+        s += hand == &p.handUpper ? "hand-upper" : "hand-lower";
+        for (int i = 1; i <= 7; ++i) {
+            s += ' ';
+            s += std::to_string((*hand)(i));
+        }
+        s += '\n';
     }
     return s;
 }
