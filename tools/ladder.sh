@@ -55,7 +55,7 @@ END {
   printf "%-6s %-6s %6s %6s %6s %6s %9s %14s\n", "level", "level", "", "wins", "wins", "", "", "(unfinished)"
   for (lo = 1; lo <= 3; lo++) for (up = 1; up <= 3; up++) {
     k = lo " " up
-    printf "%-6d %-6d %6d %6d %6d %6d %9.1f %8d/%-5d\n", lo, up, n(games[k]), n(lw[k]), n(uw[k]), n(open_[k]),
+    printf "%-6d %-6d %6d %6d %6d %6d %9.1f %8d/%d\n", lo, up, n(games[k]), n(lw[k]), n(uw[k]), n(open_[k]),
       games[k] ? len[k] / games[k] : 0, n(lahead[k]), n(uahead[k])
   }
   printf "\nBy pairing, both sides together (wins and losses of the higher level):\n"
@@ -65,7 +65,7 @@ END {
     g = games[hl] + games[lh]
     w = uw[hl] + lw[lh]; l = lw[hl] + uw[lh]; u = open_[hl] + open_[lh]
     ah = uahead[hl] + lahead[lh]; al = lahead[hl] + uahead[lh]
-    printf "%d v %d    %6d %6d %6d %6d %9.1f %8d/%-5d\n", b, a, g, w, l, u, g ? (len[hl] + len[lh]) / g : 0, ah, al
+    printf "%d v %d    %6d %6d %6d %6d %9.1f %8d/%d\n", b, a, g, w, l, u, g ? (len[hl] + len[lh]) / g : 0, ah, al
   }
   printf "\nTime per computer turn (wall clock, %d games side by side):\n", jobs
   for (l = 1; l <= 3; l++)
