@@ -6,7 +6,7 @@
 namespace orizen {
 
 double Game::盤評価_COM危険座標(int placed, int tx, int ty) {
-    if (search::active.game == this) return search::danger(*this, *search::active.base, search::active.delta, placed, tx, ty);
+    if (const search::Active& a = search::active(); a.game == this) return search::danger(*this, *a.base, a.delta, placed, tx, ty);
     double S = 0;
     danger::Fork fork;
     const danger::Placed p{placed, tx, ty, true};

@@ -9,7 +9,10 @@
 
 namespace orizen::search {
 
-thread_local Active active;
+Active& active() {
+    thread_local Active a;
+    return a;
+}
 
 void Lines::take(const Grid<int16_t>& b) {
     *this = Lines{};

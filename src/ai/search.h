@@ -120,13 +120,13 @@ struct Active {
     const TurnBase* base = nullptr;
     const Delta* delta = nullptr;
 };
-extern thread_local Active active;
+Active& active();  // the calling thread's
 
 // Sets the calling thread's active search for the lifetime of the object.
 class Activate {
 public:
-    Activate(const Game& g, const TurnBase& b) : saved_(active) { active = Active{&g, &b, nullptr}; }
-    ~Activate() { active = saved_; }
+    Activate(const Game& g, const TurnBase& b) : saved_(active()) { active() = Active{&g, &b, nullptr}; }
+    ~Activate() { active() = saved_; }
     Activate(const Activate&) = delete;
     Activate& operator=(const Activate&) = delete;
 

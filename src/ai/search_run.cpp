@@ -148,9 +148,9 @@ double evaluate(Game& g, const TurnBase& base, Worker& w, int n, const int* xs, 
     double score;
     if (delta) {
         w.written.size += size_t(nWritten);
-        active.delta = &w.delta;
+        active().delta = &w.delta;
         score = g.盤評価(captured, placed, fx, fy, tx, ty);
-        active.delta = nullptr;
+        active().delta = nullptr;
         w.delta.undo(g);
     } else {
         zeroSquares(g);
