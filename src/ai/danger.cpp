@@ -1,9 +1,63 @@
-// Danger squares and bishop caution.
+// Danger squares of both camps after a candidate, and the caution about the lower bishops.
+#include "ai/danger_cell.h"
+#include "ai/search.h"
 #include "game/game.h"
 
 namespace orizen {
 
-double Game::盤評価_COM危険座標(int, int, int) { return 0; }
-int Game::盤評価_自角注意_COM(int, int, int) { return 0; }
+double Game::盤評価_COM危険座標(int placed, int tx, int ty) {
+    if (const search::Active& a = search::active(); a.game == this) return search::danger(*this, *a.base, a.delta, placed, tx, ty);
+    double S = 0;
+    danger::Fork fork;
+    const danger::Placed p{placed, tx, ty, true};
+    for (int x = 1; x <= 27; ++x)
+        for (int y = 1; y <= 27; ++y) danger::cell(*this, x, y, p, fork, [&S](double d) { S += d; });
+    if (fork.count >= 2) S += fork.cheapest;
+    return S;
+}
+
+// placed when the placed piece stands on the diagonal a lower bishop would use against a target
+// square of the upper king, else 0. The first marked square (in board order) that a lower bishop
+// or horse on (tx, ty) would reach decides: can a lower bishop or horse on the board reach it, or
+// can one be dropped there?
+int Game::盤評価_自角注意_COM(int tx, int ty, int placed) {
+    auto onBoard = [](int i, int j) { return i >= 1 && i <= 27 && j >= 1 && j <= 27; };
+    int best = 1 << 30;  // scan index of the first reached target
+    auto consider = [&](int a, int b) {
+        if (BishopTargets(a, b) == 1 && a * 32 + b < best) best = a * 32 + b;
+    };
+    // Squares a lower bishop or horse on (tx, ty) may move to: along the diagonals up to the first
+    // occupied square (not one of its own side), and the horse's one steps.
+    static constexpr int kDiag[4][2] = {{-1, -1}, {1, -1}, {-1, 1}, {1, 1}};
+    for (const auto& d : kDiag)
+        for (int a = tx + d[0], b = ty + d[1]; onBoard(a, b); a += d[0], b += d[1]) {
+            const int t = Board(a, b);
+            if (t <= -30) break;
+            consider(a, b);
+            if (t != EMPTY) break;
+        }
+    for (int a = tx - 1; a <= tx + 1; ++a)
+        for (int b = ty - 1; b <= ty + 1; ++b)
+            if ((a != tx || b != ty) && onBoard(a, b) && Board(a, b) > -30) consider(a, b);
+    if (best == 1 << 30) return 0;
+
+    const int a = best / 32, b = best % 32;
+    if (Board(a, b) > -30) {
+        // A lower bishop or horse that reaches (a, b): the first piece on each diagonal, or a horse
+        // one step away.
+        for (const auto& d : kDiag)
+            for (int i = a + d[0], j = b + d[1]; onBoard(i, j); i += d[0], j += d[1]) {
+                const int t = Board(i, j);
+                if (t == EMPTY) continue;
+                if (t == -800 || t == -801) return placed;
+                break;
+            }
+        for (int i = a - 1; i <= a + 1; ++i)
+            for (int j = b - 1; j <= b + 1; ++j)
+                if (onBoard(i, j) && Board(i, j) == -801) return placed;
+    }
+    if (HandLower(6) > 0 && Board(a, b) == EMPTY) return placed;
+    return 0;
+}
 
 }  // namespace orizen

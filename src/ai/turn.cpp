@@ -1,9 +1,165 @@
-// The computer's turn: try every move and drop, score each, play the best.
+// The computer's turn: try every move and drop of the upper side, score each, play the best.
+#include <algorithm>
+#include <cstdlib>
+
+#include "ai/search.h"
 #include "game/game.h"
 
 namespace orizen {
 
-void Game::com_ban() {}
-Game::Choice Game::探索(CandidateSink, void*) { return {}; }
+namespace {
+
+// The person's refused move shows the same box.
+constexpr const char* kHistoryFullText = "棋譜は500手までです。これ以上指せません";
+constexpr const char* kHistoryFullTitle = "手数";
+
+}  // namespace
+
+Game::Choice Game::探索(CandidateSink sink, void* context) {
+    Choice best;
+    if (!search::plainOnly && search::fastSearch(*this, sink, context, best)) return best;
+
+    // The plain way, for what the fast one does not take: every candidate surveyed and scanned in
+    // full, one after the other.
+
+    BestScore = -99999;
+    BoardBefore = Board;
+
+    調査_2歩フラグ設定();
+    LowerKingEscapes = 調査_自王逃道();
+    勢力調査();
+    調査_持角狙座標();
+    調査_移動不可駒();
+
+    UpperHandCountBefore = UpperHandCount;
+    LowerInfluenceBefore = LowerInfluence;
+    UpperInfluenceBefore = UpperInfluence;
+    UpperAttackerXBefore = UpperAttackerX;
+    UpperAttackerYBefore = UpperAttackerY;
+
+    auto report = [&](int fx, int fy, int tx, int ty, int before, int after, double score) {
+        if (sink != nullptr) sink(context, ScoredCandidate{fx, fy, tx, ty, before, after, score});
+    };
+
+    // Board moves, by source square, then destination square.
+    for (int x = 1; x <= 27; ++x)
+        for (int y = 1; y <= 27; ++y) {
+            const int piece = Board(x, y);
+            if (piece < 30) continue;
+            int x1, x2, y1, y2;
+            取得_駒移動座標(piece, x, y, x1, x2, y1, y2);
+            for (int tx = x1; tx <= x2; ++tx)
+                for (int ty = y1; ty <= y2; ++ty) {
+                    if (移動チェック(x, y, tx, ty, piece) != YES) continue;
+                    MoverKingDistance = std::max(std::abs(x - LowerKingX), std::abs(y - LowerKingY));
+                    CandidatePiece = piece;
+                    const int captured = Board(tx, ty);
+                    Board(x, y) = EMPTY;
+                    Board(tx, ty) = static_cast<int16_t>(piece);
+
+                    double score;
+                    int after = piece;
+                    if (調査_駒成(x, y, tx, ty, piece) == NO) {
+                        勢力調査();
+                        score = 盤評価(captured, piece, x, y, tx, ty);
+                        report(x, y, tx, ty, piece, piece, score);
+                    } else if (移動後チェック(ty, piece) == NO) {
+                        after = PromotedCode;
+                        Board(tx, ty) = static_cast<int16_t>(after);
+                        勢力調査();
+                        score = 盤評価(captured, after, x, y, tx, ty);
+                        report(x, y, tx, ty, piece, after, score);
+                    } else {
+                        const int promoted = PromotedCode;
+                        勢力調査();
+                        score = 盤評価(captured, piece, x, y, tx, ty);
+                        report(x, y, tx, ty, piece, piece, score);
+                        Board(tx, ty) = static_cast<int16_t>(promoted);
+                        勢力調査();
+                        const double promotedScore = 盤評価(captured, promoted, x, y, tx, ty);
+                        report(x, y, tx, ty, piece, promoted, promotedScore);
+                        if (promotedScore > score) {
+                            score = promotedScore;
+                            after = promoted;
+                        }
+                    }
+
+                    Board(tx, ty) = static_cast<int16_t>(captured);
+                    Board(x, y) = static_cast<int16_t>(piece);
+
+                    if (score > BestScore) {
+                        BestScore = score;
+                        best = Choice{true, x, y, tx, ty, piece, after, score};
+                        if (captured == -950) return best;
+                    }
+                }
+        }
+
+    // Drops, by kind, then destination square.
+    if (UpperHandCountBefore > 0)
+        for (int k = 1; k <= 7; ++k) {
+            if (HandUpper(k) <= 0) continue;
+            const int piece = kHandCode[k];
+            CandidatePiece = piece;
+            for (int tx = 1; tx <= 27; ++tx)
+                for (int ty = 1; ty <= 27; ++ty) {
+                    if (移動チェック(-1, k, tx, ty, piece) != YES) continue;
+                    Board(tx, ty) = static_cast<int16_t>(piece);
+                    勢力調査();
+                    const double score = 盤評価(EMPTY, piece, -1, k, tx, ty);
+                    Board(tx, ty) = EMPTY;
+                    report(-1, k, tx, ty, piece, piece, score);
+                    if (score > BestScore) {
+                        BestScore = score;
+                        best = Choice{true, -1, k, tx, ty, piece, piece, score};
+                        if (BestScore >= 9998) return best;
+                    }
+                }
+        }
+    return best;
+}
+
+void Game::com_ban() {
+    消去_移動結果(UpperResultX, UpperResultY);
+    描画_桝輪郭(BackColourIndex, -1, 7);
+    描画_数値(UpperResultX + 1, UpperResultY + 0.5, "思考中", COLOUR_BLACK, 0, 12);
+    描画_数値(UpperResultX + 0.9, UpperResultY + 0.4, "思考中", ResultColour, 0, 12);
+    host.repaintNow();
+
+    const Choice c = 探索();
+    if (!c.found) {
+        // Nothing to move and nothing to drop: the computer cannot go on and loses.
+        終了("あなた");
+        return;
+    }
+
+    if (!手順保存(c.fx, c.fy, c.tx, c.ty, c.before, c.after)) {
+        // The history holds no more moves. Say so as a move of the person's is refused, and leave
+        // the position as it is; the person may still step back or start a new game.
+        消去_移動結果(UpperResultX, UpperResultY);
+        効果音(SoundForbidden);
+        host.message(kHistoryFullText, kHistoryFullTitle, Buttons::Ok);
+        Turn = HumanSide;
+        return;
+    }
+    MoveNumber = MoveNumber + 1;
+    描画_手数(MoveNumber, COLOUR_WHITE);
+    駒移動(c.fx, c.fy, c.tx, c.ty, c.after);
+    描画_桝輪郭(COLOUR_WHITE, c.tx, c.ty);
+    効果音(SoundPiece);
+    勢力調査();
+
+    if (Winner == OtherSide) {
+        終了("ｺﾝﾋﾟｭｰﾀ");
+        return;
+    }
+    if (詰めかMAN() == YES)
+        host.message("よし！!", "詰め ?", Buttons::Ok);
+    else if (UpperInfluence(LowerKingX, LowerKingY) > 0)
+        host.message("   ** 王手 **", "", Buttons::Ok);
+
+    描画_移動結果(UpperResultX, UpperResultY, c.tx, c.ty, c.after, COLOUR_WHITE);
+    Turn = HumanSide;
+}
 
 }  // namespace orizen

@@ -12,7 +12,9 @@ namespace orizen::cli {
 // Each subcommand gets the arguments after its own name and returns the exit status.
 int runSurvey(int argc, char** argv);
 int runMate(int argc, char** argv);
+int runBestmove(int argc, char** argv);
 int runReplay(int argc, char** argv);
+int runSelfplay(int argc, char** argv);
 
 inline constexpr int kExitRefused = 2;
 

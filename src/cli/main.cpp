@@ -17,10 +17,12 @@ struct Subcommand {
 
 // One entry per subcommand, each implemented in its own file; the table is the help's order.
 const Subcommand kSubcommands[] = {
-    // bestmove [--scores] FILE goes here (bestmove.cpp).
+    {"bestmove", "bestmove [--scores] FILE", "the computer's move for the upper side (and every scored candidate)",
+     runBestmove},
     {"survey", "survey FILE", "influence maps, pinned pieces and kings after one survey", runSurvey},
     {"mate", "mate FILE", "the lower king's escape squares and both mate tests", runMate},
     {"replay", "replay [--upto N] RECORD", "the position a game record reaches", runReplay},
+    {"selfplay", "selfplay [OPTIONS] [FILE]", "the computer against itself, ply by ply", runSelfplay},
 };
 
 void help() {
@@ -31,6 +33,8 @@ void help() {
     std::puts("");
     std::puts("FILE is a position file: 'board' and 27 rows of 27 piece codes (or 'opening'),");
     std::puts("'hand-upper' and 'hand-lower' with 7 counts each, optionally 'level 1|2|3'.");
+    std::puts("selfplay options: --upper-level N, --lower-level N (1..3, default 3), --first lower|upper");
+    std::puts("(default lower), --plies K (default and most 500); FILE defaults to the opening array.");
     std::puts("Exit status: 0 on success, 2 for a refused file or bad arguments.");
 }
 

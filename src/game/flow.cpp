@@ -192,12 +192,16 @@ void Game::Form_MouseDown(int button, int, double X, double Y) {
 }
 
 void Game::指し手確定(int button) {
+    if (指し手反映(button) == YES) com_ban();
+}
+
+int Game::指し手反映(int button) {
     if (!手順保存(MoveFromX, MoveFromY, MoveToX, MoveToY, MovePiece, Board(MoveToX, MoveToY))) {
         効果音(SoundForbidden);
         消去_移動指導();
         SelectState = 0;
         host.message(kHistoryFullText, kHistoryFullTitle, Buttons::Ok);
-        return;
+        return NO;
     }
     MoveNumber = MoveNumber + 1;
     描画_手数(MoveNumber, COLOUR_WHITE);
@@ -218,21 +222,24 @@ void Game::指し手確定(int button) {
 
     if (GameMode == MODE_COMPUTER) {
         勢力調査();
-        if (詰めかCOM() == YES || captured == 950)
+        if (詰めかCOM() == YES || captured == 950) {
             終了("あなた");
-        else if (Winner == NO_GAME)
-            com_ban();
-    } else if (GameMode == MODE_HUMAN) {
+            return NO;
+        }
+        return Winner == NO_GAME ? YES : NO;
+    }
+    if (GameMode == MODE_HUMAN) {
         if (Winner == HumanSide)
             終了("先手");
         else if (Winner == OtherSide)
             終了("後手");
-        if (Ended) return;
+        if (Ended) return NO;
         if (Turn == TURN_FIRST)
             Turn = TURN_SECOND;
         else if (Turn == TURN_SECOND)
             Turn = TURN_FIRST;
     }
+    return NO;
 }
 
 }  // namespace orizen

@@ -146,6 +146,8 @@ public:
     void OWARI_Click();
     void 再開();  // resume a paused game (the "OKですか？" branch of a click)
     void 指し手確定(int button);  // commit the selected move (the last step of a click)
+    // 指し手確定 short of the computer's answer: YES when com_ban is to answer the move.
+    int 指し手反映(int button);
 
     // Routes a menu command to its handler.
     void menuClick(Menu item);

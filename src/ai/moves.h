@@ -1,0 +1,59 @@
+// The squares a piece on (x, y) may move to, walked along its pattern: exactly the board moves
+// that 移動チェック allows, each square once. The piece need not stand on (x, y).
+#pragma once
+
+#include "game/game.h"
+
+namespace orizen::moves {
+
+template <class Visit>
+inline void each(const Game& g, int x, int y, int piece, Visit&& visit) {
+    const bool upper = piece >= 30;
+    if (!upper && piece > -30) return;
+    const int f = upper ? 1 : -1;  // forward
+    auto own = [upper](int t) { return upper ? t >= 30 : t <= -30; };
+    auto step = [&](int i, int j) {
+        if (i < 1 || i > 27 || j < 1 || j > 27 || own(g.Board(i, j))) return;
+        visit(i, j);
+    };
+    // Up to the first occupied square, which is taken unless it holds one of the mover's own.
+    auto ray = [&](int dx, int dy) {
+        for (int i = x + dx, j = y + dy; i >= 1 && i <= 27 && j >= 1 && j <= 27; i += dx, j += dy) {
+            const int t = g.Board(i, j);
+            if (own(t)) return;
+            visit(i, j);
+            if (t != EMPTY) return;
+        }
+    };
+    switch (upper ? piece : -piece) {
+        case 30: step(x, y + f); break;
+        case 40: ray(0, f); break;
+        case 50: step(x - 1, y + 2 * f), step(x + 1, y + 2 * f); break;
+        case 100:
+            step(x - 1, y + f), step(x, y + f), step(x + 1, y + f);
+            step(x - 1, y - f), step(x + 1, y - f);
+            break;
+        case 31: case 41: case 51: case 101: case 110:
+            step(x - 1, y + f), step(x, y + f), step(x + 1, y + f);
+            step(x - 1, y), step(x + 1, y), step(x, y - f);
+            break;
+        case 800: ray(-1, -1), ray(1, -1), ray(-1, 1), ray(1, 1); break;
+        case 801:
+            step(x, y - 1), step(x, y + 1), step(x - 1, y), step(x + 1, y);
+            ray(-1, -1), ray(1, -1), ray(-1, 1), ray(1, 1);
+            break;
+        case 900: ray(0, -1), ray(0, 1), ray(-1, 0), ray(1, 0); break;
+        case 901:
+            step(x - 1, y - 1), step(x + 1, y - 1), step(x - 1, y + 1), step(x + 1, y + 1);
+            ray(0, -1), ray(0, 1), ray(-1, 0), ray(1, 0);
+            break;
+        case 950:
+            for (int i = x - 1; i <= x + 1; ++i)
+                for (int j = y - 1; j <= y + 1; ++j)
+                    if (i != x || j != y) step(i, j);
+            break;
+        default: break;
+    }
+}
+
+}  // namespace orizen::moves

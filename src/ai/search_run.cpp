@@ -1,0 +1,431 @@
+// The computer's search with delta surveys on all cores: the same candidates in the same order,
+// the same scores, the same early stops, and the same state left behind as the plain search.
+//
+// A candidate's score depends only on the position before the move and on the candidate, so the
+// candidates are scored in chunks on every thread, each on its own copy of the game, and then
+// taken in search order on the caller, which reports them, keeps the best and stops where the
+// plain search stops (scoring on the spot any candidate a thread did not get to).
+//
+// The one state that outlives a search and that the candidates' surveys write without clearing is
+// the square maps of guards and attackers. Each candidate's survey writes the same squares as the
+// survey of the position before the move, except on the squares it looked at afresh; so each
+// evaluation keeps only what it wrote there, and the maps are put together at the end by going
+// back from the last evaluation: a square takes the value of the last survey that wrote it.
+#include <algorithm>
+#include <atomic>
+#include <cstdlib>
+#include <memory>
+#include <vector>
+
+#include "ai/pool.h"
+#include "ai/search.h"
+
+namespace orizen::search {
+
+namespace {
+
+enum Kind : uint8_t { kPlain, kForced, kOptional };
+
+struct Candidate {
+    int8_t fx, fy, tx, ty;
+    int16_t piece, captured, promoted;
+    Kind kind;
+    int16_t distance;  // MoverKingDistance while it is evaluated
+};
+
+// What the evaluations wrote, one after the other; grows (rarely) by doubling.
+struct WrittenList {
+    std::unique_ptr<Written[]> at;
+    size_t size = 0, capacity = 0;
+
+    // Room for n more entries at the end.
+    Written* room(size_t n) {
+        if (size + n > capacity) {
+            const size_t grown = std::max(capacity * 2, size + n + (size_t(1) << 16));
+            std::unique_ptr<Written[]> more(new Written[grown]);
+            std::copy(at.get(), at.get() + size, more.get());
+            at = std::move(more);
+            capacity = grown;
+        }
+        return at.get() + size;
+    }
+};
+
+// One thread's tools: its delta survey, what its evaluations wrote, and its copy of the game.
+struct Worker {
+    Delta delta;
+    WrittenList written;
+    std::unique_ptr<Game> copy;
+};
+
+Worker& worker() {
+    thread_local std::unique_ptr<Worker> w;
+    if (!w) {
+        w = std::make_unique<Worker>();
+        w->written.room(size_t(1) << 16);
+    }
+    return *w;
+}
+
+// A candidate's scores (two for a move with optional promotion) and where its evaluations' writes
+// are kept.
+struct Result {
+    double score[2];
+    uint32_t begin[2], end[2];
+    int16_t worker = -1;  // -1 while not scored
+};
+
+inline constexpr int kChunk = 48;
+inline constexpr int kMaxWorkers = 8;
+
+// The evaluations the search went through, in its order: whose writes, and where.
+struct Done {
+    int16_t worker;
+    uint32_t begin, end;
+};
+
+struct Search {
+    Game* game;
+    int threads = 1;
+    std::vector<Done> done;
+    TurnBase base;
+    std::vector<Candidate> candidates;
+    std::vector<Result> results;
+    Worker* workers[kMaxWorkers];
+    std::atomic<int> nextChunk{0};
+    std::atomic<int> stopAt{0};  // no chunk starting after it is begun
+    Map guardX0, guardY0, attackerX0, attackerY0;  // the maps after the first survey of the turn
+    Written base0[kCells];                             // what that survey wrote
+};
+
+Search& shared() {
+    thread_local std::unique_ptr<Search> s;
+    if (!s) {
+        s = std::make_unique<Search>();
+        s->candidates.reserve(8192);
+        s->results.reserve(8192);
+        s->done.reserve(16384);
+    }
+    return *s;
+}
+
+int countKings(const Game& g, int code) {
+    int n = 0;
+    for (int x = 1; x <= 27; ++x)
+        for (int y = 1; y <= 27; ++y) n += g.Board(x, y) == code;
+    return n;
+}
+
+// Zeroes the four maps no survey clears, so that what the next survey writes shows.
+void zeroSquares(Game& g) {
+    g.UpperGuardX.fill(0);
+    g.UpperGuardY.fill(0);
+    g.UpperAttackerX.fill(0);
+    g.UpperAttackerY.fill(0);
+}
+
+// What a survey run on zeroed square maps wrote, one entry per cell.
+void collect(const Game& g, Written* out) {
+    for (int x = 1; x <= 27; ++x)
+        for (int y = 1; y <= 27; ++y)
+            out[cellIndex(x, y)] = {uint16_t(cellIndex(x, y)), int8_t(g.UpperGuardX(x, y)), int8_t(g.UpperGuardY(x, y)),
+                                    int8_t(g.UpperAttackerX(x, y)), int8_t(g.UpperAttackerY(x, y))};
+}
+
+// Surveys the candidate now on the board and scores it; its writes go to the worker's list.
+double evaluate(Game& g, const TurnBase& base, Worker& w, int n, const int* xs, const int* ys, int captured,
+                int placed, int fx, int fy, int tx, int ty, uint32_t& begin, uint32_t& end) {
+    begin = uint32_t(w.written.size);
+    Written* out = w.written.room(kCells);
+    int nWritten = 0;
+    bool delta = w.delta.apply(g, base, n, xs, ys, out, nWritten);
+    // A candidate that checks is surveyed in full: the mate test reads the check maps.
+    if (delta && captured != -950 && g.LowerInfluence(g.UpperKingX, g.UpperKingY) == 0 &&
+        g.UpperInfluence(g.LowerKingX, g.LowerKingY) > 0) {
+        w.delta.undo(g);
+        delta = false;
+    }
+    double score;
+    if (delta) {
+        w.written.size += size_t(nWritten);
+        active().delta = &w.delta;
+        score = g.盤評価(captured, placed, fx, fy, tx, ty);
+        active().delta = nullptr;
+        w.delta.undo(g);
+    } else {
+        zeroSquares(g);
+        g.勢力調査();
+        collect(g, out);
+        w.written.size += kCells;
+        score = g.盤評価(captured, placed, fx, fy, tx, ty);
+        base.restore(g);
+    }
+    end = uint32_t(w.written.size);
+    return score;
+}
+
+// Makes the candidate on g's board, scores it (both ways when it may promote) and takes it back.
+void score(Game& g, const TurnBase& base, Worker& w, const Candidate& c, Result& r) {
+    const bool drop = c.fx == -1;
+    g.CandidatePiece = c.piece;
+    g.MoverKingDistance = c.distance;
+    const int xs[2] = {c.tx, c.fx}, ys[2] = {c.ty, c.fy};
+    const int n = drop ? 1 : 2;
+    if (!drop) g.Board(c.fx, c.fy) = EMPTY;
+    const int after = c.kind == kForced ? c.promoted : c.piece;
+    g.Board(c.tx, c.ty) = int16_t(after);
+    r.score[0] = evaluate(g, base, w, n, xs, ys, c.captured, after, c.fx, c.fy, c.tx, c.ty, r.begin[0], r.end[0]);
+    if (c.kind == kOptional) {
+        g.Board(c.tx, c.ty) = c.promoted;
+        r.score[1] =
+            evaluate(g, base, w, n, xs, ys, c.captured, c.promoted, c.fx, c.fy, c.tx, c.ty, r.begin[1], r.end[1]);
+    }
+    g.Board(c.tx, c.ty) = c.captured;
+    if (!drop) g.Board(c.fx, c.fy) = c.piece;
+}
+
+// Whether the plain search could stop at this candidate (it does when the score also improves).
+bool mayStop(const Candidate& c, const Result& r) {
+    return c.fx == -1 ? r.score[0] >= 9998 : c.captured == -950;
+}
+
+// One thread's share: chunks of candidates, on the caller's game or its own copy.
+void work(void* context, int index) {
+    Search& s = *static_cast<Search*>(context);
+    Worker& w = worker();
+    s.workers[index] = &w;
+    Game& g = index == 0 ? *s.game : *w.copy;
+    const Activate activate(g, s.base);
+    const int n = int(s.candidates.size());
+    for (;;) {
+        const int first = s.nextChunk.fetch_add(1) * kChunk;
+        if (first >= n || first > s.stopAt.load()) return;
+        for (int i = first; i < std::min(n, first + kChunk); ++i) {
+            Result& r = s.results[i];
+            score(g, s.base, w, s.candidates[i], r);
+            r.worker = int16_t(index);
+            if (mayStop(s.candidates[i], r)) {
+                int seen = s.stopAt.load();
+                while (i < seen && !s.stopAt.compare_exchange_weak(seen, i)) {
+                }
+                break;
+            }
+        }
+    }
+}
+
+// Each thread but the caller takes its own copy of the game as the search starts.
+void copyGame(void* search, int index) {
+    const Search& s = *static_cast<const Search*>(search);
+    if (index == 0 || index >= s.threads) return;
+    Worker& w = worker();
+    w.copy = std::make_unique<Game>(*s.game);
+    w.written.size = 0;
+}
+
+// Puts together the four square maps as the plain search leaves them after the evaluations
+// listed (in search order).
+void squareMaps(Game& g, const Search& s, const std::vector<Done>& done) {
+    g.UpperGuardX = s.guardX0;
+    g.UpperGuardY = s.guardY0;
+    g.UpperAttackerX = s.attackerX0;
+    g.UpperAttackerY = s.attackerY0;
+    // A square is settled by the last evaluation that wrote it. An evaluation that did not look at
+    // a square afresh wrote what the first survey wrote there.
+    uint8_t guardDone[kCells] = {}, attackerDone[kCells] = {};
+    int stamp[kCells];
+    std::fill(stamp, stamp + kCells, -1);
+    uint16_t pending[2][kCells];  // squares the first survey wrote, not settled yet
+    int nPending[2] = {0, 0};
+    for (int i = 0; i < kCells; ++i) {
+        if (s.base0[i].gx != 0) pending[0][nPending[0]++] = uint16_t(i);
+        if (s.base0[i].ax != 0) pending[1][nPending[1]++] = uint16_t(i);
+    }
+    auto settle = [&](const Written& w, bool guard) {
+        const int x = w.cell / 27 + 1, y = w.cell % 27 + 1;
+        if (guard) {
+            g.UpperGuardX(x, y) = w.gx, g.UpperGuardY(x, y) = w.gy;
+            guardDone[w.cell] = 1;
+        } else {
+            g.UpperAttackerX(x, y) = w.ax, g.UpperAttackerY(x, y) = w.ay;
+            attackerDone[w.cell] = 1;
+        }
+    };
+    for (int e = int(done.size()) - 1; e >= 0; --e) {
+        const Written* list = s.workers[done[e].worker]->written.at.get();
+        for (uint32_t k = done[e].begin; k < done[e].end; ++k) {
+            const Written& w = list[k];
+            stamp[w.cell] = e;
+            if (w.gx != 0 && !guardDone[w.cell]) settle(w, true);
+            if (w.ax != 0 && !attackerDone[w.cell]) settle(w, false);
+        }
+        for (int m = 0; m < 2; ++m) {
+            int kept = 0;
+            for (int k = 0; k < nPending[m]; ++k) {
+                const int cell = pending[m][k];
+                if (m == 0 ? guardDone[cell] : attackerDone[cell]) continue;
+                if (stamp[cell] != e)
+                    settle(s.base0[cell], m == 0);
+                else
+                    pending[m][kept++] = uint16_t(cell);
+            }
+            nPending[m] = kept;
+        }
+    }
+}
+
+}  // namespace
+
+bool fastSearch(Game& g, Game::CandidateSink sink, void* context, Game::Choice& best) {
+    if (countKings(g, 950) != 1 || countKings(g, -950) != 1) return false;
+    Search& s = shared();
+    s.game = &g;
+    best = Game::Choice{};
+    g.BestScore = -99999;
+    g.BoardBefore = g.Board;
+
+    g.調査_2歩フラグ設定();
+    g.LowerKingEscapes = g.調査_自王逃道();
+    // The first survey, on zeroed square maps to see what it writes; then the maps as it leaves them.
+    s.guardX0 = g.UpperGuardX, s.guardY0 = g.UpperGuardY;
+    s.attackerX0 = g.UpperAttackerX, s.attackerY0 = g.UpperAttackerY;
+    zeroSquares(g);
+    g.勢力調査();
+    collect(g, s.base0);
+    for (int i = 0; i < kCells; ++i) {
+        const Written& w = s.base0[i];
+        const int x = i / 27 + 1, y = i % 27 + 1;
+        if (w.gx != 0) s.guardX0(x, y) = w.gx, s.guardY0(x, y) = w.gy;
+        if (w.ax != 0) s.attackerX0(x, y) = w.ax, s.attackerY0(x, y) = w.ay;
+    }
+    g.UpperGuardX = s.guardX0, g.UpperGuardY = s.guardY0;
+    g.UpperAttackerX = s.attackerX0, g.UpperAttackerY = s.attackerY0;
+    g.調査_持角狙座標();
+    g.調査_移動不可駒();
+
+    g.UpperHandCountBefore = g.UpperHandCount;
+    g.LowerInfluenceBefore = g.LowerInfluence;
+    g.UpperInfluenceBefore = g.UpperInfluence;
+    g.UpperAttackerXBefore = g.UpperAttackerX;
+    g.UpperAttackerYBefore = g.UpperAttackerY;
+    s.base.take(g);
+
+    // The candidates in search order.
+    s.candidates.clear();
+    int distance = g.MoverKingDistance;
+    for (int x = 1; x <= 27; ++x)
+        for (int y = 1; y <= 27; ++y) {
+            const int piece = g.Board(x, y);
+            if (piece < 30) continue;
+            int x1, x2, y1, y2;
+            Game::取得_駒移動座標(piece, x, y, x1, x2, y1, y2);
+            for (int tx = x1; tx <= x2; ++tx)
+                for (int ty = y1; ty <= y2; ++ty) {
+                    if (g.移動チェック(x, y, tx, ty, piece) != YES) continue;
+                    distance = std::max(std::abs(x - g.LowerKingX), std::abs(y - g.LowerKingY));
+                    Candidate c{int8_t(x), int8_t(y), int8_t(tx), int8_t(ty), int16_t(piece), g.Board(tx, ty), 0, kPlain,
+                                int16_t(distance)};
+                    const int saved = g.PromotedCode;
+                    if (g.調査_駒成(x, y, tx, ty, piece) == YES) {
+                        c.promoted = int16_t(g.PromotedCode);
+                        c.kind = Game::移動後チェック(ty, piece) == NO ? kForced : kOptional;
+                    }
+                    g.PromotedCode = saved;
+                    s.candidates.push_back(c);
+                }
+        }
+    if (g.UpperHandCountBefore > 0)
+        for (int k = 1; k <= 7; ++k) {
+            if (g.HandUpper(k) <= 0) continue;
+            const int piece = kHandCode[k];
+            for (int tx = 1; tx <= 27; ++tx)
+                for (int ty = 1; ty <= 27; ++ty)
+                    if (g.移動チェック(-1, k, tx, ty, piece) == YES)
+                        s.candidates.push_back(Candidate{-1, int8_t(k), int8_t(tx), int8_t(ty), int16_t(piece), EMPTY, 0,
+                                                         kPlain, int16_t(distance)});
+        }
+    const int n = int(s.candidates.size());
+
+    // Score them on every thread; small searches are not worth waking the others for.
+    const int saved[3] = {g.CandidatePiece, g.PromotedCode, g.MoverKingDistance};
+    s.results.assign(size_t(n), Result{});
+    Pool& pool = Pool::instance();
+    const int threads = n >= 2 * kChunk ? std::min(pool.size(), kMaxWorkers) : 1;
+    s.threads = threads;
+    s.nextChunk = 0;
+    s.stopAt = n;
+    worker().written.size = 0;
+    s.workers[0] = &worker();
+    if (threads > 1) {
+        // Each other thread copies the game first, while this one waits; then all of them score.
+        pool.run(copyGame, &s);
+        pool.run(
+            [](void* search, int index) {
+                if (index < static_cast<Search*>(search)->threads) work(search, index);
+            },
+            &s);
+    } else {
+        work(&s, 0);
+    }
+
+    // In search order on this thread: report, keep the best, stop where the plain search stops.
+    Worker& self = worker();
+    s.done.clear();
+    int last = -1;
+    bool stopped = false;
+    {
+        const Activate activate(g, s.base);
+        for (int i = 0; i < n && !stopped; ++i) {
+            const Candidate& c = s.candidates[i];
+            Result& r = s.results[i];
+            if (r.worker < 0) {
+                score(g, s.base, self, c, r);
+                r.worker = 0;
+            }
+            last = i;
+            int after = c.kind == kForced ? c.promoted : c.piece;
+            double value = r.score[0];
+            if (sink != nullptr) sink(context, {c.fx, c.fy, c.tx, c.ty, c.piece, after, value});
+            s.done.push_back({r.worker, r.begin[0], r.end[0]});
+            if (c.kind == kOptional) {
+                if (sink != nullptr) sink(context, {c.fx, c.fy, c.tx, c.ty, c.piece, c.promoted, r.score[1]});
+                s.done.push_back({r.worker, r.begin[1], r.end[1]});
+                if (r.score[1] > value) value = r.score[1], after = c.promoted;
+            }
+            if (value > g.BestScore) {
+                g.BestScore = value;
+                best = Game::Choice{true, c.fx, c.fy, c.tx, c.ty, c.piece, after, value};
+                stopped = c.fx == -1 ? value >= 9998 : c.captured == -950;
+            }
+        }
+    }
+
+    // The state the plain search leaves: the last candidate's survey on the square maps as they
+    // stand then, and what the candidates set on the way.
+    squareMaps(g, s, s.done);
+    g.CandidatePiece = saved[0];
+    g.PromotedCode = saved[1];
+    g.MoverKingDistance = saved[2];
+    if (last >= 0) {
+        const Candidate& c = s.candidates[last];
+        if (c.fx != -1) g.Board(c.fx, c.fy) = EMPTY;
+        g.Board(c.tx, c.ty) = int16_t(c.kind == kPlain ? c.piece : c.promoted);
+        g.勢力調査();
+        g.Board(c.tx, c.ty) = c.captured;
+        if (c.fx != -1) g.Board(c.fx, c.fy) = c.piece;
+        for (int i = 0; i <= last; ++i) {
+            const Candidate& k = s.candidates[i];
+            g.CandidatePiece = k.piece;
+            if (k.fx == -1) continue;
+            g.MoverKingDistance = k.distance;
+            if (k.kind != kPlain) g.PromotedCode = k.promoted;
+        }
+    }
+    // The drop phase names every kind in hand as it comes to it, dropped or not.
+    if (!stopped && g.UpperHandCountBefore > 0)
+        for (int k = 1; k <= 7; ++k)
+            if (g.HandUpper(k) > 0) g.CandidatePiece = kHandCode[k];
+    return true;
+}
+
+}  // namespace orizen::search

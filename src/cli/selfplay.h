@@ -1,0 +1,110 @@
+// The computer against itself. The upper side is the computer's turn on the game's own state; the
+// lower side is what that turn would play for it on the position turned round, committed as the
+// person's click commits a move. Both go through the game's own code, so a self-play game is a
+// game of the window with the person's hand replaced.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "cli/position.h"
+#include "game/game.h"
+
+namespace orizen::cli {
+
+// The game's dialogs: the announcements are counted, "続けますか？" is answered No (the game ends,
+// it does not start again), every other box is acknowledged.
+class SelfplayHost final : public Host {
+public:
+    int mates = 0, checks = 0;
+
+    Answer message(const std::string& text, const std::string&, Buttons b, Icon) override;
+    void setChecked(Menu, bool) override {}
+    void quit() override {}
+    bool openUrl(const std::string&) override { return false; }
+    void repaintNow() override {}
+    void showPanelLists(bool, bool, bool) override {}
+    void showPanelFields(bool) override {}
+    std::string panelField(int) override { return {}; }
+    std::string panelFolder() override { return "."; }
+    void refreshPanelFiles() override {}
+    void showVersionDialog() override {}
+};
+
+// A lower move in the game's own orientation, as the person would enter it: the source square or
+// the lower hand's slot row (29, 21..27), the destination, the piece before and after the move.
+struct LowerMove {
+    int fromX = 0, fromY = 0, toX = 0, toY = 0, before = 0, after = 0;
+    double score = 0;
+};
+
+// The position of g turned round as "反転" turns it: Board(28 - x, 28 - y) = -Board(x, y), the
+// hands exchanged.
+Position turnedRound(const Game& g, int level);
+
+// The computer's choice on the turned-round position mapped back onto g's board.
+LowerMove turnBack(const Game::Choice& c);
+
+// What the computer's turn would play for the lower side of g: a separate state fresh from
+// start-up holds the position turned round at `level`, one survey, then the search. g is only
+// read. False when the lower side has no move or drop.
+bool chooseLower(const Game& g, int level, LowerMove& out);
+
+// Commits m as the person's clicks commit it against the computer, short of the computer's
+// answer: the source is selected by a click, the destination goes through the click's checks,
+// then the move is committed (history, move number, promotion by the right button, 駒移動, survey,
+// 詰めかCOM, the end of the game). Returns YES when the computer is to answer, NO when the game
+// ended; -1 (nothing committed) when the click path refuses the move.
+int commitLower(Game& g, const LowerMove& m);
+
+struct SelfplaySettings {
+    int upperLevel = 3, lowerLevel = 3;
+    bool upperFirst = false;
+    int plies = HISTORY_MAX;  // 0 .. HISTORY_MAX
+};
+
+struct Ply {
+    int n;
+    bool upper;
+    int fromX, fromY, toX, toY, before, after;
+    double score;
+    bool mate, check;  // announced after an upper move
+};
+
+enum class Winner { None, Lower, Upper };
+enum class Reason { KingTaken, Mate, NoMove, Plies };
+
+// A self-play game with its own state; play() runs it to its end.
+class Selfplay {
+public:
+    // The start-up state with the opening array, or the board and hands of `start`.
+    Selfplay(const SelfplaySettings& settings, const Position* start);
+
+    // Plays the game out, calling onPly after each ply. False when a lower move was refused by the
+    // click path (which the search never chooses; the game stops there).
+    bool play(void (*onPly)(void* context, const Ply& ply) = nullptr, void* context = nullptr);
+
+    Winner winner = Winner::None;
+    Reason reason = Reason::Plies;
+    std::vector<Ply> plies;
+
+    NullCanvas canvas;
+    SelfplayHost host;
+    NullSound sound;
+    Game game{canvas, host, sound};
+
+private:
+    SelfplaySettings settings_;
+    bool lowerPly(bool& over);
+    bool upperPly(bool first);
+    void add(const Ply& p);
+    void (*onPly_)(void*, const Ply&) = nullptr;
+    void* context_ = nullptr;
+};
+
+// "ply N lower 14 18 14 17 -30 -30 3.700000" and the announcement lines after it.
+std::string plyText(const Ply& p);
+// "result lower king-taken"
+std::string resultText(Winner w, Reason r);
+
+}  // namespace orizen::cli

@@ -1,0 +1,193 @@
+// A self-play game driven through the game's own entry points: the source of a lower move is
+// clicked, the move committed by the click's own commit, and the computer answers with com_ban.
+#include <cstdio>
+#include <memory>
+
+#include "cli/commands.h"
+#include "cli/selfplay.h"
+
+namespace orizen::cli {
+
+namespace {
+
+constexpr const char* kMateText = "よし！!";
+constexpr const char* kCheckText = "   ** 王手 **";
+constexpr const char* kAgainText = "続けますか？";
+
+// A press of the left button on the middle of cell (x, y), as the window delivers it.
+void click(Game& g, int x, int y) {
+    g.Form_MouseDown(LEFT_BUTTON, 0, BoardLeft + x * SquareWidth + SquareWidth / 2.0,
+                     BoardTop + y * SquareHeight + SquareHeight / 2.0);
+}
+
+}  // namespace
+
+Answer SelfplayHost::message(const std::string& text, const std::string&, Buttons b, Icon) {
+    if (text == kMateText) ++mates;
+    if (text == kCheckText) ++checks;
+    if (b == Buttons::Ok) return Answer::Ok;
+    return text == kAgainText ? Answer::No : Answer::Yes;
+}
+
+Position turnedRound(const Game& g, int level) {
+    Position p;
+    for (int x = 1; x <= 27; ++x)
+        for (int y = 1; y <= 27; ++y) p.board(28 - x, 28 - y) = int16_t(-g.Board(x, y));
+    for (int i = 1; i <= 7; ++i) {
+        p.handUpper(i) = g.HandLower(i);
+        p.handLower(i) = g.HandUpper(i);
+    }
+    p.level = level;
+    return p;
+}
+
+LowerMove turnBack(const Game::Choice& c) {
+    LowerMove m;
+    if (c.fx == -1) {
+        m.fromX = 29, m.fromY = 20 + c.fy;  // upper hand index k: lower hand slot row 20 + k
+    } else {
+        m.fromX = 28 - c.fx, m.fromY = 28 - c.fy;
+    }
+    m.toX = 28 - c.tx, m.toY = 28 - c.ty;
+    m.before = -c.before, m.after = -c.after;
+    m.score = c.score;
+    return m;
+}
+
+bool chooseLower(const Game& g, int level, LowerMove& out) {
+    // Fresh for every move: nothing a previous choice left in the maps reaches this one.
+    auto fresh = std::make_unique<Headless>();
+    Game& t = fresh->game;
+    place(t, turnedRound(g, level));
+    // The totals change places as "反転" exchanges them.
+    t.UpperHandCount = g.LowerHandCount;
+    t.LowerHandCount = g.UpperHandCount;
+    const Game::Choice c = t.探索();
+    if (!c.found) return false;
+    out = turnBack(c);
+    return true;
+}
+
+int commitLower(Game& g, const LowerMove& m) {
+    if (g.Turn != g.HumanSide || g.GameMode != MODE_COMPUTER) return -1;
+    click(g, m.fromX, m.fromY);
+    if (g.SelectState != 1 || g.MoveFromX != m.fromX || g.MoveFromY != m.fromY || g.MovePiece != m.before)
+        return -1;
+
+    // The destination click's checks; a right click where the move promotes.
+    g.MoveToX = m.toX, g.MoveToY = m.toY;
+    const int button = m.after != m.before ? RIGHT_BUTTON : LEFT_BUTTON;
+    if (m.toX < 1 || m.toX > 27 || m.toY < 1 || m.toY > 27 || g.Board(m.toX, m.toY) <= -30 ||
+        g.移動チェック(m.fromX, m.fromY, m.toX, m.toY, m.before) == NO ||
+        (button == LEFT_BUTTON && Game::移動後チェック(m.toY, m.before) == NO))
+        return -1;
+    // The commit asks the same question again, so asking here leaves PromotedCode as it finds it.
+    const int promotes = g.調査_駒成(m.fromX, m.fromY, m.toX, m.toY, m.before);
+    if (button == RIGHT_BUTTON && (promotes == NO || g.PromotedCode != m.after)) return -1;
+    return g.指し手反映(button);
+}
+
+Selfplay::Selfplay(const SelfplaySettings& settings, const Position* start) : settings_(settings) {
+    game.初期設定();
+    if (start != nullptr) {
+        game.Board = start->board;
+        game.HandUpper = start->handUpper;
+        game.HandLower = start->handLower;
+        game.UpperHandCount = game.LowerHandCount = 0;
+        for (int i = 1; i <= 7; ++i) {
+            game.UpperHandCount += start->handUpper(i);
+            game.LowerHandCount += start->handLower(i);
+        }
+    }
+    game.レベル_設定(settings.upperLevel);
+}
+
+void Selfplay::add(const Ply& p) {
+    plies.push_back(p);
+    if (onPly_ != nullptr) onPly_(context_, p);
+}
+
+// The computer's turn, through GOTE for the first move of a game it begins. True when the game
+// goes on.
+bool Selfplay::upperPly(bool first) {
+    const int before = game.RecordCount;
+    host.mates = host.checks = 0;
+    if (first)
+        game.GOTE_Click();
+    else
+        game.com_ban();
+    if (game.RecordCount == before) {
+        // Nothing played: com_ban found no move and gave the game to the person.
+        winner = Winner::Lower, reason = Reason::NoMove;
+        return false;
+    }
+    const int n = game.RecordCount;
+    add(Ply{n, true, game.RecFromX(n), game.RecFromY(n), game.RecToX(n), game.RecToY(n), game.RecPiece(n),
+            game.RecResult(n), game.BestScore, host.mates > 0, host.checks > 0});
+    if (game.Ended) {
+        winner = Winner::Upper, reason = Reason::KingTaken;
+        return false;
+    }
+    return true;
+}
+
+// The lower side's move; false when the game is over (`over`) or the move was refused.
+bool Selfplay::lowerPly(bool& over) {
+    LowerMove m;
+    if (!chooseLower(game, settings_.lowerLevel, m)) {
+        winner = Winner::Upper, reason = Reason::NoMove;
+        over = true;
+        return false;
+    }
+    const bool takesKing = m.toX >= 1 && m.toX <= 27 && m.toY >= 1 && m.toY <= 27 && game.Board(m.toX, m.toY) == OU;
+    const int before = game.RecordCount;
+    const int answer = commitLower(game, m);
+    if (answer < 0 || game.RecordCount != before + 1) return false;
+    const int n = game.RecordCount;
+    add(Ply{n, false, game.RecFromX(n), game.RecFromY(n), game.RecToX(n), game.RecToY(n), game.RecPiece(n),
+            game.RecResult(n), m.score, false, false});
+    if (game.Ended) {
+        winner = Winner::Lower, reason = takesKing ? Reason::KingTaken : Reason::Mate;
+        over = true;
+        return false;
+    }
+    return answer == YES;
+}
+
+bool Selfplay::play(void (*onPly)(void*, const Ply&), void* context) {
+    onPly_ = onPly, context_ = context;
+    winner = Winner::None, reason = Reason::Plies;
+    const int limit = settings_.plies < 0 ? 0 : settings_.plies > HISTORY_MAX ? HISTORY_MAX : settings_.plies;
+    if (limit == 0) return true;
+
+    if (settings_.upperFirst) {
+        if (!upperPly(true)) return true;
+    } else {
+        game.SENTE_Click();
+    }
+    for (;;) {
+        if (int(plies.size()) >= limit) return true;
+        bool over = false;
+        if (!lowerPly(over)) return over;
+        if (int(plies.size()) >= limit) return true;
+        if (!upperPly(false)) return true;
+    }
+}
+
+std::string plyText(const Ply& p) {
+    char buf[160];
+    std::snprintf(buf, sizeof buf, "ply %d %s %d %d %d %d %d %d %.6f\n", p.n, p.upper ? "upper" : "lower", p.fromX,
+                  p.fromY, p.toX, p.toY, p.before, p.after, p.score);
+    std::string s = buf;
+    if (p.mate) s += "announce mate\n";
+    if (p.check) s += "announce check\n";
+    return s;
+}
+
+std::string resultText(Winner w, Reason r) {
+    static const char* const winners[] = {"none", "lower", "upper"};
+    static const char* const reasons[] = {"king-taken", "mate", "no-move", "plies"};
+    return std::string("result ") + winners[int(w)] + " " + reasons[int(r)] + "\n";
+}
+
+}  // namespace orizen::cli

@@ -1,0 +1,218 @@
+// The search with delta surveys against the plain one: the same candidates, bit-equal scores, the
+// same choice and the same state left behind, the maps no survey clears included; and the delta
+// survey itself against a full survey.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <random>
+
+#include "ai/search.h"
+#include "headless.h"
+#include "search.h"
+
+namespace orizen::test {
+
+namespace {
+
+constexpr int kCodes[] = {30, 31, 40, 41, 50, 51, 100, 101, 110, 800, 801, 900, 901};
+
+// A position made from the opening array by taking pieces off, putting others on anywhere and
+// filling both hands; one king a side.
+void randomPosition(Game& g, std::mt19937& rng, int changes) {
+    g.初期設定();
+    std::uniform_int_distribution<int> sq(1, 27), code(0, 12), count(0, 3), coin(0, 2);
+    for (int i = 0; i < changes; ++i) {
+        const int x = sq(rng), y = sq(rng);
+        if (g.Board(x, y) == 950 || g.Board(x, y) == -950) continue;
+        const int c = coin(rng);
+        g.Board(x, y) = int16_t(c == 0 ? EMPTY : c == 1 ? kCodes[code(rng)] : -kCodes[code(rng)]);
+    }
+    for (int k = 1; k <= 7; ++k) g.HandUpper(k) = count(rng), g.HandLower(k) = count(rng);
+    g.UpperHandCount = handSum(g.HandUpper);
+    g.LowerHandCount = handSum(g.HandLower);
+    g.ComputerLevel = 1 + int(rng() % 3);
+    g.勢力調査();
+}
+
+struct Run {
+    Scored scored;
+    std::unique_ptr<Bare> after;
+};
+
+// Searches a copy of g one way or the other.
+Run searchCopy(const Game& g, bool plain) {
+    Run r{{}, std::make_unique<Bare>()};
+    Game& c = r.after->g;
+    c.Board = g.Board;
+    c.HandUpper = g.HandUpper, c.HandLower = g.HandLower;
+    c.UpperHandCount = g.UpperHandCount, c.LowerHandCount = g.LowerHandCount;
+    c.ComputerLevel = g.ComputerLevel;
+    c.UpperGuardX = g.UpperGuardX, c.UpperGuardY = g.UpperGuardY;
+    c.UpperAttackerX = g.UpperAttackerX, c.UpperAttackerY = g.UpperAttackerY;
+    c.LowerKingX = g.LowerKingX, c.LowerKingY = g.LowerKingY, c.UpperKingX = g.UpperKingX, c.UpperKingY = g.UpperKingY;
+    c.MoverKingDistance = g.MoverKingDistance;
+    c.勢力調査();
+    search::plainOnly = plain;
+    r.scored = search(c);
+    search::plainOnly = false;
+    return r;
+}
+
+void expectSameSearch(const Game& g, const std::string& what) {
+    const Run fast = searchCopy(g, false), plain = searchCopy(g, true);
+    const Game &a = fast.after->g, &b = plain.after->g;
+    ASSERT_EQ(fast.scored.all.size(), plain.scored.all.size()) << what;
+    for (size_t i = 0; i < fast.scored.all.size(); ++i) {
+        const auto &p = fast.scored.all[i], &q = plain.scored.all[i];
+        ASSERT_TRUE(p.fx == q.fx && p.fy == q.fy && p.tx == q.tx && p.ty == q.ty && p.after == q.after &&
+                    p.score == q.score)
+            << what << " candidate " << i << ": " << p.fx << ' ' << p.fy << ' ' << p.tx << ' ' << p.ty << ' '
+            << p.after << ' ' << p.score << " against " << q.score;
+    }
+    EXPECT_EQ(fast.scored.choice.score, plain.scored.choice.score) << what;
+    EXPECT_EQ(a.Board, b.Board) << what;
+    EXPECT_EQ(a.UpperGuardX, b.UpperGuardX) << what;
+    EXPECT_EQ(a.UpperGuardY, b.UpperGuardY) << what;
+    EXPECT_EQ(a.UpperAttackerX, b.UpperAttackerX) << what;
+    EXPECT_EQ(a.UpperAttackerY, b.UpperAttackerY) << what;
+    EXPECT_EQ(a.LowerInfluence, b.LowerInfluence) << what;
+    EXPECT_EQ(a.UpperInfluence, b.UpperInfluence) << what;
+    EXPECT_EQ(a.UpperGuard, b.UpperGuard) << what;
+    EXPECT_EQ(a.LowerAttacker, b.LowerAttacker) << what;
+    EXPECT_EQ(a.CheckByUpper, b.CheckByUpper) << what;
+    EXPECT_EQ(a.UpperAttackerXBefore, b.UpperAttackerXBefore) << what;
+    EXPECT_EQ(a.BishopTargets, b.BishopTargets) << what;
+    EXPECT_EQ(a.LowerPinned, b.LowerPinned) << what;
+    EXPECT_EQ(a.MoverKingDistance, b.MoverKingDistance) << what;
+    EXPECT_EQ(a.CandidatePiece, b.CandidatePiece) << what;
+    EXPECT_EQ(a.PromotedCode, b.PromotedCode) << what;
+    EXPECT_EQ(a.BestScore, b.BestScore) << what;
+    EXPECT_EQ(a.LowerKingEscapes, b.LowerKingEscapes) << what;
+    EXPECT_EQ(std::tie(a.LowerKingX, a.LowerKingY, a.UpperKingX, a.UpperKingY),
+              std::tie(b.LowerKingX, b.LowerKingY, b.UpperKingX, b.UpperKingY))
+        << what;
+}
+
+}  // namespace
+
+TEST(Search, DeltaWayMatchesThePlainWayOnRandomPositions) {
+    std::mt19937 rng(20260101);
+    Bare b;
+    for (int round = 0; round < 24; ++round) {
+        randomPosition(b.g, rng, 40 + 20 * (round % 6));
+        // Square maps left over from other surveys, as a game has them.
+        for (int x = 1; x <= 27; ++x)
+            for (int y = 1; y <= 27; ++y) {
+                b.g.UpperGuardX(x, y) = int16_t(rng() % 28), b.g.UpperAttackerY(x, y) = int16_t(rng() % 28);
+            }
+        b.g.MoverKingDistance = int(rng() % 20);
+        expectSameSearch(b.g, "round " + std::to_string(round));
+        if (HasFatalFailure()) return;
+    }
+}
+
+// The computer against itself for some moves, both ways: the maps no survey clears carry from turn
+// to turn, so any difference in them would show in a later choice.
+TEST(Search, DeltaWayMatchesThePlainWayOverAGame) {
+    std::unique_ptr<Bare> games[2] = {std::make_unique<Bare>(), std::make_unique<Bare>()};
+    for (auto& h : games) {
+        h->g.初期設定();
+        h->g.HandUpper = hand(2, 1, 1, 1, 1, 1, 1);
+        h->g.UpperHandCount = handSum(h->g.HandUpper);
+        h->g.勢力調査();
+    }
+    for (int turn = 0; turn < 12; ++turn) {
+        Game::Choice c[2];
+        for (int way = 0; way < 2; ++way) {
+            Game& g = games[way]->g;
+            search::plainOnly = way == 1;
+            c[way] = g.探索();
+            search::plainOnly = false;
+            g.駒移動(c[way].fx, c[way].fy, c[way].tx, c[way].ty, c[way].after);
+            // A lower reply: the first pawn that can step.
+            for (int x = 1; x <= 27; ++x) {
+                const int y = 18 - (turn / 27);
+                if (g.Board(x, y) == -30 && g.Board(x, y - 1) == EMPTY) {
+                    g.駒移動(x, y, x, y - 1, -30);
+                    break;
+                }
+            }
+            g.勢力調査();
+        }
+        ASSERT_EQ(std::tie(c[0].fx, c[0].fy, c[0].tx, c[0].ty, c[0].after, c[0].score),
+                  std::tie(c[1].fx, c[1].fy, c[1].tx, c[1].ty, c[1].after, c[1].score))
+            << "turn " << turn;
+        EXPECT_EQ(games[0]->g.UpperGuardX, games[1]->g.UpperGuardX) << "turn " << turn;
+        EXPECT_EQ(games[0]->g.UpperAttackerY, games[1]->g.UpperAttackerY) << "turn " << turn;
+    }
+}
+
+TEST(Search, PositionsItDoesNotTakeGoThePlainWay) {
+    Bare b;
+    // Two upper kings: which one the survey names depends on the scan.
+    setUp(b.g, {{14, 1, 950}, {3, 3, 950}, {14, 27, -950}, {5, 5, 110}, {6, 20, -900}}, hand(1, 0, 0, 0, 1, 0, 0));
+    expectSameSearch(b.g, "two kings");
+    setUp(b.g, {{14, 1, 950}, {5, 5, 110}, {6, 20, -111}, {7, 7, 111}}, hand(1, 0, 0, 0, 1, 0, 0));
+    expectSameSearch(b.g, "no lower king");
+}
+
+// After the delta survey of a candidate the maps the evaluation reads are those of a full survey,
+// and what it wrote on the squares it looked at is what a full survey writes there. Squares it did
+// not look at are written by a full survey as by the survey before the move.
+TEST(Search, DeltaSurveyAgreesWithAFullSurvey) {
+    std::mt19937 rng(7);
+    Bare b, full;
+    auto base = std::make_unique<search::TurnBase>();
+    auto delta = std::make_unique<search::Delta>();
+    std::vector<search::Written> written(27 * 27);
+    int tried = 0;
+    for (int round = 0; round < 6; ++round) {
+        randomPosition(b.g, rng, 80);
+        Game& g = b.g;
+        g.BoardBefore = g.Board;
+        g.UpperInfluenceBefore = g.UpperInfluence;
+        base->take(g);
+        for (int x = 1; x <= 27; ++x)
+            for (int y = 1; y <= 27; ++y) {
+                const int piece = g.Board(x, y);
+                if (piece < 30) continue;
+                for (int tx = 1; tx <= 27; ++tx)
+                    for (int ty = 1; ty <= 27; ++ty) {
+                        if (g.移動チェック(x, y, tx, ty, piece) != YES || (rng() % 4) != 0) continue;
+                        const int captured = g.Board(tx, ty);
+                        g.Board(x, y) = EMPTY;
+                        g.Board(tx, ty) = int16_t(piece);
+                        int xs[2] = {tx, x}, ys[2] = {ty, y}, n = 0;
+                        ASSERT_TRUE(delta->apply(g, *base, 2, xs, ys, written.data(), n));
+                        full.g.Board = g.Board;
+                        full.g.UpperGuardX.fill(0), full.g.UpperGuardY.fill(0);
+                        full.g.UpperAttackerX.fill(0), full.g.UpperAttackerY.fill(0);
+                        full.g.勢力調査();
+                        EXPECT_EQ(g.LowerInfluence, full.g.LowerInfluence);
+                        EXPECT_EQ(g.UpperInfluence, full.g.UpperInfluence);
+                        EXPECT_EQ(g.UpperGuard, full.g.UpperGuard);
+                        EXPECT_EQ(g.LowerAttacker, full.g.LowerAttacker);
+                        EXPECT_EQ(g.LowerAttackerX, full.g.LowerAttackerX);
+                        EXPECT_EQ(g.LowerAttackerY, full.g.LowerAttackerY);
+                        EXPECT_EQ(g.UpperKingX, full.g.UpperKingX);
+                        for (int i = 0; i < n; ++i) {
+                            const int wx = written[i].cell / 27 + 1, wy = written[i].cell % 27 + 1;
+                            EXPECT_EQ(written[i].gx, full.g.UpperGuardX(wx, wy)) << wx << ' ' << wy;
+                            EXPECT_EQ(written[i].gy, full.g.UpperGuardY(wx, wy));
+                            EXPECT_EQ(written[i].ax, full.g.UpperAttackerX(wx, wy));
+                            EXPECT_EQ(written[i].ay, full.g.UpperAttackerY(wx, wy));
+                        }
+                        delta->undo(g);
+                        g.Board(tx, ty) = int16_t(captured);
+                        g.Board(x, y) = int16_t(piece);
+                        ++tried;
+                        if (HasFailure()) return;
+                    }
+            }
+        EXPECT_EQ(g.LowerInfluence, base->li);
+        EXPECT_EQ(g.UpperGuard, base->ug);
+    }
+    EXPECT_GT(tried, 100);
+}
+
+}  // namespace orizen::test

@@ -1,0 +1,106 @@
+// Writes the ladder's starting positions: the opening array after a few random legal moves of
+// each side, drawn from a fixed seed. Run once; its output is kept in tools/ladder/positions/.
+//   build/tools/ladder/ladder_positions tools/ladder/positions
+#include <cstdio>
+#include <fstream>
+#include <memory>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "game/game.h"
+
+using namespace orizen;
+
+namespace {
+
+constexpr int kPositions = 24;
+constexpr unsigned kSeed = 27;
+
+struct Move {
+    int fx, fy, tx, ty, piece;
+};
+
+// Every move and drop of the side, promoting only where the piece could not move again.
+std::vector<Move> moves(Game& g, bool lower) {
+    std::vector<Move> out;
+    g.調査_2歩フラグ設定();
+    for (int x = 1; x <= 27; ++x)
+        for (int y = 1; y <= 27; ++y) {
+            const int p = g.Board(x, y);
+            if (lower ? p > -30 : p < 30) continue;
+            for (int tx = 1; tx <= 27; ++tx)
+                for (int ty = 1; ty <= 27; ++ty) {
+                    const int d = g.Board(tx, ty);
+                    if (d == OU || d == -OU || g.移動チェック(x, y, tx, ty, p) == NO) continue;
+                    int after = p;
+                    if (g.調査_駒成(x, y, tx, ty, p) == YES && Game::移動後チェック(ty, p) == NO) after = g.PromotedCode;
+                    out.push_back({x, y, tx, ty, after});
+                }
+        }
+    for (int k = 1; k <= 7; ++k) {
+        if ((lower ? g.HandLower(k) : g.HandUpper(k)) <= 0) continue;
+        const int code = lower ? -kHandCode[k] : kHandCode[k];
+        for (int tx = 1; tx <= 27; ++tx)
+            for (int ty = 1; ty <= 27; ++ty)
+                if (g.移動チェック(lower ? 29 : -1, lower ? 20 + k : k, tx, ty, code) == YES)
+                    out.push_back({lower ? 29 : -1, lower ? 20 + k : k, tx, ty, code});
+    }
+    return out;
+}
+
+// True when the mover's king is not attacked after the move.
+bool safe(const Game& g, const Move& m, bool lower) {
+    auto trial = std::make_unique<Game>(g);
+    trial->駒移動(m.fx, m.fy, m.tx, m.ty, m.piece);
+    trial->勢力調査();
+    return lower ? trial->UpperInfluence(trial->LowerKingX, trial->LowerKingY) == 0
+                 : trial->LowerInfluence(trial->UpperKingX, trial->UpperKingY) == 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: ladder_positions FOLDER\n");
+        return 2;
+    }
+    std::mt19937 rng(kSeed);  // its output is fixed by the standard: the same positions everywhere
+    NullCanvas canvas;
+    NullHost host;
+    NullSound sound;
+    for (int n = 1; n <= kPositions; ++n) {
+        auto g = std::make_unique<Game>(canvas, host, sound);
+        g->初期設定();
+        g->勢力調査();
+        const int plies = 6 + 2 * int(rng() % 4);  // 6 to 12: the lower side is to move
+        for (int ply = 0; ply < plies; ++ply) {
+            const bool lower = ply % 2 == 0;
+            const std::vector<Move> all = moves(*g, lower);
+            for (;;) {
+                const Move& m = all[rng() % all.size()];
+                if (!safe(*g, m, lower)) continue;
+                g->駒移動(m.fx, m.fy, m.tx, m.ty, m.piece);
+                g->勢力調査();
+                break;
+            }
+        }
+        char name[64];
+        std::snprintf(name, sizeof name, "%s/%02d.pos", argv[1], n);
+        std::ofstream out(name, std::ios::binary);
+        out << "# Ladder start " << n << ": the opening array after " << plies << " random moves (seed " << kSeed
+            << ").\nboard\n";
+        for (int y = 1; y <= 27; ++y)
+            for (int x = 1; x <= 27; ++x) out << g->Board(x, y) << (x == 27 ? "\n" : " ");
+        out << "hand-upper";
+        for (int k = 1; k <= 7; ++k) out << ' ' << g->HandUpper(k);
+        out << "\nhand-lower";
+        for (int k = 1; k <= 7; ++k) out << ' ' << g->HandLower(k);
+        out << "\n";
+        if (!out) {
+            std::fprintf(stderr, "cannot write %s\n", name);
+            return 1;
+        }
+    }
+    return 0;
+}
