@@ -7,6 +7,7 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <deque>
 #include <memory>
 #include <random>
 
@@ -49,18 +50,21 @@ struct CheckingCanvas : Canvas {
 // Answers Yes/No boxes at random; "play again?" mostly Yes so that the run goes on.
 struct RandomHost : FakeHost {
     std::mt19937* rng = nullptr;
+    std::deque<std::string>* log = nullptr;
     int playAgainNo = 0, historyFull = 0, gameEnds = 0;
 
     Answer message(const std::string& text, const std::string& title, Buttons b, Icon) override {
         if (text == "棋譜は500手までです。これ以上指せません") ++historyFull;
         if (title == "終了") ++gameEnds;
-        if (b == Buttons::Ok) return Answer::Ok;
-        if (text == "続けますか？") {
-            const bool no = (*rng)() % 4 == 0;
-            playAgainNo += no;
-            return no ? Answer::No : Answer::Yes;
-        }
-        return (*rng)() % 2 ? Answer::Yes : Answer::No;
+        Answer a = Answer::Ok;
+        if (b == Buttons::Ok)
+            a = Answer::Ok;
+        else if (text == "続けますか？")
+            a = (*rng)() % 4 == 0 ? Answer::No : Answer::Yes, playAgainNo += a == Answer::No;
+        else
+            a = (*rng)() % 2 ? Answer::Yes : Answer::No;
+        log->push_back("  box \"" + text + "\" " + (a == Answer::Ok ? "OK" : a == Answer::Yes ? "Yes" : "No"));
+        return a;
     }
 };
 
@@ -71,8 +75,9 @@ struct Rig {
     FakeSound sound;
     Game game{canvas, host, sound};
 
-    explicit Rig(std::mt19937& rng) {
+    Rig(std::mt19937& rng, std::deque<std::string>& log) {
         host.rng = &rng;
+        host.log = &log;
         host.folder = folder.path.string();
         folder.writeSounds();
         game.WorkFolder = folder.path.string();
@@ -104,9 +109,10 @@ const Mix kMixes[] = {
 
 class Soak {
 public:
-    explicit Soak(uint32_t seed) : rng(seed) { rig = std::make_unique<Rig>(rng); }
+    explicit Soak(uint32_t seed) : rng(seed) { rig = std::make_unique<Rig>(rng, log); }
 
     std::mt19937 rng;
+    std::deque<std::string> log;  // the last events and boxes, to tell how a fault came about
     std::unique_ptr<Rig> rig;
     int computerTurnsLeft = 0;
     int restarts = 0, recordsRead = 0, kingsTaken = 0, moves = 0, longestHistory = 0, computerTurns = 0;
@@ -115,7 +121,18 @@ public:
     int pick(int n) { return static_cast<int>(rng() % static_cast<unsigned>(n)); }
 
     // A click at a window point, or on cell (x, y) at a random spot inside it.
-    void clickAt(int button, double X, double Y) { rig->game.Form_MouseDown(button, 0, X, Y); }
+    void clickAt(int button, double X, double Y) {
+        const Game& g = rig->game;
+        note("click " + std::to_string(button) + " on " + std::to_string(int(std::floor((X - BoardLeft) / SquareWidth))) +
+             "," + std::to_string(int(std::floor((Y - BoardTop) / SquareHeight))) + " (turn " + std::to_string(g.Turn) +
+             ", mode " + std::to_string(g.GameMode) + ", history " + std::to_string(g.RecordCount) + "/" +
+             std::to_string(g.RecordLength) + ")");
+        rig->game.Form_MouseDown(button, 0, X, Y);
+    }
+    void note(const std::string& what) {
+        log.push_back(what);
+        while (log.size() > 24) log.pop_front();
+    }
     void clickCell(int button, int x, int y) {
         clickAt(button, BoardLeft + (x + (1 + pick(98)) / 100.0) * SquareWidth,
                 BoardTop + (y + (1 + pick(98)) / 100.0) * SquareHeight);
@@ -188,6 +205,7 @@ public:
         switch (pick(4)) {
             case 0:
             case 1:
+                note("record written");
                 g.menuClick(Menu::KIFU_WRITE);
                 h.fields[1] = "soak";
                 h.fields[2] = pick(2) ? "耐久" : "";
@@ -200,12 +218,14 @@ public:
                 if (readWholeFile(path, 1 << 20, bytes, error) && !bytes.empty()) {
                     for (int i = 0, n = 1 + pick(4); i < n; ++i) bytes[pick(static_cast<int>(bytes.size()))] ^= char(1 << pick(8));
                     rig->folder.write("damaged.棋譜", bytes);
+                    note("damaged record read");
                     g.File1_Click(rig->folder.path.string() + "/damaged.棋譜");
                     ++recordsRead;
                 }
                 break;
             }
             default:
+                note("record read");
                 g.menuClick(Menu::KIFU_READ);
                 g.File1_Click(pick(8) ? path : rig->folder.path.string() + "/missing.棋譜");
                 ++recordsRead;
@@ -218,6 +238,7 @@ public:
         Menu m = pick(30) ? kCommands[pick(static_cast<int>(std::size(kCommands)))]
                           : kOptions[pick(static_cast<int>(std::size(kOptions)))];
         if (computerTurnsLeft <= 0 && (m == Menu::SENTE || m == Menu::GOTE)) m = Menu::START;
+        note(std::string("menu ") + std::string(kMenuBar[static_cast<int>(m)].caption));
         g.menuClick(m);
     }
 
@@ -240,25 +261,41 @@ public:
         for (int i = 0; i < events; ++i) {
             if (i % 600 == 0) {
                 mix = &kMixes[pick(static_cast<int>(std::size(kMixes)))];
-                if (mix == &kMixes[0]) rig->game.menuClick(Menu::START);
+                if (mix == &kMixes[0]) {
+                    note("menu スタート (a long game)");
+                    rig->game.menuClick(Menu::START);
+                }
             }
             event(*mix);
             Game* g = &rig->game;
             computerTurns += rig->canvas.thinking;
             computerTurnsLeft -= rig->canvas.thinking;
             rig->canvas.thinking = 0;
-            if (computerTurnsLeft <= 0 && g->GameMode == MODE_COMPUTER) g->menuClick(Menu::START);
+            if (computerTurnsLeft <= 0 && g->GameMode == MODE_COMPUTER) {
+                note("menu スタート (no computer turns left)");
+                g->menuClick(Menu::START);
+            }
             longestHistory = std::max(longestHistory, g->RecordLength);
             std::string why = unsound(*g);
             if (why.empty() && !rig->canvas.fault.empty()) why = rig->canvas.fault;
             if (why.empty() && g->SelectState != 0 && g->SelectState != 1) why = "select state";
             if (why.empty() && g->Turn != NO_GAME && g->Turn != TURN_FIRST && g->Turn != TURN_SECOND) why = "turn";
-            if (!why.empty()) return "event " + std::to_string(i) + ": " + why;
+            // Against the computer, every event ends with the person to move, or no game, or the
+            // program ended.
+            if (why.empty() && !g->Ended && g->GameMode == MODE_COMPUTER && g->Turn != NO_GAME &&
+                g->Turn != g->HumanSide)
+                why = "the computer's turn left pending";
+            if (!why.empty()) {
+                why = "event " + std::to_string(i) + ": " + why + "; the last events:";
+                for (const std::string& e : log) why += "\n" + e;
+                return why;
+            }
             rig->host.boxes.clear();
             rig->sound.calls.clear();
             if (g->Ended) {  // "No" to "続けますか？": the program ended; start it again
                 collect();
-                rig = std::make_unique<Rig>(rng);
+                note("the program ended; started again");
+                rig = std::make_unique<Rig>(rng, log);
                 ++restarts;
             }
         }
