@@ -113,6 +113,7 @@ public:
 
     std::mt19937 rng;
     std::deque<std::string> log;  // the last events and boxes, to tell how a fault came about
+    bool outside = false;          // a record was written outside the chosen folder
     std::unique_ptr<Rig> rig;
     int computerTurnsLeft = 0;
     int restarts = 0, recordsRead = 0, kingsTaken = 0, moves = 0, longestHistory = 0, computerTurns = 0;
@@ -205,14 +206,20 @@ public:
         switch (pick(4)) {
             case 0:
             case 1:
-                note("record written");
+            {
+                // Now and then a name the panel must refuse, or a header with no Shift_JIS form.
+                static const char* const kOdd[] = {"", ".", "..", "../escape", "a/b", "\xF0\x9F\x98\x80", "x\ny"};
+                const bool odd = pick(4) == 0;
                 g.menuClick(Menu::KIFU_WRITE);
-                h.fields[1] = "soak";
-                h.fields[2] = pick(2) ? "耐久" : "";
+                h.fields[1] = odd && pick(2) ? kOdd[pick(5)] : "soak";
+                h.fields[2] = odd && pick(2) ? kOdd[5 + pick(2)] : pick(2) ? "耐久" : "";
                 h.fields[3] = "先手さん";
                 h.fields[4] = pick(2) ? "ｺﾝﾋﾟｭｰﾀ" : "後手";
+                note("record written as \"" + h.fields[1] + "\"");
                 g.Command1_Click();
+                if (std::filesystem::exists(rig->folder.path.parent_path() / "escape.棋譜")) outside = true;
                 break;
+            }
             case 2: {
                 std::string bytes, error;
                 if (readWholeFile(path, 1 << 20, bytes, error) && !bytes.empty()) {
@@ -278,6 +285,7 @@ public:
             longestHistory = std::max(longestHistory, g->RecordLength);
             std::string why = unsound(*g);
             if (why.empty() && !rig->canvas.fault.empty()) why = rig->canvas.fault;
+            if (why.empty() && outside) why = "a record written outside its folder";
             if (why.empty() && g->SelectState != 0 && g->SelectState != 1) why = "select state";
             if (why.empty() && g->Turn != NO_GAME && g->Turn != TURN_FIRST && g->Turn != TURN_SECOND) why = "turn";
             // Against the computer, every event ends with the person to move, or no game, or the
