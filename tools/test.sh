@@ -25,7 +25,9 @@ release() {
 # Any sanitizer report aborts the test that made it, which fails the run. The window tests run
 # too; only fontconfig's cache, which lives until exit, is kept out of the leak reports.
 sanitized() {
-  cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORIZEN_SANITIZE=address,undefined \
+  # -O1 -g1: line numbers in every report, at half the compile time of -O2 -g.
+  cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g1" \
+    -DORIZEN_SANITIZE=address,undefined \
     -DORIZEN_WINDOW=ON -DORIZEN_WERROR=ON -DORIZEN_BENCH=OFF >/dev/null
   cmake --build build-asan -j"$jobs"
   ASAN_OPTIONS=strict_string_checks=1:detect_stack_use_after_return=1:check_initialization_order=1 \
