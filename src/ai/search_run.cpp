@@ -75,7 +75,8 @@ struct Result {
     int16_t worker = -1;  // -1 while not scored
 };
 
-inline constexpr int kChunk = 48;
+inline constexpr int kChunk = 64;
+inline constexpr int kParallelFrom = 512;  // fewer candidates are scored on the caller alone
 inline constexpr int kMaxWorkers = 8;
 
 // The evaluations the search went through, in its order: whose writes, and where.
@@ -92,7 +93,7 @@ struct Search {
     std::vector<Candidate> candidates;
     std::vector<Result> results;
     Worker* workers[kMaxWorkers];
-    std::atomic<int> nextChunk{0};
+    std::atomic<int> next{0};  // the first candidate no thread has taken
     std::atomic<int> stopAt{0};  // no chunk starting after it is begun
     Map guardX0, guardY0, attackerX0, attackerY0;  // the maps after the first survey of the turn
     Written base0[kCells];                             // what that survey wrote
@@ -198,9 +199,13 @@ void work(void* context, int index) {
     const Activate activate(g, s.base);
     const int n = int(s.candidates.size());
     for (;;) {
-        const int first = s.nextChunk.fetch_add(1) * kChunk;
-        if (first >= n || first > s.stopAt.load()) return;
-        for (int i = first; i < std::min(n, first + kChunk); ++i) {
+        // Chunks shrink towards the end, so that no thread is left long with the last one.
+        int first = s.next.load(), size;
+        do {
+            if (first >= n || first > s.stopAt.load()) return;
+            size = std::clamp((n - first) / (4 * s.threads), 4, kChunk);
+        } while (!s.next.compare_exchange_weak(first, first + size));
+        for (int i = first; i < std::min(n, first + size); ++i) {
             Result& r = s.results[i];
             score(g, s.base, w, s.candidates[i], r);
             r.worker = int16_t(index);
@@ -350,9 +355,9 @@ bool fastSearch(Game& g, Game::CandidateSink sink, void* context, Game::Choice& 
     const int saved[3] = {g.CandidatePiece, g.PromotedCode, g.MoverKingDistance};
     s.results.assign(size_t(n), Result{});
     Pool& pool = Pool::instance();
-    const int threads = n >= 2 * kChunk ? std::min(pool.size(), kMaxWorkers) : 1;
+    const int threads = n >= kParallelFrom ? std::min(pool.size(), kMaxWorkers) : 1;
     s.threads = threads;
-    s.nextChunk = 0;
+    s.next = 0;
     s.stopAt = n;
     worker().written.size = 0;
     s.workers[0] = &worker();
