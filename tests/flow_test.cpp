@@ -5,7 +5,6 @@
 
 namespace orizen::test {
 
-using Played = std::vector<std::intptr_t>;
 constexpr std::intptr_t kForbidden = 2, kPiece = 3, kGameEnd = 4;
 
 TEST(Flow, BeforeAnyGameAClickIsRefusedAndChangesNothing) {

@@ -7,6 +7,8 @@
 
 namespace orizen::test {
 
+using Played = std::vector<std::intptr_t>;  // sound handles, as Harness::played() gives them
+
 // Board and hands, to compare positions.
 struct Position {
     Grid<int16_t> board;

@@ -154,7 +154,8 @@ public:
     Row<int, HISTORY_MAX + 1> RecFromX{}, RecFromY{}, RecToX{}, RecToY{}, RecCaptured{}, RecPiece{},
         RecResult{};
 
-    // Stores a move; false (and nothing stored) when the history is full.
+    // Stores a move; false (and nothing stored) when the history is full or the destination is
+    // off the board.
     bool 手順保存(int sx, int sy, int tx, int ty, int before, int after);
     // YES when entry n of the history can be stepped into (forward) from the position on the
     // board, or taken back (backward) to the position before it, without reading or writing
