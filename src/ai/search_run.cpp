@@ -15,6 +15,7 @@
 #include <atomic>
 #include <cstdlib>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "ai/pool.h"
@@ -51,11 +52,10 @@ struct WrittenList {
     }
 };
 
-// One thread's tools: its delta survey, what its evaluations wrote, and its copy of the game.
+// One thread's tools: its delta survey and what its evaluations wrote.
 struct Worker {
     Delta delta;
     WrittenList written;
-    std::unique_ptr<Game> copy;
 };
 
 Worker& worker() {
@@ -93,6 +93,7 @@ struct Search {
     std::vector<Candidate> candidates;
     std::vector<Result> results;
     Worker* workers[kMaxWorkers];
+    std::optional<Game> copies[kMaxWorkers];  // the game as the search starts, for each other thread
     std::atomic<int> next{0};  // the first candidate no thread has taken
     std::atomic<int> stopAt{0};  // no chunk starting after it is begun
     Map guardX0, guardY0, attackerX0, attackerY0;  // the maps after the first survey of the turn
@@ -195,7 +196,8 @@ void work(void* context, int index) {
     Search& s = *static_cast<Search*>(context);
     Worker& w = worker();
     s.workers[index] = &w;
-    Game& g = index == 0 ? *s.game : *w.copy;
+    if (index > 0) w.written.size = 0;
+    Game& g = index == 0 ? *s.game : *s.copies[index];
     const Activate activate(g, s.base);
     const int n = int(s.candidates.size());
     for (;;) {
@@ -217,15 +219,6 @@ void work(void* context, int index) {
             }
         }
     }
-}
-
-// Each thread but the caller takes its own copy of the game as the search starts.
-void copyGame(void* search, int index) {
-    const Search& s = *static_cast<const Search*>(search);
-    if (index == 0 || index >= s.threads) return;
-    Worker& w = worker();
-    w.copy = std::make_unique<Game>(*s.game);
-    w.written.size = 0;
 }
 
 // Puts together the four square maps as the plain search leaves them after the evaluations
@@ -362,8 +355,11 @@ bool fastSearch(Game& g, Game::CandidateSink sink, void* context, Game::Choice& 
     worker().written.size = 0;
     s.workers[0] = &worker();
     if (threads > 1) {
-        // Each other thread copies the game first, while this one waits; then all of them score.
-        pool.run(copyGame, &s);
+        // Every other thread scores on its own copy of the game.
+        for (int w = 1; w < threads; ++w) {
+            s.copies[w].reset();
+            s.copies[w].emplace(g);
+        }
         pool.run(
             [](void* search, int index) {
                 if (index < static_cast<Search*>(search)->threads) work(search, index);
