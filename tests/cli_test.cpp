@@ -7,6 +7,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "cli/position.h"
 #include "fakes.h"
 
 namespace orizen::test {
@@ -168,6 +169,25 @@ TEST(Cli, ArgumentsAndHelp) {
         EXPECT_EQ(r.err.rfind("error:", 0), 0u) << args << ": " << r.err;
         EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << args;
     }
+}
+
+}  // namespace orizen::test
+
+namespace orizen::test {
+
+// A device that never ends, or a file far larger than any position, is refused once the reader
+// has taken 1 MiB, instead of being read until memory runs out.
+TEST(Cli, EndlessOrHugeFilesAreRefused) {
+    for (const char* sub : {"survey", "mate", "bestmove"}) {
+        const Result r = cli(std::string(sub) + " /dev/zero");
+        EXPECT_EQ(r.status, 2) << sub;
+        EXPECT_EQ(r.out, "") << sub;
+        EXPECT_NE(r.err.find("larger than 1 MiB"), std::string::npos) << sub << ": " << r.err;
+    }
+    const std::string opening = "opening\n" + kHands;
+    const std::string justFits = opening + "#" + std::string(cli::kPositionMaxBytes - opening.size() - 2, ' ') + "\n";
+    EXPECT_EQ(cli("mate " + file(justFits)).status, 0);
+    EXPECT_EQ(cli("mate " + file(justFits + "\n")).status, 2);
 }
 
 }  // namespace orizen::test

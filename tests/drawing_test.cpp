@@ -119,7 +119,9 @@ TEST(MoveNumber, StartsFurtherLeftAtTenAndAgainAtAHundred) {
         EXPECT_EQ(ops[0].kind, Kind::Picture);
         EXPECT_DOUBLE_EQ(ops[0].X, 1050 + 270 * 31);
         EXPECT_DOUBLE_EQ(ops[1].X, 1050 + 270 * 32);
-        const std::string text = " " + std::to_string(c.n);
+        // Appended: GCC 12 warns wrongly (-Wrestrict) on " " + std::to_string(...).
+        std::string text = " ";
+        text += std::to_string(c.n);
         EXPECT_EQ(ops[2].text, text);
         EXPECT_EQ(ops[2].code, COLOUR_BLACK);
         EXPECT_NEAR(ops[2].X, 1050 + 270 * c.shadowX, 1e-6);

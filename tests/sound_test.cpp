@@ -99,3 +99,21 @@ TEST(Sound, TheVersionDialogPlaysItsSoundAndTheHelpPageOpensFromTheStartFolder) 
 }
 
 }  // namespace orizen::test
+
+namespace orizen::test {
+
+// A sound name that leads to a device would be read for ever: it is reported and left silent, and
+// start-up goes on.
+TEST(Sound, ANameThatLeadsToADeviceIsReportedNotRead) {
+    Harness h(false);
+    std::filesystem::remove(h.folder.path / "BGM.wav");
+    std::filesystem::create_symlink("/dev/zero", h.folder.path / "BGM.wav");
+    h.game.Form_Load();
+    EXPECT_EQ(h.game.SoundBgm, 0);
+    EXPECT_NE(h.game.SoundPiece, 0);
+    ASSERT_EQ(h.host.boxes.size(), 1u);
+    EXPECT_EQ(h.host.boxes[0].title, "Orizen.dll");
+    EXPECT_EQ(h.host.boxes[0].text, "not a regular file: BGM.wav");
+}
+
+}  // namespace orizen::test

@@ -7,7 +7,6 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string_view>
 #include <vector>
 
@@ -189,13 +188,21 @@ bool readPosition(const std::string& path, Position& out, std::string& error) {
     }
     errno = 0;
     std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    if (in) text << in.rdbuf();
-    if (!in || in.bad()) {
+    std::string text;
+    char buffer[1 << 16];
+    while (in) {
+        in.read(buffer, sizeof buffer);
+        text.append(buffer, static_cast<std::size_t>(in.gcount()));
+        if (text.size() > kPositionMaxBytes) {
+            error = "cannot read the file (larger than " + std::to_string(kPositionMaxBytes >> 20) + " MiB)";
+            return false;
+        }
+    }
+    if (!in.eof() || in.bad()) {
         error = std::string("cannot read the file (") + (errno != 0 ? std::strerror(errno) : "read error") + ")";
         return false;
     }
-    return parsePosition(text.str(), out, error);
+    return parsePosition(text, out, error);
 }
 
 void place(Game& g, const Position& pos) {

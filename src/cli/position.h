@@ -1,6 +1,7 @@
 // Position files: a board (or the opening array), both hands and an optional level.
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 #include "game/game.h"
@@ -20,7 +21,11 @@ inline constexpr int kMaxHandCount = 9999;
 // "line N: what is wrong".
 bool parsePosition(const std::string& text, Position& out, std::string& error);
 
-// Reads and parses a file; a file that cannot be read is reported like a fault (line 0).
+// Largest file read: a position file is a few kilobytes, and a device such as /dev/zero never ends.
+inline constexpr std::size_t kPositionMaxBytes = 1 << 20;
+
+// Reads and parses a file; a file that cannot be read, or is larger than kPositionMaxBytes, is
+// reported like a fault.
 bool readPosition(const std::string& path, Position& out, std::string& error);
 
 // The game as right after start-up, with the position placed and one influence survey run.

@@ -58,12 +58,7 @@ int runReplay(int argc, char** argv) {
     Headless h;
     Game& g = h.game;
     g.初期設定();
-    for (int n = 1; n <= stored; ++n) {
-        const RecordMove& m = record.moves[n - 1];
-        g.RecFromX(n) = m.fromX, g.RecFromY(n) = m.fromY, g.RecToX(n) = m.toX, g.RecToY(n) = m.toY;
-        g.RecResult(n) = m.result, g.RecPiece(n) = m.piece, g.RecCaptured(n) = m.captured;
-    }
-    g.RecordLength = static_cast<int>(stored);
+    storeRecord(g, record);
     g.RecordMode = YES;
     for (long n = 1; n <= wanted; ++n) {
         g.AFTER_Click();

@@ -1,6 +1,7 @@
 // The settings file "Orizen.ini" and the option commands: background, move guidance, music.
 #include "game/files.h"
 #include "game/game.h"
+#include "settings.h"
 
 namespace orizen {
 
@@ -52,6 +53,10 @@ void Game::読込_環境設定ファイル() {
         setChecked(Menu::BGM, false);
         return;
     }
+    applySettings(*this, bytes);
+}
+
+void applySettings(Game& g, const std::string& bytes) {
     for (const std::string& line : splitLines(fromCp932(bytes))) {
         const size_t eq = line.find('=');
         if (eq == std::string::npos) continue;  // not a setting
@@ -59,35 +64,41 @@ void Game::読込_環境設定ファイル() {
         if (key == "背景画") {
             for (const Background& b : kBackgrounds)
                 if (value == b.value) {
-                    チェック設定(b.kind);
-                    描画_背景(b.kind);
-                    BackgroundKind = b.kind;
+                    g.チェック設定(b.kind);
+                    g.描画_背景(b.kind);
+                    g.BackgroundKind = b.kind;
                 }
         } else if (key == "移動指導") {
             const bool on = value == "ON";
-            GuidanceColour = on ? COLOUR_WHITE : COLOUR_GREEN;
-            setChecked(Menu::SIDOU, on);
+            g.GuidanceColour = on ? COLOUR_WHITE : COLOUR_GREEN;
+            g.setChecked(Menu::SIDOU, on);
         } else if (key == "BGM") {
             const bool on = value == "ON";
-            setChecked(Menu::BGM, on);
-            if (on) sound.dsPlayLooping(SoundBgm);
+            g.setChecked(Menu::BGM, on);
+            if (on) g.sound.dsPlayLooping(g.SoundBgm);
         }
     }
 }
 
-void Game::書込_環境設定ファイル() {
+std::string settingsBytes(const Game& g) {
     std::string background;
     for (const Background& b : kBackgrounds)
-        if (isChecked(b.item)) {
+        if (g.isChecked(b.item)) {
             background = std::string("背景画=") + b.value;
             break;
         }
     std::string text;
     if (!background.empty()) text += background + "\r\n";
-    text += isChecked(Menu::SIDOU) ? "移動指導=ON\r\n" : "移動指導=OFF\r\n";
-    text += isChecked(Menu::BGM) ? "BGM=ON\r\n" : "BGM=OFF\r\n";
-    std::string bytes, error;
+    text += g.isChecked(Menu::SIDOU) ? "移動指導=ON\r\n" : "移動指導=OFF\r\n";
+    text += g.isChecked(Menu::BGM) ? "BGM=ON\r\n" : "BGM=OFF\r\n";
+    std::string bytes;
     toCp932(text, bytes);
+    return bytes;
+}
+
+void Game::書込_環境設定ファイル() {
+    const std::string bytes = settingsBytes(*this);
+    std::string error;
     const std::string path = 作業パス("Orizen.ini");
     if (writeWholeFile(path, bytes, error)) return;
 

@@ -1,15 +1,16 @@
 // Sound: opening the sound library, loading the five wave files, closing it.
-#include <cerrno>
-#include <cstring>
-#include <fstream>
-#include <iterator>
-#include <vector>
-
 #include <sys/stat.h>
 
+#include "game/files.h"
 #include "game/game.h"
 
 namespace orizen {
+
+namespace {
+
+constexpr std::size_t kSoundMaxBytes = std::size_t(128) << 20;
+
+}  // namespace
 
 void Game::サウンド_初期化(std::intptr_t window) {
     SoundSystem = sound.dsInitialize(window);
@@ -21,16 +22,22 @@ std::intptr_t Game::サウンド_読込(const std::string& name, int mode) {
     const std::string path = 作業パス(name);
     struct stat st {};
     if (::stat(path.c_str(), &st) != 0) return 0;  // a missing file is silent
-    std::ifstream in(path, std::ios::binary);
-    std::vector<unsigned char> bytes;
-    if (in) bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    if (!in || bytes.empty() || !S_ISREG(st.st_mode)) {
-        const int err = errno;
-        サウンド_エラー表示(bytes.empty() && in ? "ファイルが空です: " + name
-                                                  : std::string(std::strerror(err ? err : EIO)) + ": " + name);
+    // Only a regular file is read, and only up to a size no wave file of the game comes near:
+    // a name that leads to a device or a pipe would never end.
+    if (!S_ISREG(st.st_mode)) {
+        サウンド_エラー表示("not a regular file: " + name);
         return 0;
     }
-    return sound.dsCreateDSB(SoundSystem, bytes.data(), bytes.size(), mode);
+    std::string bytes, error;
+    if (!readWholeFile(path, kSoundMaxBytes, bytes, error)) {
+        サウンド_エラー表示(error + ": " + name);
+        return 0;
+    }
+    if (bytes.empty()) {
+        サウンド_エラー表示("ファイルが空です: " + name);
+        return 0;
+    }
+    return sound.dsCreateDSB(SoundSystem, reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size(), mode);
 }
 
 void Game::サウンド_終了() {

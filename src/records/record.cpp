@@ -1,4 +1,6 @@
 // The record panel: writing the game to a record file and reading one back for replay.
+#include <algorithm>
+
 #include "game/files.h"
 #include "game/game.h"
 #include "record_file.h"
@@ -81,6 +83,19 @@ void Game::Command1_Click() {
     host.message("棋譜を書き込みました", "  ", Buttons::Ok);
 }
 
+void storeRecord(Game& g, const RecordFile& record) {
+    // The reader never gives more than the history holds; the bound is kept here all the same.
+    const int count = std::min(static_cast<int>(record.moves.size()), HISTORY_MAX);
+    for (int n = 1; n <= count; ++n) {
+        const RecordMove& m = record.moves[n - 1];
+        g.RecFromX(n) = m.fromX, g.RecFromY(n) = m.fromY, g.RecToX(n) = m.toX, g.RecToY(n) = m.toY;
+        g.RecResult(n) = m.result, g.RecPiece(n) = m.piece, g.RecCaptured(n) = m.captured;
+    }
+    g.RecordCount = 0;
+    g.MoveNumber = 0;
+    g.RecordLength = count;
+}
+
 void Game::File1_Click(const std::string& path) {
     描画_可視(false, false, false);
     std::string bytes, error;
@@ -101,15 +116,8 @@ void Game::File1_Click(const std::string& path) {
         canvas.text(kHeaderAt[i][0], kHeaderAt[i][1], RecordLine, COLOUR_WHITE, 12, FontBold);
     }
 
-    const int count = static_cast<int>(record.moves.size());
-    for (int n = 1; n <= count; ++n) {
-        const RecordMove& m = record.moves[n - 1];
-        RecFromX(n) = m.fromX, RecFromY(n) = m.fromY, RecToX(n) = m.toX, RecToY(n) = m.toY;
-        RecResult(n) = m.result, RecPiece(n) = m.piece, RecCaptured(n) = m.captured;
-    }
-    RecordCount = 0;
-    MoveNumber = 0;
-    RecordLength = count;
+    storeRecord(*this, record);
+    const int count = RecordLength;
     canvas.refresh();
 
     if (!record.problem.empty()) {

@@ -7,6 +7,8 @@
 
 namespace orizen {
 
+class Game;
+
 struct RecordMove {
     int fromX = 0, fromY = 0, toX = 0, toY = 0, result = 0, piece = 0, captured = 0;
 };
@@ -38,6 +40,10 @@ bool moveInRange(const RecordMove& m);
 // Parses the bytes of a record file (Shift_JIS, CR LF or LF). Moves are taken up to the first
 // line that is not a well-formed move in range, or up to 500 moves.
 RecordFile parseRecord(const std::string& bytes);
+
+// Puts the moves of a record into the game's history, to be stepped into from the position on the
+// board: nothing made yet, every move ahead.
+void storeRecord(Game& game, const RecordFile& record);
 
 // The file's bytes: Shift_JIS, CR LF line ends. False when a header text has no Shift_JIS form
 // or holds a line break.

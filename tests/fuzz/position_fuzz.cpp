@@ -1,0 +1,65 @@
+// Position files of orizen-cli: whatever the text, a position is taken only when every code is a
+// code the board may hold and every count is in range; a refusal names a line. A position taken
+// is placed as the tool places it and surveyed, both kings are tested for mate and the computer
+// chooses its move, as the tool's subcommands do: nothing may read or write outside the board on
+// any such position, and the move chosen is one of the upper side's onto the board.
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+
+#include "cli/position.h"
+#include "fuzz.h"
+
+using namespace orizen;
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    cli::Position pos;
+    pos.board(1, 1) = 7;  // no code: a refused file must leave it
+    std::string error;
+    if (!cli::parsePosition(std::string(reinterpret_cast<const char*>(data), size), pos, error)) {
+        fuzz::require(error.rfind("line ", 0) == 0, "a refusal that names no line");
+        fuzz::require(pos.board(1, 1) == 7, "a refused file changed the position");
+        return 0;
+    }
+    fuzz::require(error.empty(), "an error for a position taken");
+    for (int x = 0; x < kGrid; ++x)
+        for (int y = 0; y < kGrid; ++y) {
+            const int c = pos.board(x, y);
+            if (x == 0 || y == 0) {
+                fuzz::require(c == EMPTY, "something outside the board");
+                continue;
+            }
+            fuzz::require(c == EMPTY || isPieceCode(c) || c == 111 || c == -111, "a code that is no piece");
+        }
+    for (int i = 0; i < 8; ++i) {
+        const int u = pos.handUpper(i), l = pos.handLower(i);
+        fuzz::require(u >= 0 && l >= 0 && u <= cli::kMaxHandCount && l <= cli::kMaxHandCount, "a hand count out of range");
+        fuzz::require(i != 0 || (u == 0 && l == 0), "a count for hand index 0");
+    }
+    fuzz::require(pos.level >= 1 && pos.level <= 3, "a level out of range");
+
+    auto silent = std::make_unique<fuzz::Silent>();
+    Game& g = silent->game;
+    cli::place(g, pos);
+    fuzz::require(g.Board == pos.board, "placing changed the board");
+    g.調査_移動不可駒();
+    g.調査_自王逃道();
+    g.詰めかMAN();
+    g.詰めかCOM();
+
+    auto fresh = std::make_unique<fuzz::Silent>();
+    cli::place(fresh->game, pos);
+    long scored = 0;
+    const Game::Choice c = fresh->game.探索([](void* n, const Game::ScoredCandidate&) { ++*static_cast<long*>(n); }, &scored);
+    if (c.found) {
+        const bool drop = c.fx == -1;
+        fuzz::require(drop ? c.fy >= 1 && c.fy <= 7 && c.before == kHandCode[c.fy] && pos.handUpper(c.fy) > 0
+                           : c.fx >= 1 && c.fx <= 27 && c.fy >= 1 && c.fy <= 27 && pos.board(c.fx, c.fy) == c.before,
+                      "the computer moves a piece it does not have");
+        fuzz::require(c.tx >= 1 && c.tx <= 27 && c.ty >= 1 && c.ty <= 27, "the computer moves off the board");
+        fuzz::require(c.before >= 30 && isPieceCode(c.before) && c.after >= 30 && isPieceCode(c.after),
+                      "the computer moves a piece that is not its own");
+        fuzz::require(scored > 0, "a move chosen without a candidate scored");
+    }
+    return 0;
+}
