@@ -152,6 +152,8 @@ enum : uint8_t { kLower = 1, kUpper = 2, kAttacker = 4, kOwn = 8, kPiece = 16 };
 // for the mate test. Every change is logged and undone afterwards.
 class Delta {
 public:
+    Delta() {}  // the log and lists are written before they are read; only the marks start at 0
+
     // g.Board holds the candidate; base.board the position before it; they differ on the n
     // squares listed. Appends what the survey writes to `written`. False when the log would
     // overflow (nothing is changed then).
