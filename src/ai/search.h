@@ -96,6 +96,7 @@ struct TurnBase {
     // The danger scan's additions cell by cell, without the fork rule (it depends on the candidate).
     double ops[kCells * kMaxOpsPerCell];
     uint16_t first[kCells + 1];  // additions of cell i: ops[first[i] .. first[i + 1])
+    double sumBefore[kCells + 1];  // the sum before cell i
     CellSet withOps;
     CellSet quiet;  // empty squares whose additions do not depend on their counts
 
