@@ -54,6 +54,7 @@ struct WrittenList {
 
 // One thread's tools: its delta survey and what its evaluations wrote.
 struct Worker {
+    Worker() {}  // no zeroing of the large buffers: they are written before they are read
     Delta delta;
     WrittenList written;
 };
@@ -86,7 +87,8 @@ struct Done {
 };
 
 struct Search {
-    Game* game;
+    Search() {}  // as Worker
+    Game* game = nullptr;
     int threads = 1;
     std::vector<Done> done;
     TurnBase base;
