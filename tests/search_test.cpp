@@ -14,13 +14,13 @@ namespace orizen::test {
 
 namespace {
 
-constexpr int kCodes[] = {30, 31, 40, 41, 50, 51, 100, 101, 110, 800, 801, 900, 901};
+constexpr int kCodes[] = {30, 31, 40, 41, 50, 51, 100, 101, 110, 111, 800, 801, 900, 901};
 
 // A position made from the opening array by taking pieces off, putting others on anywhere and
 // filling both hands; one king a side.
 void randomPosition(Game& g, std::mt19937& rng, int changes) {
     g.初期設定();
-    std::uniform_int_distribution<int> sq(1, 27), code(0, 12), count(0, 3), coin(0, 2);
+    std::uniform_int_distribution<int> sq(1, 27), code(0, 13), count(0, 3), coin(0, 2);
     for (int i = 0; i < changes; ++i) {
         const int x = sq(rng), y = sq(rng);
         if (g.Board(x, y) == 950 || g.Board(x, y) == -950) continue;

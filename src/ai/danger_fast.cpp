@@ -54,6 +54,12 @@ void TurnBase::take(Game& g) {
             if (n > first[i]) withOps.add(x, y);
         }
     first[kCells] = uint16_t(n);
+    double sum = 0;
+    for (int i = 0; i < kCells; ++i) {
+        sumBefore[i] = sum;
+        for (int k = first[i]; k < first[i + 1]; ++k) sum += ops[k];
+    }
+    sumBefore[kCells] = sum;
 
     // Empty squares that add nothing whatever the counts on them, as long as the pieces around stay:
     // below row 3, away from the upper king, no piece above worth more than a lance, no knight's
@@ -230,17 +236,42 @@ double danger(Game& g, const TurnBase& base, const Delta* delta, int placed, int
             if (g.Board(i, j) <= -30) dirty.add(i, j);
         });
 
-    for (int w = 0; w < kWords; ++w) {
-        uint64_t bits = base.withOps.w[w] | dirty.w[w];
+    // While the cells computed afresh add what they added before, the sum is the one before the
+    // move at the same point: only they need visiting. From the first that adds otherwise, every
+    // cell with additions is replayed in order.
+    int w = 0;
+    uint64_t rest = 0;  // dirty cells of word w not visited yet
+    for (; w < kWords; ++w) {
+        uint64_t bits = dirty.w[w];
         while (bits != 0) {
             const int i = w * 64 + __builtin_ctzll(bits);
             bits &= bits - 1;
+            S = base.sumBefore[i];
+            danger::cell(g, i / 27 + 1, i % 27 + 1, p, fork, add);
+            if (S != base.sumBefore[i + 1]) {
+                // Off the old track: the remaining cells of this word come next.
+                rest = (base.withOps.w[w] | dirty.w[w]) & ~((uint64_t(2) << (i & 63)) - 1);
+                goto replay;
+            }
+        }
+    }
+    S = base.sumBefore[kCells];
+    if (fork.count >= 2) S += fork.cheapest;
+    return S;
+
+replay:
+    for (;;) {
+        while (rest != 0) {
+            const int i = w * 64 + __builtin_ctzll(rest);
+            rest &= rest - 1;
             if (dirty.has(i)) {
                 danger::cell(g, i / 27 + 1, i % 27 + 1, p, fork, add);
             } else {
                 for (int k = base.first[i]; k < base.first[i + 1]; ++k) S += base.ops[k];
             }
         }
+        if (++w == kWords) break;
+        rest = base.withOps.w[w] | dirty.w[w];
     }
     if (fork.count >= 2) S += fork.cheapest;
     return S;

@@ -96,6 +96,7 @@ struct TurnBase {
     // The danger scan's additions cell by cell, without the fork rule (it depends on the candidate).
     double ops[kCells * kMaxOpsPerCell];
     uint16_t first[kCells + 1];  // additions of cell i: ops[first[i] .. first[i + 1])
+    double sumBefore[kCells + 1];  // the sum before cell i
     CellSet withOps;
     CellSet quiet;  // empty squares whose additions do not depend on their counts
 
@@ -152,6 +153,8 @@ enum : uint8_t { kLower = 1, kUpper = 2, kAttacker = 4, kOwn = 8, kPiece = 16 };
 // for the mate test. Every change is logged and undone afterwards.
 class Delta {
 public:
+    Delta() {}  // the log and lists are written before they are read; only the marks start at 0
+
     // g.Board holds the candidate; base.board the position before it; they differ on the n
     // squares listed. Appends what the survey writes to `written`. False when the log would
     // overflow (nothing is changed then).

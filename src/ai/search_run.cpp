@@ -15,6 +15,7 @@
 #include <atomic>
 #include <cstdlib>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "ai/pool.h"
@@ -51,11 +52,11 @@ struct WrittenList {
     }
 };
 
-// One thread's tools: its delta survey, what its evaluations wrote, and its copy of the game.
+// One thread's tools: its delta survey and what its evaluations wrote.
 struct Worker {
+    Worker() {}  // no zeroing of the large buffers: they are written before they are read
     Delta delta;
     WrittenList written;
-    std::unique_ptr<Game> copy;
 };
 
 Worker& worker() {
@@ -75,7 +76,8 @@ struct Result {
     int16_t worker = -1;  // -1 while not scored
 };
 
-inline constexpr int kChunk = 48;
+inline constexpr int kChunk = 64;
+inline constexpr int kParallelFrom = 512;  // fewer candidates are scored on the caller alone
 inline constexpr int kMaxWorkers = 8;
 
 // The evaluations the search went through, in its order: whose writes, and where.
@@ -85,14 +87,16 @@ struct Done {
 };
 
 struct Search {
-    Game* game;
+    Search() {}  // as Worker
+    Game* game = nullptr;
     int threads = 1;
     std::vector<Done> done;
     TurnBase base;
     std::vector<Candidate> candidates;
     std::vector<Result> results;
     Worker* workers[kMaxWorkers];
-    std::atomic<int> nextChunk{0};
+    std::optional<Game> copies[kMaxWorkers];  // the game as the search starts, for each other thread
+    std::atomic<int> next{0};  // the first candidate no thread has taken
     std::atomic<int> stopAt{0};  // no chunk starting after it is begun
     Map guardX0, guardY0, attackerX0, attackerY0;  // the maps after the first survey of the turn
     Written base0[kCells];                             // what that survey wrote
@@ -194,13 +198,18 @@ void work(void* context, int index) {
     Search& s = *static_cast<Search*>(context);
     Worker& w = worker();
     s.workers[index] = &w;
-    Game& g = index == 0 ? *s.game : *w.copy;
+    if (index > 0) w.written.size = 0;
+    Game& g = index == 0 ? *s.game : *s.copies[index];
     const Activate activate(g, s.base);
     const int n = int(s.candidates.size());
     for (;;) {
-        const int first = s.nextChunk.fetch_add(1) * kChunk;
-        if (first >= n || first > s.stopAt.load()) return;
-        for (int i = first; i < std::min(n, first + kChunk); ++i) {
+        // Chunks shrink towards the end, so that no thread is left long with the last one.
+        int first = s.next.load(), size;
+        do {
+            if (first >= n || first > s.stopAt.load()) return;
+            size = std::clamp((n - first) / (4 * s.threads), 4, kChunk);
+        } while (!s.next.compare_exchange_weak(first, first + size));
+        for (int i = first; i < std::min(n, first + size); ++i) {
             Result& r = s.results[i];
             score(g, s.base, w, s.candidates[i], r);
             r.worker = int16_t(index);
@@ -212,15 +221,6 @@ void work(void* context, int index) {
             }
         }
     }
-}
-
-// Each thread but the caller takes its own copy of the game as the search starts.
-void copyGame(void* search, int index) {
-    const Search& s = *static_cast<const Search*>(search);
-    if (index == 0 || index >= s.threads) return;
-    Worker& w = worker();
-    w.copy = std::make_unique<Game>(*s.game);
-    w.written.size = 0;
 }
 
 // Puts together the four square maps as the plain search leaves them after the evaluations
@@ -350,15 +350,18 @@ bool fastSearch(Game& g, Game::CandidateSink sink, void* context, Game::Choice& 
     const int saved[3] = {g.CandidatePiece, g.PromotedCode, g.MoverKingDistance};
     s.results.assign(size_t(n), Result{});
     Pool& pool = Pool::instance();
-    const int threads = n >= 2 * kChunk ? std::min(pool.size(), kMaxWorkers) : 1;
+    const int threads = n >= kParallelFrom ? std::min(pool.size(), kMaxWorkers) : 1;
     s.threads = threads;
-    s.nextChunk = 0;
+    s.next = 0;
     s.stopAt = n;
     worker().written.size = 0;
     s.workers[0] = &worker();
     if (threads > 1) {
-        // Each other thread copies the game first, while this one waits; then all of them score.
-        pool.run(copyGame, &s);
+        // Every other thread scores on its own copy of the game.
+        for (int w = 1; w < threads; ++w) {
+            s.copies[w].reset();
+            s.copies[w].emplace(g);
+        }
         pool.run(
             [](void* search, int index) {
                 if (index < static_cast<Search*>(search)->threads) work(search, index);
