@@ -109,6 +109,54 @@ int rayReachers(const Grid<int16_t>& b, const Lines& lines, int x, int y, Reache
     return n;
 }
 
+// Calls visit(tx, ty, who) for every square the piece `code` on (x, y) reaches on board b: all of
+// its reach, or only its ray in direction `dir` (an index into kDir).
+template <class Visit>
+void eachReach(const Grid<int16_t>& b, int code, int x, int y, int dir, Visit&& visit) {
+    const bool upper = code > 0;
+    const int enemyKing = upper ? -950 : 950;
+    Reacher who{int16_t(x * kGrid + y), 0, int8_t(x), int8_t(y), upper, 0};
+    auto step = [&](int dx, int dy) {
+        if (!onBoard(x + dx, y + dy)) return;
+        int e;
+        stepEntry(code, dx, dy, e, who.rec);
+        who.e = int16_t(e);
+        visit(x + dx, y + dy, who);
+    };
+    auto ray = [&](int i) {
+        int e;
+        rayEntry(code, e, who.rec);
+        who.e = int16_t(e);
+        for (int sx = x + kDir[i][0], sy = y + kDir[i][1]; onBoard(sx, sy); sx += kDir[i][0], sy += kDir[i][1]) {
+            visit(sx, sy, who);
+            const int t = b(sx, sy);
+            if (t != EMPTY && t != enemyKing) return;
+        }
+    };
+    if (dir >= 0) {
+        ray(dir);
+        return;
+    }
+    const int f = upper ? 1 : -1;
+    const int a = upper ? code : -code;
+    switch (a) {
+        case 30: step(0, f); break;
+        case 40: ray(upper ? 1 : 0); break;
+        case 50: step(-1, 2 * f), step(1, 2 * f); break;
+        case 100: step(0, f), step(-1, f), step(1, f), step(-1, -f), step(1, -f); break;
+        case 800: ray(4), ray(5), ray(6), ray(7); break;
+        case 801: step(0, -1), step(0, 1), step(-1, 0), step(1, 0), ray(4), ray(5), ray(6), ray(7); break;
+        case 900: ray(0), ray(1), ray(2), ray(3); break;
+        case 901: ray(0), ray(1), ray(2), ray(3), step(-1, -1), step(1, -1), step(-1, 1), step(1, 1); break;
+        case 950:
+            for (const auto& k : kDir) step(k[0], k[1]);
+            break;
+        default:
+            if (goldLike(a)) step(0, f), step(-1, f), step(1, f), step(0, -f), step(-1, 0), step(1, 0);
+            break;
+    }
+}
+
 }  // namespace
 
 void Delta::set(Game&, Map& m, int x, int y, int v, uint8_t what) {
@@ -147,92 +195,7 @@ void Delta::count(Game& g, bool upper, int x, int y, int d, const Reacher& who) 
 // all of it, or only the ray in direction `dir` (an index into kDir).
 void Delta::walk(Game& g, const Grid<int16_t>& on, int code, int x, int y, int d, int dir) {
     const bool upper = code > 0;
-    const int enemyKing = upper ? -950 : 950;
-    Reacher who{int16_t(x * kGrid + y), 0, int8_t(x), int8_t(y), upper, 0};
-    auto step = [&](int dx, int dy) {
-        if (!onBoard(x + dx, y + dy)) return;
-        if (g.Board(x + dx, y + dy) != EMPTY) {  // only an occupied square keeps who reaches it
-            int e;
-            stepEntry(code, dx, dy, e, who.rec);
-            who.e = int16_t(e);
-        }
-        count(g, upper, x + dx, y + dy, d, who);
-    };
-    auto ray = [&](int i) {
-        int e;
-        rayEntry(code, e, who.rec);
-        who.e = int16_t(e);
-        for (int sx = x + kDir[i][0], sy = y + kDir[i][1]; onBoard(sx, sy); sx += kDir[i][0], sy += kDir[i][1]) {
-            count(g, upper, sx, sy, d, who);
-            const int t = on(sx, sy);
-            if (t != EMPTY && t != enemyKing) return;
-        }
-    };
-    if (dir >= 0) {
-        ray(dir);
-        return;
-    }
-    const int f = upper ? 1 : -1;
-    const int a = upper ? code : -code;
-    switch (a) {
-        case 30: step(0, f); break;
-        case 40: ray(upper ? 1 : 0); break;
-        case 50: step(-1, 2 * f), step(1, 2 * f); break;
-        case 100: step(0, f), step(-1, f), step(1, f), step(-1, -f), step(1, -f); break;
-        case 800: ray(4), ray(5), ray(6), ray(7); break;
-        case 801: step(0, -1), step(0, 1), step(-1, 0), step(1, 0), ray(4), ray(5), ray(6), ray(7); break;
-        case 900: ray(0), ray(1), ray(2), ray(3); break;
-        case 901: ray(0), ray(1), ray(2), ray(3), step(-1, -1), step(1, -1), step(-1, 1), step(1, 1); break;
-        case 950:
-            for (const auto& k : kDir) step(k[0], k[1]);
-            break;
-        default:
-            if (goldLike(a)) step(0, f), step(-1, f), step(1, f), step(0, -f), step(-1, 0), step(1, 0);
-            break;
-    }
-}
-
-// Calls visit(tx, ty, who) for every square the piece `code` on (x, y) reaches on board b.
-template <class Visit>
-void eachReach(const Grid<int16_t>& b, int code, int x, int y, Visit&& visit) {
-    const bool upper = code > 0;
-    const int enemyKing = upper ? -950 : 950;
-    Reacher who{int16_t(x * kGrid + y), 0, int8_t(x), int8_t(y), upper, 0};
-    auto step = [&](int dx, int dy) {
-        if (!onBoard(x + dx, y + dy)) return;
-        int e;
-        stepEntry(code, dx, dy, e, who.rec);
-        who.e = int16_t(e);
-        visit(x + dx, y + dy, who);
-    };
-    auto ray = [&](int i) {
-        int e;
-        rayEntry(code, e, who.rec);
-        who.e = int16_t(e);
-        for (int sx = x + kDir[i][0], sy = y + kDir[i][1]; onBoard(sx, sy); sx += kDir[i][0], sy += kDir[i][1]) {
-            visit(sx, sy, who);
-            const int t = b(sx, sy);
-            if (t != EMPTY && t != enemyKing) return;
-        }
-    };
-    const int f = upper ? 1 : -1;
-    const int a = upper ? code : -code;
-    switch (a) {
-        case 30: step(0, f); break;
-        case 40: ray(upper ? 1 : 0); break;
-        case 50: step(-1, 2 * f), step(1, 2 * f); break;
-        case 100: step(0, f), step(-1, f), step(1, f), step(-1, -f), step(1, -f); break;
-        case 800: ray(4), ray(5), ray(6), ray(7); break;
-        case 801: step(0, -1), step(0, 1), step(-1, 0), step(1, 0), ray(4), ray(5), ray(6), ray(7); break;
-        case 900: ray(0), ray(1), ray(2), ray(3); break;
-        case 901: ray(0), ray(1), ray(2), ray(3), step(-1, -1), step(1, -1), step(-1, 1), step(1, 1); break;
-        case 950:
-            for (const auto& k : kDir) step(k[0], k[1]);
-            break;
-        default:
-            if (goldLike(a)) step(0, f), step(-1, f), step(1, f), step(0, -f), step(-1, 0), step(1, 0);
-            break;
-    }
+    eachReach(on, code, x, y, dir, [&](int tx, int ty, const Reacher& who) { count(g, upper, tx, ty, d, who); });
 }
 
 // Every piece's reach walked once, in scan order, so each square's list comes out in scan order.
@@ -241,7 +204,7 @@ void TurnBase::takeReachers() {
     for (int x = 1; x <= 27; ++x)
         for (int y = 1; y <= 27; ++y)
             if (board(x, y) != EMPTY)
-                eachReach(board, board(x, y), x, y, [&](int tx, int ty, const Reacher&) { ++count[tx * kGrid + ty]; });
+                eachReach(board, board(x, y), x, y, -1, [&](int tx, int ty, const Reacher&) { ++count[tx * kGrid + ty]; });
     int total = 0;
     for (int at = 0; at < kGrid * kGrid; ++at) {
         reachFirst[at] = uint16_t(total);
@@ -253,7 +216,7 @@ void TurnBase::takeReachers() {
     for (int x = 1; x <= 27; ++x)
         for (int y = 1; y <= 27; ++y)
             if (board(x, y) != EMPTY)
-                eachReach(board, board(x, y), x, y,
+                eachReach(board, board(x, y), x, y, -1,
                           [&](int tx, int ty, const Reacher& who) { reach[count[tx * kGrid + ty]++] = who; });
 }
 
