@@ -4,8 +4,9 @@
 // left or came onto those squares and by the rays that pass through them; those reaches are walked
 // on the old board (taken off) and on the new one (added). The guard and attacker values of a
 // square, and which piece's square the survey writes there, depend on every piece that reaches it
-// in scan order; they are worked out afresh, by looking outward from the square, for the occupied
-// squares those walks touch and for the changed squares themselves. Everything else is as before.
+// in scan order; they are worked out afresh, from the pieces that reached it before the move with
+// those the walks took off or added, for the occupied squares the walks touch and for the changed
+// squares themselves. Everything else is as before.
 #include <utility>
 
 #include "ai/search.h"
@@ -18,6 +19,9 @@ namespace {
 constexpr int kDir[8][2] = {{0, -1}, {0, 1}, {-1, 0}, {1, 0}, {-1, -1}, {1, 1}, {1, -1}, {-1, 1}};
 
 inline bool onBoard(int x, int y) { return unsigned(x - 1) < 27u && unsigned(y - 1) < 27u; }
+
+// More than a square can have: 12 steps, and 16 along the lines.
+constexpr int kMostReachers = 48;
 
 inline bool goldLike(int a) { return a == 110 || a == 31 || a == 41 || a == 51 || a == 101; }
 
@@ -231,7 +235,7 @@ void Delta::look(Game& g, int x, int y, bool changed, Written& w) {
     if (t != EMPTY) {
         // The pieces that reached the square before, less those that stopped, with those that
         // started, in scan order.
-        Reacher r[48];
+        Reacher r[kMostReachers];
         int n = 0;
         const int at = x * kGrid + y;
         for (int k = base_->reachFirst[at]; k < base_->reachFirst[at + 1]; ++k) r[n++] = base_->reach[k];
@@ -239,6 +243,10 @@ void Delta::look(Game& g, int x, int y, bool changed, Written& w) {
             const Change& ch = changes_[c];
             if (ch.at != at) continue;
             if (ch.sign > 0) {
+                if (n == kMostReachers) {
+                    overflow_ = true;
+                    return;
+                }
                 int j = n++;
                 for (; j > 0 && r[j - 1].scan > ch.who.scan; --j) r[j] = r[j - 1];
                 r[j] = ch.who;
@@ -303,7 +311,10 @@ bool Delta::apply(Game& g, const TurnBase& base, int n, const int* xs, const int
     struct Ray {
         int x, y, dir;
     };
-    Ray rays[64];
+    // At most 16 reach a square (two per line when a king lets one through), on two boards, for
+    // two squares.
+    constexpr int kMostRays = 64;
+    Ray rays[kMostRays];
     int nRays = 0;
     for (int i = 0; i < n; ++i)
         // With one square changed, the same rays reach it before and now.
@@ -317,7 +328,7 @@ bool Delta::apply(Game& g, const TurnBase& base, int n, const int* xs, const int
                 for (int j = 0; j < n; ++j) changed |= r[k].x == xs[j] && r[k].y == ys[j];
                 for (int j = 0; j < nRays; ++j)
                     seen |= rays[j].x == r[k].x && rays[j].y == r[k].y && rays[j].dir == dirs[k];
-                if (!changed && !seen) rays[nRays++] = {r[k].x, r[k].y, dirs[k]};
+                if (!changed && !seen && nRays < kMostRays) rays[nRays++] = {r[k].x, r[k].y, dirs[k]};
             }
         }
     for (int i = 0; i < nRays; ++i) {
