@@ -7,13 +7,7 @@ namespace orizen {
 
 double Game::盤評価_COM危険座標(int placed, int tx, int ty) {
     if (const search::Active& a = search::active(); a.game == this) return search::danger(*this, *a.base, a.delta, placed, tx, ty);
-    double S = 0;
-    danger::Fork fork;
-    const danger::Placed p{placed, tx, ty, true};
-    for (int x = 1; x <= 27; ++x)
-        for (int y = 1; y <= 27; ++y) danger::cell(*this, x, y, p, fork, [&S](double d) { S += d; });
-    if (fork.count >= 2) S += fork.cheapest;
-    return S;
+    return danger::scan(*this, {placed, tx, ty, true});
 }
 
 // placed when the placed piece stands on the diagonal a lower bishop would use against a target

@@ -157,4 +157,14 @@ inline void cell(Game& g, int x, int y, const Placed& placed, Fork& fork, Add&& 
     }
 }
 
+// The whole scan: every cell in board order, then the fork.
+inline double scan(Game& g, const Placed& placed) {
+    double S = 0;
+    Fork fork;
+    for (int x = 1; x <= 27; ++x)
+        for (int y = 1; y <= 27; ++y) cell(g, x, y, placed, fork, [&S](double d) { S += d; });
+    if (fork.count >= 2) S += fork.cheapest;
+    return S;
+}
+
 }  // namespace orizen::danger

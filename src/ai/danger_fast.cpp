@@ -182,13 +182,10 @@ double danger(Game& g, const TurnBase& base, const Delta* delta, int placed, int
     danger::Fork fork;
     auto add = [&S](double d) { S += d; };
 
+    // The king's neighbourhood or the lower hand changed: every cell reads them.
     if (g.UpperKingX != base.upperKingX || g.UpperKingY != base.upperKingY ||
-        g.LowerHandCount != base.lowerHandCount || !(g.HandLower == base.handLower)) {
-        for (int x = 1; x <= 27; ++x)
-            for (int y = 1; y <= 27; ++y) danger::cell(g, x, y, p, fork, add);
-        if (fork.count >= 2) S += fork.cheapest;
-        return S;
-    }
+        g.LowerHandCount != base.lowerHandCount || !(g.HandLower == base.handLower))
+        return danger::scan(g, p);
 
     CellSet dirty;
     dirty.clear();

@@ -59,8 +59,14 @@ Pool::~Pool() {
 }
 
 void Pool::run(Job job, void* context) {
+    start(job, context);
+    job(context, 0);
+    wait();
+}
+
+void Pool::start(Job job, void* context) {
     State& s = *state_;
-    const std::lock_guard<std::mutex> one(s.running);
+    s.running.lock();
     {
         std::lock_guard<std::mutex> lock(s.mutex);
         s.job = job;
@@ -69,9 +75,15 @@ void Pool::run(Job job, void* context) {
         ++s.generation;
     }
     s.wake.notify_all();
-    job(context, 0);
-    std::unique_lock<std::mutex> lock(s.mutex);
-    s.finished.wait(lock, [&] { return s.busy == 0; });
+}
+
+void Pool::wait() {
+    State& s = *state_;
+    {
+        std::unique_lock<std::mutex> lock(s.mutex);
+        s.finished.wait(lock, [&] { return s.busy == 0; });
+    }
+    s.running.unlock();
 }
 
 }  // namespace orizen::search

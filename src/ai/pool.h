@@ -12,6 +12,9 @@ public:
     // Threads a job runs on, the caller included (worker 0).
     int size() const { return size_; }
     void run(Job job, void* context);
+    // The job on every thread but the caller; the caller goes on and must wait() before the next.
+    void start(Job job, void* context);
+    void wait();
 
     ~Pool();
 

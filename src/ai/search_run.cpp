@@ -73,7 +73,6 @@ Worker& worker() {
 struct Result {
     double score[2];
     uint32_t begin[2], end[2];
-    int16_t worker = -1;  // -1 while not scored
 };
 
 inline constexpr int kChunk = 64;
@@ -93,7 +92,10 @@ struct Search {
     std::vector<Done> done;
     TurnBase base;
     std::vector<Candidate> candidates;
-    std::vector<Result> results;
+    std::vector<Result> results, own;  // own: what the caller scored of others' shares
+    std::unique_ptr<std::atomic<int8_t>[]> doneBy;  // the thread that scored candidate i, -1 before
+    size_t doneCapacity = 0;
+    std::atomic<bool> cancel{false};
     Worker* workers[kMaxWorkers];
     std::optional<Game> copies[kMaxWorkers];  // the game as the search starts, for each other thread
     std::atomic<int> next{0};  // the first candidate no thread has taken
@@ -210,9 +212,10 @@ void work(void* context, int index) {
             size = std::clamp((n - first) / (4 * s.threads), 4, kChunk);
         } while (!s.next.compare_exchange_weak(first, first + size));
         for (int i = first; i < std::min(n, first + size); ++i) {
+            if (s.cancel.load(std::memory_order_relaxed)) return;
             Result& r = s.results[i];
             score(g, s.base, w, s.candidates[i], r);
-            r.worker = int16_t(index);
+            s.doneBy[i].store(int8_t(index), std::memory_order_release);
             if (mayStop(s.candidates[i], r)) {
                 int seen = s.stopAt.load();
                 while (i < seen && !s.stopAt.compare_exchange_weak(seen, i)) {
@@ -348,12 +351,19 @@ bool fastSearch(Game& g, Game::CandidateSink sink, void* context, Game::Choice& 
 
     // Score them on every thread; small searches are not worth waking the others for.
     const int saved[3] = {g.CandidatePiece, g.PromotedCode, g.MoverKingDistance};
-    s.results.assign(size_t(n), Result{});
+    s.results.resize(size_t(n));
+    s.own.resize(size_t(n));
+    if (s.doneCapacity < size_t(n)) {
+        s.doneCapacity = size_t(n) * 2;
+        s.doneBy.reset(new std::atomic<int8_t>[s.doneCapacity]);
+    }
+    for (int i = 0; i < n; ++i) s.doneBy[i].store(-1, std::memory_order_relaxed);
     Pool& pool = Pool::instance();
     const int threads = n >= kParallelFrom ? std::min(pool.size(), kMaxWorkers) : 1;
     s.threads = threads;
     s.next = 0;
     s.stopAt = n;
+    s.cancel = false;
     worker().written.size = 0;
     s.workers[0] = &worker();
     if (threads > 1) {
@@ -362,16 +372,16 @@ bool fastSearch(Game& g, Game::CandidateSink sink, void* context, Game::Choice& 
             s.copies[w].reset();
             s.copies[w].emplace(g);
         }
-        pool.run(
+        pool.start(
             [](void* search, int index) {
                 if (index < static_cast<Search*>(search)->threads) work(search, index);
             },
             &s);
-    } else {
-        work(&s, 0);
     }
+    work(&s, 0);
 
-    // In search order on this thread: report, keep the best, stop where the plain search stops.
+    // In search order on this thread: report, keep the best, stop where the plain search stops. A
+    // candidate another thread has not finished yet is scored here as well, rather than waited for.
     Worker& self = worker();
     s.done.clear();
     int last = -1;
@@ -380,20 +390,22 @@ bool fastSearch(Game& g, Game::CandidateSink sink, void* context, Game::Choice& 
         const Activate activate(g, s.base);
         for (int i = 0; i < n && !stopped; ++i) {
             const Candidate& c = s.candidates[i];
-            Result& r = s.results[i];
-            if (r.worker < 0) {
-                score(g, s.base, self, c, r);
-                r.worker = 0;
+            int by = s.doneBy[i].load(std::memory_order_acquire);
+            const Result* r = &s.results[i];
+            if (by < 0) {
+                score(g, s.base, self, c, s.own[i]);
+                r = &s.own[i];
+                by = 0;
             }
             last = i;
             int after = c.kind == kForced ? c.promoted : c.piece;
-            double value = r.score[0];
+            double value = r->score[0];
             if (sink != nullptr) sink(context, {c.fx, c.fy, c.tx, c.ty, c.piece, after, value});
-            s.done.push_back({r.worker, r.begin[0], r.end[0]});
+            s.done.push_back({int16_t(by), r->begin[0], r->end[0]});
             if (c.kind == kOptional) {
-                if (sink != nullptr) sink(context, {c.fx, c.fy, c.tx, c.ty, c.piece, c.promoted, r.score[1]});
-                s.done.push_back({r.worker, r.begin[1], r.end[1]});
-                if (r.score[1] > value) value = r.score[1], after = c.promoted;
+                if (sink != nullptr) sink(context, {c.fx, c.fy, c.tx, c.ty, c.piece, c.promoted, r->score[1]});
+                s.done.push_back({int16_t(by), r->begin[1], r->end[1]});
+                if (r->score[1] > value) value = r->score[1], after = c.promoted;
             }
             if (value > g.BestScore) {
                 g.BestScore = value;
@@ -401,6 +413,11 @@ bool fastSearch(Game& g, Game::CandidateSink sink, void* context, Game::Choice& 
                 stopped = c.fx == -1 ? value >= 9998 : c.captured == -950;
             }
         }
+    }
+    if (threads > 1) {
+        // The others stop at their next candidate; their writes are read below.
+        s.cancel = true;
+        pool.wait();
     }
 
     // The state the plain search leaves: the last candidate's survey on the square maps as they

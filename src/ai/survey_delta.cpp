@@ -4,8 +4,9 @@
 // left or came onto those squares and by the rays that pass through them; those reaches are walked
 // on the old board (taken off) and on the new one (added). The guard and attacker values of a
 // square, and which piece's square the survey writes there, depend on every piece that reaches it
-// in scan order; they are worked out afresh, by looking outward from the square, for the occupied
-// squares those walks touch and for the changed squares themselves. Everything else is as before.
+// in scan order; they are worked out afresh, from the pieces that reached it before the move with
+// those the walks took off or added, for the occupied squares the walks touch and for the changed
+// squares themselves. Everything else is as before.
 #include <utility>
 
 #include "ai/search.h"
@@ -18,6 +19,9 @@ namespace {
 constexpr int kDir[8][2] = {{0, -1}, {0, 1}, {-1, 0}, {1, 0}, {-1, -1}, {1, 1}, {1, -1}, {-1, 1}};
 
 inline bool onBoard(int x, int y) { return unsigned(x - 1) < 27u && unsigned(y - 1) < 27u; }
+
+// More than a square can have: 12 steps, and 16 along the lines.
+constexpr int kMostReachers = 48;
 
 inline bool goldLike(int a) { return a == 110 || a == 31 || a == 41 || a == 51 || a == 101; }
 
@@ -109,6 +113,54 @@ int rayReachers(const Grid<int16_t>& b, const Lines& lines, int x, int y, Reache
     return n;
 }
 
+// Calls visit(tx, ty, who) for every square the piece `code` on (x, y) reaches on board b: all of
+// its reach, or only its ray in direction `dir` (an index into kDir).
+template <class Visit>
+void eachReach(const Grid<int16_t>& b, int code, int x, int y, int dir, Visit&& visit) {
+    const bool upper = code > 0;
+    const int enemyKing = upper ? -950 : 950;
+    Reacher who{int16_t(x * kGrid + y), 0, int8_t(x), int8_t(y), upper, 0};
+    auto step = [&](int dx, int dy) {
+        if (!onBoard(x + dx, y + dy)) return;
+        int e;
+        stepEntry(code, dx, dy, e, who.rec);
+        who.e = int16_t(e);
+        visit(x + dx, y + dy, who);
+    };
+    auto ray = [&](int i) {
+        int e;
+        rayEntry(code, e, who.rec);
+        who.e = int16_t(e);
+        for (int sx = x + kDir[i][0], sy = y + kDir[i][1]; onBoard(sx, sy); sx += kDir[i][0], sy += kDir[i][1]) {
+            visit(sx, sy, who);
+            const int t = b(sx, sy);
+            if (t != EMPTY && t != enemyKing) return;
+        }
+    };
+    if (dir >= 0) {
+        ray(dir);
+        return;
+    }
+    const int f = upper ? 1 : -1;
+    const int a = upper ? code : -code;
+    switch (a) {
+        case 30: step(0, f); break;
+        case 40: ray(upper ? 1 : 0); break;
+        case 50: step(-1, 2 * f), step(1, 2 * f); break;
+        case 100: step(0, f), step(-1, f), step(1, f), step(-1, -f), step(1, -f); break;
+        case 800: ray(4), ray(5), ray(6), ray(7); break;
+        case 801: step(0, -1), step(0, 1), step(-1, 0), step(1, 0), ray(4), ray(5), ray(6), ray(7); break;
+        case 900: ray(0), ray(1), ray(2), ray(3); break;
+        case 901: ray(0), ray(1), ray(2), ray(3), step(-1, -1), step(1, -1), step(-1, 1), step(1, 1); break;
+        case 950:
+            for (const auto& k : kDir) step(k[0], k[1]);
+            break;
+        default:
+            if (goldLike(a)) step(0, f), step(-1, f), step(1, f), step(0, -f), step(-1, 0), step(1, 0);
+            break;
+    }
+}
+
 }  // namespace
 
 void Delta::set(Game&, Map& m, int x, int y, int v, uint8_t what) {
@@ -147,92 +199,7 @@ void Delta::count(Game& g, bool upper, int x, int y, int d, const Reacher& who) 
 // all of it, or only the ray in direction `dir` (an index into kDir).
 void Delta::walk(Game& g, const Grid<int16_t>& on, int code, int x, int y, int d, int dir) {
     const bool upper = code > 0;
-    const int enemyKing = upper ? -950 : 950;
-    Reacher who{int16_t(x * kGrid + y), 0, int8_t(x), int8_t(y), upper, 0};
-    auto step = [&](int dx, int dy) {
-        if (!onBoard(x + dx, y + dy)) return;
-        if (g.Board(x + dx, y + dy) != EMPTY) {  // only an occupied square keeps who reaches it
-            int e;
-            stepEntry(code, dx, dy, e, who.rec);
-            who.e = int16_t(e);
-        }
-        count(g, upper, x + dx, y + dy, d, who);
-    };
-    auto ray = [&](int i) {
-        int e;
-        rayEntry(code, e, who.rec);
-        who.e = int16_t(e);
-        for (int sx = x + kDir[i][0], sy = y + kDir[i][1]; onBoard(sx, sy); sx += kDir[i][0], sy += kDir[i][1]) {
-            count(g, upper, sx, sy, d, who);
-            const int t = on(sx, sy);
-            if (t != EMPTY && t != enemyKing) return;
-        }
-    };
-    if (dir >= 0) {
-        ray(dir);
-        return;
-    }
-    const int f = upper ? 1 : -1;
-    const int a = upper ? code : -code;
-    switch (a) {
-        case 30: step(0, f); break;
-        case 40: ray(upper ? 1 : 0); break;
-        case 50: step(-1, 2 * f), step(1, 2 * f); break;
-        case 100: step(0, f), step(-1, f), step(1, f), step(-1, -f), step(1, -f); break;
-        case 800: ray(4), ray(5), ray(6), ray(7); break;
-        case 801: step(0, -1), step(0, 1), step(-1, 0), step(1, 0), ray(4), ray(5), ray(6), ray(7); break;
-        case 900: ray(0), ray(1), ray(2), ray(3); break;
-        case 901: ray(0), ray(1), ray(2), ray(3), step(-1, -1), step(1, -1), step(-1, 1), step(1, 1); break;
-        case 950:
-            for (const auto& k : kDir) step(k[0], k[1]);
-            break;
-        default:
-            if (goldLike(a)) step(0, f), step(-1, f), step(1, f), step(0, -f), step(-1, 0), step(1, 0);
-            break;
-    }
-}
-
-// Calls visit(tx, ty, who) for every square the piece `code` on (x, y) reaches on board b.
-template <class Visit>
-void eachReach(const Grid<int16_t>& b, int code, int x, int y, Visit&& visit) {
-    const bool upper = code > 0;
-    const int enemyKing = upper ? -950 : 950;
-    Reacher who{int16_t(x * kGrid + y), 0, int8_t(x), int8_t(y), upper, 0};
-    auto step = [&](int dx, int dy) {
-        if (!onBoard(x + dx, y + dy)) return;
-        int e;
-        stepEntry(code, dx, dy, e, who.rec);
-        who.e = int16_t(e);
-        visit(x + dx, y + dy, who);
-    };
-    auto ray = [&](int i) {
-        int e;
-        rayEntry(code, e, who.rec);
-        who.e = int16_t(e);
-        for (int sx = x + kDir[i][0], sy = y + kDir[i][1]; onBoard(sx, sy); sx += kDir[i][0], sy += kDir[i][1]) {
-            visit(sx, sy, who);
-            const int t = b(sx, sy);
-            if (t != EMPTY && t != enemyKing) return;
-        }
-    };
-    const int f = upper ? 1 : -1;
-    const int a = upper ? code : -code;
-    switch (a) {
-        case 30: step(0, f); break;
-        case 40: ray(upper ? 1 : 0); break;
-        case 50: step(-1, 2 * f), step(1, 2 * f); break;
-        case 100: step(0, f), step(-1, f), step(1, f), step(-1, -f), step(1, -f); break;
-        case 800: ray(4), ray(5), ray(6), ray(7); break;
-        case 801: step(0, -1), step(0, 1), step(-1, 0), step(1, 0), ray(4), ray(5), ray(6), ray(7); break;
-        case 900: ray(0), ray(1), ray(2), ray(3); break;
-        case 901: ray(0), ray(1), ray(2), ray(3), step(-1, -1), step(1, -1), step(-1, 1), step(1, 1); break;
-        case 950:
-            for (const auto& k : kDir) step(k[0], k[1]);
-            break;
-        default:
-            if (goldLike(a)) step(0, f), step(-1, f), step(1, f), step(0, -f), step(-1, 0), step(1, 0);
-            break;
-    }
+    eachReach(on, code, x, y, dir, [&](int tx, int ty, const Reacher& who) { count(g, upper, tx, ty, d, who); });
 }
 
 // Every piece's reach walked once, in scan order, so each square's list comes out in scan order.
@@ -241,7 +208,7 @@ void TurnBase::takeReachers() {
     for (int x = 1; x <= 27; ++x)
         for (int y = 1; y <= 27; ++y)
             if (board(x, y) != EMPTY)
-                eachReach(board, board(x, y), x, y, [&](int tx, int ty, const Reacher&) { ++count[tx * kGrid + ty]; });
+                eachReach(board, board(x, y), x, y, -1, [&](int tx, int ty, const Reacher&) { ++count[tx * kGrid + ty]; });
     int total = 0;
     for (int at = 0; at < kGrid * kGrid; ++at) {
         reachFirst[at] = uint16_t(total);
@@ -253,7 +220,7 @@ void TurnBase::takeReachers() {
     for (int x = 1; x <= 27; ++x)
         for (int y = 1; y <= 27; ++y)
             if (board(x, y) != EMPTY)
-                eachReach(board, board(x, y), x, y,
+                eachReach(board, board(x, y), x, y, -1,
                           [&](int tx, int ty, const Reacher& who) { reach[count[tx * kGrid + ty]++] = who; });
 }
 
@@ -268,7 +235,7 @@ void Delta::look(Game& g, int x, int y, bool changed, Written& w) {
     if (t != EMPTY) {
         // The pieces that reached the square before, less those that stopped, with those that
         // started, in scan order.
-        Reacher r[48];
+        Reacher r[kMostReachers];
         int n = 0;
         const int at = x * kGrid + y;
         for (int k = base_->reachFirst[at]; k < base_->reachFirst[at + 1]; ++k) r[n++] = base_->reach[k];
@@ -276,6 +243,10 @@ void Delta::look(Game& g, int x, int y, bool changed, Written& w) {
             const Change& ch = changes_[c];
             if (ch.at != at) continue;
             if (ch.sign > 0) {
+                if (n == kMostReachers) {
+                    overflow_ = true;
+                    return;
+                }
                 int j = n++;
                 for (; j > 0 && r[j - 1].scan > ch.who.scan; --j) r[j] = r[j - 1];
                 r[j] = ch.who;
@@ -340,7 +311,10 @@ bool Delta::apply(Game& g, const TurnBase& base, int n, const int* xs, const int
     struct Ray {
         int x, y, dir;
     };
-    Ray rays[64];
+    // At most 16 reach a square (two per line when a king lets one through), on two boards, for
+    // two squares.
+    constexpr int kMostRays = 64;
+    Ray rays[kMostRays];
     int nRays = 0;
     for (int i = 0; i < n; ++i)
         // With one square changed, the same rays reach it before and now.
@@ -354,7 +328,7 @@ bool Delta::apply(Game& g, const TurnBase& base, int n, const int* xs, const int
                 for (int j = 0; j < n; ++j) changed |= r[k].x == xs[j] && r[k].y == ys[j];
                 for (int j = 0; j < nRays; ++j)
                     seen |= rays[j].x == r[k].x && rays[j].y == r[k].y && rays[j].dir == dirs[k];
-                if (!changed && !seen) rays[nRays++] = {r[k].x, r[k].y, dirs[k]};
+                if (!changed && !seen && nRays < kMostRays) rays[nRays++] = {r[k].x, r[k].y, dirs[k]};
             }
         }
     for (int i = 0; i < nRays; ++i) {
