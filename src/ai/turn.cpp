@@ -7,14 +7,6 @@
 
 namespace orizen {
 
-namespace {
-
-// The person's refused move shows the same box.
-constexpr const char* kHistoryFullText = "棋譜は500手までです。これ以上指せません";
-constexpr const char* kHistoryFullTitle = "手数";
-
-}  // namespace
-
 Game::Choice Game::探索(CandidateSink sink, void* context) {
     Choice best;
     if (!search::plainOnly && search::fastSearch(*this, sink, context, best)) return best;

@@ -5,14 +5,6 @@
 
 namespace orizen {
 
-namespace {
-
-// Shown when the history can take no more moves (it holds HISTORY_MAX).
-constexpr const char* kHistoryFullText = "棋譜は500手までです。これ以上指せません";
-constexpr const char* kHistoryFullTitle = "手数";
-
-}  // namespace
-
 void Game::TAIKYOKU_Click() {
     if (Ended) return;
     描画_可視(false, false, false);

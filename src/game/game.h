@@ -18,6 +18,9 @@ inline constexpr int NO = 0;
 inline constexpr int EMPTY = 0;
 inline constexpr int BoardSize = 27;
 inline constexpr int HISTORY_MAX = 500;  // moves the history holds
+// Shown when a move, the person's or the computer's, would not fit in the history.
+inline constexpr const char* kHistoryFullText = "棋譜は500手までです。これ以上指せません";
+inline constexpr const char* kHistoryFullTitle = "手数";
 
 // Turns and modes.
 inline constexpr int NO_GAME = -1;
