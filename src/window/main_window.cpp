@@ -26,9 +26,17 @@ MainWindow::MainWindow(SoundLibrary& sound) : sound_(sound) {
     panel_ = std::make_unique<RecordPanel>(board_);
     menus_ = std::make_unique<MenuBarItems>(menuBar(), [this](Menu item) { game_.menuClick(item); });
 
+    aids_ = std::make_unique<Aids>(this, game_, board_, canvas_, pictures_, *menus_);
+
     canvas_.onRefresh = [this] { board_->repaint(); };
-    canvas_.onChange = [this] { board_->update(); };
-    board_->onMouseDown = [this](int button, int shift, double X, double Y) { game_.Form_MouseDown(button, shift, X, Y); };
+    canvas_.onChange = [this] {
+        board_->update();
+        aids_->canvasChanged();
+    };
+    board_->onMouseDown = [this](int button, int shift, double X, double Y) {
+        aids_->boardPressed();
+        game_.Form_MouseDown(button, shift, X, Y);
+    };
     board_->onLayout = [this] { panel_->place(); };
     panel_->onReturn = [this] { game_.Command1_Click(); };
     panel_->onFile = [this](const QString& path) { game_.File1_Click(path.toStdString()); };
@@ -42,6 +50,7 @@ void MainWindow::load() {
     // 15 window units, on any screen scaled by its device pixel ratio.
     const QSize board = board_->sizeHint();
     resize(board.width(), board.height() + menuBar()->sizeHint().height());
+    aids_->load();
 }
 
 void MainWindow::closeEvent(QCloseEvent* e) {

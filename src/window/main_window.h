@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "game/game.h"
+#include "window/aids.h"
 #include "window/board_widget.h"
 #include "window/buffer_canvas.h"
 #include "window/menu_bar.h"
@@ -29,6 +30,7 @@ public:
     BoardWidget* board() const { return board_; }
     RecordPanel& panel() { return *panel_; }
     MenuBarItems& menuItems() { return *menus_; }
+    Aids& aids() { return *aids_; }
 
     // Host
     Answer message(const std::string& text, const std::string& title, Buttons buttons, Icon icon) override;
@@ -54,6 +56,7 @@ private:
     BoardWidget* board_;
     std::unique_ptr<RecordPanel> panel_;
     std::unique_ptr<MenuBarItems> menus_;
+    std::unique_ptr<Aids> aids_;
     bool quitting_ = false;
 };
 

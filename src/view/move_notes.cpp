@@ -1,0 +1,32 @@
+// Moves as text for the player's aids.
+#include "view/move_notes.h"
+
+#include <cstdio>
+
+namespace orizen {
+
+std::string moveText(int fromX, int toX, int toY, int before, int after) {
+    std::string s = Game::文字列変換(28 - toX) + " " + Game::文字列変換(toY);
+    s += after != before ? Game::文字列変換(before) + "成" : Game::文字列変換(after);
+    if (fromX == 29 || fromX == -1) s += "打";
+    return s;
+}
+
+std::vector<MoveRow> historyRows(const Game& g) {
+    std::vector<MoveRow> rows;
+    const int length = g.RecordLength < 0 ? 0 : g.RecordLength > HISTORY_MAX ? HISTORY_MAX : g.RecordLength;
+    rows.reserve(static_cast<std::size_t>(length));
+    const bool lowerFirst = g.RecPiece(1) < 0;
+    for (int n = 1; n <= length; ++n)
+        rows.push_back(MoveRow{n, (g.RecPiece(n) < 0) == lowerFirst,
+                               moveText(g.RecFromX(n), g.RecToX(n), g.RecToY(n), g.RecPiece(n), g.RecResult(n))});
+    return rows;
+}
+
+std::string rowText(const MoveRow& r) {
+    char number[16];
+    std::snprintf(number, sizeof number, "%4d ", r.n);
+    return number + std::string(r.first ? "▲ " : "△ ") + r.text;
+}
+
+}  // namespace orizen
