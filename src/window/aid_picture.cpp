@@ -19,8 +19,8 @@ int px(double units) { return int(std::floor(units * kPixelsPerUnit + 0.5)); }
 constexpr int kInsideLeft = kBufferScale, kInsideTop = kBufferScale;
 constexpr int kInsideRight = SquareWidth * kBufferScale / 15, kInsideBottom = SquareHeight * kBufferScale / 15;
 
-const QColor kLowerTint(0, 70, 255);
-const QColor kUpperTint(255, 40, 0);
+const QColor kLowerTint(0, 60, 255);
+const QColor kUpperTint(235, 0, 40);
 const QColor kHintColour(230, 0, 230);
 
 // Where the hint's text goes: right of the board, below the lower side's last move.
@@ -52,7 +52,7 @@ QColor AidPicture::tint(int balance) {
     if (balance == 0) return QColor(0, 0, 0, 0);
     QColor c = balance > 0 ? kLowerTint : kUpperTint;
     const int margin = std::abs(balance);
-    c.setAlphaF(std::min(0.2 + 0.1 * (margin - 1), 0.6));
+    c.setAlphaF(std::min(0.3 + 0.12 * (margin - 1), 0.7));
     return c;
 }
 
