@@ -106,8 +106,8 @@ TEST(MoveNotes, WriteFileRankAndPieceWithPromotionsAndDrops) {
     play(h, 14, 18, 14, 17);
     const std::vector<MoveRow> rows = historyRows(g);
     ASSERT_EQ(rows.size(), 3u);
-    EXPECT_EQ(rowText(rows[0]), "   1 ▲ 14 11歩");
-    EXPECT_EQ(rowText(rows[1]), "   2 △ 14 17歩");
+    EXPECT_EQ(rowText(rows[0]), "\u2007\u20071 ▲ 14 11歩");
+    EXPECT_EQ(rowText(rows[1]), "\u2007\u20072 △ 14 17歩");
     EXPECT_TRUE(rows[2].first);
 }
 

@@ -1,8 +1,6 @@
 // Moves as text for the player's aids.
 #include "view/move_notes.h"
 
-#include <cstdio>
-
 namespace orizen {
 
 std::string moveText(int fromX, int toX, int toY, int before, int after) {
@@ -24,9 +22,12 @@ std::vector<MoveRow> historyRows(const Game& g) {
 }
 
 std::string rowText(const MoveRow& r) {
-    char number[16];
-    std::snprintf(number, sizeof number, "%4d ", r.n);
-    return number + std::string(r.first ? "▲ " : "△ ") + r.text;
+    const std::string number = std::to_string(r.n);
+    std::string text;
+    // Figure spaces: as wide as a digit in any font, so the numbers line up.
+    for (std::size_t i = number.size(); i < 3; ++i) text += "\u2007";
+    text += number + " " + (r.n == 0 ? "\u3000" : r.first ? "▲" : "△") + " " + r.text;
+    return text;
 }
 
 }  // namespace orizen

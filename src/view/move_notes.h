@@ -13,7 +13,7 @@ namespace orizen {
 std::string moveText(int fromX, int toX, int toY, int before, int after);
 
 struct MoveRow {
-    int n;             // move number, 1..RecordLength
+    int n;             // move number, 1..RecordLength (0: the position before the first move)
     bool first;        // made by the side that made move 1 (▲), else △
     std::string text;  // moveText of the entry
 };
@@ -21,7 +21,7 @@ struct MoveRow {
 // The stored moves 1..RecordLength of g's history: what 戻 and 進 can step through.
 std::vector<MoveRow> historyRows(const Game& g);
 
-// "  12 ▲ 14 17歩"
+// "12 ▲ 14 17歩", the number right-aligned in three digits' width; row 0 is the start.
 std::string rowText(const MoveRow& r);
 
 }  // namespace orizen

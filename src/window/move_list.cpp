@@ -6,12 +6,6 @@
 
 namespace orizen::window {
 
-namespace {
-
-const QString kStartRow = QStringLiteral("   0   開始");
-
-}  // namespace
-
 MoveList::MoveList(QMainWindow* window) : window_(window) {
     dock_ = new QDockWidget(QStringLiteral("棋譜一覧"), window);
     dock_->setObjectName(QStringLiteral("MoveList"));
@@ -53,7 +47,7 @@ void MoveList::follow(const Game& g) {
     const int current = g.RecordCount;
     if (texts != texts_) {
         view_->clear();
-        view_->addItem(kStartRow);
+        view_->addItem(QString::fromStdString(rowText(MoveRow{0, true, "開始"})));
         for (const std::string& t : texts) view_->addItem(QString::fromStdString(t));
         texts_ = std::move(texts);
         current_ = -1;

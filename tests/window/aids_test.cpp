@@ -19,9 +19,9 @@ void settle() {
     for (int i = 0; i < 3; ++i) QApplication::processEvents();
 }
 
-// A menu command that shows a box: the box is answered with OK.
+// A menu command; the box a game's start shows is answered with OK.
 void command(MainWindow& w, Menu item) {
-    onNextBox([](QMessageBox* b) { b->accept(); });
+    if (item == Menu::SENTE || item == Menu::START) onNextBox([](QMessageBox* b) { b->accept(); });
     w.game().menuClick(item);
     settle();
 }
@@ -164,7 +164,7 @@ TEST(Aids, MoveListFollowsTheHistoryAndGoesToAClickedMove) {
     }
     QListWidget* view = list.view();
     ASSERT_EQ(view->count(), 5);
-    EXPECT_EQ(view->item(2)->text().toStdString(), "   2 △ 14 11歩");
+    EXPECT_EQ(view->item(2)->text().toStdString(), "\u2007\u20072 △ 14 11歩");
     EXPECT_EQ(view->currentRow(), 4);
 
     emit view->itemClicked(view->item(2));
