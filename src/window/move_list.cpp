@@ -56,14 +56,17 @@ void MoveList::follow(const Game& g) {
         // Moves after the current one are there to step forward into: shown paler.
         for (int i = 0; i < view_->count(); ++i)
             view_->item(i)->setForeground(i <= current ? view_->palette().text() : view_->palette().placeholderText());
-        if (current >= 0 && current < view_->count()) {
-            view_->setCurrentRow(current);
-            view_->scrollToItem(view_->item(current));
-        } else {
-            view_->clearSelection();
-        }
         current_ = current;
         length_ = int(texts_.size());
+    }
+    // Also after a click on a row that could not be reached: the highlight is the position's.
+    if (current >= 0 && current < view_->count()) {
+        if (view_->currentRow() != current) {
+            view_->setCurrentRow(current);
+            view_->scrollToItem(view_->item(current));
+        }
+    } else {
+        view_->clearSelection();
     }
 }
 

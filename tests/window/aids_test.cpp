@@ -181,6 +181,17 @@ TEST(Aids, MoveListFollowsTheHistoryAndGoesToAClickedMove) {
     EXPECT_EQ(g.RecordCount, 1);
     EXPECT_EQ(view->currentRow(), 1);
 
+    // A step that is refused ends the walk; the highlight stays with the position.
+    emit view->itemClicked(view->item(2));
+    settle();
+    g.RecCaptured(3) = 30;  // unfit: the square is empty
+    onNextBox([](QMessageBox* b) { b->accept(); });
+    view->setCurrentRow(4);  // as a click selects it
+    emit view->itemClicked(view->item(4));
+    settle();
+    EXPECT_EQ(g.RecordCount, 2);
+    EXPECT_EQ(view->currentRow(), 2);
+
     command(f.window, Menu::CANCEL);
     EXPECT_EQ(view->count(), 1);
 
