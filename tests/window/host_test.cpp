@@ -2,9 +2,12 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QElapsedTimer>
+#include <QThread>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
+#include <QTextBrowser>
 
 #include "window/version_dialog.h"
 #include "window_fixture.h"
@@ -177,6 +180,29 @@ TEST(Browser, MissingFilesAndEmptyAddressesFailQuietly) {
     WindowFixture f;
     EXPECT_FALSE(f.window.openUrl(""));
     EXPECT_FALSE(f.window.openUrl((f.folder.path / "Orizen.htm").string()));
+}
+
+}  // namespace orizen::window::test
+
+namespace orizen::window::test {
+
+TEST(Help, WithoutABrowserThePageOpensInOurOwnWindow) {
+    WindowFixture f;
+    f.folder.write("Orizen.htm", "<html><body><h1>盤と駒</h1></body></html>");
+    for (const char* opener : {"false", "/nonexistent/opener"}) {
+        f.window.help().opener = QString::fromUtf8(opener);
+        f.window.game().menuClick(Menu::KAISETU);
+        QElapsedTimer waited;
+        waited.start();
+        while (waited.elapsed() < 10000 && !(f.window.help().window() && f.window.help().window()->isVisible())) {
+            QCoreApplication::processEvents();
+            QThread::msleep(5);
+        }
+        ASSERT_TRUE(f.window.help().window() && f.window.help().window()->isVisible()) << opener;
+        EXPECT_TRUE(f.window.help().window()->browser()->toPlainText().contains(QStringLiteral("盤と駒"))) << opener;
+        f.window.help().window()->close();
+        QCoreApplication::processEvents();
+    }
 }
 
 }  // namespace orizen::window::test
