@@ -38,7 +38,8 @@ cd "$dir/elsewhere"
 start_audio_server "$dir/audio" || exit 1
 export HOME=$dir/home XDG_DATA_HOME= QT_QPA_PLATFORM=offscreen
 "$root/usr/bin/orizen" --files || fail "the installed game does not find its files"
-"$root/usr/bin/orizen-cli" bestmove <(echo opening) >/dev/null || fail "orizen-cli"
+printf "opening\nhand-upper 0 0 0 0 0 0 0\nhand-lower 0 0 0 0 0 0 0\n" >"$dir/opening.pos"
+"$root/usr/bin/orizen-cli" bestmove "$dir/opening.pos" || fail "orizen-cli"
 
 "$root/usr/bin/orizen" & game=$!
 data=$HOME/.local/share/orizen

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QTextBrowser>
 
+#include "window/qt_sound.h"
 #include "window/version_dialog.h"
 #include "window_fixture.h"
 
@@ -203,6 +204,23 @@ TEST(Help, WithoutABrowserThePageOpensInOurOwnWindow) {
         f.window.help().window()->close();
         QCoreApplication::processEvents();
     }
+}
+
+}  // namespace orizen::window::test
+
+namespace orizen::window::test {
+
+TEST(QtSound, WithoutADeviceOnlyTheFirstStartUpOfARunIsRefused) {
+    app();
+    QtSoundLibrary sound;
+    if (sound.dsInitialize(1) != 0) GTEST_SKIP() << "this machine has a sound device";
+    // Later start-ups (最初, reading a record) get a silent device, so the game warns once a run.
+    const std::intptr_t device = sound.dsInitialize(1);
+    EXPECT_NE(device, 0);
+    const unsigned char wave[] = "RIFF";
+    EXPECT_EQ(sound.dsCreateDSB(device, wave, sizeof wave, 3), 0);
+    sound.dsPlay(0);
+    sound.dsTerminate(device);
 }
 
 }  // namespace orizen::window::test
