@@ -224,3 +224,27 @@ TEST(QtSound, WithoutADeviceOnlyTheFirstStartUpOfARunIsRefused) {
 }
 
 }  // namespace orizen::window::test
+
+namespace orizen::window::test {
+
+TEST(KeptGame, AMoveOnTheBoardIsKeptInTheDataFolderAtOnce) {
+    app();
+    orizen::test::TempFolder folder;
+    orizen::test::FakeSound sound;
+    MainWindow window(sound);
+    window.usePlaces(Places{folder.path.string(), folder.path.string(), false});
+    window.load();
+    onNextBox([](QMessageBox* box) { box->accept(); });
+    window.game().menuClick(Menu::START);
+    const auto click = [&](int x, int y) {
+        window.board()->onMouseDown(LEFT_BUTTON, 0, BoardLeft + x * SquareWidth + 100, BoardTop + y * SquareHeight + 100);
+    };
+    click(5, 18), click(5, 17);
+    QFile kept(QString::fromStdString((folder.path / kLastGameFile).string()));
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = kept.readAll().split('\n');
+    ASSERT_EQ(lines.size(), 5);  // three header lines, one move, the end
+    EXPECT_TRUE(lines[3].startsWith("5 185 17-30 -30 0"));
+}
+
+}  // namespace orizen::window::test
