@@ -77,19 +77,39 @@ TEST(Autosave, AFailedWriteIsReportedAndTriedAgain) {
 TEST(Autosave, KillingTheProgramAtAnyMomentNeverLeavesABrokenRecord) {
     TempFolder folder;
     const std::string path = (folder.path / kLastGameFile).string();
+    const std::string program = ORIZEN_AUTOSAVE_CHILD, where = folder.path.string();
+    char* argv[] = {const_cast<char*>(program.c_str()), const_cast<char*>(where.c_str()), nullptr};
+    const auto spawn = [&] {
+        pid_t child = 0;
+        EXPECT_EQ(posix_spawn(&child, program.c_str(), nullptr, nullptr, argv, environ), 0);
+        return child;
+    };
+    const auto killed = [](pid_t child) {
+        ::kill(child, SIGKILL);
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        return WIFSIGNALED(status);
+    };
+    // How long the program takes to its first write here (much longer under the sanitizers).
+    using Clock = std::chrono::steady_clock;
+    const Clock::time_point start = Clock::now();
+    const pid_t first = spawn();
+    while (!std::filesystem::exists(path) && Clock::now() - start < std::chrono::seconds(30))
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    const auto firstWrite = std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - start).count();
+    ASSERT_TRUE(killed(first));
+    ASSERT_TRUE(std::filesystem::exists(path)) << "no game written in 30 s";
+
+    // Then killed at random moments up to four times that: before its first move, during the
+    // computer's turns and during writes.
     std::mt19937 random(15);
     int found = 0;
     const int kills = 40;
     for (int i = 0; i < kills; ++i) {
-        const std::string program = ORIZEN_AUTOSAVE_CHILD, where = folder.path.string();
-        char* argv[] = {const_cast<char*>(program.c_str()), const_cast<char*>(where.c_str()), nullptr};
-        pid_t child = 0;
-        ASSERT_EQ(posix_spawn(&child, program.c_str(), nullptr, nullptr, argv, environ), 0);
-        std::this_thread::sleep_for(std::chrono::microseconds(2000 + random() % 60000));
-        ::kill(child, SIGKILL);
-        int status = 0;
-        ::waitpid(child, &status, 0);
-        ASSERT_TRUE(WIFSIGNALED(status)) << "the program ended by itself";
+        std::filesystem::remove(path);
+        const pid_t child = spawn();
+        std::this_thread::sleep_for(std::chrono::microseconds(random() % (4 * firstWrite + 1)));
+        ASSERT_TRUE(killed(child)) << "the program ended by itself";
         if (!std::filesystem::exists(path)) continue;  // killed before its first move
         ++found;
         const RecordFile r = readBack(path);
