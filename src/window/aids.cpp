@@ -37,14 +37,15 @@ Aids::Aids(QMainWindow* window, Game& game, BoardWidget* board, const BufferCanv
     };
     key(Qt::Key_Left, [this] {
         clearHint();
-        game_.menuClick(Menu::REPLAY);
+        onCommand(Menu::REPLAY);
     });
     key(Qt::Key_Right, [this] {
         clearHint();
-        game_.menuClick(Menu::AFTER);
+        onCommand(Menu::AFTER);
     });
     key(Qt::Key_Escape, [this] { escape(); });
 
+    onCommand = [this](Menu item) { game_.menuClick(item); };
     board_->substitute = [this](std::uint64_t& generation) { return shownImage(generation); };
     list_.onPick = [this](int n) { stepTo(n); };
 }
@@ -124,7 +125,7 @@ void Aids::stepTo(int n) {
     // One step at a time, as 戻 and 進 go; a refused step ends the walk.
     while (game_.RecordCount != n) {
         const int before = game_.RecordCount;
-        game_.menuClick(before > n ? Menu::REPLAY : Menu::AFTER);
+        onCommand(before > n ? Menu::REPLAY : Menu::AFTER);
         if (game_.RecordCount == before || game_.Ended) break;
     }
     if (list_.shown()) list_.follow(game_);

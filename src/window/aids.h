@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QMainWindow>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -43,6 +44,9 @@ public:
     void boardPressed() { clearHint(); }
     // Something was drawn: the list follows (once the window is back in its event loop).
     void canvasChanged();
+
+    // Runs 戻 and 進 for the keys and the list as the menu runs them; the game's own by default.
+    std::function<void(Menu)> onCommand;
 
     QAction* hintAction() const { return hintAction_; }
     QAction* influenceAction() const { return influenceAction_; }
