@@ -51,4 +51,33 @@ private:
     T* p_ = nullptr;
 };
 
+// Room for one object, taken from the arena once and made anew in the same place each time.
+template <class T>
+class ArenaSlot {
+public:
+    ArenaSlot() = default;
+    ArenaSlot(const ArenaSlot&) = delete;
+    ArenaSlot& operator=(const ArenaSlot&) = delete;
+    ~ArenaSlot() {
+        clear();
+        arenaGive(room_);
+    }
+    template <class... A>
+    T& make(A&&... a) {
+        clear();
+        if (room_ == nullptr) room_ = arenaTake(sizeof(T), alignof(T));
+        p_ = ::new (room_) T(std::forward<A>(a)...);
+        return *p_;
+    }
+    void clear() {
+        if (p_ != nullptr) p_->~T();
+        p_ = nullptr;
+    }
+    T& operator*() const { return *p_; }
+
+private:
+    void* room_ = nullptr;
+    T* p_ = nullptr;
+};
+
 }  // namespace orizen::search

@@ -99,9 +99,8 @@ struct Search {
     size_t doneCapacity = 0;
     std::atomic<bool> cancel{false};
     Worker* workers[kMaxWorkers];
-    // The game as the search starts, for each other thread; made when needed (an empty optional
-    // would be zeroed in full when the search is first made).
-    std::unique_ptr<Game> copies[kMaxWorkers];
+    // The game as the search starts, for each other thread, made anew in the same room each search.
+    ArenaSlot<Game> copies[kMaxWorkers];
     std::atomic<int> next{0};  // the first candidate no thread has taken
     std::atomic<int> stopAt{0};  // no chunk starting after it is begun
     Map guardX0, guardY0, attackerX0, attackerY0;  // the maps after the first survey of the turn
@@ -373,8 +372,7 @@ bool fastSearch(Game& g, Game::CandidateSink sink, void* context, Game::Choice& 
     if (threads > 1) {
         // Every other thread scores on its own copy of the game.
         for (int w = 1; w < threads; ++w) {
-            s.copies[w].reset();
-            s.copies[w] = std::make_unique<Game>(g);
+            s.copies[w].make(g);
         }
         pool.start(
             [](void* search, int index) {
