@@ -26,6 +26,9 @@ struct Headless {
     Game game{canvas, host, sound};
 };
 
+// --movetime's value: a positive whole number of milliseconds.
+bool parseMoveTime(const char* value, int& ms);
+
 // Prints "error: <what>" to standard error and returns the refusal status.
 int refuse(const std::string& what);
 

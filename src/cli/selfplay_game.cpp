@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <memory>
 
+#include "ai/level4.h"
 #include "cli/commands.h"
 #include "cli/selfplay.h"
 
@@ -55,6 +56,13 @@ LowerMove turnBack(const Game::Choice& c) {
 }
 
 bool chooseLower(const Game& g, int level, LowerMove& out) {
+    if (level == level4::kLevel) {
+        // The searching level plays either side on the game itself, with its history.
+        const Game::Choice c = level4::choose(level4::requestOf(g, engine::LOWER));
+        if (!c.found) return false;
+        out = LowerMove{c.fx, c.fy, c.tx, c.ty, c.before, c.after, c.score};
+        return true;
+    }
     // Fresh for every move: nothing a previous choice left in the maps reaches this one.
     auto fresh = std::make_unique<Headless>();
     Game& t = fresh->game;
