@@ -94,7 +94,7 @@ Report bestMove(const Position& p, int timeMs, const std::vector<uint64_t>& seen
 }
 
 Game::Choice choose(const Request& request, const std::atomic<bool>* stop, Report* report) {
-    const Report r = bestMove(request.position, moveTimeMs.load(), request.seen, stop);
+    const Report r = bestMove(request.position, moveTimeMs.load(), request.seen, stop != nullptr ? stop : &stopRequested);
     if (report != nullptr) *report = r;
     return toChoice(request.position, r);
 }

@@ -16,6 +16,8 @@ inline constexpr int kLevel = 4;
 // Time per move (milliseconds) and threads of the searching level; the window's defaults.
 inline std::atomic<int> moveTimeMs{1000};
 inline std::atomic<int> threads{2};
+// Set to end a search at once (the window closing); a search without its own stop flag reads it.
+inline std::atomic<bool> stopRequested{false};
 
 // What one search needs, taken from the game on its own thread so the search may run on another.
 struct Request {

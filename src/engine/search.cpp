@@ -206,7 +206,7 @@ struct Worker {
         if (stopped()) return 0;
         pvLength[ply] = ply;
         // Checks are answered in full only near the search's own depth.
-        const bool inCheck = ply < 2 * rootDepth + 2 && p.inCheck();
+        const bool inCheck = ply < rootDepth + 2 && p.inCheck();
         int best = -kInf;
         if (!inCheck) {
             best = evaluate(p);
@@ -306,7 +306,11 @@ struct Worker {
                     continue;
                 }
             }
-            const int ext = givesCheck && ply < 2 * rootDepth ? 1 : 0;
+            // A check is looked at one ply deeper when the checker cannot simply be taken.
+            const int ext = givesCheck && ply < rootDepth &&
+                                    (!p.attacked(moveTo(m), p.side) || p.attacked(moveTo(m), mover))
+                                ? 1
+                                : 0;
             const int d = depth - 1 + ext;
             int s;
             if (searched == 0) {
@@ -374,7 +378,11 @@ void deepen(Worker& w, int firstDepth, const Limits& limits, Report* report) {
             if (std::abs(s) > kMateBound || since(sh.start) * 2.2 > limits.movetimeMs / 1000.0) break;
         }
     }
-    if (report != nullptr) sh.stop.store(true);
+    if (report != nullptr) {
+        sh.stop.store(true);
+        // Stopped inside the first depth: the best root move found so far.
+        if (report->move == kNoMove && w.pvLength[0] > 0) report->move = w.pv[0][0];
+    }
 }
 
 }  // namespace
