@@ -71,7 +71,7 @@ int evaluate(const Position& p) {
     v += 6 * (hu - hl);
     // The game takes the upper king for mated by any check when its hand is empty and nothing
     // simple parries it: the upper side keeps a piece in hand.
-    if (hu == 0) v -= 250;
+    if (hu == 0) v -= 60;
     return p.side == UPPER ? v : -v;
 }
 

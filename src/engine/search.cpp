@@ -17,7 +17,7 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 constexpr int kInf = 32000;
-constexpr int kContempt = 150;  // a repeated position, for the side the search is for
+constexpr int kContempt = 300;  // a repeated position, for the side the search is for
 enum Bound : uint8_t { kUpper = 1, kLower = 2, kExact = 3 };
 
 // ---- Transposition table: key ^ data beside data, so a torn entry fails the check. ------------
