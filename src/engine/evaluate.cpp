@@ -19,8 +19,9 @@ constexpr int kPull[kTypes] = {0, 0, 3, 1, 3, 1, 3, 2, 3, 2, 2, 5, 2, 6, 0};
 // Pieces that guard their own king.
 constexpr int kGuard[kTypes] = {0, 4, 14, 2, 14, 2, 14, 14, 14, 18, 4, 16, 2, 12, 0};
 
-// Terms of `side`'s pieces: guards of its own king, pressure on the other king.
-int pieces(const Position& p, int side) {
+// Terms of `side`'s pieces: guards of its own king, pressure on the other king; `near` counts
+// the pieces close to the other king.
+int pieces(const Position& p, int side, int& near) {
     const int own = p.king[side], enemy = p.king[other(side)];
     int s = 0;
     for (int w = 0; w < kWords; ++w)
@@ -30,7 +31,7 @@ int pieces(const Position& p, int side) {
             if (enemy != 0) {
                 const int d = dist(at, enemy);
                 s += kPull[t] * (27 - d);
-                if (d <= 2 && t != OU) s += 30;
+                if (d <= 2 && t != OU) s += 30, ++near;
                 else if (d <= 4 && t != OU) s += 10;
             }
             if (own != 0 && kGuard[t] != 0) {
@@ -63,8 +64,11 @@ int kingShelter(const Position& p, int side) {
 
 int evaluate(const Position& p) {
     int v = p.material;
-    v += pieces(p, UPPER) - pieces(p, LOWER);
-    v += kingShelter(p, UPPER) - kingShelter(p, LOWER);
+    int nearLower = 0, nearUpper = 0;  // attackers close to each king
+    v += pieces(p, UPPER, nearLower) - pieces(p, LOWER, nearUpper);
+    // The squares round a king come under fire only with attackers close by.
+    if (nearUpper > 0) v += kingShelter(p, UPPER);
+    if (nearLower > 0) v -= kingShelter(p, LOWER);
     // Pieces in hand are attackers that arrive anywhere: more of them, closer to a mate.
     int hu = 0, hl = 0;
     for (int k = 1; k <= 7; ++k) hu += p.hand[UPPER][k], hl += p.hand[LOWER][k];

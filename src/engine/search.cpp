@@ -134,15 +134,39 @@ struct Worker {
     // The i-th best of list[ply]: picked one by one for the first few, then the rest sorted.
     Move pick(int ply, int i, int n) {
         uint64_t* l = list[ply];
-        if (i < 6) {
+        if (i < 16) {
             int best = i;
             for (int j = i + 1; j < n; ++j)
                 if (l[j] > l[best]) best = j;
             std::swap(l[i], l[best]);
-        } else if (i == 6) {
-            std::sort(l + 6, l + n, [](uint64_t a, uint64_t b) { return a > b; });
+        } else if (i == 16) {
+            std::sort(l + 16, l + n, [](uint64_t a, uint64_t b) { return a > b; });
         }
         return Move(l[i] & 0xFFFFFFFF);
+    }
+
+    static bool aligned(int a, int b) {
+        const int dx = sqX(a) - sqX(b), dy = sqY(a) - sqY(b);
+        return dx == 0 || dy == 0 || dx == dy || dx == -dy;
+    }
+    // After m: is the mover's king left attacked? Only a king's move, an answer to a check or a
+    // piece leaving the king's lines can do that.
+    bool leftAttacked(Move m, bool wasInCheck) const {
+        const int mover = other(p.side), k = p.king[mover];
+        if (k == 0) return false;
+        if (!wasInCheck && k != moveTo(m) && (isDrop(m) || !aligned(moveFrom(m), k))) return false;
+        return p.attacked(k, p.side);
+    }
+    // After m: is the other king attacked? Only from near it, along its lines, or by a piece
+    // uncovered on its lines.
+    bool checks(Move m) const {
+        const int k = p.king[p.side];
+        if (k == 0) return false;
+        const int to = moveTo(m), dx = std::abs(sqX(to) - sqX(k)), dy = std::abs(sqY(to) - sqY(k));
+        if (dx > 2 || dy > 2) {
+            if (!aligned(to, k) && (isDrop(m) || !aligned(moveFrom(m), k))) return false;
+        }
+        return p.attacked(k, other(p.side));
     }
 
     bool repeated(int ply) const {
@@ -219,10 +243,15 @@ struct Worker {
         int legal = 0;
         for (int i = 0; i < n; ++i) {
             const Move m = pick(ply, i, n);
-            if (!inCheck && best + capturedValue(m) + 200 <= alpha && !isPromotion(m)) continue;
+            if (!inCheck) {
+                const int gain = capturedValue(m);
+                if (best + gain + 200 <= alpha && !isPromotion(m)) continue;
+                // A capture by a piece worth more than its victim, on a square the other side holds.
+                if (gain < kValue[typeMoved(m)] && p.attacked(moveTo(m), other(p.side))) continue;
+            }
             Undo u;
             p.make(m, u);
-            if (p.king[other(p.side)] != 0 && p.attacked(p.king[other(p.side)], p.side)) {
+            if (leftAttacked(m, inCheck)) {
                 p.unmake(m, u);
                 continue;
             }
@@ -288,12 +317,12 @@ struct Worker {
             Undo u;
             p.make(m, u);
             const int mover = other(p.side);
-            if (p.king[mover] != 0 && p.attacked(p.king[mover], p.side)) {
+            if (leftAttacked(m, inCheck)) {
                 p.unmake(m, u);
                 continue;
             }
             ++legal;
-            const bool givesCheck = p.inCheck();
+            const bool givesCheck = checks(m);
             // Late quiet moves near the leaves are not looked at.
             if (!pvNode && !inCheck && !givesCheck && quiet && best > -kMateBound && m != killers[ply][0] &&
                 m != killers[ply][1]) {
@@ -307,7 +336,7 @@ struct Worker {
                 }
             }
             // A check is looked at one ply deeper when the checker cannot simply be taken.
-            const int ext = givesCheck && ply < rootDepth &&
+            const int ext = givesCheck && ply < rootDepth && rootDepth >= 2 &&
                                     (!p.attacked(moveTo(m), p.side) || p.attacked(moveTo(m), mover))
                                 ? 1
                                 : 0;
@@ -372,16 +401,17 @@ void deepen(Worker& w, int firstDepth, const Limits& limits, Report* report) {
             report->move = w.pv[0][0];
             report->score = s;
             report->depth = depth;
+            report->depthSeconds[depth] = since(sh.start);
             report->pvLength = std::min(w.pvLength[0], 16);
             for (int i = 0; i < report->pvLength; ++i) report->pv[i] = w.pv[0][i];
-            // A mate found is played; past half the time the next depth would not finish.
-            if (std::abs(s) > kMateBound || since(sh.start) * 2.2 > limits.movetimeMs / 1000.0) break;
+            // A mate found is played; past most of the time the next depth would not finish.
+            if (std::abs(s) > kMateBound || since(sh.start) > 0.6 * limits.movetimeMs / 1000.0) break;
         }
     }
     if (report != nullptr) {
+        // Stopped inside a depth: the best of the root moves it finished, the last best among them.
+        if (sh.stop.load() && w.pvLength[0] > 0) report->move = w.pv[0][0];
         sh.stop.store(true);
-        // Stopped inside the first depth: the best root move found so far.
-        if (report->move == kNoMove && w.pvLength[0] > 0) report->move = w.pv[0][0];
     }
 }
 

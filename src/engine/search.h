@@ -28,6 +28,7 @@ struct Report {
     bool forced = false;    // one legal move (or a king's capture): played without searching
     Move pv[16] = {};
     int pvLength = 0;
+    double depthSeconds[kMaxPly] = {};  // when each depth was completed
 };
 
 // Searches p for the side to move. `seen` holds the keys of the game's earlier positions (any
