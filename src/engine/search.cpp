@@ -169,13 +169,16 @@ struct Worker {
         return p.attacked(k, other(p.side));
     }
 
+    // A position the searching side has just moved into that the game or this line has had
+    // before. What the other side repeats is its own affair.
     bool repeated(int ply) const {
+        if (p.side == sh->rootSide) return false;
         const uint64_t k = p.key;
         for (int i = ply - 2; i >= 0; i -= 2)
             if (path[i] == k) return true;
         return sh->wasSeen(k);
     }
-    int repetitionScore() const { return p.side == sh->rootSide ? -kContempt : kContempt; }
+    int repetitionScore() const { return kContempt; }  // from the other side's view
 
     // Empty squares between the side to move's king and a sliding checker: the only drops that
     // can answer a check.
@@ -233,11 +236,11 @@ struct Worker {
         const bool inCheck = ply < rootDepth + 2 && p.inCheck();
         int best = -kInf;
         if (!inCheck) {
-            best = evaluate(p);
+            best = evaluate(p, sh->rootSide);
             if (best >= beta || ply >= kMaxPly) return best;
             if (best > alpha) alpha = best;
         } else if (ply >= kMaxPly) {
-            return evaluate(p);
+            return evaluate(p, sh->rootSide);
         }
         const int n = order(ply, generate(inCheck, inCheck), kNoMove);
         int legal = 0;
@@ -294,7 +297,7 @@ struct Worker {
         }
 
         const bool inCheck = p.inCheck();
-        const int staticEval = inCheck ? -kInf : evaluate(p);
+        const int staticEval = inCheck ? -kInf : evaluate(p, sh->rootSide);
 
         // Null move: if passing still holds beta, a real move will.
         if (!pvNode && !inCheck && allowNull && depth >= 3 && staticEval >= beta && std::abs(beta) < kMateBound) {

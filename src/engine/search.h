@@ -37,8 +37,8 @@ struct Report {
 Report think(const Position& p, const uint64_t* seen, int seenCount, const Limits& limits,
              const std::atomic<bool>* stop = nullptr);
 
-// The static evaluation from the side to move's view.
-int evaluate(const Position& p);
+// The static evaluation from the side to move's view, for a search on behalf of `searching`.
+int evaluate(const Position& p, int searching);
 
 // Forgets the transposition table (a new game).
 void clearTable();
