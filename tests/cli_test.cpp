@@ -171,6 +171,18 @@ TEST(Cli, ArgumentsAndHelp) {
     }
 }
 
+// Level 4 answers bestmove with its own search line before the move, within the time given.
+TEST(Cli, BestmoveAtLevelFour) {
+    const std::string pos = file("opening\n" + kHands + "level 4\n");
+    const Result r = cli("bestmove --scores --movetime 100 " + pos);
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out.rfind("info depth ", 0), 0u) << r.out;
+    EXPECT_NE(r.out.find("\nbestmove "), std::string::npos) << r.out;
+    EXPECT_EQ(r.out.find("candidate"), std::string::npos);
+    for (const char* bad : {"--movetime 0 ", "--movetime -5 ", "--movetime x ", "--movetime "})
+        EXPECT_EQ(cli(std::string("bestmove ") + bad + pos).status, 2) << bad;
+}
+
 }  // namespace orizen::test
 
 namespace orizen::test {

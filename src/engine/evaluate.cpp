@@ -18,7 +18,7 @@ inline int dist(int a, int b) {
 // Pieces that join an attack on the enemy king, by how much they are drawn to it.
 constexpr int kPull[kTypes] = {0, 0, 3, 1, 3, 1, 3, 2, 3, 2, 2, 5, 2, 6, 0};
 // Pieces that guard their own king.
-constexpr int kGuard[kTypes] = {0, 4, 14, 2, 14, 2, 14, 14, 14, 18, 4, 16, 2, 12, 0};
+constexpr int kGuard[kTypes] = {0, 2, 7, 1, 7, 1, 7, 7, 7, 9, 2, 8, 1, 6, 0};
 
 // Closeness to the enemy king by distance: steep near it, a gentle slope from afar.
 constexpr int kClose[28] = {0, 40, 30, 18, 11, 7, 5, 4, 3, 3, 2, 2, 2, 1, 1, 1, 1, 1, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0};
@@ -37,7 +37,7 @@ Terms pieces(const Position& p, int side) {
             const int t = p.cell[at] < 0 ? -p.cell[at] : p.cell[at];
             if (enemy != 0 && t != OU) {
                 const int d = dist(at, enemy);
-                r.attack += kPull[t] * (27 - d) + (kPull[t] + 2) * kClose[d];
+                r.attack += kPull[t] * (27 - d) + (kPull[t] + 4) * kClose[d];
                 if (d <= 2) ++r.near;
             }
             if (own != 0 && kGuard[t] != 0) {
@@ -63,7 +63,7 @@ int kingShelter(const Position& p, int side) {
             if (dx == 0 && dy == 0) continue;
             const int at = k + dx + dy * kW;
             if (p.cell[at] == WALL) continue;
-            if (p.attacked(at, other(side))) s -= p.owns(at, side) ? 12 : 28;
+            if (p.attacked(at, other(side))) s -= p.owns(at, side) ? 20 : 50;
         }
     return s;
 }
