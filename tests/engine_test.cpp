@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
+#include <cstdlib>
 #include <array>
 #include <cstring>
 #include <random>
@@ -217,39 +219,56 @@ TEST(Engine, AvoidsAPositionOfTheGameWhileNotLosing) {
 }
 
 // Level 4 against itself through the game's own code: every move of either side passes the
-// game's rules on a copy of the game that follows along.
-TEST(Engine, SelfPlayMakesOnlyMovesTheRulesAllow) {
-    level4::moveTimeMs = 15;
+// game's rules on a copy of the game that follows along. ORIZEN_LEVEL4_SOAK_PLIES=N plays on from
+// the ladder's starts until N plies have been checked.
+void checkedGame(const cli::Position* start, int plies, int& checked) {
     cli::SelfplaySettings settings;
     settings.upperLevel = settings.lowerLevel = level4::kLevel;
-    settings.plies = 80;
-    cli::Selfplay game(settings, nullptr);
+    settings.plies = plies;
+    cli::Selfplay game(settings, start);
     test::Bare shadow;
     shadow.opening();
+    if (start != nullptr) shadow.g.Board = start->board;
     struct Check {
-        test::Bare& s;
-        int plies = 0;
-    } check{shadow};
+        Game& s;
+        int& plies;
+    } check{shadow.g, checked};
     const bool played = game.play(
         [](void* context, const cli::Ply& p) {
-            Game& s = static_cast<Check*>(context)->s.g;
+            Game& s = static_cast<Check*>(context)->s;
             ++static_cast<Check*>(context)->plies;
             s.調査_2歩フラグ設定();
             const bool drop = p.fromX == -1 || p.fromX == 29;
-            const int fy = p.fromY;
-            ASSERT_EQ(s.移動チェック(p.fromX, fy, p.toX, p.toY, p.before), YES) << "ply " << p.n;
+            ASSERT_EQ(s.移動チェック(p.fromX, p.fromY, p.toX, p.toY, p.before), YES) << "ply " << p.n;
             if (p.after != p.before) {
-                ASSERT_TRUE(!drop && s.調査_駒成(p.fromX, fy, p.toX, p.toY, p.before) == YES);
+                ASSERT_TRUE(!drop && s.調査_駒成(p.fromX, p.fromY, p.toX, p.toY, p.before) == YES);
             } else {
                 ASSERT_EQ(Game::移動後チェック(p.toY, p.before), YES);
             }
-            s.駒移動(p.fromX, fy, p.toX, p.toY, p.after);
+            s.駒移動(p.fromX, p.fromY, p.toX, p.toY, p.after);
         },
         &check);
-    level4::moveTimeMs = 1000;
     EXPECT_TRUE(played);
-    EXPECT_GT(check.plies, 20);
     EXPECT_EQ(shadow.g.Board, game.game.Board);
+}
+
+TEST(Engine, SelfPlayMakesOnlyMovesTheRulesAllow) {
+    level4::moveTimeMs = 15;
+    int checked = 0;
+    checkedGame(nullptr, 80, checked);
+    EXPECT_GT(checked, 20);
+    const char* soak = std::getenv("ORIZEN_LEVEL4_SOAK_PLIES");
+    const int wanted = soak != nullptr ? std::atoi(soak) : 0;
+    for (int i = 1; checked < wanted && i <= 24; ++i) {
+        char path[160];
+        std::snprintf(path, sizeof path, "%s/tools/ladder/positions/%02d.pos", ORIZEN_SOURCE_DIR, i);
+        cli::Position start;
+        std::string error;
+        ASSERT_TRUE(cli::readPosition(path, start, error)) << error;
+        checkedGame(&start, HISTORY_MAX, checked);
+    }
+    level4::moveTimeMs = 1000;
+    if (wanted > 0) std::printf("level 4 soak: %d plies checked\n", checked);
 }
 
 }  // namespace
