@@ -127,7 +127,7 @@ struct Worker {
             } else {
                 s = history[p.side][typeMoved(m)][moveTo(m)] + (isPromotion(m) ? 4000 : 0) - (isDrop(m) ? 2000 : 0);
             }
-            l[i] = uint64_t(uint32_t(s + (1 << 30))) << 32 | m;
+            l[i] = uint64_t(int64_t(s) + (int64_t(1) << 30)) << 32 | m;  // s from -2^30 up to 2^30
         }
         return n;
     }
