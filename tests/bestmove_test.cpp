@@ -91,7 +91,7 @@ TEST_P(Sample, CandidateOrderAndTheFirstBestWins) {
     EXPECT_EQ(parse(run("bestmove " + base() + ".pos")).size(), 1u);
 }
 
-INSTANTIATE_TEST_SUITE_P(Positions, Sample, ::testing::Range(1, 10));
+INSTANTIATE_TEST_SUITE_P(Positions, Sample, ::testing::Range(1, 11));
 
 TEST(Bestmove, NothingToMoveAndRefusals) {
     TempFolder f;

@@ -63,8 +63,8 @@ const std::string kHands = "hand-upper 0 0 0 0 0 0 0\nhand-lower 0 0 0 0 0 0 0\n
 }  // namespace
 
 TEST(Cli, SamplesMatchByteForByte) {
-    for (int i = 1; i <= 9; ++i) {
-        const std::string base = kSamples + "sample0" + std::to_string(i);
+    for (int i = 1; i <= 10; ++i) {
+        const std::string base = kSamples + (i < 10 ? "sample0" : "sample") + std::to_string(i);
         for (const char* sub : {"survey", "mate"}) {
             const Result r = cli(std::string(sub) + " '" + base + ".pos'");
             EXPECT_EQ(r.status, 0) << base << " " << sub;

@@ -11,6 +11,7 @@
 
 #include "ai/search.h"
 #include "cli/selfplay.h"
+#include "game/headless.h"
 #include "play.h"
 
 namespace orizen::test {
@@ -272,18 +273,20 @@ TEST(Selfplay, TheLowerSideSeesThePositionAsReverseTurnsItAndItsChoiceComesBack)
     g.Board(20, 12) = -41;
     g.HandLower(2) = 3, g.HandUpper(6) = 1;
     g.LowerHandCount = 3, g.UpperHandCount = 1;
-    const cli::Position turned = cli::turnedRound(g, 2);
+    Headless turned;
+    turnRound(g, turned.game);
     g.REVERSE_Click();
-    EXPECT_TRUE(turned.board == g.Board);
-    EXPECT_TRUE(turned.handUpper == g.HandUpper);
-    EXPECT_TRUE(turned.handLower == g.HandLower);
-    EXPECT_EQ(turned.level, 2);
+    EXPECT_TRUE(turned.game.Board == g.Board);
+    EXPECT_TRUE(turned.game.HandUpper == g.HandUpper);
+    EXPECT_TRUE(turned.game.HandLower == g.HandLower);
+    EXPECT_EQ(turned.game.UpperHandCount, g.UpperHandCount);
+    EXPECT_EQ(turned.game.LowerHandCount, g.LowerHandCount);
 
-    const cli::LowerMove drop = cli::turnBack(Game::Choice{true, -1, 5, 3, 4, 110, 110, 12.5});
+    const cli::LowerMove drop = turnBack(Game::Choice{true, -1, 5, 3, 4, 110, 110, 12.5});
     EXPECT_EQ((std::array{drop.fromX, drop.fromY, drop.toX, drop.toY, drop.before, drop.after}),
               (std::array{29, 25, 25, 24, -110, -110}));
     EXPECT_EQ(drop.score, 12.5);
-    const cli::LowerMove promotes = cli::turnBack(Game::Choice{true, 2, 2, 26, 26, 800, 801, 9});
+    const cli::LowerMove promotes = turnBack(Game::Choice{true, 2, 2, 26, 26, 800, 801, 9});
     EXPECT_EQ((std::array{promotes.fromX, promotes.fromY, promotes.toX, promotes.toY, promotes.before, promotes.after}),
               (std::array{26, 26, 2, 2, -800, -801}));
 

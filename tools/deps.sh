@@ -6,6 +6,8 @@ packages=(
   qt6-base-dev qt6-multimedia-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-ipafont-mincho
+  pulseaudio pulseaudio-utils
+  desktop-file-utils appstream dpkg-dev file
   clang libclang-rt-dev
 )
 missing=()

@@ -131,12 +131,13 @@ void markReaders(const Game& g, const TurnBase& base, CellSet& dirty, int x, int
             dirty.add(x - 1, y), dirty.add(x + 1, y);
             dirty.add(x - 1, y + 1), dirty.add(x, y + 1), dirty.add(x + 1, y + 1);
         }
-        // Readers of this square by its piece: the square above in the top rows (a lower pawn in
-        // front, or anything in front of an upper piece); the square below when empty (a lance's
-        // skewer) or a lower knight; empty squares on the diagonals (a silver's fork); empty
-        // squares and lower knights two rows down beside (a knight's fork, a knight's jump), and a
-        // lower knight four rows down.
-        if (y <= 4) dirty.add(x, y - 1);
+        // Readers of this square by its piece or its counts: the square above in the top rows (a
+        // lower pawn in front, or anything in front of an upper piece) and an upper piece above
+        // anywhere (a pawn reads whether one upper piece guards the square in front of it); the
+        // square below when empty (a lance's skewer) or a lower knight; empty squares on the
+        // diagonals (a silver's fork); empty squares and lower knights two rows down beside (a
+        // knight's fork, a knight's jump), and a lower knight four rows down.
+        if (y <= 4 || at(x, y - 1) >= 30) dirty.add(x, y - 1);
         if (const int b = at(x, y + 1); b == EMPTY || b == -50) dirty.add(x, y + 1);
         for (int dx = -1; dx <= 1; dx += 2) {
             if (at(x + dx, y - 1) == EMPTY) dirty.add(x + dx, y - 1);

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "ai/arena.h"
 #include "game/game.h"
 
 namespace orizen::search {
@@ -102,7 +103,7 @@ struct TurnBase {
 
     // The pieces that reach each square, in scan order: reach[reachFirst[i] .. reachFirst[i + 1])
     // for square i = x * kGrid + y.
-    std::vector<Reacher> reach;
+    std::vector<Reacher, ArenaAllocator<Reacher>> reach;
     uint16_t reachFirst[kGrid * kGrid + 1];
 
     // Records everything from g, which holds the position and its survey.

@@ -15,7 +15,6 @@
 #include <atomic>
 #include <cstdlib>
 #include <memory>
-#include <optional>
 #include <vector>
 
 #include "ai/pool.h"
@@ -36,19 +35,25 @@ struct Candidate {
 
 // What the evaluations wrote, one after the other; grows (rarely) by doubling.
 struct WrittenList {
-    std::unique_ptr<Written[]> at;
+    Written* at = nullptr;
     size_t size = 0, capacity = 0;
+
+    WrittenList() = default;
+    WrittenList(const WrittenList&) = delete;
+    WrittenList& operator=(const WrittenList&) = delete;
+    ~WrittenList() { arenaGive(at); }
 
     // Room for n more entries at the end.
     Written* room(size_t n) {
         if (size + n > capacity) {
             const size_t grown = std::max(capacity * 2, size + n + (size_t(1) << 16));
-            std::unique_ptr<Written[]> more(new Written[grown]);
-            std::copy(at.get(), at.get() + size, more.get());
-            at = std::move(more);
+            Written* more = static_cast<Written*>(arenaTake(grown * sizeof(Written), alignof(Written)));
+            std::copy(at, at + size, more);
+            arenaGive(at);
+            at = more;
             capacity = grown;
         }
-        return at.get() + size;
+        return at + size;
     }
 };
 
@@ -60,12 +65,9 @@ struct Worker {
 };
 
 Worker& worker() {
-    thread_local std::unique_ptr<Worker> w;
-    if (!w) {
-        w = std::make_unique<Worker>();
-        w->written.room(size_t(1) << 16);
-    }
-    return *w;
+    thread_local ArenaPtr<Worker> w;
+    if (w.get() == nullptr) w.make().written.room(size_t(1) << 16);
+    return *w.get();
 }
 
 // A candidate's scores (two for a move with optional promotion) and where its evaluations' writes
@@ -89,15 +91,17 @@ struct Search {
     Search() {}  // as Worker
     Game* game = nullptr;
     int threads = 1;
-    std::vector<Done> done;
+    std::vector<Done, ArenaAllocator<Done>> done;
     TurnBase base;
-    std::vector<Candidate> candidates;
-    std::vector<Result> results, own;  // own: what the caller scored of others' shares
+    std::vector<Candidate, ArenaAllocator<Candidate>> candidates;
+    std::vector<Result, ArenaAllocator<Result>> results;
     std::unique_ptr<std::atomic<int8_t>[]> doneBy;  // the thread that scored candidate i, -1 before
     size_t doneCapacity = 0;
     std::atomic<bool> cancel{false};
     Worker* workers[kMaxWorkers];
-    std::optional<Game> copies[kMaxWorkers];  // the game as the search starts, for each other thread
+    // The game as the search starts, for each other thread; made when needed (an empty optional
+    // would be zeroed in full when the search is first made).
+    std::unique_ptr<Game> copies[kMaxWorkers];
     std::atomic<int> next{0};  // the first candidate no thread has taken
     std::atomic<int> stopAt{0};  // no chunk starting after it is begun
     Map guardX0, guardY0, attackerX0, attackerY0;  // the maps after the first survey of the turn
@@ -105,14 +109,14 @@ struct Search {
 };
 
 Search& shared() {
-    thread_local std::unique_ptr<Search> s;
-    if (!s) {
-        s = std::make_unique<Search>();
-        s->candidates.reserve(8192);
-        s->results.reserve(8192);
-        s->done.reserve(16384);
+    thread_local ArenaPtr<Search> s;
+    if (s.get() == nullptr) {
+        Search& made = s.make();
+        made.candidates.reserve(8192);
+        made.results.reserve(8192);
+        made.done.reserve(16384);
     }
-    return *s;
+    return *s.get();
 }
 
 int countKings(const Game& g, int code) {
@@ -228,11 +232,12 @@ void work(void* context, int index) {
 
 // Puts together the four square maps as the plain search leaves them after the evaluations
 // listed (in search order).
-void squareMaps(Game& g, const Search& s, const std::vector<Done>& done) {
+void squareMaps(Game& g, const Search& s) {
     g.UpperGuardX = s.guardX0;
     g.UpperGuardY = s.guardY0;
     g.UpperAttackerX = s.attackerX0;
     g.UpperAttackerY = s.attackerY0;
+    const auto& done = s.done;
     // A square is settled by the last evaluation that wrote it. An evaluation that did not look at
     // a square afresh wrote what the first survey wrote there.
     uint8_t guardDone[kCells] = {}, attackerDone[kCells] = {};
@@ -255,7 +260,7 @@ void squareMaps(Game& g, const Search& s, const std::vector<Done>& done) {
         }
     };
     for (int e = int(done.size()) - 1; e >= 0; --e) {
-        const Written* list = s.workers[done[e].worker]->written.at.get();
+        const Written* list = s.workers[done[e].worker]->written.at;
         for (uint32_t k = done[e].begin; k < done[e].end; ++k) {
             const Written& w = list[k];
             stamp[w.cell] = e;
@@ -352,7 +357,6 @@ bool fastSearch(Game& g, Game::CandidateSink sink, void* context, Game::Choice& 
     // Score them on every thread; small searches are not worth waking the others for.
     const int saved[3] = {g.CandidatePiece, g.PromotedCode, g.MoverKingDistance};
     s.results.resize(size_t(n));
-    s.own.resize(size_t(n));
     if (s.doneCapacity < size_t(n)) {
         s.doneCapacity = size_t(n) * 2;
         s.doneBy.reset(new std::atomic<int8_t>[s.doneCapacity]);
@@ -370,7 +374,7 @@ bool fastSearch(Game& g, Game::CandidateSink sink, void* context, Game::Choice& 
         // Every other thread scores on its own copy of the game.
         for (int w = 1; w < threads; ++w) {
             s.copies[w].reset();
-            s.copies[w].emplace(g);
+            s.copies[w] = std::make_unique<Game>(g);
         }
         pool.start(
             [](void* search, int index) {
@@ -388,13 +392,14 @@ bool fastSearch(Game& g, Game::CandidateSink sink, void* context, Game::Choice& 
     bool stopped = false;
     {
         const Activate activate(g, s.base);
+        Result mine;  // a candidate scored here rather than waited for
         for (int i = 0; i < n && !stopped; ++i) {
             const Candidate& c = s.candidates[i];
             int by = s.doneBy[i].load(std::memory_order_acquire);
             const Result* r = &s.results[i];
             if (by < 0) {
-                score(g, s.base, self, c, s.own[i]);
-                r = &s.own[i];
+                score(g, s.base, self, c, mine);
+                r = &mine;
                 by = 0;
             }
             last = i;
@@ -422,7 +427,7 @@ bool fastSearch(Game& g, Game::CandidateSink sink, void* context, Game::Choice& 
 
     // The state the plain search leaves: the last candidate's survey on the square maps as they
     // stand then, and what the candidates set on the way.
-    squareMaps(g, s, s.done);
+    squareMaps(g, s);
     g.CandidatePiece = saved[0];
     g.PromotedCode = saved[1];
     g.MoverKingDistance = saved[2];

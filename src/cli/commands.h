@@ -6,6 +6,7 @@
 #include <string>
 
 #include "game/game.h"
+#include "game/headless.h"
 
 namespace orizen::cli {
 
@@ -18,13 +19,7 @@ int runSelfplay(int argc, char** argv);
 
 inline constexpr int kExitRefused = 2;
 
-// A game with no window, sound or dialog behind it.
-struct Headless {
-    NullCanvas canvas;
-    NullHost host;
-    NullSound sound;
-    Game game{canvas, host, sound};
-};
+using orizen::Headless;
 
 // --movetime's value: a positive whole number of milliseconds.
 bool parseMoveTime(const char* value, int& ms);

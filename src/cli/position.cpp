@@ -205,6 +205,24 @@ bool readPosition(const std::string& path, Position& out, std::string& error) {
     return parsePosition(text, out, error);
 }
 
+std::string positionText(const Grid<int16_t>& board, const Row<int, 8>& handUpper, const Row<int, 8>& handLower) {
+    std::string s = "board\n";
+    for (int y = 1; y <= 27; ++y)
+        for (int x = 1; x <= 27; ++x) {
+            s.append(std::to_string(board(x, y)));
+            s.push_back(x == 27 ? '\n' : ' ');
+        }
+    for (const auto& [key, hand] : {std::pair{"hand-upper", &handUpper}, std::pair{"hand-lower", &handLower}}) {
+        s.append(key);
+        for (int i = 1; i <= 7; ++i) {
+            s.push_back(' ');
+            s.append(std::to_string((*hand)(i)));
+        }
+        s.push_back('\n');
+    }
+    return s;
+}
+
 void place(Game& g, const Position& pos) {
     g.Board = pos.board;
     for (int i = 1; i <= 7; ++i) {

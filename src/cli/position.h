@@ -28,6 +28,10 @@ inline constexpr std::size_t kPositionMaxBytes = 1 << 20;
 // reported like a fault.
 bool readPosition(const std::string& path, Position& out, std::string& error);
 
+// The board and both hands as a position file writes them ("board", 27 rows, "hand-upper",
+// "hand-lower"), without a level line.
+std::string positionText(const Grid<int16_t>& board, const Row<int, 8>& handUpper, const Row<int, 8>& handLower);
+
 // The game as right after start-up, with the position placed and one influence survey run.
 void place(Game& game, const Position& position);
 

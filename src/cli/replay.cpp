@@ -2,21 +2,13 @@
 #include <cstdlib>
 
 #include "cli/commands.h"
+#include "cli/position.h"
 #include "game/files.h"
 #include "records/record_file.h"
 
 namespace orizen::cli {
 
 namespace {
-
-void handLine(Output& out, const char* key, const Row<int, 8>& hand) {
-    out.word(key);
-    for (int i = 1; i <= 7; ++i) {
-        out.word(" ");
-        out.number(hand(i));
-    }
-    out.word("\n");
-}
 
 // Comment lines hold the header on one line each, whatever it contains.
 std::string oneLine(std::string s) {
@@ -75,16 +67,7 @@ int runReplay(int argc, char** argv) {
     out.word(oneLine(record.lines[2]).c_str());
     out.word("\n");
     out.line("# moves:", static_cast<int>(wanted));
-    out.word("board\n");
-    for (int y = 1; y <= 27; ++y) {
-        for (int x = 1; x <= 27; ++x) {
-            if (x > 1) out.word(" ");
-            out.number(g.Board(x, y));
-        }
-        out.word("\n");
-    }
-    handLine(out, "hand-upper", g.HandUpper);
-    handLine(out, "hand-lower", g.HandLower);
+    out.word(positionText(g.Board, g.HandUpper, g.HandLower).c_str());
     return out.flush() ? 0 : 1;
 }
 

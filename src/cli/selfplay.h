@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "ai/choose.h"
 #include "cli/position.h"
 #include "game/game.h"
 
@@ -33,22 +34,7 @@ public:
 
 // A lower move in the game's own orientation, as the person would enter it: the source square or
 // the lower hand's slot row (29, 21..27), the destination, the piece before and after the move.
-struct LowerMove {
-    int fromX = 0, fromY = 0, toX = 0, toY = 0, before = 0, after = 0;
-    double score = 0;
-};
-
-// The position of g turned round as "反転" turns it: Board(28 - x, 28 - y) = -Board(x, y), the
-// hands exchanged.
-Position turnedRound(const Game& g, int level);
-
-// The computer's choice on the turned-round position mapped back onto g's board.
-LowerMove turnBack(const Game::Choice& c);
-
-// What the computer's turn would play for the lower side of g: a separate state fresh from
-// start-up holds the position turned round at `level`, one survey, then the search. g is only
-// read. False when the lower side has no move or drop.
-bool chooseLower(const Game& g, int level, LowerMove& out);
+using LowerMove = PlannedMove;
 
 // Commits m as the person's clicks commit it against the computer, short of the computer's
 // answer: the source is selected by a click, the destination goes through the click's checks,

@@ -1,9 +1,7 @@
 // A self-play game driven through the game's own entry points: the source of a lower move is
 // clicked, the move committed by the click's own commit, and the computer answers with com_ban.
 #include <cstdio>
-#include <memory>
 
-#include "ai/level4.h"
 #include "cli/commands.h"
 #include "cli/selfplay.h"
 
@@ -28,52 +26,6 @@ Answer SelfplayHost::message(const std::string& text, const std::string&, Button
     if (text == kCheckText) ++checks;
     if (b == Buttons::Ok) return Answer::Ok;
     return text == kAgainText ? Answer::No : Answer::Yes;
-}
-
-Position turnedRound(const Game& g, int level) {
-    Position p;
-    for (int x = 1; x <= 27; ++x)
-        for (int y = 1; y <= 27; ++y) p.board(28 - x, 28 - y) = int16_t(-g.Board(x, y));
-    for (int i = 1; i <= 7; ++i) {
-        p.handUpper(i) = g.HandLower(i);
-        p.handLower(i) = g.HandUpper(i);
-    }
-    p.level = level;
-    return p;
-}
-
-LowerMove turnBack(const Game::Choice& c) {
-    LowerMove m;
-    if (c.fx == -1) {
-        m.fromX = 29, m.fromY = 20 + c.fy;  // upper hand index k: lower hand slot row 20 + k
-    } else {
-        m.fromX = 28 - c.fx, m.fromY = 28 - c.fy;
-    }
-    m.toX = 28 - c.tx, m.toY = 28 - c.ty;
-    m.before = -c.before, m.after = -c.after;
-    m.score = c.score;
-    return m;
-}
-
-bool chooseLower(const Game& g, int level, LowerMove& out) {
-    if (level == level4::kLevel) {
-        // The searching level plays either side on the game itself, with its history.
-        const Game::Choice c = level4::choose(level4::requestOf(g, engine::LOWER));
-        if (!c.found) return false;
-        out = LowerMove{c.fx, c.fy, c.tx, c.ty, c.before, c.after, c.score};
-        return true;
-    }
-    // Fresh for every move: nothing a previous choice left in the maps reaches this one.
-    auto fresh = std::make_unique<Headless>();
-    Game& t = fresh->game;
-    place(t, turnedRound(g, level));
-    // The totals change places as "反転" exchanges them.
-    t.UpperHandCount = g.LowerHandCount;
-    t.LowerHandCount = g.UpperHandCount;
-    const Game::Choice c = t.探索();
-    if (!c.found) return false;
-    out = turnBack(c);
-    return true;
 }
 
 int commitLower(Game& g, const LowerMove& m) {
@@ -142,7 +94,7 @@ bool Selfplay::upperPly(bool first) {
 // The lower side's move; false when the game is over (`over`) or the move was refused.
 bool Selfplay::lowerPly(bool& over) {
     LowerMove m;
-    if (!chooseLower(game, settings_.lowerLevel, m)) {
+    if (!chooseMove(game, true, settings_.lowerLevel, m)) {
         winner = Winner::Upper, reason = Reason::NoMove;
         over = true;
         return false;

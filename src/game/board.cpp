@@ -45,6 +45,10 @@ std::string Game::作業パス(const std::string& name) const {
     return WorkFolder + "/" + name;
 }
 
+std::string Game::素材パス(const std::string& name) const {
+    return AssetFolder.empty() ? 作業パス(name) : AssetFolder + "/" + name;
+}
+
 namespace {
 
 struct Placement {
@@ -109,7 +113,9 @@ void Game::Form_Load() {
     SoundBgm = サウンド_読込("BGM.wav", 1);
 
     char cwd[PATH_MAX];
-    if (!WorkFolder.empty())
+    if (!AssetFolder.empty())
+        StartFolder = AssetFolder;
+    else if (!WorkFolder.empty())
         StartFolder = WorkFolder;
     else if (getcwd(cwd, sizeof cwd) != nullptr)
         StartFolder = cwd;

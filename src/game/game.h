@@ -104,6 +104,7 @@ public:
     int GuidanceOffColour = COLOUR_GREEN;
     std::string StartFolder;  // the current folder at start-up
     std::string WorkFolder;   // where bare file names are looked for; empty means the process's
+    std::string AssetFolder;  // where the sounds and the help page are; empty means WorkFolder
 
     void 初期設定();
     void Form_Load();
@@ -298,8 +299,9 @@ public:
     void KAISETU_Click();
     void VER_Click();
 
-    // A bare file name resolved in WorkFolder.
+    // A bare file name resolved in WorkFolder; a sound or the help page in AssetFolder.
     std::string 作業パス(const std::string& name) const;
+    std::string 素材パス(const std::string& name) const;
 };
 
 }  // namespace orizen

@@ -33,6 +33,8 @@ const std::string kDefaultsOnRead = "背景画=緑\r\n移動指導=OFF\r\nBGM=OF
 
 }  // namespace
 
+std::string settingsPath(const Game& g) { return g.作業パス("Orizen.ini"); }
+
 void Game::チェック設定(int kind) {
     for (const Background& b : kBackgrounds) setChecked(b.item, false);
     for (const Background& b : kBackgrounds)
@@ -40,7 +42,7 @@ void Game::チェック設定(int kind) {
 }
 
 void Game::読込_環境設定ファイル() {
-    const std::string path = 作業パス("Orizen.ini");
+    const std::string path = settingsPath(*this);
     std::string bytes, error;
     if (!readWholeFile(path, kSettingsMaxBytes, bytes, error)) {
         std::string defaults;
@@ -99,7 +101,7 @@ std::string settingsBytes(const Game& g) {
 void Game::書込_環境設定ファイル() {
     const std::string bytes = settingsBytes(*this);
     std::string error;
-    const std::string path = 作業パス("Orizen.ini");
+    const std::string path = settingsPath(*this);
     if (writeWholeFile(path, bytes, error)) return;
 
     // One more attempt with the fallback lines, and the menu set to match them.

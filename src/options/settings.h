@@ -8,6 +8,9 @@
 
 namespace orizen {
 
+// Where "Orizen.ini" is read and written.
+std::string settingsPath(const Game& game);
+
 // Applies the lines of a settings file (Shift_JIS bytes) in order, as start-up does.
 void applySettings(Game& game, const std::string& bytes);
 

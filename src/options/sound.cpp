@@ -19,7 +19,7 @@ void Game::サウンド_初期化(std::intptr_t window) {
 
 std::intptr_t Game::サウンド_読込(const std::string& name, int mode) {
     if (SoundSystem == 0) return 0;
-    const std::string path = 作業パス(name);
+    const std::string path = 素材パス(name);
     struct stat st {};
     if (::stat(path.c_str(), &st) != 0) return 0;  // a missing file is silent
     // Only a regular file is read, and only up to a size no wave file of the game comes near:

@@ -49,13 +49,17 @@ void BoardWidget::paintEvent(QPaintEvent*) {
     const QRectF r = pictureRect();
     const double dpr = devicePixelRatioF();
     const QSize device(int(std::lround(r.width() * dpr)), int(std::lround(r.height() * dpr)));
-    if (scaledGeneration_ != canvas_.generation() || scaled_.size() != device) {
+    const QImage* source = &canvas_.image();
+    std::uint64_t generation = canvas_.generation();
+    if (substitute)
+        if (const QImage* other = substitute(generation)) source = other;
+    if (scaledSource_ != source || scaledGeneration_ != generation || scaled_.size() != device) {
         // An area-averaging reduction: thin lines and small type survive any scale.
-        scaled_ = device == canvas_.image().size()
-                      ? canvas_.image()
-                      : canvas_.image().scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        scaled_ = device == source->size() ? *source
+                                           : source->scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         scaled_.setDevicePixelRatio(dpr);
-        scaledGeneration_ = canvas_.generation();
+        scaledSource_ = source;
+        scaledGeneration_ = generation;
     }
     if (r != QRectF(rect())) p.fillRect(rect(), canvas_.background());
     p.drawImage(r.topLeft(), scaled_);

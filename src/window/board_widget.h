@@ -31,6 +31,9 @@ public:
     std::function<void(int button, int shift, double X, double Y)> onMouseDown;
     // The picture moved or changed its scale: overlaid controls follow it.
     std::function<void()> onLayout;
+    // When set and answering an image (of the buffer's size), that image is shown in place of the
+    // canvas's; `generation` is set to a count that changes whenever the image does.
+    std::function<const QImage*(std::uint64_t& generation)> substitute;
 
     QSize sizeHint() const override;
 
@@ -42,6 +45,7 @@ protected:
 private:
     const BufferCanvas& canvas_;
     QImage scaled_;
+    const QImage* scaledSource_ = nullptr;
     std::uint64_t scaledGeneration_ = ~std::uint64_t{0};
 };
 

@@ -5,9 +5,12 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
+#include <QTimer>
 #include <QUrl>
 
 #include "ai/level4.h"
@@ -26,17 +29,24 @@ MainWindow::MainWindow(SoundLibrary& sound) : sound_(sound) {
     board_ = new BoardWidget(canvas_, this);
     setCentralWidget(board_);
     panel_ = std::make_unique<RecordPanel>(board_);
-    menus_ = std::make_unique<MenuBarItems>(menuBar(), [this](Menu item) {
-        if (!refusedWhileThinking(item)) game_.menuClick(item);
-    });
+    menus_ = std::make_unique<MenuBarItems>(menuBar(), [this](Menu item) { command(item); });
+
+    aids_ = std::make_unique<Aids>(this, game_, board_, canvas_, pictures_, *menus_);
+    aids_->onCommand = [this](Menu item) { command(item); };
 
     canvas_.onRefresh = [this] { board_->repaint(); };
-    canvas_.onChange = [this] { board_->update(); };
+    canvas_.onChange = [this] {
+        board_->update();
+        aids_->canvasChanged();
+    };
     board_->onMouseDown = [this](int button, int shift, double X, double Y) {
-        if (thinking_)
+        if (thinking_) {
             game_.効果音(game_.SoundForbidden);  // the computer is to move
-        else
-            game_.Form_MouseDown(button, shift, X, Y);
+            return;
+        }
+        aids_->boardPressed();
+        game_.Form_MouseDown(button, shift, X, Y);
+        keepGame();
     };
     board_->onLayout = [this] { panel_->place(); };
     panel_->onReturn = [this] { game_.Command1_Click(); };
@@ -93,12 +103,45 @@ bool MainWindow::refusedWhileThinking(Menu item) {
     }
 }
 
+void MainWindow::usePlaces(const Places& places) {
+    game_.WorkFolder = places.data;
+    game_.AssetFolder = places.assets;
+    panel_->setFolder(QString::fromStdString(places.data));
+    autosave_ = std::make_unique<Autosave>(places.data + "/" + kLastGameFile);
+    // Moves that arrive outside a click or a command are caught within a second.
+    auto* timer = new QTimer(this);
+    connect(timer, &QTimer::timeout, this, [this] { keepGame(); });
+    timer->start(1000);
+}
+
+void MainWindow::command(Menu item) {
+    if (refusedWhileThinking(item)) return;
+    game_.menuClick(item);
+    keepGame();
+}
+
+void MainWindow::keepGame() {
+    if (!autosave_) return;
+    const bool wasGood = autosave_->error().empty();
+    autosave_->check(game_);
+    if (wasGood && !autosave_->error().empty())
+        qWarning("orizen: the game in progress cannot be saved to %s: %s", autosave_->path().c_str(),
+                 autosave_->error().c_str());
+}
+
 void MainWindow::load() {
     game_.Form_Load();
-    // The client area of the original 11400 × 9800 window: the whole drawing at one pixel per
-    // 15 window units, on any screen scaled by its device pixel ratio.
+    // At least the client area of the original 11400 × 9800 window (the whole drawing at one
+    // pixel per 15 window units), and as large as fits in 85% of the screen's free area.
     const QSize board = board_->sizeHint();
-    resize(board.width(), board.height() + menuBar()->sizeHint().height());
+    const int menu = menuBar()->sizeHint().height();
+    QSize size = board;
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QSize room = screen->availableGeometry().size() * 0.85 - QSize(0, menu);
+        size = board.scaled(room, Qt::KeepAspectRatio).expandedTo(board);
+    }
+    resize(size.width(), size.height() + menu);
+    aids_->load();
 }
 
 void MainWindow::closeEvent(QCloseEvent* e) {
@@ -108,6 +151,7 @@ void MainWindow::closeEvent(QCloseEvent* e) {
 }
 
 Answer MainWindow::message(const std::string& text, const std::string& title, Buttons buttons, Icon icon) {
+    keepGame();  // a box may wait long, and the move before it (a game's last) is kept first
     QMessageBox box(icon == Icon::Warning ? QMessageBox::Warning : QMessageBox::NoIcon, qs(title), qs(text),
                     QMessageBox::NoButton, isVisible() ? this : nullptr);
     if (buttons == Buttons::Ok) {
@@ -140,10 +184,17 @@ bool MainWindow::openUrl(const std::string& address) {
     const QUrl url = a.contains(QStringLiteral("://")) ? QUrl(a) : QUrl::fromLocalFile(QFileInfo(a).absoluteFilePath());
     if (!url.isValid()) return false;
     if (url.isLocalFile() && !QFileInfo::exists(url.toLocalFile())) return false;
+    if (url.isLocalFile()) {
+        help_.open(url.toLocalFile());  // in our own window when no browser takes it
+        return true;
+    }
     return QDesktopServices::openUrl(url);
 }
 
-void MainWindow::repaintNow() { board_->repaint(); }
+void MainWindow::repaintNow() {
+    keepGame();  // the person's move is kept before the computer thinks
+    board_->repaint();
+}
 
 void MainWindow::showPanelLists(bool drive, bool folder, bool files) {
     // Without drives the folder list stands for both lists.

@@ -9,8 +9,12 @@
 #include <thread>
 
 #include "game/game.h"
+#include "options/places.h"
+#include "records/autosave.h"
+#include "window/aids.h"
 #include "window/board_widget.h"
 #include "window/buffer_canvas.h"
+#include "window/help_window.h"
 #include "window/menu_bar.h"
 #include "window/pictures.h"
 #include "window/record_panel.h"
@@ -23,14 +27,21 @@ public:
     explicit MainWindow(SoundLibrary& sound);
     ~MainWindow() override;
 
+    // Where the settings, records and sounds live; before load(). Without it the game keeps to
+    // its WorkFolder and nothing is saved after each move.
+    void usePlaces(const Places& places);
     // Runs the game's start-up and gives the window its first size. Call once, before show().
     void load();
+    // Writes the game in progress when a move has been made since the last write.
+    void keepGame();
 
     Game& game() { return game_; }
     BufferCanvas& canvas() { return canvas_; }
     BoardWidget* board() const { return board_; }
     RecordPanel& panel() { return *panel_; }
     MenuBarItems& menuItems() { return *menus_; }
+    HelpOpener& help() { return help_; }
+    Aids& aids() { return *aids_; }
 
     // Host
     Answer message(const std::string& text, const std::string& title, Buttons buttons, Icon icon) override;
@@ -53,6 +64,9 @@ protected:
     void closeEvent(QCloseEvent* e) override;
 
 private:
+    // A menu command (or the aids' 戻 and 進), then the game kept.
+    void command(Menu item);
+
     PictureSet pictures_;
     BufferCanvas canvas_{pictures_};
     SoundLibrary& sound_;
@@ -60,6 +74,9 @@ private:
     BoardWidget* board_;
     std::unique_ptr<RecordPanel> panel_;
     std::unique_ptr<MenuBarItems> menus_;
+    std::unique_ptr<Autosave> autosave_;
+    HelpOpener help_{this};
+    std::unique_ptr<Aids> aids_;
     bool quitting_ = false;
 
     // The computer's search: the thread, whether it runs, what to do with its result.

@@ -1,5 +1,6 @@
-// The sound library on Qt Multimedia: each buffer is a wave-file image kept in a private
-// temporary folder and played by its own QSoundEffect, so effects overlap and never block.
+// The sound library on Qt Multimedia: each buffer is a wave-file image, brought into one form
+// every audio server plays whole (options/wave.h), kept in a private temporary folder and played
+// by its own QSoundEffect, so effects overlap and never block.
 #pragma once
 
 #include <QTemporaryDir>
@@ -25,15 +26,13 @@ public:
     void dsFree(std::intptr_t buffer) override;
     void dsTerminate(std::intptr_t device) override;
 
-    // True when a wave image looks playable: RIFF/WAVE with a PCM format chunk and data.
-    static bool isPlayableWave(const unsigned char* image, std::size_t size);
-
 private:
     QSoundEffect* find(std::intptr_t buffer) const;
 
     std::unique_ptr<QTemporaryDir> folder_;
     std::map<std::intptr_t, std::unique_ptr<QSoundEffect>> buffers_;
     std::intptr_t device_ = 0, next_ = 0;
+    bool toldNoDevice_ = false;  // the first start-up without a device has answered 0
 };
 
 }  // namespace orizen

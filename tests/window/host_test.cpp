@@ -2,10 +2,14 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QElapsedTimer>
+#include <QThread>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
+#include <QTextBrowser>
 
+#include "window/qt_sound.h"
 #include "window/version_dialog.h"
 #include "window_fixture.h"
 
@@ -177,6 +181,70 @@ TEST(Browser, MissingFilesAndEmptyAddressesFailQuietly) {
     WindowFixture f;
     EXPECT_FALSE(f.window.openUrl(""));
     EXPECT_FALSE(f.window.openUrl((f.folder.path / "Orizen.htm").string()));
+}
+
+}  // namespace orizen::window::test
+
+namespace orizen::window::test {
+
+TEST(Help, WithoutABrowserThePageOpensInOurOwnWindow) {
+    WindowFixture f;
+    f.folder.write("Orizen.htm", "<html><body><h1>盤と駒</h1></body></html>");
+    for (const char* opener : {"false", "/nonexistent/opener"}) {
+        f.window.help().opener = QString::fromUtf8(opener);
+        f.window.game().menuClick(Menu::KAISETU);
+        QElapsedTimer waited;
+        waited.start();
+        while (waited.elapsed() < 10000 && !(f.window.help().window() && f.window.help().window()->isVisible())) {
+            QCoreApplication::processEvents();
+            QThread::msleep(5);
+        }
+        ASSERT_TRUE(f.window.help().window() && f.window.help().window()->isVisible()) << opener;
+        EXPECT_TRUE(f.window.help().window()->browser()->toPlainText().contains(QStringLiteral("盤と駒"))) << opener;
+        f.window.help().window()->close();
+        QCoreApplication::processEvents();
+    }
+}
+
+}  // namespace orizen::window::test
+
+namespace orizen::window::test {
+
+TEST(QtSound, WithoutADeviceOnlyTheFirstStartUpOfARunIsRefused) {
+    app();
+    QtSoundLibrary sound;
+    if (sound.dsInitialize(1) != 0) GTEST_SKIP() << "this machine has a sound device";
+    // Later start-ups (最初, reading a record) get a silent device, so the game warns once a run.
+    const std::intptr_t device = sound.dsInitialize(1);
+    EXPECT_NE(device, 0);
+    const unsigned char wave[] = "RIFF";
+    EXPECT_EQ(sound.dsCreateDSB(device, wave, sizeof wave, 3), 0);
+    sound.dsPlay(0);
+    sound.dsTerminate(device);
+}
+
+}  // namespace orizen::window::test
+
+namespace orizen::window::test {
+
+TEST(KeptGame, AMoveOnTheBoardIsKeptInTheDataFolderAtOnce) {
+    app();
+    orizen::test::TempFolder folder;
+    orizen::test::FakeSound sound;
+    MainWindow window(sound);
+    window.usePlaces(Places{folder.path.string(), folder.path.string(), false});
+    window.load();
+    onNextBox([](QMessageBox* box) { box->accept(); });
+    window.game().menuClick(Menu::START);
+    const auto click = [&](int x, int y) {
+        window.board()->onMouseDown(LEFT_BUTTON, 0, BoardLeft + x * SquareWidth + 100, BoardTop + y * SquareHeight + 100);
+    };
+    click(5, 18), click(5, 17);
+    QFile kept(QString::fromStdString((folder.path / kLastGameFile).string()));
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = kept.readAll().split('\n');
+    ASSERT_EQ(lines.size(), 5);  // three header lines, one move, the end
+    EXPECT_TRUE(lines[3].startsWith("5 185 17-30 -30 0"));
 }
 
 }  // namespace orizen::window::test

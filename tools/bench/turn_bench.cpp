@@ -1,14 +1,20 @@
 // Whole computer turns (com_ban) on a fixed suite of positions: one turn per repetition, so the
-// median and the worst turn of each position are reported (after one untimed turn each).
+// median and the worst turn of each position are reported (after one untimed turn each). Then the
+// first turn of a process, where the search's threads and buffers are made: each position in a
+// fresh process of its own, start-up and loading not counted, against the median later turn.
 //   build/tools/bench/orizen_turn_bench
+//   build/tools/bench/orizen_turn_bench --first-turn FILE   (one first turn; prints milliseconds)
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
 #include <string>
 #include <vector>
+
+#include <unistd.h>
 
 #include "cli/position.h"
 
@@ -57,7 +63,56 @@ const char* const kSuite[][2] = {
 
 }  // namespace
 
+double milliseconds(std::chrono::steady_clock::duration d) {
+    return std::chrono::duration<double, std::milli>(d).count();
+}
+
+// Milliseconds of one turn on a fresh copy of the position.
+double timedTurn(const Game& proto) {
+    Game game(proto);
+    const auto t0 = std::chrono::steady_clock::now();
+    game.com_ban();
+    return milliseconds(std::chrono::steady_clock::now() - t0);
+}
+
+double median(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+
+// The first turn in a fresh process, `runs` times, against later turns of this one.
+void firstTurns(int runs) {
+    std::printf("\n%-10s %22s %22s\n", "position", "first turn (ms)", "later turn (ms)");
+    std::printf("%-10s %11s %10s %11s %10s\n", "", "median", "worst", "median", "worst");
+    char self[4096] = {};
+    if (readlink("/proc/self/exe", self, sizeof self - 1) <= 0) return;
+    for (const auto& [name, file] : kSuite) {
+        const std::string path = std::string(ORIZEN_BENCH_DIR) + "/" + file;
+        std::vector<double> first, later;
+        for (int i = 0; i < runs; ++i) {
+            std::string command = "'";
+            command.append(self).append("' --first-turn '").append(path).append("'");
+            FILE* child = popen(command.c_str(), "r");
+            double ms = 0;
+            if (child == nullptr || std::fscanf(child, "%lf", &ms) != 1 || pclose(child) != 0) {
+                std::fprintf(stderr, "first turn of %s failed\n", name);
+                std::exit(1);
+            }
+            first.push_back(ms);
+        }
+        const auto proto = load(path);
+        for (int i = 0; i < runs; ++i) later.push_back(timedTurn(proto->game));
+        std::printf("%-10s %11.2f %10.2f %11.2f %10.2f\n", name, median(first), worst(first), median(later),
+                    worst(later));
+    }
+}
+
 int main(int argc, char** argv) {
+    if (argc == 3 && std::string(argv[1]) == "--first-turn") {
+        const auto proto = load(argv[2]);
+        std::printf("%.4f\n", timedTurn(proto->game));
+        return 0;
+    }
     benchmark::Initialize(&argc, argv);
     for (const auto& [name, file] : kSuite) {
         const std::string path = std::string(ORIZEN_BENCH_DIR) + "/" + file;
@@ -73,4 +128,5 @@ int main(int argc, char** argv) {
     }
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    firstTurns(15);
 }

@@ -1,6 +1,7 @@
 // orizen-picgen: paints every picture of the window and writes them as PNG files.
 //
 //   orizen-picgen FOLDER
+//   orizen-picgen --icons FOLDER    the icon as FOLDER/<N>x<N>/apps/org.example.Orizen.png
 //
 // The pictures are made at four times their size at 96 dpi, so that the window stays sharp when
 // it is scaled up. Needs the IPA P明朝 font (fonts-ipafont-mincho); the title lettering prefers
@@ -28,8 +29,16 @@ bool save(const QDir& dir, const QString& name, const QImage& img) {
 
 int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
+    if (argc == 3 && QString::fromLatin1(argv[1]) == QLatin1String("--icons")) {
+        bool ok = true;
+        for (int size : {16, 24, 32, 48, 64, 128, 256, 512}) {
+            QDir dir(QString::fromLocal8Bit(argv[2]) + QStringLiteral("/%1x%1/apps").arg(size));
+            ok = dir.mkpath(".") && save(dir, QStringLiteral("org.example.Orizen"), picgen::icon(size)) && ok;
+        }
+        return ok ? 0 : 1;
+    }
     if (argc != 2) {
-        std::fputs("usage: orizen-picgen FOLDER\n", stderr);
+        std::fputs("usage: orizen-picgen FOLDER | --icons FOLDER\n", stderr);
         return 2;
     }
     QDir dir(QString::fromLocal8Bit(argv[1]));

@@ -56,5 +56,7 @@ QImage tileUchu();
 QImage tileRenga();
 QImage title();
 QImage versionPicture();
+// The program's icon, size × size with a transparent background.
+QImage icon(int size);
 
 }  // namespace picgen

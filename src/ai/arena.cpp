@@ -1,0 +1,52 @@
+#include "ai/arena.h"
+
+#include <atomic>
+#include <cstdint>
+#include <cstdlib>
+
+#include <sys/mman.h>
+
+namespace orizen::search {
+
+namespace {
+
+constexpr std::size_t kHugePage = std::size_t(2) << 20;
+constexpr std::size_t kBlock = 2 * kHugePage;  // two threads' buffers and the shared ones
+
+char* block() {
+    static char* const b = [] {
+        void* p = std::aligned_alloc(kHugePage, kBlock);
+#ifdef MADV_HUGEPAGE
+        if (p != nullptr) madvise(p, kBlock, MADV_HUGEPAGE);
+#endif
+        return static_cast<char*>(p);
+    }();
+    return b;
+}
+
+std::atomic<std::size_t> used{0};
+
+bool inBlock(const void* p) {
+    const char* b = block();
+    return b != nullptr && p >= b && p < b + kBlock;
+}
+
+}  // namespace
+
+void* arenaTake(std::size_t bytes, std::size_t align) {
+    if (char* b = block(); b != nullptr) {
+        std::size_t at = used.load(std::memory_order_relaxed);
+        for (;;) {
+            const std::size_t start = (at + align - 1) & ~(align - 1);
+            if (start + bytes > kBlock) break;
+            if (used.compare_exchange_weak(at, start + bytes, std::memory_order_relaxed)) return b + start;
+        }
+    }
+    return ::operator new(bytes);
+}
+
+void arenaGive(void* p) {
+    if (p != nullptr && !inBlock(p)) ::operator delete(p);
+}
+
+}  // namespace orizen::search

@@ -1,0 +1,33 @@
+// Moves as text for the player's aids.
+#include "view/move_notes.h"
+
+namespace orizen {
+
+std::string moveText(int fromX, int toX, int toY, int before, int after) {
+    std::string s = Game::文字列変換(28 - toX) + " " + Game::文字列変換(toY);
+    s += after != before ? Game::文字列変換(before) + "成" : Game::文字列変換(after);
+    if (fromX == 29 || fromX == -1) s += "打";
+    return s;
+}
+
+std::vector<MoveRow> historyRows(const Game& g) {
+    std::vector<MoveRow> rows;
+    const int length = g.RecordLength < 0 ? 0 : g.RecordLength > HISTORY_MAX ? HISTORY_MAX : g.RecordLength;
+    rows.reserve(static_cast<std::size_t>(length));
+    const bool lowerFirst = g.RecPiece(1) < 0;
+    for (int n = 1; n <= length; ++n)
+        rows.push_back(MoveRow{n, (g.RecPiece(n) < 0) == lowerFirst,
+                               moveText(g.RecFromX(n), g.RecToX(n), g.RecToY(n), g.RecPiece(n), g.RecResult(n))});
+    return rows;
+}
+
+std::string rowText(const MoveRow& r) {
+    const std::string number = std::to_string(r.n);
+    std::string text;
+    // Figure spaces: as wide as a digit in any font, so the numbers line up.
+    for (std::size_t i = number.size(); i < 3; ++i) text += "\u2007";
+    text += number + " " + (r.n == 0 ? "\u3000" : r.first ? "▲" : "△") + " " + r.text;
+    return text;
+}
+
+}  // namespace orizen

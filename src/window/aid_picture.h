@@ -1,0 +1,51 @@
+// The picture with the aids drawn in: the influence tint on the wood of every board square, under
+// the pieces, and the hint's outlines and move text. With no aid showing it is not used, and the
+// window shows the canvas's own picture.
+#pragma once
+
+#include <QImage>
+
+#include <cstdint>
+#include <string>
+
+#include "game/game.h"
+#include "view/influence_map.h"
+#include "window/pictures.h"
+
+namespace orizen::window {
+
+// A hint as it is shown: two cells (a board square, or a hand's slot for a drop) and the text.
+struct HintMarks {
+    int fromX = 0, fromY = 0, toX = 0, toY = 0;
+    std::string text;
+};
+
+class AidPicture {
+public:
+    explicit AidPicture(const PictureSet& pictures);
+
+    // The canvas's image with the tint of `board` (when `influence`) and the hint (when given);
+    // `generation` changes whenever the result does. `canvasGeneration` tells when `canvas` did.
+    const QImage& compose(const QImage& canvas, std::uint64_t canvasGeneration, const Grid<int16_t>& board,
+                          bool influence, const HintMarks* hint, std::uint64_t& generation);
+
+    const InfluenceMap& influence() const { return influence_; }
+
+    // The tint over wood for a balance (lower minus upper influence); transparent for 0.
+    static QColor tint(int balance);
+
+private:
+    void drawTint();
+    void drawHint(const HintMarks& hint);
+
+    QImage wood_;  // the empty square: which pixels of a square are wood, not a piece
+    InfluenceMap influence_;
+    QImage image_;
+    std::uint64_t generation_ = 0;
+    // What image_ was made from.
+    std::uint64_t canvasGeneration_ = ~std::uint64_t{0};
+    bool influenceShown_ = false;
+    std::string hintKey_;
+};
+
+}  // namespace orizen::window

@@ -1,0 +1,150 @@
+#include "window/aids.h"
+
+#include <QApplication>
+#include <QMenu>
+#include <QShortcut>
+#include <QTimer>
+
+#include "ai/choose.h"
+#include "options/settings.h"
+#include "view/move_notes.h"
+
+namespace orizen::window {
+
+Aids::Aids(QMainWindow* window, Game& game, BoardWidget* board, const BufferCanvas& canvas, const PictureSet& pictures,
+           MenuBarItems& menus)
+    : window_(window), game_(game), board_(board), canvas_(canvas), picture_(pictures), list_(window) {
+    QMenu* play = menus.action(Menu::TAIKYOKU)->menu();
+    hintAction_ = new QAction(QStringLiteral("ヒント"), window);
+    hintAction_->setObjectName(QStringLiteral("HINT"));
+    play->insertAction(menus.action(Menu::OWARI), hintAction_);
+    QObject::connect(play, &QMenu::aboutToShow, hintAction_, [this] { hintAction_->setEnabled(hintSide(game_) != 0); });
+    QObject::connect(hintAction_, &QAction::triggered, hintAction_, [this] { showHint(); });
+
+    QMenu* options = menus.action(Menu::OPTION)->menu();
+    options->addSeparator();
+    influenceAction_ = options->addAction(QStringLiteral("勢力図"));
+    influenceAction_->setObjectName(QStringLiteral("SEIRYOKUZU"));
+    listAction_ = options->addAction(QStringLiteral("棋譜一覧"));
+    listAction_->setObjectName(QStringLiteral("KIFU_ICHIRAN"));
+    for (QAction* a : {influenceAction_, listAction_}) a->setCheckable(true);
+    QObject::connect(influenceAction_, &QAction::triggered, influenceAction_, [this](bool on) { setInfluenceMap(on); });
+    QObject::connect(listAction_, &QAction::triggered, listAction_, [this](bool on) { setMoveList(on); });
+
+    auto key = [window](Qt::Key k, std::function<void()> act) {
+        auto* s = new QShortcut(QKeySequence(k), window);
+        QObject::connect(s, &QShortcut::activated, s, std::move(act));
+    };
+    key(Qt::Key_Left, [this] {
+        clearHint();
+        onCommand(Menu::REPLAY);
+    });
+    key(Qt::Key_Right, [this] {
+        clearHint();
+        onCommand(Menu::AFTER);
+    });
+    key(Qt::Key_Escape, [this] { escape(); });
+
+    onCommand = [this](Menu item) { game_.menuClick(item); };
+    board_->substitute = [this](std::uint64_t& generation) { return shownImage(generation); };
+    list_.onPick = [this](int n) { stepTo(n); };
+}
+
+void Aids::load() {
+    settings_ = readAidSettings(aidSettingsPath(settingsPath(game_)));
+    influenceAction_->setChecked(settings_.influenceMap);
+    listAction_->setChecked(settings_.moveList);
+    list_.setShown(settings_.moveList);
+    if (settings_.moveList) list_.follow(game_);
+    board_->update();
+}
+
+void Aids::save() {
+    std::string error;
+    if (writeAidSettings(aidSettingsPath(settingsPath(game_)), settings_, error) || saveFailed_) return;
+    saveFailed_ = true;  // said once; the aids go on working
+    game_.host.message("補助表示の設定を保存できません（" + error + "）", "Orizen", Buttons::Ok, Icon::Warning);
+}
+
+bool Aids::showHint() {
+    clearHint();
+    const int side = hintSide(game_);
+    if (side == 0) return false;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    PlannedMove m;
+    const bool found = hintMove(game_, side < 0, m);
+    QApplication::restoreOverrideCursor();
+    if (!found) return false;
+    Hint h{HintMarks{m.fromX, m.fromY, m.toX, m.toY, moveText(m.fromX, m.toX, m.toY, m.before, m.after)},
+           game_.Board, game_.HandLower, game_.HandUpper, game_.Turn};
+    if (m.fromX == -1) h.marks.fromY = 8 - m.fromY;  // an upper drop: its hand slot's row on the screen
+    hint_ = std::move(h);
+    board_->update();
+    return true;
+}
+
+void Aids::clearHint() {
+    if (!hint_) return;
+    hint_.reset();
+    board_->update();
+}
+
+bool Aids::hintCurrent() const {
+    return hint_ && hint_->board == game_.Board && hint_->lower == game_.HandLower && hint_->upper == game_.HandUpper &&
+           hint_->turn == game_.Turn;
+}
+
+const QImage* Aids::shownImage(std::uint64_t& generation) {
+    if (hint_ && !hintCurrent()) hint_.reset();
+    if (!settings_.influenceMap && !hint_) return nullptr;
+    return &picture_.compose(canvas_.image(), canvas_.generation(), game_.Board, settings_.influenceMap, hint(),
+                             generation);
+}
+
+void Aids::setInfluenceMap(bool on) {
+    influenceAction_->setChecked(on);
+    if (settings_.influenceMap == on) return;
+    settings_.influenceMap = on;
+    board_->update();
+    save();
+}
+
+void Aids::setMoveList(bool on) {
+    listAction_->setChecked(on);
+    if (settings_.moveList == on) return;
+    settings_.moveList = on;
+    list_.setShown(on);
+    if (on) list_.follow(game_);
+    save();
+}
+
+void Aids::stepTo(int n) {
+    clearHint();
+    if (game_.Ended) return;
+    n = std::clamp(n, 0, game_.RecordLength);
+    // One step at a time, as 戻 and 進 go; a refused step ends the walk.
+    while (game_.RecordCount != n) {
+        const int before = game_.RecordCount;
+        onCommand(before > n ? Menu::REPLAY : Menu::AFTER);
+        if (game_.RecordCount == before || game_.Ended) break;
+    }
+    if (list_.shown()) list_.follow(game_);
+}
+
+void Aids::escape() {
+    clearHint();
+    if (game_.Ended || game_.SelectState != 1) return;
+    game_.SelectState = 0;
+    game_.消去_移動指導();
+}
+
+void Aids::canvasChanged() {
+    if (!list_.shown() || followPending_) return;
+    followPending_ = true;
+    QTimer::singleShot(0, window_, [this] {
+        followPending_ = false;
+        if (list_.shown()) list_.follow(game_);
+    });
+}
+
+}  // namespace orizen::window

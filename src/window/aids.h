@@ -1,0 +1,85 @@
+// The player's aids: ヒント (the computer's choice for the side to move, shown on the board),
+// 勢力図 (the influence tint), 棋譜一覧 (the list of moves), the keys ← → and Esc, and the on/off
+// state of the aids kept across runs. All of it only reads the game or drives it through its
+// own commands; with the aids off the window is exactly the game's.
+#pragma once
+
+#include <QAction>
+#include <QMainWindow>
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+#include "game/game.h"
+#include "options/aid_settings.h"
+#include "window/aid_picture.h"
+#include "window/board_widget.h"
+#include "window/buffer_canvas.h"
+#include "window/menu_bar.h"
+#include "window/move_list.h"
+
+namespace orizen::window {
+
+class Aids {
+public:
+    Aids(QMainWindow* window, Game& game, BoardWidget* board, const BufferCanvas& canvas, const PictureSet& pictures,
+         MenuBarItems& menus);
+
+    // Applies the remembered on/off state. Call once the game has started up.
+    void load();
+
+    // ヒント: works out the hint and shows it; false (nothing shown) when none can be given.
+    bool showHint();
+    bool hintShown() const { return hint_.has_value(); }
+    void clearHint();
+    void setInfluenceMap(bool on);
+    void setMoveList(bool on);
+    // Goes to the position after move n, stepping with 戻 or 進.
+    void stepTo(int n);
+    // Esc: the hint and the selection go.
+    void escape();
+
+    // A press on the board: the hint goes (the game then handles the press).
+    void boardPressed() { clearHint(); }
+    // Something was drawn: the list follows (once the window is back in its event loop).
+    void canvasChanged();
+
+    // Runs 戻 and 進 for the keys and the list as the menu runs them; the game's own by default.
+    std::function<void(Menu)> onCommand;
+
+    QAction* hintAction() const { return hintAction_; }
+    QAction* influenceAction() const { return influenceAction_; }
+    QAction* listAction() const { return listAction_; }
+    MoveList& moveList() { return list_; }
+    const AidPicture& picture() const { return picture_; }
+    const HintMarks* hint() const { return hint_ ? &hint_->marks : nullptr; }
+
+private:
+    struct Hint {
+        HintMarks marks;
+        // The position it was given for; once the game leaves it, the hint is stale.
+        Grid<int16_t> board;
+        Row<int, 8> lower, upper;
+        int turn;
+    };
+    bool hintCurrent() const;
+    const QImage* shownImage(std::uint64_t& generation);
+    void save();
+
+    QMainWindow* window_;
+    Game& game_;
+    BoardWidget* board_;
+    const BufferCanvas& canvas_;
+    AidPicture picture_;
+    MoveList list_;
+    AidSettings settings_;
+    std::optional<Hint> hint_;
+    bool followPending_ = false;
+    bool saveFailed_ = false;
+    QAction* hintAction_;
+    QAction* influenceAction_;
+    QAction* listAction_;
+};
+
+}  // namespace orizen::window

@@ -1,0 +1,107 @@
+// Pictures of the player's aids over a real game: the window driven through the game's own
+// commands and mouse presses, the aids through their menu actions, every box answered at once.
+//   aid_shots OUT_FOLDER     (QT_SCALE_FACTOR=2 for the doubled window)
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QTimer>
+
+#include <cstdio>
+
+#include "ai/choose.h"
+#include "window/main_window.h"
+
+using namespace orizen;
+using namespace orizen::window;
+
+namespace {
+
+void settle() {
+    for (int i = 0; i < 5; ++i) QApplication::processEvents();
+}
+
+void press(MainWindow& w, int x, int y, Qt::MouseButton b) {
+    BoardWidget* board = w.board();
+    const QPointF pos = board->fromUnits(QPointF(BoardLeft + (x + 0.5) * SquareWidth, BoardTop + (y + 0.5) * SquareHeight));
+    QMouseEvent e(QEvent::MouseButtonPress, pos, board->mapToGlobal(pos), b, b, Qt::NoModifier);
+    QApplication::sendEvent(board, &e);
+    settle();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: aid_shots OUT_FOLDER\n");
+        return 2;
+    }
+    QApplication app(argc, argv);
+    const QString out = QString::fromLocal8Bit(argv[1]);
+    QDir().mkpath(out);
+    QDir work(out + "/work");
+    work.removeRecursively();
+    QDir().mkpath(work.path());
+
+    // Every box is answered with its default button as soon as it is up.
+    QTimer boxes;
+    QObject::connect(&boxes, &QTimer::timeout, [] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) box->defaultButton() ? box->defaultButton()->click() : box->accept();
+    });
+    boxes.start(20);
+
+    NullSound sound;
+    MainWindow w(sound);
+    w.game().WorkFolder = work.path().toStdString();
+    w.load();
+    w.show();
+    settle();
+    Game& g = w.game();
+    auto shot = [&](const char* name) {
+        settle();
+        w.grab().save(out + "/" + name + ".png");
+    };
+
+    shot("0_aids_off");
+    g.menuClick(Menu::SENTE);
+    settle();
+    w.aids().hintAction()->trigger();
+    shot("1_hint_opening");
+
+    // The self-play game: the lower side's moves as the hint would give them, the computer answering.
+    for (int i = 0; i < 15; ++i) {
+        PlannedMove m;
+        if (!hintMove(g, true, m)) break;
+        press(w, m.fromX, m.fromY, Qt::LeftButton);
+        press(w, m.toX, m.toY, m.after != m.before ? Qt::RightButton : Qt::LeftButton);
+    }
+    QElapsedTimer hintTime;
+    hintTime.start();
+    w.aids().hintAction()->trigger();
+    std::printf("hint at move 31: %.0f ms\n", double(hintTime.nsecsElapsed()) / 1e6);
+    shot("2_hint_move31");
+    w.aids().listAction()->trigger();
+    shot("3_list_30");
+    w.aids().moveList().view()->setCurrentRow(10);
+    emit w.aids().moveList().view()->itemClicked(w.aids().moveList().view()->item(10));
+    shot("4_list_back_to_10");
+    w.aids().influenceAction()->trigger();
+    shot("5_influence_midori");
+    g.menuClick(Menu::UCHU);
+    shot("6_influence_uchu");
+    g.menuClick(Menu::TATAMI);
+    shot("7_influence_tatami");
+
+    // What the tint costs a change of the picture: a copy of the buffer, tinted.
+    QElapsedTimer timer;
+    timer.start();
+    constexpr int kRounds = 20;
+    for (int i = 0; i < kRounds; ++i) {
+        g.描画_桝輪郭(g.BackColourIndex, 14, 14);
+        std::uint64_t generation = 0;
+        w.board()->substitute(generation);
+    }
+    std::printf("tinted picture: %.1f ms a change\n", double(timer.nsecsElapsed()) / 1e6 / kRounds);
+    return 0;
+}

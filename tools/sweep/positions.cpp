@@ -1,0 +1,104 @@
+#include "positions.h"
+
+#include <iterator>
+#include <memory>
+#include <vector>
+
+#include "ai/moves.h"
+
+namespace orizen::sweep {
+
+namespace {
+
+double uniform(std::mt19937_64& rng) { return std::uniform_real_distribution<double>(0, 1)(rng); }
+
+constexpr int kCodes[] = {30, 31, 40, 41, 50, 51, 100, 101, 110, 800, 801, 900, 901};
+
+struct Moves {
+    std::vector<Mover> quiet, captures, drops;
+};
+
+void collect(Game& g, bool lower, const Style& style, std::mt19937_64& rng, Moves& m) {
+    g.調査_2歩フラグ設定();
+    for (int x = 1; x <= 27; ++x)
+        for (int y = 1; y <= 27; ++y) {
+            const int p = g.Board(x, y);
+            if (lower ? p > -30 : p < 30) continue;
+            moves::each(g, x, y, p, [&](int tx, int ty) {
+                int after = p;
+                if (g.調査_駒成(x, y, tx, ty, p) == YES &&
+                    (Game::移動後チェック(ty, p) == NO || uniform(rng) < style.promote))
+                    after = g.PromotedCode;
+                (g.Board(tx, ty) == EMPTY ? m.quiet : m.captures).push_back({x, y, tx, ty, after});
+            });
+        }
+    for (int k = 1; k <= 7; ++k) {
+        if ((lower ? g.HandLower(k) : g.HandUpper(k)) <= 0) continue;
+        const int code = lower ? -kHandCode[k] : kHandCode[k];
+        for (int tx = 1; tx <= 27; ++tx)
+            for (int ty = 1; ty <= 27; ++ty)
+                if (g.移動チェック(lower ? 29 : -1, lower ? 20 + k : k, tx, ty, code) == YES)
+                    m.drops.push_back({lower ? 29 : -1, lower ? 20 + k : k, tx, ty, code});
+    }
+}
+
+// True when the mover's king is not attacked after the move.
+bool safe(const Game& g, const Mover& m, bool lower) {
+    auto trial = std::make_unique<Game>(g);
+    trial->駒移動(m.fx, m.fy, m.tx, m.ty, m.piece);
+    trial->勢力調査();
+    return lower ? trial->UpperInfluence(trial->LowerKingX, trial->LowerKingY) == 0
+                 : trial->LowerInfluence(trial->UpperKingX, trial->UpperKingY) == 0;
+}
+
+}  // namespace
+
+Style drawStyle(std::mt19937_64& rng) {
+    Style s;
+    s.drop = 0.3 * uniform(rng) * uniform(rng);
+    s.capture = uniform(rng);
+    s.promote = uniform(rng);
+    s.careless = 0.1 * uniform(rng);
+    s.computer = 0.8 * uniform(rng);
+    s.plies = 20 + int(rng() % 700);
+    s.scrambled = rng() % 4 == 0;
+    return s;
+}
+
+void start(Game& g, const Style& style, std::mt19937_64& rng) {
+    g.初期設定();
+    if (style.scrambled) {
+        // Pieces taken off, moved and put on anywhere, promoted ones among them, and filled hands.
+        const int changes = 20 + int(rng() % 120);
+        for (int i = 0; i < changes; ++i) {
+            const int x = 1 + int(rng() % 27), y = 1 + int(rng() % 27);
+            if (g.Board(x, y) == OU || g.Board(x, y) == -OU) continue;
+            const int c = int(rng() % 3), code = kCodes[rng() % std::size(kCodes)];
+            g.Board(x, y) = int16_t(c == 0 ? EMPTY : c == 1 ? code : -code);
+        }
+        for (int k = 1; k <= 7; ++k) g.HandUpper(k) = int(rng() % 4), g.HandLower(k) = int(rng() % 4);
+        g.UpperHandCount = g.LowerHandCount = 0;
+        for (int k = 1; k <= 7; ++k) g.UpperHandCount += g.HandUpper(k), g.LowerHandCount += g.HandLower(k);
+    }
+    g.ComputerLevel = 1 + int(rng() % 3);
+    g.勢力調査();
+}
+
+bool randomMove(Game& g, bool lower, const Style& style, std::mt19937_64& rng, Mover& out) {
+    Moves m;
+    collect(g, lower, style, rng, m);
+    if (m.quiet.empty() && m.captures.empty() && m.drops.empty()) return false;
+    for (int attempt = 0;; ++attempt) {
+        const std::vector<Mover>* from;
+        if (!m.drops.empty() && (uniform(rng) < style.drop || (m.quiet.empty() && m.captures.empty())))
+            from = &m.drops;
+        else if (!m.captures.empty() && (uniform(rng) < style.capture || m.quiet.empty()))
+            from = &m.captures;
+        else
+            from = &m.quiet;
+        out = (*from)[rng() % from->size()];
+        if (attempt >= 20 || uniform(rng) < style.careless || safe(g, out, lower)) return true;
+    }
+}
+
+}  // namespace orizen::sweep

@@ -1,0 +1,148 @@
+#include "sweep.h"
+
+#include <cstdio>
+#include <memory>
+#include <vector>
+
+#include "ai/search.h"
+#include "cli/commands.h"
+#include "cli/position.h"
+#include "positions.h"
+
+namespace orizen::sweep {
+
+namespace {
+
+struct Searched {
+    std::vector<Game::ScoredCandidate> candidates;
+    Game::Choice choice;
+};
+
+void keep(void* self, const Game::ScoredCandidate& c) { static_cast<Searched*>(self)->candidates.push_back(c); }
+
+Searched search(Game& g, bool plain) {
+    Searched s;
+    search::plainOnly = plain;
+    s.choice = g.探索(&keep, &s);
+    search::plainOnly = false;
+    return s;
+}
+
+std::string line(const char* word, int fx, int fy, int tx, int ty, int before, int after, double score) {
+    char buf[160];
+    std::snprintf(buf, sizeof buf, "%s %d %d %d %d %d %d %.6f (%a)", word, fx, fy, tx, ty, before, after, score,
+                  score);
+    return buf;
+}
+
+std::string line(const Game::ScoredCandidate& c) {
+    return line("candidate", c.fx, c.fy, c.tx, c.ty, c.before, c.after, c.score);
+}
+
+// The first difference between the two searches and the games they leave, or "".
+std::string compare(const Searched& quick, const Game& a, const Searched& plain, const Game& b) {
+    const size_t n = std::min(quick.candidates.size(), plain.candidates.size());
+    for (size_t i = 0; i < n; ++i) {
+        const auto &p = quick.candidates[i], &q = plain.candidates[i];
+        if (p.fx != q.fx || p.fy != q.fy || p.tx != q.tx || p.ty != q.ty || p.before != q.before ||
+            p.after != q.after || p.score != q.score)
+            return "candidate " + std::to_string(i + 1) + ": quick " + line(p) + ", plain " + line(q);
+    }
+    if (quick.candidates.size() != plain.candidates.size())
+        return "candidates: quick " + std::to_string(quick.candidates.size()) + ", plain " +
+               std::to_string(plain.candidates.size());
+    const Game::Choice &c = quick.choice, &d = plain.choice;
+    if (c.found != d.found || c.fx != d.fx || c.fy != d.fy || c.tx != d.tx || c.ty != d.ty || c.after != d.after ||
+        c.score != d.score)
+        return "choice: quick " + line("bestmove", c.fx, c.fy, c.tx, c.ty, c.before, c.after, c.score) + ", plain " +
+               line("bestmove", d.fx, d.fy, d.tx, d.ty, d.before, d.after, d.score);
+#define SAME(field) \
+    if (!(a.field == b.field)) return "state left behind: " #field;
+    SAME(Board) SAME(HandUpper) SAME(HandLower) SAME(UpperHandCount) SAME(LowerHandCount)
+    SAME(LowerKingX) SAME(LowerKingY) SAME(UpperKingX) SAME(UpperKingY) SAME(Winner)
+    SAME(PawnOnFileLower) SAME(PawnOnFileUpper) SAME(PromotedCode)
+    SAME(BestScore) SAME(BoardBefore) SAME(LowerInfluenceBefore) SAME(UpperInfluenceBefore)
+    SAME(UpperAttackerXBefore) SAME(UpperAttackerYBefore) SAME(UpperHandCountBefore) SAME(LowerKingEscapes)
+    SAME(CandidatePiece) SAME(MoverKingDistance) SAME(BishopTargets)
+    SAME(LowerInfluence) SAME(UpperInfluence) SAME(LowerGuard) SAME(UpperGuard) SAME(UpperGuardX) SAME(UpperGuardY)
+    SAME(LowerAttacker) SAME(LowerAttackerX) SAME(LowerAttackerY)
+    SAME(UpperAttacker) SAME(UpperAttackerX) SAME(UpperAttackerY)
+    SAME(CheckByLower) SAME(CheckByUpper) SAME(LowerPinned) SAME(UpperPinFound)
+#undef SAME
+    return "";
+}
+
+// Both ways on copies of g; the quick one's game is kept in `after`.
+std::string both(const Game& g, std::unique_ptr<Game>& after, Game::Choice& choice) {
+    auto quick = std::make_unique<Game>(g), plain = std::make_unique<Game>(g);
+    const Searched q = search(*quick, false), p = search(*plain, true);
+    choice = q.choice;
+    after = std::move(quick);
+    return compare(q, *after, p, *plain);
+}
+
+// The position as its file gives it, searched both ways from a fresh start.
+bool differsFromFile(const std::string& text) {
+    cli::Position pos;
+    std::string error;
+    if (!cli::parsePosition(text, pos, error)) return false;
+    cli::Headless h;
+    cli::place(h.game, pos);
+    std::unique_ptr<Game> after;
+    Game::Choice choice;
+    return !both(h.game, after, choice).empty();
+}
+
+}  // namespace
+
+Report run(uint64_t seed, long positions, const std::function<void(long)>& progress) {
+    Report r;
+    std::mt19937_64 rng(seed);
+    cli::Headless h;
+    for (long game = 1; r.tried < positions; ++game) {
+        const Style style = drawStyle(rng);
+        auto cur = std::make_unique<Game>(h.game);
+        start(*cur, style, rng);
+        for (int ply = 0; ply < style.plies && r.tried < positions && cur->Winner == NO_GAME; ++ply) {
+            Game& g = *cur;
+            const bool lower = ply % 2 == 0;
+            Mover m;
+            if (lower) {
+                if (!randomMove(g, true, style, rng, m)) break;
+                g.駒移動(m.fx, m.fy, m.tx, m.ty, m.piece);
+                g.勢力調査();
+                g.詰めかCOM();  // as after a person's move: its trial surveys write the maps no survey clears
+                continue;
+            }
+            std::unique_ptr<Game> after;
+            Game::Choice choice;
+            const std::string what = both(g, after, choice);
+            ++r.tried;
+            if (!what.empty()) {
+                const std::string text = cli::positionText(g.Board, g.HandUpper, g.HandLower) + "level " +
+                                         std::to_string(g.ComputerLevel) + "\n";
+                r.what = what;
+                r.position = "# sweep: seed " + std::to_string(seed) + ", game " + std::to_string(game) + ", ply " +
+                             std::to_string(ply + 1) + ", position " + std::to_string(r.tried) + "\n# " + what +
+                             "\n# " +
+                             (differsFromFile(text) ? "shows from this file alone"
+                                                    : "shows only with the maps an earlier turn left") +
+                             "\n" + text;
+                return r;
+            }
+            cur = std::move(after);  // the turn's state carries on, as in a game
+            if (!choice.found) break;
+            if (rng() % 1000 >= style.computer * 1000 && randomMove(*cur, false, style, rng, m)) {
+                cur->駒移動(m.fx, m.fy, m.tx, m.ty, m.piece);
+            } else {
+                cur->駒移動(choice.fx, choice.fy, choice.tx, choice.ty, choice.after);
+            }
+            cur->勢力調査();
+            cur->詰めかMAN();
+        }
+        if (progress) progress(r.tried);
+    }
+    return r;
+}
+
+}  // namespace orizen::sweep
