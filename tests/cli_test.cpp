@@ -133,8 +133,8 @@ TEST(Cli, MalformedFilesAreRefusedNamingTheLine) {
         {"six counts", "board\n" + rows + "hand-upper 0 0 0 0 0 0\n" + kHands, 29, "7 counts"},
         {"no board", "# nothing\n" + kHands, 4, "missing board"},
         {"board cut short", "board\n" + emptyRows(20), 22, "ends after 20 board rows"},
-        {"level 4", "opening\n" + kHands + "level 4\n", 4, "level must be 1, 2 or 3"},
-        {"level 0", "opening\nlevel 0\n" + kHands, 2, "level must be 1, 2 or 3"},
+        {"level 5", "opening\n" + kHands + "level 5\n", 4, "level must be 1, 2, 3 or 4"},
+        {"level 0", "opening\nlevel 0\n" + kHands, 2, "level must be 1, 2, 3 or 4"},
         {"unknown keyword", "opening\n" + kHands + "colour 3\n", 4, "unknown keyword 'colour'"},
         {"twice", "opening\n" + kHands + "hand-upper 1 0 0 0 0 0 0\n", 4, "hand-upper given twice"},
         {"board and opening", "opening\nboard\n" + rows + kHands, 2, "given twice"},
@@ -169,6 +169,18 @@ TEST(Cli, ArgumentsAndHelp) {
         EXPECT_EQ(r.err.rfind("error:", 0), 0u) << args << ": " << r.err;
         EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << args;
     }
+}
+
+// Level 4 answers bestmove with its own search line before the move, within the time given.
+TEST(Cli, BestmoveAtLevelFour) {
+    const std::string pos = file("opening\n" + kHands + "level 4\n");
+    const Result r = cli("bestmove --scores --movetime 100 " + pos);
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out.rfind("info depth ", 0), 0u) << r.out;
+    EXPECT_NE(r.out.find("\nbestmove "), std::string::npos) << r.out;
+    EXPECT_EQ(r.out.find("candidate"), std::string::npos);
+    for (const char* bad : {"--movetime 0 ", "--movetime -5 ", "--movetime x ", "--movetime "})
+        EXPECT_EQ(cli(std::string("bestmove ") + bad + pos).status, 2) << bad;
 }
 
 }  // namespace orizen::test

@@ -250,7 +250,7 @@ TEST(Selfplay, ThePlyLimit) {
 
 TEST(Selfplay, BadArgumentsAreRefused) {
     for (const char* args : {"--plies -1", "--plies", "--plies x", "--plies 5 --plies 6", "--upper-level 0",
-                             "--lower-level 4", "--first middle", "--first", "--depth 2", "a.pos b.pos",
+                             "--lower-level 5", "--movetime 0", "--movetime", "--first middle", "--first", "--depth 2", "a.pos b.pos",
                              "/nonexistent/x.pos"}) {
         const CliRun r = cli(std::string("selfplay ") + args);
         EXPECT_EQ(r.status, 2) << args;

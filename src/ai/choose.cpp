@@ -3,6 +3,7 @@
 
 #include <memory>
 
+#include "ai/level4.h"
 #include "game/headless.h"
 
 namespace orizen {
@@ -32,6 +33,13 @@ PlannedMove turnBack(const Game::Choice& c) {
 }
 
 bool chooseMove(const Game& g, bool lower, int level, PlannedMove& out) {
+    if (level == level4::kLevel) {
+        // The searching level plays either side on the game itself, with its history.
+        const Game::Choice c = level4::choose(level4::requestOf(g, lower ? engine::LOWER : engine::UPPER));
+        if (!c.found) return false;
+        out = PlannedMove{c.fx, c.fy, c.tx, c.ty, c.before, c.after, c.score};
+        return true;
+    }
     // Fresh for every choice: nothing a previous search left in the maps reaches this one.
     auto fresh = std::make_unique<Headless>();
     Game& t = fresh->game;

@@ -1,13 +1,16 @@
 // The computer's turn: try every move and drop of the upper side, score each, play the best.
 #include <algorithm>
 #include <cstdlib>
+#include <memory>
 
+#include "ai/level4.h"
 #include "ai/search.h"
 #include "game/game.h"
 
 namespace orizen {
 
 Game::Choice Game::探索(CandidateSink sink, void* context) {
+    if (ComputerLevel == level4::kLevel) return level4::choose(level4::requestOf(*this, engine::UPPER));
     Choice best;
     if (!search::plainOnly && search::fastSearch(*this, sink, context, best)) return best;
 
@@ -118,7 +121,24 @@ void Game::com_ban() {
     描画_数値(UpperResultX + 0.9, UpperResultY + 0.4, "思考中", ResultColour, 0, 12);
     host.repaintNow();
 
-    const Choice c = 探索();
+    if (ComputerLevel == level4::kLevel) {
+        // The searching level thinks off the window's thread where the window has one.
+        auto request = std::make_shared<level4::Request>(level4::requestOf(*this, engine::UPPER));
+        auto choice = std::make_shared<Choice>();
+        auto done = [this, choice] {
+            BestScore = choice->score;
+            com_ban着手(*choice);
+        };
+        if (!host.runInBackground([request, choice] { *choice = level4::choose(*request); }, done)) {
+            *choice = level4::choose(*request);
+            done();
+        }
+        return;
+    }
+    com_ban着手(探索());
+}
+
+void Game::com_ban着手(const Choice& c) {
     if (!c.found) {
         // Nothing to move and nothing to drop: the computer cannot go on and loses.
         終了("あなた");

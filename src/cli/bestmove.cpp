@@ -1,7 +1,8 @@
-// orizen-cli bestmove [--scores] FILE: the move the computer's turn would play, and optionally
-// every candidate it scored on the way.
+// orizen-cli bestmove [--scores] [--movetime MS] FILE: the move the computer's turn would play,
+// and optionally every candidate it scored on the way (level 4: its depth, nodes and line).
 #include <cstring>
 
+#include "ai/level4.h"
 #include "cli/commands.h"
 
 namespace orizen::cli {
@@ -18,26 +19,59 @@ void printCandidate(void* context, const Game::ScoredCandidate& c) {
     move(*static_cast<Output*>(context), "candidate", c.fx, c.fy, c.tx, c.ty, c.before, c.after, c.score);
 }
 
+// "info depth D score S nodes N time T pv M ..." where each move of the line is FX,FY-TX,TY, a
+// drop D<kind>-TX,TY, with + when it promotes.
+void printSearch(Output& out, const engine::Report& r) {
+    char buf[200];
+    std::snprintf(buf, sizeof buf, "info depth %d score %d nodes %llu time %.3f%s pv", r.depth, r.score,
+                  static_cast<unsigned long long>(r.nodes), r.seconds, r.forced ? " forced" : "");
+    out.word(buf);
+    for (int i = 0; i < r.pvLength; ++i) {
+        const engine::Move m = r.pv[i];
+        const int to = engine::moveTo(m);
+        if (engine::isDrop(m))
+            std::snprintf(buf, sizeof buf, " D%d-%d,%d", engine::moveFrom(m), engine::sqX(to), engine::sqY(to));
+        else
+            std::snprintf(buf, sizeof buf, " %d,%d-%d,%d%s", engine::sqX(engine::moveFrom(m)),
+                          engine::sqY(engine::moveFrom(m)), engine::sqX(to), engine::sqY(to),
+                          engine::isPromotion(m) ? "+" : "");
+        out.word(buf);
+    }
+    out.word("\n");
+}
+
 }  // namespace
 
 int runBestmove(int argc, char** argv) {
+    constexpr const char* kUsage = "usage: orizen-cli bestmove [--scores] [--movetime MS] FILE";
     bool scores = false;
+    int moveTime = 0;
     const char* file = nullptr;
     for (int i = 0; i < argc; ++i) {
         if (std::strcmp(argv[i], "--scores") == 0 && !scores)
             scores = true;
-        else if (file == nullptr && argv[i][0] != '-')
+        else if (std::strcmp(argv[i], "--movetime") == 0 && moveTime == 0) {
+            if (i + 1 >= argc || !parseMoveTime(argv[++i], moveTime))
+                return refuse("--movetime takes a positive number of milliseconds");
+        } else if (file == nullptr && argv[i][0] != '-')
             file = argv[i];
         else
-            return refuse("usage: orizen-cli bestmove [--scores] FILE");
+            return refuse(kUsage);
     }
-    if (file == nullptr) return refuse("usage: orizen-cli bestmove [--scores] FILE");
+    if (file == nullptr) return refuse(kUsage);
     auto h = load(file);
     if (!h) return kExitRefused;
+    if (moveTime > 0) level4::moveTimeMs = moveTime;
 
     Output out;
-    const Game::Choice c =
-        scores ? h->game.探索(printCandidate, &out) : h->game.探索();
+    Game::Choice c;
+    if (h->game.ComputerLevel == level4::kLevel) {
+        engine::Report r;
+        c = level4::choose(level4::requestOf(h->game, engine::UPPER), nullptr, &r);
+        if (scores) printSearch(out, r);
+    } else {
+        c = scores ? h->game.探索(printCandidate, &out) : h->game.探索();
+    }
     if (c.found)
         move(out, "bestmove", c.fx, c.fy, c.tx, c.ty, c.before, c.after, c.score);
     else

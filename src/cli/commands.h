@@ -21,6 +21,9 @@ inline constexpr int kExitRefused = 2;
 
 using orizen::Headless;
 
+// --movetime's value: a positive whole number of milliseconds.
+bool parseMoveTime(const char* value, int& ms);
+
 // Prints "error: <what>" to standard error and returns the refusal status.
 int refuse(const std::string& what);
 

@@ -4,6 +4,18 @@
 
 namespace orizen::cli {
 
+bool parseMoveTime(const char* value, int& ms) {
+    long long v = 0;
+    if (*value == '\0') return false;
+    for (const char* p = value; *p != '\0'; ++p) {
+        if (*p < '0' || *p > '9') return false;
+        if (v < 100'000'000) v = v * 10 + (*p - '0');
+    }
+    if (v < 1 || v > 100'000'000) return false;
+    ms = int(v);
+    return true;
+}
+
 int refuse(const std::string& what) {
     std::fprintf(stderr, "error: %s\n", what.c_str());
     return kExitRefused;

@@ -17,7 +17,7 @@ struct Subcommand {
 
 // One entry per subcommand, each implemented in its own file; the table is the help's order.
 const Subcommand kSubcommands[] = {
-    {"bestmove", "bestmove [--scores] FILE", "the computer's move for the upper side (and every scored candidate)",
+    {"bestmove", "bestmove [--scores] [--movetime MS] FILE", "the computer's move for the upper side (and every scored candidate)",
      runBestmove},
     {"survey", "survey FILE", "influence maps, pinned pieces and kings after one survey", runSurvey},
     {"mate", "mate FILE", "the lower king's escape squares and both mate tests", runMate},
@@ -32,9 +32,10 @@ void help() {
     for (const Subcommand& s : kSubcommands) std::printf("  %-26s %s\n", s.usage, s.summary);
     std::puts("");
     std::puts("FILE is a position file: 'board' and 27 rows of 27 piece codes (or 'opening'),");
-    std::puts("'hand-upper' and 'hand-lower' with 7 counts each, optionally 'level 1|2|3'.");
-    std::puts("selfplay options: --upper-level N, --lower-level N (1..3, default 3), --first lower|upper");
+    std::puts("'hand-upper' and 'hand-lower' with 7 counts each, optionally 'level 1|2|3|4'.");
+    std::puts("selfplay options: --upper-level N, --lower-level N (1..4, default 3), --first lower|upper");
     std::puts("(default lower), --plies K (default and most 500); FILE defaults to the opening array.");
+    std::puts("--movetime MS (bestmove, selfplay): level 4's time per move, default 1000.");
     std::puts("Exit status: 0 on success, 2 for a refused file or bad arguments.");
 }
 

@@ -133,8 +133,8 @@ struct Parser {
             } else if (key == "level") {
                 if (!once(levelLine, "level")) return false;
                 int v;
-                if (words.size() != 2 || !integer(words[1], v) || v < 1 || v > 3)
-                    return fail(number, "level must be 1, 2 or 3");
+                if (words.size() != 2 || !integer(words[1], v) || v < 1 || v > 4)
+                    return fail(number, "level must be 1, 2, 3 or 4");
                 pos.level = v;
             } else {
                 return fail(number, "unknown keyword " + quoted(key));

@@ -3,6 +3,7 @@
 #include <cstring>
 #include <string>
 
+#include "ai/level4.h"
 #include "cli/commands.h"
 #include "cli/selfplay.h"
 
@@ -11,7 +12,7 @@ namespace orizen::cli {
 namespace {
 
 constexpr const char* kUsage =
-    "usage: orizen-cli selfplay [--upper-level N] [--lower-level N] [--first lower|upper] [--plies K] [FILE]";
+    "usage: orizen-cli selfplay [--upper-level N] [--lower-level N] [--first lower|upper] [--plies K] [--movetime MS] [FILE]";
 
 // A whole decimal number with an optional sign; values past the int range are held at its edge.
 bool number(const char* s, long long& value) {
@@ -35,11 +36,12 @@ void print(void* context, const Ply& p) { static_cast<Output*>(context)->text +=
 int runSelfplay(int argc, char** argv) {
     SelfplaySettings settings;
     const char* file = nullptr;
-    bool seen[4] = {};  // upper level, lower level, first, plies
+    bool seen[5] = {};  // upper level, lower level, first, plies, move time
     for (int i = 0; i < argc; ++i) {
         const std::string arg = argv[i];
         const int option = arg == "--upper-level" ? 0 : arg == "--lower-level" ? 1 : arg == "--first" ? 2
-                                                      : arg == "--plies"       ? 3 : -1;
+                                                      : arg == "--plies"       ? 3
+                                                      : arg == "--movetime"    ? 4 : -1;
         if (option < 0) {
             if (file != nullptr || arg.empty() || arg[0] == '-') return refuse(kUsage);
             file = argv[i];
@@ -57,11 +59,15 @@ int runSelfplay(int argc, char** argv) {
                 settings.upperFirst = true;
             else
                 return refuse("--first takes lower or upper");
+        } else if (option == 4) {
+            int ms = 0;
+            if (!parseMoveTime(value, ms)) return refuse("--movetime takes a positive number of milliseconds");
+            level4::moveTimeMs = ms;
         } else if (option == 3) {
             if (!number(value, v) || v < 0) return refuse("--plies takes a number of plies, 0 or more");
             settings.plies = v > HISTORY_MAX ? HISTORY_MAX : int(v);
         } else {
-            if (!number(value, v) || v < 1 || v > 3) return refuse(arg + " takes 1, 2 or 3");
+            if (!number(value, v) || v < 1 || v > 4) return refuse(arg + " takes 1, 2, 3 or 4");
             (option == 0 ? settings.upperLevel : settings.lowerLevel) = int(v);
         }
     }

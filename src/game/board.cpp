@@ -132,6 +132,7 @@ void Game::Form_Load() {
     // The level starts at 3 again; the other two marks are cleared so that one stays marked.
     setChecked(Menu::LEVEL1, false);
     setChecked(Menu::LEVEL2, false);
+    if (ComputerLevel == 4) setChecked(Menu::LEVEL4, false);
     setChecked(Menu::LEVEL3, true);
     ComputerLevel = 3;
 

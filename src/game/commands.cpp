@@ -12,6 +12,7 @@ void Game::menuClick(Menu item) {
         case Menu::LEVEL1: LEVEL1_Click(); break;
         case Menu::LEVEL2: LEVEL2_Click(); break;
         case Menu::LEVEL3: LEVEL3_Click(); break;
+        case Menu::LEVEL4: LEVEL4_Click(); break;
         case Menu::OWARI: OWARI_Click(); break;
         case Menu::STOP: STOP_Click(); break;
         case Menu::CANCEL: CANCEL_Click(); break;

@@ -195,6 +195,8 @@ public:
     using CandidateSink = void (*)(void* context, const ScoredCandidate& c);
 
     void com_ban();
+    // Steps 8 to 11 of the computer's turn: plays c (found) or gives the game up (not found).
+    void com_ban着手(const Choice& c);
     // Steps 2 to 7 of the computer's turn and the choice of step 8, without drawing or moving.
     Choice 探索(CandidateSink sink = nullptr, void* context = nullptr);
 
@@ -214,6 +216,7 @@ public:
     void LEVEL1_Click();
     void LEVEL2_Click();
     void LEVEL3_Click();
+    void LEVEL4_Click();  // the searching level of our own
     void レベル_設定(int level);
 
     // ---- Influence survey --------------------------------------------------------------------

@@ -7,7 +7,7 @@
 namespace orizen {
 
 enum class Menu {
-    TAIKYOKU, MATCH_MAN, START, START2, SENTE, GOTE, LEVEL, LEVEL1, LEVEL2, LEVEL3, OWARI,
+    TAIKYOKU, MATCH_MAN, START, START2, SENTE, GOTE, LEVEL, LEVEL1, LEVEL2, LEVEL3, LEVEL4, OWARI,
     STOP, CANCEL, REVERSE,
     REPLAY, AFTER,
     KIFU, KIFU_READ, KIFU_WRITE,
@@ -23,7 +23,7 @@ struct MenuEntry {
     bool checked;            // check mark in the window's design state
 };
 
-inline constexpr std::array<MenuEntry, 31> kMenuBar{{
+inline constexpr std::array<MenuEntry, 32> kMenuBar{{
     {Menu::TAIKYOKU, 1, "TAIKYOKU", "対局", false},
     {Menu::MATCH_MAN, 2, "MATCH_MAN", "対局(人間)", false},
     {Menu::START, 3, "START", "スタート", false},
@@ -34,6 +34,7 @@ inline constexpr std::array<MenuEntry, 31> kMenuBar{{
     {Menu::LEVEL1, 3, "LEVEL1", "LEVEL1", false},
     {Menu::LEVEL2, 3, "LEVEL2", "LEVEL2", false},
     {Menu::LEVEL3, 3, "LEVEL3", "LEVEL3", true},
+    {Menu::LEVEL4, 3, "LEVEL4", "LEVEL4", false},  // the searching level
     {Menu::OWARI, 2, "OWARI", "終わり", false},
     {Menu::STOP, 1, "STOP", "局面", false},
     {Menu::CANCEL, 2, "CANCEL", "最初", false},

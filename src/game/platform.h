@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "menu.h"
@@ -59,6 +60,12 @@ public:
     virtual void refreshPanelFiles() = 0;
     // The modal version dialog.
     virtual void showVersionDialog() = 0;
+    // Runs `work` off the window's thread and then `done` on it, keeping the window alive
+    // meanwhile; false when the host has no such thread (the caller then does both itself).
+    virtual bool runInBackground(std::function<void()> work, std::function<void()> done) {
+        (void)work, (void)done;
+        return false;
+    }
 };
 
 // The sound library: whole wave-file images in, handles out. Every call is harmless with 0.

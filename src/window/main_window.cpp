@@ -1,5 +1,6 @@
 #include "window/main_window.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -12,6 +13,7 @@
 #include <QTimer>
 #include <QUrl>
 
+#include "ai/level4.h"
 #include "window/version_dialog.h"
 
 namespace orizen::window {
@@ -38,6 +40,10 @@ MainWindow::MainWindow(SoundLibrary& sound) : sound_(sound) {
         aids_->canvasChanged();
     };
     board_->onMouseDown = [this](int button, int shift, double X, double Y) {
+        if (thinking_) {
+            game_.効果音(game_.SoundForbidden);  // the computer is to move
+            return;
+        }
         aids_->boardPressed();
         game_.Form_MouseDown(button, shift, X, Y);
         keepGame();
@@ -47,7 +53,55 @@ MainWindow::MainWindow(SoundLibrary& sound) : sound_(sound) {
     panel_->onFile = [this](const QString& path) { game_.File1_Click(path.toStdString()); };
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() { abandonThinking(); }
+
+bool MainWindow::runInBackground(std::function<void()> work, std::function<void()> done) {
+    if (thinking_ || quitting_) return false;
+    thinking_ = true;
+    done_ = std::move(done);
+    level4::stopRequested = false;
+    QApplication::setOverrideCursor(Qt::BusyCursor);
+    thinker_ = std::thread([this, work = std::move(work)] {
+        work();
+        QMetaObject::invokeMethod(this, [this] { finishThinking(); }, Qt::QueuedConnection);
+    });
+    return true;
+}
+
+void MainWindow::finishThinking() {
+    if (!thinking_) return;
+    if (thinker_.joinable()) thinker_.join();
+    thinking_ = false;
+    QApplication::restoreOverrideCursor();
+    auto done = std::move(done_);
+    done_ = nullptr;
+    if (done) done();
+}
+
+void MainWindow::abandonThinking() {
+    if (!thinking_) return;
+    level4::stopRequested = true;
+    if (thinker_.joinable()) thinker_.join();
+    thinking_ = false;
+    done_ = nullptr;
+    QApplication::restoreOverrideCursor();
+}
+
+bool MainWindow::refusedWhileThinking(Menu item) {
+    if (!thinking_) return false;
+    switch (item) {
+        case Menu::OWARI:
+            abandonThinking();  // the program ends; the move is not wanted any more
+            return false;
+        case Menu::TAIKYOKU: case Menu::STOP: case Menu::OPTION: case Menu::MATCH_MAN: case Menu::START2:
+        case Menu::LEVEL: case Menu::KIFU: case Menu::HAIKEI_GA: case Menu::SONOTA: case Menu::KAISETU:
+        case Menu::VER:
+            return false;  // opening a menu, the help page and the version dialog change no game
+        default:
+            game_.効果音(game_.SoundForbidden);
+            return true;
+    }
+}
 
 void MainWindow::usePlaces(const Places& places) {
     game_.WorkFolder = places.data;
@@ -61,6 +115,7 @@ void MainWindow::usePlaces(const Places& places) {
 }
 
 void MainWindow::command(Menu item) {
+    if (refusedWhileThinking(item)) return;
     game_.menuClick(item);
     keepGame();
 }
@@ -90,6 +145,7 @@ void MainWindow::load() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* e) {
+    abandonThinking();
     if (!quitting_) game_.Form_Unload();
     e->accept();
 }

@@ -4,7 +4,9 @@
 
 #include <QMainWindow>
 
+#include <functional>
 #include <memory>
+#include <thread>
 
 #include "game/game.h"
 #include "options/places.h"
@@ -53,6 +55,10 @@ public:
     std::string panelFolder() override;
     void refreshPanelFiles() override;
     void showVersionDialog() override;
+    bool runInBackground(std::function<void()> work, std::function<void()> done) override;
+
+    // True while the computer's move is being searched off the window's thread.
+    bool thinking() const { return thinking_; }
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -72,6 +78,15 @@ private:
     HelpOpener help_{this};
     std::unique_ptr<Aids> aids_;
     bool quitting_ = false;
+
+    // The computer's search: the thread, whether it runs, what to do with its result.
+    std::thread thinker_;
+    bool thinking_ = false;
+    std::function<void()> done_;
+    void finishThinking();
+    void abandonThinking();  // stops the search and drops its result
+    // While the computer thinks, a command that would change the game is refused.
+    bool refusedWhileThinking(Menu item);
 };
 
 }  // namespace orizen::window

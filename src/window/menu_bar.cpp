@@ -9,7 +9,7 @@ namespace {
 // The items whose check marks the game sets: the levels, guidance, the backgrounds and music.
 bool carriesMark(Menu item) {
     switch (item) {
-        case Menu::LEVEL1: case Menu::LEVEL2: case Menu::LEVEL3: case Menu::SIDOU:
+        case Menu::LEVEL1: case Menu::LEVEL2: case Menu::LEVEL3: case Menu::LEVEL4: case Menu::SIDOU:
         case Menu::MIDORI: case Menu::TATAMI: case Menu::TAKE: case Menu::UCHU: case Menu::RENGA:
         case Menu::BGM:
             return true;

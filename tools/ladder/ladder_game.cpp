@@ -1,5 +1,6 @@
 // One game of the ladder: the self-play game of orizen-cli, timed turn by turn.
 //   ladder_game UPPER-LEVEL LOWER-LEVEL PLIES [FILE]
+// Level 4's time per move and threads come from MOVETIME (milliseconds) and THREADS.
 // prints one line:
 //   WINNER REASON PLIES UPPER-TURNS UPPER-SECONDS LOWER-TURNS LOWER-SECONDS MATERIAL
 // WINNER is lower, upper or none; MATERIAL is the upper side's material less the lower side's at
@@ -9,6 +10,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "ai/level4.h"
 #include "cli/selfplay.h"
 
 using namespace orizen;
@@ -55,11 +57,13 @@ int main(int argc, char** argv) {
     settings.upperLevel = std::atoi(argv[1]);
     settings.lowerLevel = std::atoi(argv[2]);
     settings.plies = std::atoi(argv[3]);
-    if (settings.upperLevel < 1 || settings.upperLevel > 3 || settings.lowerLevel < 1 || settings.lowerLevel > 3 ||
+    if (settings.upperLevel < 1 || settings.upperLevel > 4 || settings.lowerLevel < 1 || settings.lowerLevel > 4 ||
         settings.plies < 0 || settings.plies > HISTORY_MAX) {
-        std::fprintf(stderr, "error: levels 1..3 and at most %d plies\n", HISTORY_MAX);
+        std::fprintf(stderr, "error: levels 1..4 and at most %d plies\n", HISTORY_MAX);
         return 2;
     }
+    if (const char* ms = std::getenv("MOVETIME")) level4::moveTimeMs = std::atoi(ms);
+    if (const char* n = std::getenv("THREADS")) level4::threads = std::atoi(n);
     Position start;
     if (argc == 5) {
         std::string error;

@@ -1,0 +1,102 @@
+// The searching level's bridge between the game and the engine.
+#include "ai/level4.h"
+
+#include <algorithm>
+
+namespace orizen::level4 {
+
+using namespace engine;
+
+namespace {
+
+bool onBoard(int x, int y) { return x >= 1 && x <= 27 && y >= 1 && y <= 27; }
+
+// g's board and hands as cells of the engine, before the key is computed.
+void fill(Position& p, const Grid<int16_t>& board, const Row<int, 8>& upper, const Row<int, 8>& lower) {
+    p.clear();
+    for (int x = 1; x <= 27; ++x)
+        for (int y = 1; y <= 27; ++y) {
+            const int c = board(x, y), t = typeOfCode(c);
+            if (t != NONE) p.put(sq(x, y), c > 0 ? t : -t);
+        }
+    for (int k = 1; k <= 7; ++k) {
+        p.hand[UPPER][k] = uint8_t(std::clamp(upper(k), 0, 200));
+        p.hand[LOWER][k] = uint8_t(std::clamp(lower(k), 0, 200));
+    }
+}
+
+}  // namespace
+
+Position positionOf(const Game& g, int side) {
+    Position p;
+    fill(p, g.Board, g.HandUpper, g.HandLower);
+    p.side = side;
+    p.refresh();
+    return p;
+}
+
+Request requestOf(const Game& g, int side) {
+    Request r{positionOf(g, side), {}};
+    // Walk the history back from the board; stop at the first entry that does not fit.
+    Grid<int16_t> board = g.Board;
+    Row<int, 8> upper = g.HandUpper, lower = g.HandLower;
+    for (int n = std::min(g.RecordCount, HISTORY_MAX); n >= 1; --n) {
+        const int fx = g.RecFromX(n), fy = g.RecFromY(n), tx = g.RecToX(n), ty = g.RecToY(n);
+        const int piece = g.RecPiece(n), result = g.RecResult(n), captured = g.RecCaptured(n);
+        if (!onBoard(tx, ty) || board(tx, ty) != result || piece == 0) break;
+        const bool byUpper = piece > 0;
+        Row<int, 8>& mine = byUpper ? upper : lower;
+        if (captured != 0 && kindOf(captured) != 0) --mine(kindOf(captured));
+        board(tx, ty) = int16_t(captured);
+        if (onBoard(fx, fy)) {
+            board(fx, fy) = int16_t(piece);
+        } else if (kindOf(result) != 0) {
+            ++mine(kindOf(result));
+        } else {
+            break;
+        }
+        Position before;
+        fill(before, board, upper, lower);
+        before.side = byUpper ? UPPER : LOWER;
+        before.refresh();
+        r.seen.push_back(before.key);
+    }
+    return r;
+}
+
+Game::Choice toChoice(const Position& p, const Report& r) {
+    Game::Choice c;
+    if (r.move == kNoMove) return c;
+    const Move m = r.move;
+    const int sg = p.side == UPPER ? 1 : -1, to = moveTo(m);
+    c.found = true;
+    c.tx = sqX(to), c.ty = sqY(to);
+    if (isDrop(m)) {
+        const int kind = moveFrom(m);
+        c.fx = p.side == UPPER ? -1 : 29;
+        c.fy = p.side == UPPER ? kind : 20 + kind;
+        c.before = c.after = sg * kCode[kKindType[kind]];
+    } else {
+        const int from = moveFrom(m), t = p.cell[from] < 0 ? -p.cell[from] : p.cell[from];
+        c.fx = sqX(from), c.fy = sqY(from);
+        c.before = sg * kCode[t];
+        c.after = sg * kCode[isPromotion(m) ? t + 1 : t];
+    }
+    c.score = r.score;
+    return c;
+}
+
+Report bestMove(const Position& p, int timeMs, const std::vector<uint64_t>& seen, const std::atomic<bool>* stop) {
+    Limits limits;
+    limits.movetimeMs = timeMs;
+    limits.threads = threads.load();
+    return think(p, seen.data(), int(seen.size()), limits, stop);
+}
+
+Game::Choice choose(const Request& request, const std::atomic<bool>* stop, Report* report) {
+    const Report r = bestMove(request.position, moveTimeMs.load(), request.seen, stop != nullptr ? stop : &stopRequested);
+    if (report != nullptr) *report = r;
+    return toChoice(request.position, r);
+}
+
+}  // namespace orizen::level4

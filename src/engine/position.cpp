@@ -1,0 +1,338 @@
+// Position keeping, make and unmake, attack tests and move generation.
+#include "engine/position.h"
+
+#include <cstring>
+#include <initializer_list>
+
+namespace orizen::engine {
+
+const int kValue[kTypes] = {0, 100, 430, 260, 430, 290, 430, 400, 430, 450, 700, 950, 850, 1150, 0};
+const int kHandValue[8] = {0, 105, 270, 300, 420, 470, 730, 880};
+
+int typeOfCode(int code) {
+    const int a = code < 0 ? -code : code;
+    for (int t = FU; t < kTypes; ++t)
+        if (kCode[t] == a) return t;
+    return NONE;
+}
+
+namespace {
+
+inline constexpr int kMaxHand = 256;
+
+// The ten step directions of the upper side: eight neighbours and the knight's two jumps.
+constexpr int kDX[10] = {-1, 0, 1, -1, 1, -1, 0, 1, -1, 1};
+constexpr int kDY[10] = {-1, -1, -1, 0, 0, 1, 1, 1, 2, 2};
+constexpr uint16_t bits(std::initializer_list<int> l) {
+    uint16_t v = 0;
+    for (int i : l) v |= uint16_t(1u << i);
+    return v;
+}
+constexpr uint16_t kGold = bits({5, 6, 7, 3, 4, 1});
+constexpr uint16_t kDiag = bits({0, 2, 5, 7});
+constexpr uint16_t kOrth = bits({1, 3, 4, 6});
+// Steps and slides of each type, as direction bit sets for the upper side.
+constexpr uint16_t kSteps[kTypes] = {0,     bits({6}), kGold, 0,     kGold, bits({8, 9}), kGold, bits({5, 6, 7, 0, 2}),
+                                     kGold, kGold,     0,     kOrth, 0,     kDiag,        kDiag | kOrth};
+constexpr uint16_t kSlides[kTypes] = {0, 0, 0, bits({6}), 0, 0, 0, 0, 0, 0, kDiag, kDiag, kOrth, kOrth, 0};
+
+struct Tables {
+    int delta[2][10];
+    uint32_t stepBy[2][10];   // types of `side` that step in direction d
+    uint32_t slideBy[2][10];  // types of `side` that slide in direction d
+    uint64_t piece[29][kSquares];
+    uint64_t hand[2][8][kMaxHand];
+    uint64_t sideKey;
+    Tables() {
+        for (int s = 0; s < 2; ++s)
+            for (int d = 0; d < 10; ++d) {
+                delta[s][d] = kDX[d] + (s == UPPER ? kDY[d] : -kDY[d]) * kW;
+                stepBy[s][d] = slideBy[s][d] = 0;
+                for (int t = FU; t < kTypes; ++t) {
+                    if (kSteps[t] >> d & 1) stepBy[s][d] |= 1u << t;
+                    if (kSlides[t] >> d & 1) slideBy[s][d] |= 1u << t;
+                }
+            }
+        uint64_t x = 0x9E3779B97F4A7C15ull;
+        auto next = [&x] {
+            x ^= x << 13, x ^= x >> 7, x ^= x << 17;
+            return x;
+        };
+        for (auto& row : piece)
+            for (uint64_t& v : row) v = next();
+        for (auto& s : hand)
+            for (auto& k : s)
+                for (uint64_t& v : k) v = next();
+        sideKey = next();
+    }
+};
+const Tables T;
+
+inline int sign(int side) { return side == UPPER ? 1 : -1; }
+inline uint64_t pieceKey(int piece, int s) { return T.piece[piece + 14][s]; }
+inline void setBit(uint64_t* o, int s) { o[s >> 6] |= uint64_t(1) << (s & 63); }
+inline void clearBit(uint64_t* o, int s) { o[s >> 6] &= ~(uint64_t(1) << (s & 63)); }
+inline int absType(int piece) { return piece < 0 ? -piece : piece; }
+
+bool canPromote(int type, int side, int fromY, int toY) {
+    const bool zoneTo = side == UPPER ? toY >= 18 : toY <= 10;
+    const bool zoneFrom = side == UPPER ? fromY >= 18 : fromY <= 10;
+    switch (type) {
+        case FU: case KY: case KE: return zoneTo;
+        case GI: case KA: case HI: return zoneTo || zoneFrom;
+        default: return false;
+    }
+}
+
+bool mustPromote(int type, int side, int toY) {
+    const int r = side == UPPER ? toY : 28 - toY;  // rows counted from the mover's far side
+    return ((type == FU || type == KY) && r == 27) || (type == KE && r >= 26);
+}
+
+bool dropAllowed(const Position& p, int kind, int to) {
+    const int y = sqY(to), r = p.side == UPPER ? y : 28 - y;
+    switch (kind) {
+        case 1: return r != 27 && p.pawns[p.side][sqX(to)] == 0;
+        case 2: return r != 27;
+        case 3: return r <= 25;
+        default: return true;
+    }
+}
+
+// Adds a board move in the forms the rules allow; `all` keeps the unpromoted pawn, bishop and
+// rook too, which the search never wants.
+inline void addMove(const Position& p, MoveList& out, int from, int to, int type, bool all) {
+    const int fy = sqY(from), ty = sqY(to);
+    if (canPromote(type, p.side, fy, ty)) {
+        if (!mustPromote(type, p.side, ty) && (all || type == GI || type == KY || type == KE))
+            out.add(makeMove(from, to, false));
+        out.add(makeMove(from, to, true));
+    } else {
+        out.add(makeMove(from, to, false));
+    }
+}
+
+// Board moves of the side to move: captures, quiet moves or both.
+template <bool Captures, bool Quiets>
+void boardMoves(const Position& p, MoveList& out, bool all) {
+    const int side = p.side;
+    for (int w = 0; w < kWords; ++w)
+        for (uint64_t b = p.occ[side][w]; b != 0; b &= b - 1) {
+            const int from = w * 64 + __builtin_ctzll(b);
+            const int type = absType(p.cell[from]);
+            for (uint32_t d = kSteps[type]; d != 0; d &= d - 1) {
+                const int to = from + T.delta[side][__builtin_ctz(d)];
+                const int c = p.cell[to];
+                if (c == 0 ? Quiets : (c != WALL && !p.owns(to, side) && Captures)) addMove(p, out, from, to, type, all);
+            }
+            for (uint32_t d = kSlides[type]; d != 0; d &= d - 1) {
+                const int delta = T.delta[side][__builtin_ctz(d)];
+                int to = from + delta;
+                for (; p.cell[to] == 0; to += delta)
+                    if (Quiets) addMove(p, out, from, to, type, all);
+                if (Captures && p.cell[to] != WALL && !p.owns(to, side)) addMove(p, out, from, to, type, all);
+            }
+        }
+}
+
+void drops(const Position& p, MoveList& out, bool nearOnly) {
+    const int side = p.side;
+    int kinds[7], nk = 0;
+    for (int k = 1; k <= 7; ++k)
+        if (p.hand[side][k] > 0) kinds[nk++] = k;
+    if (nk == 0) return;
+    uint64_t near[kWords] = {};
+    if (nearOnly) {
+        const int opp = other(side);
+        for (int w = 0; w < kWords; ++w)
+            for (uint64_t b = p.occ[opp][w]; b != 0; b &= b - 1) {
+                const int s = w * 64 + __builtin_ctzll(b);
+                for (int d = 0; d < 8; ++d) setBit(near, s + T.delta[0][d]);
+            }
+        for (int k = 0; k < 2; ++k) {
+            const int ks = p.king[k];
+            if (ks == 0) continue;
+            const int r = k == side ? 2 : 3;
+            for (int dy = -r; dy <= r; ++dy)
+                for (int dx = -r; dx <= r; ++dx) {
+                    const int s = ks + dx + dy * kW;
+                    if (s >= 0 && s < kSquares) setBit(near, s);
+                }
+        }
+    }
+    for (int y = 1; y <= 27; ++y)
+        for (int x = 1; x <= 27; ++x) {
+            const int to = sq(x, y);
+            if (p.cell[to] != 0) continue;
+            if (nearOnly && !(near[to >> 6] >> (to & 63) & 1)) continue;
+            for (int i = 0; i < nk; ++i)
+                if (dropAllowed(p, kinds[i], to)) out.add(makeDrop(kinds[i], to));
+        }
+}
+
+}  // namespace
+
+const uint64_t Position::kSideKey = T.sideKey;
+
+void Position::clear() {
+    std::memset(this, 0, sizeof *this);
+    for (int s = 0; s < kSquares; ++s) {
+        const int x = sqX(s), y = sqY(s);
+        cell[s] = x >= 1 && x <= 27 && y >= 1 && y <= 27 ? 0 : WALL;
+    }
+}
+
+void Position::put(int s, int piece) { cell[s] = int8_t(piece); }
+
+void Position::addHand(int side_, int kind, int n) {
+    const int v = hand[side_][kind] + n;
+    hand[side_][kind] = uint8_t(v < 0 ? 0 : v >= kMaxHand ? kMaxHand - 1 : v);
+}
+
+void Position::refresh() {
+    std::memset(occ, 0, sizeof occ);
+    std::memset(pawns, 0, sizeof pawns);
+    king[0] = king[1] = 0;
+    key = side == LOWER ? kSideKey : 0;
+    material = 0;
+    for (int s = 0; s < kSquares; ++s) {
+        const int c = cell[s];
+        if (c == 0 || c == WALL) continue;
+        const int sd = c > 0 ? UPPER : LOWER, t = absType(c);
+        setBit(occ[sd], s);
+        key ^= pieceKey(c, s);
+        material += sign(sd) * kValue[t];
+        if (t == OU) king[sd] = int16_t(s);
+        if (t == FU) ++pawns[sd][sqX(s)];
+    }
+    for (int sd = 0; sd < 2; ++sd)
+        for (int k = 1; k <= 7; ++k) {
+            key ^= T.hand[sd][k][hand[sd][k]];
+            material += sign(sd) * kHandValue[k] * hand[sd][k];
+        }
+}
+
+void Position::make(Move m, Undo& u) {
+    u.key = key, u.material = material, u.captured = 0;
+    const int to = moveTo(m), sg = sign(side);
+    if (isDrop(m)) {
+        const int k = moveFrom(m), type = kKindType[k], piece = sg * type;
+        key ^= T.hand[side][k][hand[side][k]];
+        --hand[side][k];
+        key ^= T.hand[side][k][hand[side][k]] ^ pieceKey(piece, to);
+        cell[to] = int8_t(piece);
+        setBit(occ[side], to);
+        material += sg * (kValue[type] - kHandValue[k]);
+        if (type == FU) ++pawns[side][sqX(to)];
+    } else {
+        const int from = moveFrom(m), piece = cell[from], type = absType(piece);
+        const int cap = cell[to];
+        u.captured = int8_t(cap);
+        if (cap != 0) {
+            const int ct = absType(cap), opp = other(side);
+            key ^= pieceKey(cap, to);
+            clearBit(occ[opp], to);
+            material += sg * kValue[ct];
+            if (ct == OU) {
+                king[opp] = 0;
+            } else {
+                const int k = kKindOf[ct];
+                key ^= T.hand[side][k][hand[side][k]];
+                if (hand[side][k] < kMaxHand - 1) ++hand[side][k];
+                key ^= T.hand[side][k][hand[side][k]];
+                material += sg * kHandValue[k];
+                if (ct == FU) --pawns[opp][sqX(to)];
+            }
+        }
+        const int placed = isPromotion(m) ? piece + sg : piece;
+        key ^= pieceKey(piece, from) ^ pieceKey(placed, to);
+        cell[from] = 0;
+        cell[to] = int8_t(placed);
+        clearBit(occ[side], from);
+        setBit(occ[side], to);
+        if (placed != piece) material += sg * (kValue[type + 1] - kValue[type]);
+        if (type == OU) king[side] = int16_t(to);
+        if (type == FU) {
+            --pawns[side][sqX(from)];
+            if (placed == piece) ++pawns[side][sqX(to)];
+        }
+    }
+    side ^= 1;
+    key ^= kSideKey;
+}
+
+void Position::unmake(Move m, const Undo& u) {
+    side ^= 1;
+    const int to = moveTo(m);
+    if (isDrop(m)) {
+        const int k = moveFrom(m);
+        ++hand[side][k];
+        cell[to] = 0;
+        clearBit(occ[side], to);
+        if (k == 1) --pawns[side][sqX(to)];
+    } else {
+        const int from = moveFrom(m), placed = cell[to], sg = sign(side);
+        const int piece = isPromotion(m) ? placed - sg : placed, type = absType(piece);
+        cell[from] = int8_t(piece);
+        cell[to] = u.captured;
+        setBit(occ[side], from);
+        clearBit(occ[side], to);
+        if (type == OU) king[side] = int16_t(from);
+        if (type == FU) {
+            ++pawns[side][sqX(from)];
+            if (placed == piece) --pawns[side][sqX(to)];
+        }
+        if (u.captured != 0) {
+            const int ct = absType(u.captured), opp = other(side);
+            setBit(occ[opp], to);
+            if (ct == OU) {
+                king[opp] = int16_t(to);
+            } else {
+                --hand[side][kKindOf[ct]];
+                if (ct == FU) ++pawns[opp][sqX(to)];
+            }
+        }
+    }
+    key = u.key, material = u.material;
+}
+
+bool Position::attacked(int s, int by) const {
+    const int sg = sign(by);
+    for (int d = 0; d < 10; ++d) {
+        const int c = cell[s - T.delta[by][d]];
+        if (c != 0 && c != WALL && (c > 0) == (sg > 0) && (T.stepBy[by][d] >> absType(c) & 1)) return true;
+    }
+    for (int d = 0; d < 8; ++d) {
+        const uint32_t sliders = T.slideBy[by][d];
+        if (sliders == 0) continue;
+        const int delta = T.delta[by][d];
+        int t = s - delta;
+        while (cell[t] == 0) t -= delta;
+        const int c = cell[t];
+        if (c != WALL && (c > 0) == (sg > 0) && (sliders >> absType(c) & 1)) return true;
+    }
+    return false;
+}
+
+void generateAll(const Position& p, MoveList& out) {
+    boardMoves<true, true>(p, out, true);
+    drops(p, out, false);
+}
+
+void generateCaptures(const Position& p, MoveList& out) { boardMoves<true, false>(p, out, false); }
+
+void generateQuiets(const Position& p, MoveList& out, bool nearOnly) {
+    boardMoves<false, true>(p, out, false);
+    drops(p, out, nearOnly);
+}
+
+bool isLegalByRules(const Position& p, Move m) {
+    static thread_local Move buf[kMaxMoves];
+    MoveList l{buf};
+    generateAll(p, l);
+    for (int i = 0; i < l.n; ++i)
+        if (l.m[i] == m) return true;
+    return false;
+}
+
+}  // namespace orizen::engine

@@ -1,0 +1,112 @@
+// The searching engine's position: a padded mailbox of the 27 × 27 board, both hands, the kings,
+// the side to move and a Zobrist key, with make and unmake. Self-contained and trivially copyable;
+// it knows the game's rules (moves, drops, promotion zone, two-pawn rule) but nothing of the window.
+#pragma once
+
+#include <cstdint>
+#include <type_traits>
+
+namespace orizen::engine {
+
+// Square index: x 1..27 and y -1..29 map to (y + 2) * kW + x; x = 0 and x = 28 are walls, as are
+// the rows beyond the board, so a step or a knight's jump from any square lands inside the array.
+inline constexpr int kW = 29;
+inline constexpr int kRows = 32;
+inline constexpr int kSquares = kW * kRows;
+inline constexpr int kWords = (kSquares + 63) / 64;
+inline constexpr int sq(int x, int y) { return (y + 2) * kW + x; }
+inline constexpr int sqX(int s) { return s % kW; }
+inline constexpr int sqY(int s) { return s / kW - 2; }
+
+// Piece types; a cell holds +type for the upper side, -type for the lower side.
+enum Type : int8_t {
+    NONE = 0, FU, TO, KY, NKY, KE, NKE, GI, NGI, KI, KA, UMA, HI, RYU, OU, kTypes
+};
+inline constexpr int8_t WALL = 64;
+
+enum Side : int { UPPER = 0, LOWER = 1 };
+inline constexpr int other(int side) { return side ^ 1; }
+
+// Hand kind 1..7 (pawn .. rook) of a type, 0 for a king; the unpromoted type of a kind.
+inline constexpr int kKindOf[kTypes] = {0, 1, 1, 2, 2, 3, 3, 4, 4, 5, 6, 6, 7, 7, 0};
+inline constexpr int8_t kKindType[8] = {0, FU, KY, KE, GI, KI, KA, HI};
+// The game's code of a type (upper side) and back.
+inline constexpr int kCode[kTypes] = {0, 30, 31, 40, 41, 50, 51, 100, 101, 110, 800, 801, 900, 901, 950};
+int typeOfCode(int code);  // |code| to type, NONE for codes that are no piece (±111 included)
+
+// A move in 32 bits: destination, source square (or hand kind for a drop), promotion and drop flags.
+using Move = uint32_t;
+inline constexpr Move kNoMove = 0;
+inline constexpr Move kPromote = 1u << 20, kDrop = 1u << 21;
+inline constexpr Move makeMove(int from, int to, bool promote) { return Move(to) | Move(from) << 10 | (promote ? kPromote : 0); }
+inline constexpr Move makeDrop(int kind, int to) { return Move(to) | Move(kind) << 10 | kDrop; }
+inline constexpr int moveTo(Move m) { return int(m & 1023); }
+inline constexpr int moveFrom(Move m) { return int(m >> 10 & 1023); }  // the kind for a drop
+inline constexpr bool isDrop(Move m) { return m & kDrop; }
+inline constexpr bool isPromotion(Move m) { return m & kPromote; }
+
+struct Undo {
+    int8_t captured;
+    uint64_t key;
+    int material;
+};
+
+struct Position {
+    int8_t cell[kSquares];
+    uint64_t occ[2][kWords];  // squares of each side's pieces
+    uint8_t hand[2][8];
+    uint8_t pawns[2][28];     // unpromoted pawns of each side per file x
+    int16_t king[2];          // 0 when the side has no king
+    int side;                 // to move
+    int material;             // material from the upper side's view
+    uint64_t key;
+
+    // Empty board, empty hands, upper side to move.
+    void clear();
+    // Puts a piece (+type upper, -type lower) on an empty square, or adds to a hand.
+    void put(int s, int piece);
+    void addHand(int side, int kind, int n);
+    // Recomputes key, material, occupancy, pawn counts and kings from the cells and hands.
+    void refresh();
+
+    int at(int x, int y) const { return cell[sq(x, y)]; }
+    bool owns(int s, int side_) const { return side_ == UPPER ? cell[s] > 0 && cell[s] != WALL : cell[s] < 0; }
+
+    void make(Move m, Undo& u);
+    void unmake(Move m, const Undo& u);
+    void makeNull() { side ^= 1, key ^= kSideKey; }
+    void unmakeNull() { makeNull(); }
+
+    // True when a piece of `by` could move onto s (a king's capture included).
+    bool attacked(int s, int by) const;
+    bool inCheck() const { return king[side] != 0 && attacked(king[side], other(side)); }
+
+    static const uint64_t kSideKey;
+};
+static_assert(std::is_trivially_copyable_v<Position>);
+
+// Material values of a type on the board and of a kind in hand.
+extern const int kValue[kTypes];
+extern const int kHandValue[8];
+
+// Moves of one node, in a caller-owned buffer.
+inline constexpr int kMaxMoves = 8192;
+struct MoveList {
+    Move* m;
+    int n = 0;
+    void add(Move v) { m[n++] = v; }
+};
+
+// Every move and drop the rules allow the side to move (its own king may be left attacked).
+// Unpromoted forms come first where both are allowed.
+void generateAll(const Position& p, MoveList& out);
+// Board moves that capture, promoting where the mover must or the promoted piece is worth more.
+void generateCaptures(const Position& p, MoveList& out);
+// Board moves that do not capture, then drops; with `nearOnly`, drops only next to a piece of the
+// other side or within three squares of a king.
+void generateQuiets(const Position& p, MoveList& out, bool nearOnly);
+
+// The rules' verdict on one move of the side to move, without generating the rest.
+bool isLegalByRules(const Position& p, Move m);
+
+}  // namespace orizen::engine

@@ -1,0 +1,46 @@
+// The searching engine: iterative deepening alpha-beta with a quiescence search over captures, a
+// shared transposition table and two threads. Plain C++; one search runs at a time.
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+
+#include "engine/position.h"
+
+namespace orizen::engine {
+
+inline constexpr int kMate = 30000;         // mated at the root; kMate - n: mates in n plies
+inline constexpr int kMateBound = kMate - 256;
+inline constexpr int kMaxPly = 64;
+
+struct Limits {
+    int movetimeMs = 1000;
+    int maxDepth = kMaxPly - 8;
+    int threads = 2;
+};
+
+struct Report {
+    Move move = kNoMove;    // kNoMove: the side to move has no move or drop at all
+    int score = 0;          // centipawns from the mover's view; beyond ±kMateBound a mate
+    int depth = 0;          // last depth completed
+    uint64_t nodes = 0;
+    double seconds = 0;
+    bool forced = false;    // one legal move (or a king's capture): played without searching
+    Move pv[16] = {};
+    int pvLength = 0;
+    double depthSeconds[kMaxPly] = {};  // when each depth was completed
+};
+
+// Searches p for the side to move. `seen` holds the keys of the game's earlier positions (any
+// side to move): the search does not steer into them unless everything else loses. `stop` ends the
+// search early (the best move found so far is returned).
+Report think(const Position& p, const uint64_t* seen, int seenCount, const Limits& limits,
+             const std::atomic<bool>* stop = nullptr);
+
+// The static evaluation from the side to move's view, for a search on behalf of `searching`.
+int evaluate(const Position& p, int searching);
+
+// Forgets the transposition table (a new game).
+void clearTable();
+
+}  // namespace orizen::engine

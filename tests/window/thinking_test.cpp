@@ -1,0 +1,67 @@
+// Level 4 searches off the window's thread: the window stays alive, refuses what would change the
+// game meanwhile, takes the move in when it comes, and can be closed at any moment.
+#include <gtest/gtest.h>
+
+#include <QElapsedTimer>
+
+#include "ai/level4.h"
+#include "window/board_widget.h"
+#include "window_fixture.h"
+
+namespace orizen::window::test {
+
+namespace {
+
+struct Level4Fixture : WindowFixture {
+    explicit Level4Fixture(int ms = 300) {
+        level4::moveTimeMs = ms;
+        window.show();
+        window.menuItems().action(Menu::LEVEL4)->trigger();
+        window.menuItems().action(Menu::GOTE)->trigger();  // the computer moves first
+    }
+    ~Level4Fixture() { level4::moveTimeMs = 1000; }
+    long plays() const {
+        return std::count_if(sound.calls.begin(), sound.calls.end(),
+                             [](const std::string& c) { return c.rfind("dsPlay", 0) == 0; });
+    }
+};
+
+}  // namespace
+
+TEST(Thinking, CommandsAreRefusedWhileItThinksAndTheMoveComesInAfter) {
+    Level4Fixture f;
+    Game& g = f.window.game();
+    ASSERT_EQ(g.ComputerLevel, 4);
+    ASSERT_TRUE(f.window.thinking());
+    EXPECT_EQ(g.RecordCount, 0);
+
+    const long before = f.plays();
+    f.window.board()->onMouseDown(LEFT_BUTTON, 0, BoardLeft + 14 * SquareWidth + 10, BoardTop + 18 * SquareHeight + 10);
+    f.window.menuItems().action(Menu::CANCEL)->trigger();
+    f.window.menuItems().action(Menu::LEVEL1)->trigger();
+    EXPECT_EQ(f.plays(), before + 3);  // three forbidden sounds, nothing else
+    EXPECT_EQ(g.SelectState, 0);
+    EXPECT_EQ(g.ComputerLevel, 4);
+
+    QElapsedTimer t;
+    t.start();
+    while (f.window.thinking() && t.elapsed() < 10000) QApplication::processEvents(QEventLoop::AllEvents, 20);
+    EXPECT_FALSE(f.window.thinking());
+    EXPECT_EQ(g.RecordCount, 1);
+    EXPECT_GT(g.RecPiece(1), 0);
+    EXPECT_EQ(g.Turn, g.HumanSide);
+}
+
+TEST(Thinking, ClosingTheWindowStopsTheSearchAtOnce) {
+    Level4Fixture f(60000);
+    ASSERT_TRUE(f.window.thinking());
+    QElapsedTimer t;
+    t.start();
+    f.window.close();
+    EXPECT_LT(t.elapsed(), 2000);
+    EXPECT_FALSE(f.window.thinking());
+    EXPECT_TRUE(f.window.game().Ended);
+    EXPECT_EQ(f.window.game().RecordCount, 0);  // the move was dropped
+}
+
+}  // namespace orizen::window::test
