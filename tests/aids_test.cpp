@@ -39,15 +39,17 @@ TEST(Hint, IsGivenForTheSideToMoveWhileAPersonIsToMove) {
     g.SENTE_Click();
     EXPECT_EQ(hintSide(g), -1);
     PlannedMove m;
-    ASSERT_TRUE(hintMove(g, true, m));
+    ASSERT_TRUE(hintMove(g, true, m, 3));
     EXPECT_EQ(fields(m), (std::array{14, 18, 14, 17, -30, -30}));  // the self-play game's first move
+    ASSERT_TRUE(hintMove(g, true, m));  // the searching level's: a lower move
+    EXPECT_LT(m.before, 0);
     g.Turn = g.OtherSide;  // the computer's turn
     EXPECT_EQ(hintSide(g), 0);
 
     g.START_Click();
     play(h, 14, 18, 14, 17);
     EXPECT_EQ(hintSide(g), 1);
-    ASSERT_TRUE(hintMove(g, false, m));
+    ASSERT_TRUE(hintMove(g, false, m, 3));
     EXPECT_EQ(fields(m), (std::array{14, 10, 14, 11, 30, 30}));  // as the computer answers it
     g.Winner = g.HumanSide;
     EXPECT_EQ(hintSide(g), 0);
@@ -70,8 +72,8 @@ TEST(Hint, AskingChangesNeitherTheGameNorTheComputersLaterMoves) {
                 const Position before = snapshot(g);
                 const TurnState state = turnState(g);
                 PlannedMove m;
-                hintMove(g, true, m);
-                hintMove(g, false, m);
+                hintMove(g, true, m, 3);
+                hintMove(g, false, m, 3);
                 ctx.same = ctx.same && snapshot(g) == before && turnState(g) == state;
             },
             &c);

@@ -67,9 +67,13 @@ int hintSide(const Game& g) {
     return 0;
 }
 
-bool hintMove(const Game& g, bool lower, PlannedMove& out) {
-    constexpr int kStrongest = 3;
-    return chooseMove(g, lower, kStrongest, out);
+bool hintMove(const Game& g, bool lower, PlannedMove& out, int level) {
+    if (level != level4::kLevel) return chooseMove(g, lower, level, out);
+    const level4::Request r = level4::requestOf(g, lower ? engine::LOWER : engine::UPPER);
+    const Game::Choice c = level4::toChoice(r.position, level4::bestMove(r.position, kHintTimeMs, r.seen));
+    if (!c.found) return false;
+    out = PlannedMove{c.fx, c.fy, c.tx, c.ty, c.before, c.after, c.score};
+    return true;
 }
 
 }  // namespace orizen

@@ -30,7 +30,12 @@ bool chooseMove(const Game& g, bool lower, int level, PlannedMove& out);
 // the game over, or the computer's side to move).
 int hintSide(const Game& g);
 
-// The hint: the move the strongest level there is would choose for the given side of g.
-bool hintMove(const Game& g, bool lower, PlannedMove& out);
+// The level hints come from (the strongest there is) and the time it is given for one; the window
+// waits for it.
+inline constexpr int kHintLevel = 4;
+inline constexpr int kHintTimeMs = 500;
+
+// The hint: the move `level` would choose for the given side of g.
+bool hintMove(const Game& g, bool lower, PlannedMove& out, int level = kHintLevel);
 
 }  // namespace orizen

@@ -72,7 +72,7 @@ bool Aids::showHint() {
     if (side == 0) return false;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     PlannedMove m;
-    const bool found = hintMove(game_, side < 0, m);
+    const bool found = hintMove(game_, side < 0, m, hintLevel_);
     QApplication::restoreOverrideCursor();
     if (!found) return false;
     Hint h{HintMarks{m.fromX, m.fromY, m.toX, m.toY, moveText(m.fromX, m.toX, m.toY, m.before, m.after)},

@@ -11,6 +11,7 @@
 #include <memory>
 #include <optional>
 
+#include "ai/choose.h"
 #include "game/game.h"
 #include "options/aid_settings.h"
 #include "window/aid_picture.h"
@@ -32,6 +33,8 @@ public:
     // ヒント: works out the hint and shows it; false (nothing shown) when none can be given.
     bool showHint();
     bool hintShown() const { return hint_.has_value(); }
+    // The level hints come from (tests ask a level whose choice is known).
+    void setHintLevel(int level) { hintLevel_ = level; }
     void clearHint();
     void setInfluenceMap(bool on);
     void setMoveList(bool on);
@@ -75,6 +78,7 @@ private:
     MoveList list_;
     AidSettings settings_;
     std::optional<Hint> hint_;
+    int hintLevel_ = kHintLevel;
     bool followPending_ = false;
     bool saveFailed_ = false;
     QAction* hintAction_;
