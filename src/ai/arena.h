@@ -27,30 +27,6 @@ struct ArenaAllocator {
     bool operator==(const ArenaAllocator<U>&) const { return true; }
 };
 
-// An object made in the arena, destroyed (and its memory given back) with its owner.
-template <class T>
-class ArenaPtr {
-public:
-    ArenaPtr() = default;
-    ArenaPtr(const ArenaPtr&) = delete;
-    ArenaPtr& operator=(const ArenaPtr&) = delete;
-    ~ArenaPtr() {
-        if (p_ != nullptr) {
-            p_->~T();
-            arenaGive(p_);
-        }
-    }
-    template <class... A>
-    T& make(A&&... a) {
-        p_ = ::new (arenaTake(sizeof(T), alignof(T))) T(std::forward<A>(a)...);
-        return *p_;
-    }
-    T* get() const { return p_; }
-
-private:
-    T* p_ = nullptr;
-};
-
 // Room for one object, taken from the arena once and made anew in the same place each time.
 template <class T>
 class ArenaSlot {
@@ -74,6 +50,7 @@ public:
         p_ = nullptr;
     }
     T& operator*() const { return *p_; }
+    T* get() const { return p_; }
 
 private:
     void* room_ = nullptr;

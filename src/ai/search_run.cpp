@@ -65,7 +65,7 @@ struct Worker {
 };
 
 Worker& worker() {
-    thread_local ArenaPtr<Worker> w;
+    thread_local ArenaSlot<Worker> w;
     if (w.get() == nullptr) w.make().written.room(size_t(1) << 16);
     return *w.get();
 }
@@ -108,7 +108,7 @@ struct Search {
 };
 
 Search& shared() {
-    thread_local ArenaPtr<Search> s;
+    thread_local ArenaSlot<Search> s;
     if (s.get() == nullptr) {
         Search& made = s.make();
         made.candidates.reserve(8192);
