@@ -14,6 +14,9 @@ namespace orizen::search {
 void* arenaTake(std::size_t bytes, std::size_t align);
 // Gives back memory from arenaTake: the heap's to the heap, the block's to nobody.
 void arenaGive(void* p);
+// Has the system back the whole block with memory now, without changing what it holds: safe while
+// other threads use it.
+void arenaPrefault();
 
 template <class T>
 struct ArenaAllocator {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <thread>
 #include <vector>
 
 #include "ai/arena.h"
@@ -211,6 +212,20 @@ double danger(Game& g, const TurnBase& base, const Delta* delta, int placed, int
 // surveyed by Delta. Leaves g exactly as the plain search does. False (and nothing done) when
 // the position is one it does not handle (not exactly one king a side).
 bool fastSearch(Game& g, Game::CandidateSink sink, void* context, Game::Choice& choice);
+
+// Makes the search's threads and buffers ahead of the first turn, on a thread of its own, so that a
+// first turn finds them made as a later one does: start one when the program starts, before the
+// position is loaded or while the person thinks. Waits for that work when destroyed.
+class Warmup {
+public:
+    Warmup();
+    ~Warmup();
+    Warmup(const Warmup&) = delete;
+    Warmup& operator=(const Warmup&) = delete;
+
+private:
+    std::thread thread_;
+};
 
 // Makes every search take the plain way: each candidate surveyed in full, one after the other.
 // The two ways give the same results; tests compare them.

@@ -70,6 +70,21 @@ Worker& worker() {
     return *w.get();
 }
 
+}  // namespace
+
+Warmup::Warmup()
+    : thread_([] {
+          arenaPrefault();
+          // Each of the pool's threads makes its buffers; the caller's are made on its first search.
+          Pool::instance().run([](void*, int index) {
+              if (index > 0) worker();
+          }, nullptr);
+      }) {}
+
+Warmup::~Warmup() { thread_.join(); }
+
+namespace {
+
 // A candidate's scores (two for a move with optional promotion) and where its evaluations' writes
 // are kept.
 struct Result {

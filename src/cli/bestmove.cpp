@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "ai/level4.h"
+#include "ai/search.h"
 #include "cli/commands.h"
 
 namespace orizen::cli {
@@ -59,6 +60,7 @@ int runBestmove(int argc, char** argv) {
             return refuse(kUsage);
     }
     if (file == nullptr) return refuse(kUsage);
+    const search::Warmup warmup;  // the search's threads and buffers are made while the file loads
     auto h = load(file);
     if (!h) return kExitRefused;
     if (moveTime > 0) level4::moveTimeMs = moveTime;

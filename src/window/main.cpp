@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "ai/search.h"
 #include "options/places.h"
 #include "window/main_window.h"
 #include "window/qt_sound.h"
@@ -42,6 +43,8 @@ int main(int argc, char** argv) {
         QCoreApplication app(argc, argv);
         return printFiles(places());
     }
+    // The computer's threads and buffers are made while the window opens and the person thinks.
+    const orizen::search::Warmup warmup;
     QApplication app(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Orizen"));
     const orizen::Places where = places();

@@ -16,6 +16,7 @@
 
 #include <unistd.h>
 
+#include "ai/search.h"
 #include "cli/position.h"
 
 namespace {
@@ -109,6 +110,8 @@ void firstTurns(int runs) {
 
 int main(int argc, char** argv) {
     if (argc == 3 && std::string(argv[1]) == "--first-turn") {
+        // As orizen-cli bestmove: the search's threads and buffers made while the position loads.
+        const search::Warmup warmup;
         const auto proto = load(argv[2]);
         std::printf("%.4f\n", timedTurn(proto->game));
         return 0;
