@@ -26,8 +26,8 @@ struct TurnState {
 };
 
 TurnState turnState(const Game& g) {
-    return {g.LowerInfluence, g.UpperInfluence, g.UpperGuardX,   g.UpperGuardY, g.UpperAttackerX, g.UpperAttackerY,
-            g.MoverKingDistance, {g.LowerKingX, g.LowerKingY, g.UpperKingX, g.UpperKingY}};
+    return {g.maps.LowerInfluence, g.maps.UpperInfluence, g.memory.UpperGuardX,   g.memory.UpperGuardY, g.memory.UpperAttackerX, g.memory.UpperAttackerY,
+            g.work.MoverKingDistance, {g.pos.LowerKingX, g.pos.LowerKingY, g.pos.UpperKingX, g.pos.UpperKingY}};
 }
 
 }  // namespace
@@ -116,15 +116,15 @@ TEST(MoveNotes, WriteFileRankAndPieceWithPromotionsAndDrops) {
 TEST(InfluenceMap, BalancesTheTwoSidesReachOfABoard) {
     Harness h;
     InfluenceMap map;
-    EXPECT_TRUE(map.update(h.game.Board));
-    EXPECT_FALSE(map.update(h.game.Board));  // the same board is not surveyed again
+    EXPECT_TRUE(map.update(h.game.pos.Board));
+    EXPECT_FALSE(map.update(h.game.pos.Board));  // the same board is not surveyed again
     for (int x = 1; x <= 27; ++x) {
         EXPECT_EQ(map.balance(x, 11), -1);
         EXPECT_EQ(map.balance(x, 17), 1);
         for (int y = 12; y <= 16; ++y) EXPECT_EQ(map.balance(x, y), 0);
     }
     EXPECT_EQ(map.balance(14, 10), -3);  // the pawn, the rook and a bishop
-    Grid<int16_t> board = h.game.Board;
+    Grid<int16_t> board = h.game.pos.Board;
     board(14, 17) = -30;
     board(14, 18) = EMPTY;
     EXPECT_TRUE(map.update(board));

@@ -52,7 +52,7 @@ TEST(Autosave, EveryMoveIsWrittenAndReadsBackAsTheGameSoFar) {
     EXPECT_FALSE(save.check(h.game));
     // A record being viewed and a reversed board are not the game in progress.
     h.game.RecordMode = YES;
-    h.game.RecordLength = 1;
+    h.game.history.RecordLength = 1;
     EXPECT_FALSE(save.check(h.game));
     h.game.RecordMode = NO;
     h.game.Reversed = YES;

@@ -30,20 +30,20 @@ TEST(MateLower, APieceInHandParriesAnyCheckFromAfarButNotFromNextDoor) {
     Bare b = cornered();
     b.survey();
     EXPECT_EQ(b.g.詰めかMAN(), YES);
-    b.g.LowerHandCount = 1;
+    b.g.pos.LowerHandCount = 1;
     EXPECT_EQ(b.g.詰めかMAN(), NO);  // the lance checks from six squares away
 
     // A knight's check marks the king's own square: no piece in hand helps.
     Bare k;
     k.put({{1, 27, -950}, {2, 25, 50}, {3, 27, 110}, {1, 25, 100}}).survey();
-    EXPECT_EQ(k.g.CheckByUpper(1, 27), 9);
-    k.g.LowerHandCount = 3;
+    EXPECT_EQ(k.g.maps.CheckByUpper(1, 27), 9);
+    k.g.pos.LowerHandCount = 3;
     EXPECT_EQ(k.g.詰めかMAN(), YES);
 
     // A gold next to the king, defended: mate whatever is in hand.
     Bare gold;
     gold.put({{14, 27, -950}, {14, 26, 110}, {14, 25, 30}, {13, 20, 900}, {15, 20, 900}}).survey();
-    gold.g.LowerHandCount = 5;
+    gold.g.pos.LowerHandCount = 5;
     EXPECT_EQ(gold.g.詰めかMAN(), YES);
 }
 
@@ -63,14 +63,14 @@ TEST(MateLower, EscapeSquaresAndWhatStandsOnThem) {
     // An undefended upper piece there: the king may take it, but it is no escape square.
     Bare take;
     take.put({{1, 27, -950}, {1, 20, 40}, {3, 27, 110}, {2, 26, 30}}).survey();
-    EXPECT_EQ(take.g.UpperInfluence(2, 26), 0);
+    EXPECT_EQ(take.g.maps.UpperInfluence(2, 26), 0);
     EXPECT_EQ(take.g.調査_自王逃道(), 0);
     EXPECT_EQ(take.g.詰めかMAN(), NO);
 
     // The square behind the king on the checking line is covered: the ray passes through.
     Bare line;
     line.put({{14, 14, -950}, {14, 5, 900}, {13, 5, 900}, {15, 5, 900}}).survey();
-    EXPECT_EQ(line.g.UpperInfluence(14, 15), 1);
+    EXPECT_EQ(line.g.maps.UpperInfluence(14, 15), 1);
     EXPECT_EQ(line.g.詰めかMAN(), YES);
 }
 
@@ -80,11 +80,11 @@ TEST(MateLower, ParryingMovesAreTriedAndUndone) {
     capture.put({{14, 27, -950}, {14, 24, 900}, {13, 20, 900}, {15, 20, 900}}).survey();
     EXPECT_EQ(capture.g.詰めかMAN(), YES);
     capture.put({{11, 21, -800}}).survey();
-    const Grid<int16_t> board = capture.g.Board;
-    const Map influence = capture.g.UpperInfluence;
+    const Grid<int16_t> board = capture.g.pos.Board;
+    const Map influence = capture.g.maps.UpperInfluence;
     EXPECT_EQ(capture.g.詰めかMAN(), NO);
-    EXPECT_TRUE(capture.g.Board == board);
-    EXPECT_TRUE(capture.g.UpperInfluence == influence);  // no survey of its own
+    EXPECT_TRUE(capture.g.pos.Board == board);
+    EXPECT_TRUE(capture.g.maps.UpperInfluence == influence);  // no survey of its own
 
     // A silver can step between, but that opens the bishop's line: still mate.
     Bare pinned;
@@ -99,27 +99,27 @@ TEST(MateUpper, MirrorsTheLowerTestAndJudgesTrialsBySurvey) {
     Bare b;
     b.put({{27, 1, 950}, {27, 8, -40}, {25, 1, -110}, {26, 3, -100}}).survey();
     EXPECT_EQ(b.g.詰めかCOM(), YES);
-    b.g.UpperHandCount = 1;
+    b.g.pos.UpperHandCount = 1;
     EXPECT_EQ(b.g.詰めかCOM(), NO);
-    b.g.UpperHandCount = 0;
+    b.g.pos.UpperHandCount = 0;
 
     // A bishop takes the lance: the trial's survey finds the king free.
     b.put({{20, 1, 800}}).survey();
-    const Grid<int16_t> board = b.g.Board;
+    const Grid<int16_t> board = b.g.pos.Board;
     EXPECT_EQ(b.g.詰めかCOM(), NO);
-    EXPECT_TRUE(b.g.Board == board);
+    EXPECT_TRUE(b.g.pos.Board == board);
     // The maps now describe the trial position, lance taken.
-    EXPECT_EQ(b.g.Board(27, 8), -40);
-    EXPECT_EQ(b.g.LowerInfluence(27, 7), 0);
+    EXPECT_EQ(b.g.pos.Board(27, 8), -40);
+    EXPECT_EQ(b.g.maps.LowerInfluence(27, 7), 0);
 
     // The silver can step between, but that opens a lower bishop's line: the trial's survey
     // sees it.
     Bare open;
     open.put({{27, 1, 950}, {27, 8, -40}, {25, 1, -110}, {26, 2, 100}, {23, 5, -800}}).survey();
-    EXPECT_EQ(open.g.LowerInfluence(27, 1), 1);
-    const Grid<int16_t> before = open.g.Board;
+    EXPECT_EQ(open.g.maps.LowerInfluence(27, 1), 1);
+    const Grid<int16_t> before = open.g.pos.Board;
     EXPECT_EQ(open.g.詰めかCOM(), YES);
-    EXPECT_TRUE(open.g.Board == before);
+    EXPECT_TRUE(open.g.pos.Board == before);
     open.put({{23, 5, EMPTY}}).survey();
     EXPECT_EQ(open.g.詰めかCOM(), NO);
 }
@@ -127,8 +127,8 @@ TEST(MateUpper, MirrorsTheLowerTestAndJudgesTrialsBySurvey) {
 TEST(MateUpper, KnightCheckAndNoKing) {
     Bare k;
     k.put({{27, 1, 950}, {26, 3, -50}, {25, 1, -110}, {27, 3, -100}}).survey();
-    EXPECT_EQ(k.g.CheckByLower(27, 1), 9);
-    k.g.UpperHandCount = 2;
+    EXPECT_EQ(k.g.maps.CheckByLower(27, 1), 9);
+    k.g.pos.UpperHandCount = 2;
     EXPECT_EQ(k.g.詰めかCOM(), YES);
 
     Bare none;

@@ -135,7 +135,7 @@ TEST_F(RecordPanel, WritingIsRefusedWithItsMessages) {
     h.game.Command1_Click();
     h.host.fields[1] = "a";
     h.game.Command1_Click();
-    h.game.RecordCount = 1;
+    h.game.history.RecordCount = 1;
     h.host.fields[1] = "x/y";
     h.game.Command1_Click();
     h.host.fields[1] = "ok";
@@ -155,13 +155,13 @@ TEST_F(RecordPanel, WritingIsRefusedWithItsMessages) {
 
 TEST_F(RecordPanel, WritesTheMovesUpToTheCurrentOneWithNamesInTurnOrder) {
     Game& g = h.game;
-    g.RecordCount = 2;
-    g.RecordLength = 3;
+    g.history.RecordCount = 2;
+    g.history.RecordLength = 3;
     const RecordMove moves[] = {{5, 18, 5, 17, -30, -30, 0}, {-1, 7, 3, 12, 30, 30, 0}, {5, 17, 5, 16, -30, -30, 0}};
     for (int n = 1; n <= 3; ++n) {
         const RecordMove& m = moves[n - 1];
-        g.RecFromX(n) = m.fromX, g.RecFromY(n) = m.fromY, g.RecToX(n) = m.toX, g.RecToY(n) = m.toY;
-        g.RecResult(n) = m.result, g.RecPiece(n) = m.piece, g.RecCaptured(n) = m.captured;
+        g.history.RecFromX(n) = m.fromX, g.history.RecFromY(n) = m.fromY, g.history.RecToX(n) = m.toX, g.history.RecToY(n) = m.toY;
+        g.history.RecResult(n) = m.result, g.history.RecPiece(n) = m.piece, g.history.RecCaptured(n) = m.captured;
     }
     h.host.fields[1] = "game.棋譜";
     h.host.fields[2] = "名局";
@@ -186,9 +186,9 @@ TEST_F(RecordPanel, WritesTheMovesUpToTheCurrentOneWithNamesInTurnOrder) {
 }
 
 TEST_F(RecordPanel, AFailedWriteKeepsTheOldFileAndSaysSo) {
-    h.game.RecordCount = 1;
-    h.game.RecFromX(1) = 5, h.game.RecFromY(1) = 18, h.game.RecToX(1) = 5, h.game.RecToY(1) = 17;
-    h.game.RecResult(1) = h.game.RecPiece(1) = -30;
+    h.game.history.RecordCount = 1;
+    h.game.history.RecFromX(1) = 5, h.game.history.RecFromY(1) = 18, h.game.history.RecToX(1) = 5, h.game.history.RecToY(1) = 17;
+    h.game.history.RecResult(1) = h.game.history.RecPiece(1) = -30;
     std::filesystem::create_directory(h.folder.path / "taken.棋譜");
     h.host.fields[1] = "taken";
     h.game.Command1_Click();
@@ -205,10 +205,10 @@ TEST_F(RecordPanel, ReadingResetsTheGameAndEntersRecordMode) {
     h.canvas.clear();
     h.game.File1_Click((h.folder.path / "r.棋譜").string());
     EXPECT_EQ(h.game.RecordMode, YES);
-    EXPECT_EQ(h.game.RecordLength, 1);
-    EXPECT_EQ(h.game.RecordCount, 0);
+    EXPECT_EQ(h.game.history.RecordLength, 1);
+    EXPECT_EQ(h.game.history.RecordCount, 0);
     EXPECT_EQ(h.game.MoveNumber, 0);
-    EXPECT_EQ(h.game.RecPiece(1), -30);
+    EXPECT_EQ(h.game.history.RecPiece(1), -30);
     std::vector<std::pair<std::string, std::pair<double, double>>> printed;
     for (const auto& t : h.canvas.texts())
         if (t.size == 12 && t.code == COLOUR_WHITE && t.text != " 3") printed.push_back({t.text, {t.X, t.Y}});
@@ -232,7 +232,7 @@ TEST_F(RecordPanel, EmptyBadOrMissingFilesSayWhatHappened) {
     h.host.boxes.clear();
     h.folder.write("bad.棋譜", crlf({"g", "u", "l", "5 185 17-30 -30 0   ", "99999999999999999999"}));
     h.game.File1_Click((h.folder.path / "bad.棋譜").string());
-    EXPECT_EQ(h.game.RecordLength, 1);
+    EXPECT_EQ(h.game.history.RecordLength, 1);
     ASSERT_EQ(h.host.boxes.size(), 3u);
     EXPECT_EQ(h.host.boxes[0].text, "棋譜ファイルの2手目が正しくありません。1手目までを読み込みました");
 

@@ -23,14 +23,14 @@ void randomPosition(Game& g, std::mt19937& rng, int changes) {
     std::uniform_int_distribution<int> sq(1, 27), code(0, 13), count(0, 3), coin(0, 2);
     for (int i = 0; i < changes; ++i) {
         const int x = sq(rng), y = sq(rng);
-        if (g.Board(x, y) == 950 || g.Board(x, y) == -950) continue;
+        if (g.pos.Board(x, y) == 950 || g.pos.Board(x, y) == -950) continue;
         const int c = coin(rng);
-        g.Board(x, y) = int16_t(c == 0 ? EMPTY : c == 1 ? kCodes[code(rng)] : -kCodes[code(rng)]);
+        g.pos.Board(x, y) = int16_t(c == 0 ? EMPTY : c == 1 ? kCodes[code(rng)] : -kCodes[code(rng)]);
     }
-    for (int k = 1; k <= 7; ++k) g.HandUpper(k) = count(rng), g.HandLower(k) = count(rng);
-    g.UpperHandCount = handSum(g.HandUpper);
-    g.LowerHandCount = handSum(g.HandLower);
-    g.ComputerLevel = 1 + int(rng() % 3);
+    for (int k = 1; k <= 7; ++k) g.pos.HandUpper(k) = count(rng), g.pos.HandLower(k) = count(rng);
+    g.pos.UpperHandCount = handSum(g.pos.HandUpper);
+    g.pos.LowerHandCount = handSum(g.pos.HandLower);
+    g.settings.ComputerLevel = 1 + int(rng() % 3);
     g.勢力調査();
 }
 
@@ -43,14 +43,14 @@ struct Run {
 Run searchCopy(const Game& g, bool plain) {
     Run r{{}, std::make_unique<Bare>()};
     Game& c = r.after->g;
-    c.Board = g.Board;
-    c.HandUpper = g.HandUpper, c.HandLower = g.HandLower;
-    c.UpperHandCount = g.UpperHandCount, c.LowerHandCount = g.LowerHandCount;
-    c.ComputerLevel = g.ComputerLevel;
-    c.UpperGuardX = g.UpperGuardX, c.UpperGuardY = g.UpperGuardY;
-    c.UpperAttackerX = g.UpperAttackerX, c.UpperAttackerY = g.UpperAttackerY;
-    c.LowerKingX = g.LowerKingX, c.LowerKingY = g.LowerKingY, c.UpperKingX = g.UpperKingX, c.UpperKingY = g.UpperKingY;
-    c.MoverKingDistance = g.MoverKingDistance;
+    c.pos.Board = g.pos.Board;
+    c.pos.HandUpper = g.pos.HandUpper, c.pos.HandLower = g.pos.HandLower;
+    c.pos.UpperHandCount = g.pos.UpperHandCount, c.pos.LowerHandCount = g.pos.LowerHandCount;
+    c.settings.ComputerLevel = g.settings.ComputerLevel;
+    c.memory.UpperGuardX = g.memory.UpperGuardX, c.memory.UpperGuardY = g.memory.UpperGuardY;
+    c.memory.UpperAttackerX = g.memory.UpperAttackerX, c.memory.UpperAttackerY = g.memory.UpperAttackerY;
+    c.pos.LowerKingX = g.pos.LowerKingX, c.pos.LowerKingY = g.pos.LowerKingY, c.pos.UpperKingX = g.pos.UpperKingX, c.pos.UpperKingY = g.pos.UpperKingY;
+    c.work.MoverKingDistance = g.work.MoverKingDistance;
     c.勢力調査();
     search::plainOnly = plain;
     r.scored = search(c);
@@ -70,26 +70,26 @@ void expectSameSearch(const Game& g, const std::string& what) {
             << p.after << ' ' << p.score << " against " << q.score;
     }
     EXPECT_EQ(fast.scored.choice.score, plain.scored.choice.score) << what;
-    EXPECT_EQ(a.Board, b.Board) << what;
-    EXPECT_EQ(a.UpperGuardX, b.UpperGuardX) << what;
-    EXPECT_EQ(a.UpperGuardY, b.UpperGuardY) << what;
-    EXPECT_EQ(a.UpperAttackerX, b.UpperAttackerX) << what;
-    EXPECT_EQ(a.UpperAttackerY, b.UpperAttackerY) << what;
-    EXPECT_EQ(a.LowerInfluence, b.LowerInfluence) << what;
-    EXPECT_EQ(a.UpperInfluence, b.UpperInfluence) << what;
-    EXPECT_EQ(a.UpperGuard, b.UpperGuard) << what;
-    EXPECT_EQ(a.LowerAttacker, b.LowerAttacker) << what;
-    EXPECT_EQ(a.CheckByUpper, b.CheckByUpper) << what;
-    EXPECT_EQ(a.UpperAttackerXBefore, b.UpperAttackerXBefore) << what;
-    EXPECT_EQ(a.BishopTargets, b.BishopTargets) << what;
-    EXPECT_EQ(a.LowerPinned, b.LowerPinned) << what;
-    EXPECT_EQ(a.MoverKingDistance, b.MoverKingDistance) << what;
-    EXPECT_EQ(a.CandidatePiece, b.CandidatePiece) << what;
-    EXPECT_EQ(a.PromotedCode, b.PromotedCode) << what;
-    EXPECT_EQ(a.BestScore, b.BestScore) << what;
-    EXPECT_EQ(a.LowerKingEscapes, b.LowerKingEscapes) << what;
-    EXPECT_EQ(std::tie(a.LowerKingX, a.LowerKingY, a.UpperKingX, a.UpperKingY),
-              std::tie(b.LowerKingX, b.LowerKingY, b.UpperKingX, b.UpperKingY))
+    EXPECT_EQ(a.pos.Board, b.pos.Board) << what;
+    EXPECT_EQ(a.memory.UpperGuardX, b.memory.UpperGuardX) << what;
+    EXPECT_EQ(a.memory.UpperGuardY, b.memory.UpperGuardY) << what;
+    EXPECT_EQ(a.memory.UpperAttackerX, b.memory.UpperAttackerX) << what;
+    EXPECT_EQ(a.memory.UpperAttackerY, b.memory.UpperAttackerY) << what;
+    EXPECT_EQ(a.maps.LowerInfluence, b.maps.LowerInfluence) << what;
+    EXPECT_EQ(a.maps.UpperInfluence, b.maps.UpperInfluence) << what;
+    EXPECT_EQ(a.maps.UpperGuard, b.maps.UpperGuard) << what;
+    EXPECT_EQ(a.maps.LowerAttacker, b.maps.LowerAttacker) << what;
+    EXPECT_EQ(a.maps.CheckByUpper, b.maps.CheckByUpper) << what;
+    EXPECT_EQ(a.work.UpperAttackerXBefore, b.work.UpperAttackerXBefore) << what;
+    EXPECT_EQ(a.work.BishopTargets, b.work.BishopTargets) << what;
+    EXPECT_EQ(a.maps.LowerPinned, b.maps.LowerPinned) << what;
+    EXPECT_EQ(a.work.MoverKingDistance, b.work.MoverKingDistance) << what;
+    EXPECT_EQ(a.work.CandidatePiece, b.work.CandidatePiece) << what;
+    EXPECT_EQ(a.work.PromotedCode, b.work.PromotedCode) << what;
+    EXPECT_EQ(a.work.BestScore, b.work.BestScore) << what;
+    EXPECT_EQ(a.work.LowerKingEscapes, b.work.LowerKingEscapes) << what;
+    EXPECT_EQ(std::tie(a.pos.LowerKingX, a.pos.LowerKingY, a.pos.UpperKingX, a.pos.UpperKingY),
+              std::tie(b.pos.LowerKingX, b.pos.LowerKingY, b.pos.UpperKingX, b.pos.UpperKingY))
         << what;
 }
 
@@ -103,9 +103,9 @@ TEST(Search, DeltaWayMatchesThePlainWayOnRandomPositions) {
         // Square maps left over from other surveys, as a game has them.
         for (int x = 1; x <= 27; ++x)
             for (int y = 1; y <= 27; ++y) {
-                b.g.UpperGuardX(x, y) = int16_t(rng() % 28), b.g.UpperAttackerY(x, y) = int16_t(rng() % 28);
+                b.g.memory.UpperGuardX(x, y) = int16_t(rng() % 28), b.g.memory.UpperAttackerY(x, y) = int16_t(rng() % 28);
             }
-        b.g.MoverKingDistance = int(rng() % 20);
+        b.g.work.MoverKingDistance = int(rng() % 20);
         expectSameSearch(b.g, "round " + std::to_string(round));
         if (HasFatalFailure()) return;
     }
@@ -117,8 +117,8 @@ TEST(Search, DeltaWayMatchesThePlainWayOverAGame) {
     std::unique_ptr<Bare> games[2] = {std::make_unique<Bare>(), std::make_unique<Bare>()};
     for (auto& h : games) {
         h->g.初期設定();
-        h->g.HandUpper = hand(2, 1, 1, 1, 1, 1, 1);
-        h->g.UpperHandCount = handSum(h->g.HandUpper);
+        h->g.pos.HandUpper = hand(2, 1, 1, 1, 1, 1, 1);
+        h->g.pos.UpperHandCount = handSum(h->g.pos.HandUpper);
         h->g.勢力調査();
     }
     for (int turn = 0; turn < 12; ++turn) {
@@ -132,7 +132,7 @@ TEST(Search, DeltaWayMatchesThePlainWayOverAGame) {
             // A lower reply: the first pawn that can step.
             for (int x = 1; x <= 27; ++x) {
                 const int y = 18 - (turn / 27);
-                if (g.Board(x, y) == -30 && g.Board(x, y - 1) == EMPTY) {
+                if (g.pos.Board(x, y) == -30 && g.pos.Board(x, y - 1) == EMPTY) {
                     g.駒移動(x, y, x, y - 1, -30);
                     break;
                 }
@@ -142,8 +142,8 @@ TEST(Search, DeltaWayMatchesThePlainWayOverAGame) {
         ASSERT_EQ(std::tie(c[0].fx, c[0].fy, c[0].tx, c[0].ty, c[0].after, c[0].score),
                   std::tie(c[1].fx, c[1].fy, c[1].tx, c[1].ty, c[1].after, c[1].score))
             << "turn " << turn;
-        EXPECT_EQ(games[0]->g.UpperGuardX, games[1]->g.UpperGuardX) << "turn " << turn;
-        EXPECT_EQ(games[0]->g.UpperAttackerY, games[1]->g.UpperAttackerY) << "turn " << turn;
+        EXPECT_EQ(games[0]->g.memory.UpperGuardX, games[1]->g.memory.UpperGuardX) << "turn " << turn;
+        EXPECT_EQ(games[0]->g.memory.UpperAttackerY, games[1]->g.memory.UpperAttackerY) << "turn " << turn;
     }
 }
 
@@ -169,48 +169,48 @@ TEST(Search, DeltaSurveyAgreesWithAFullSurvey) {
     for (int round = 0; round < 6; ++round) {
         randomPosition(b.g, rng, 80);
         Game& g = b.g;
-        g.BoardBefore = g.Board;
-        g.UpperInfluenceBefore = g.UpperInfluence;
+        g.work.BoardBefore = g.pos.Board;
+        g.work.UpperInfluenceBefore = g.maps.UpperInfluence;
         base->take(g);
         for (int x = 1; x <= 27; ++x)
             for (int y = 1; y <= 27; ++y) {
-                const int piece = g.Board(x, y);
+                const int piece = g.pos.Board(x, y);
                 if (piece < 30) continue;
                 for (int tx = 1; tx <= 27; ++tx)
                     for (int ty = 1; ty <= 27; ++ty) {
                         if (g.移動チェック(x, y, tx, ty, piece) != YES || (rng() % 4) != 0) continue;
-                        const int captured = g.Board(tx, ty);
-                        g.Board(x, y) = EMPTY;
-                        g.Board(tx, ty) = int16_t(piece);
+                        const int captured = g.pos.Board(tx, ty);
+                        g.pos.Board(x, y) = EMPTY;
+                        g.pos.Board(tx, ty) = int16_t(piece);
                         int xs[2] = {tx, x}, ys[2] = {ty, y}, n = 0;
                         ASSERT_TRUE(delta->apply(g, *base, 2, xs, ys, written.data(), n));
-                        full.g.Board = g.Board;
-                        full.g.UpperGuardX.fill(0), full.g.UpperGuardY.fill(0);
-                        full.g.UpperAttackerX.fill(0), full.g.UpperAttackerY.fill(0);
+                        full.g.pos.Board = g.pos.Board;
+                        full.g.memory.UpperGuardX.fill(0), full.g.memory.UpperGuardY.fill(0);
+                        full.g.memory.UpperAttackerX.fill(0), full.g.memory.UpperAttackerY.fill(0);
                         full.g.勢力調査();
-                        EXPECT_EQ(g.LowerInfluence, full.g.LowerInfluence);
-                        EXPECT_EQ(g.UpperInfluence, full.g.UpperInfluence);
-                        EXPECT_EQ(g.UpperGuard, full.g.UpperGuard);
-                        EXPECT_EQ(g.LowerAttacker, full.g.LowerAttacker);
-                        EXPECT_EQ(g.LowerAttackerX, full.g.LowerAttackerX);
-                        EXPECT_EQ(g.LowerAttackerY, full.g.LowerAttackerY);
-                        EXPECT_EQ(g.UpperKingX, full.g.UpperKingX);
+                        EXPECT_EQ(g.maps.LowerInfluence, full.g.maps.LowerInfluence);
+                        EXPECT_EQ(g.maps.UpperInfluence, full.g.maps.UpperInfluence);
+                        EXPECT_EQ(g.maps.UpperGuard, full.g.maps.UpperGuard);
+                        EXPECT_EQ(g.maps.LowerAttacker, full.g.maps.LowerAttacker);
+                        EXPECT_EQ(g.maps.LowerAttackerX, full.g.maps.LowerAttackerX);
+                        EXPECT_EQ(g.maps.LowerAttackerY, full.g.maps.LowerAttackerY);
+                        EXPECT_EQ(g.pos.UpperKingX, full.g.pos.UpperKingX);
                         for (int i = 0; i < n; ++i) {
                             const int wx = written[i].cell / 27 + 1, wy = written[i].cell % 27 + 1;
-                            EXPECT_EQ(written[i].gx, full.g.UpperGuardX(wx, wy)) << wx << ' ' << wy;
-                            EXPECT_EQ(written[i].gy, full.g.UpperGuardY(wx, wy));
-                            EXPECT_EQ(written[i].ax, full.g.UpperAttackerX(wx, wy));
-                            EXPECT_EQ(written[i].ay, full.g.UpperAttackerY(wx, wy));
+                            EXPECT_EQ(written[i].gx, full.g.memory.UpperGuardX(wx, wy)) << wx << ' ' << wy;
+                            EXPECT_EQ(written[i].gy, full.g.memory.UpperGuardY(wx, wy));
+                            EXPECT_EQ(written[i].ax, full.g.memory.UpperAttackerX(wx, wy));
+                            EXPECT_EQ(written[i].ay, full.g.memory.UpperAttackerY(wx, wy));
                         }
                         delta->undo(g);
-                        g.Board(tx, ty) = int16_t(captured);
-                        g.Board(x, y) = int16_t(piece);
+                        g.pos.Board(tx, ty) = int16_t(captured);
+                        g.pos.Board(x, y) = int16_t(piece);
                         ++tried;
                         if (HasFailure()) return;
                     }
             }
-        EXPECT_EQ(g.LowerInfluence, base->li);
-        EXPECT_EQ(g.UpperGuard, base->ug);
+        EXPECT_EQ(g.maps.LowerInfluence, base->li);
+        EXPECT_EQ(g.maps.UpperGuard, base->ug);
     }
     EXPECT_GT(tried, 100);
 }

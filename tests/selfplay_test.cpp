@@ -167,7 +167,7 @@ TEST(Selfplay, TakingAKingEndsTheGameAndTheGameDoesNotStartAgain) {
     Game& g = lower.game;
     EXPECT_TRUE(g.Ended);
     EXPECT_EQ(g.Winner, g.HumanSide);
-    EXPECT_EQ(g.Board(1, 2), -110);  // the final position stays: no new game was set out
+    EXPECT_EQ(g.pos.Board(1, 2), -110);  // the final position stays: no new game was set out
     // The mate test the game asked after the taking move answered YES as well; the take is reported.
     g.勢力調査();
     EXPECT_EQ(g.詰めかCOM(), YES);
@@ -224,7 +224,7 @@ TEST(Selfplay, ASideWithNothingToMoveLoses) {
     Selfplay s(settings(500, true), &lowerAlone);
     ASSERT_TRUE(s.play());
     EXPECT_TRUE(s.game.Ended);  // the computer gave the game up through the game's own end
-    EXPECT_EQ(s.game.RecordCount, 0);
+    EXPECT_EQ(s.game.history.RecordCount, 0);
 }
 
 TEST(Selfplay, ThePlyLimit) {
@@ -269,18 +269,18 @@ TEST(Selfplay, BadArgumentsAreRefused) {
 TEST(Selfplay, TheLowerSideSeesThePositionAsReverseTurnsItAndItsChoiceComesBack) {
     Harness h;
     Game& g = h.game;
-    g.Board(3, 15) = 800;
-    g.Board(20, 12) = -41;
-    g.HandLower(2) = 3, g.HandUpper(6) = 1;
-    g.LowerHandCount = 3, g.UpperHandCount = 1;
+    g.pos.Board(3, 15) = 800;
+    g.pos.Board(20, 12) = -41;
+    g.pos.HandLower(2) = 3, g.pos.HandUpper(6) = 1;
+    g.pos.LowerHandCount = 3, g.pos.UpperHandCount = 1;
     Headless turned;
     turnRound(g, turned.game);
     g.REVERSE_Click();
-    EXPECT_TRUE(turned.game.Board == g.Board);
-    EXPECT_TRUE(turned.game.HandUpper == g.HandUpper);
-    EXPECT_TRUE(turned.game.HandLower == g.HandLower);
-    EXPECT_EQ(turned.game.UpperHandCount, g.UpperHandCount);
-    EXPECT_EQ(turned.game.LowerHandCount, g.LowerHandCount);
+    EXPECT_TRUE(turned.game.pos.Board == g.pos.Board);
+    EXPECT_TRUE(turned.game.pos.HandUpper == g.pos.HandUpper);
+    EXPECT_TRUE(turned.game.pos.HandLower == g.pos.HandLower);
+    EXPECT_EQ(turned.game.pos.UpperHandCount, g.pos.UpperHandCount);
+    EXPECT_EQ(turned.game.pos.LowerHandCount, g.pos.LowerHandCount);
 
     const cli::LowerMove drop = turnBack(Game::Choice{true, -1, 5, 3, 4, 110, 110, 12.5});
     EXPECT_EQ((std::array{drop.fromX, drop.fromY, drop.toX, drop.toY, drop.before, drop.after}),
@@ -310,28 +310,28 @@ TEST(Selfplay, TheLowerMoveIsCommittedAsThePersonsClicksCommitIt) {
         Harness byClicks, byTool;
         for (Harness* h : {&byClicks, &byTool}) {
             Game& g = h->game;
-            g.Board(18, 18) = EMPTY, g.Board(10, 10) = EMPTY;  // the bishops see each other
-            g.HandLower(3) = 2, g.LowerHandCount = 2;
+            g.pos.Board(18, 18) = EMPTY, g.pos.Board(10, 10) = EMPTY;  // the bishops see each other
+            g.pos.HandLower(3) = 2, g.pos.LowerHandCount = 2;
             g.menuClick(Menu::SENTE);
         }
         play(byClicks, c.move.fromX, c.move.fromY, c.move.toX, c.move.toY, c.button);
         Game& t = byTool.game;
         ASSERT_EQ(cli::commitLower(t, c.move), YES);
-        EXPECT_EQ(t.RecResult(t.RecordCount), c.move.after);
+        EXPECT_EQ(t.history.RecResult(t.history.RecordCount), c.move.after);
         t.com_ban();
 
         const Game& k = byClicks.game;
-        EXPECT_EQ(k.RecordCount, 2);
+        EXPECT_EQ(k.history.RecordCount, 2);
         EXPECT_TRUE(snapshot(k) == snapshot(t));
         EXPECT_EQ(k.MoveNumber, t.MoveNumber);
         for (int n = 1; n <= 2; ++n)
-            EXPECT_EQ((std::array{k.RecFromX(n), k.RecFromY(n), k.RecToX(n), k.RecToY(n), k.RecPiece(n), k.RecResult(n),
-                                  k.RecCaptured(n)}),
-                      (std::array{t.RecFromX(n), t.RecFromY(n), t.RecToX(n), t.RecToY(n), t.RecPiece(n), t.RecResult(n),
-                                  t.RecCaptured(n)}));
-        EXPECT_TRUE(k.UpperGuardX == t.UpperGuardX && k.UpperAttackerY == t.UpperAttackerY);
-        EXPECT_EQ(k.BestScore, t.BestScore);
-        EXPECT_EQ(k.MoverKingDistance, t.MoverKingDistance);
+            EXPECT_EQ((std::array{k.history.RecFromX(n), k.history.RecFromY(n), k.history.RecToX(n), k.history.RecToY(n), k.history.RecPiece(n), k.history.RecResult(n),
+                                  k.history.RecCaptured(n)}),
+                      (std::array{t.history.RecFromX(n), t.history.RecFromY(n), t.history.RecToX(n), t.history.RecToY(n), t.history.RecPiece(n), t.history.RecResult(n),
+                                  t.history.RecCaptured(n)}));
+        EXPECT_TRUE(k.memory.UpperGuardX == t.memory.UpperGuardX && k.memory.UpperAttackerY == t.memory.UpperAttackerY);
+        EXPECT_EQ(k.work.BestScore, t.work.BestScore);
+        EXPECT_EQ(k.work.MoverKingDistance, t.work.MoverKingDistance);
         EXPECT_EQ(k.Turn, k.HumanSide);
         EXPECT_EQ(t.Turn, t.HumanSide);
     }
@@ -341,7 +341,7 @@ TEST(Selfplay, TheLowerMoveIsCommittedAsThePersonsClicksCommitIt) {
     h.game.menuClick(Menu::SENTE);
     EXPECT_EQ(cli::commitLower(h.game, cli::LowerMove{14, 18, 14, 16, -30, -30, 0}), -1);  // a pawn two steps
     EXPECT_EQ(cli::commitLower(h.game, cli::LowerMove{29, 21, 14, 15, -30, -30, 0}), -1);  // an empty hand slot
-    EXPECT_EQ(h.game.RecordCount, 0);
+    EXPECT_EQ(h.game.history.RecordCount, 0);
 }
 
 }  // namespace orizen::test

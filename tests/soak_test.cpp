@@ -126,8 +126,8 @@ public:
         const Game& g = rig->game;
         note("click " + std::to_string(button) + " on " + std::to_string(int(std::floor((X - BoardLeft) / SquareWidth))) +
              "," + std::to_string(int(std::floor((Y - BoardTop) / SquareHeight))) + " (turn " + std::to_string(g.Turn) +
-             ", mode " + std::to_string(g.GameMode) + ", history " + std::to_string(g.RecordCount) + "/" +
-             std::to_string(g.RecordLength) + ")");
+             ", mode " + std::to_string(g.GameMode) + ", history " + std::to_string(g.history.RecordCount) + "/" +
+             std::to_string(g.history.RecordLength) + ")");
         rig->game.Form_MouseDown(button, 0, X, Y);
     }
     void note(const std::string& what) {
@@ -157,9 +157,9 @@ public:
         std::vector<Source> sources;
         for (int x = 1; x <= 27; ++x)
             for (int y = 1; y <= 27; ++y)
-                if (lower ? g.Board(x, y) <= -30 : g.Board(x, y) >= 30) sources.push_back({x, y, g.Board(x, y)});
+                if (lower ? g.pos.Board(x, y) <= -30 : g.pos.Board(x, y) >= 30) sources.push_back({x, y, g.pos.Board(x, y)});
         for (int k = 1; k <= 7; ++k)
-            if ((lower ? g.HandLower(k) : g.HandUpper(k)) > 0)
+            if ((lower ? g.pos.HandLower(k) : g.pos.HandUpper(k)) > 0)
                 sources.push_back(lower ? Source{29, 20 + k, -kHandCode[k]} : Source{-1, 8 - k, kHandCode[k]});
         g.調査_2歩フラグ設定();
         // Among the moves of a few pieces, often the one that takes most or comes closest to the
@@ -167,7 +167,7 @@ public:
         int enemyX = 14, enemyY = lower ? 1 : 27;
         for (int x = 1; x <= 27; ++x)
             for (int y = 1; y <= 27; ++y)
-                if (g.Board(x, y) == (lower ? 950 : -950)) enemyX = x, enemyY = y;
+                if (g.pos.Board(x, y) == (lower ? 950 : -950)) enemyX = x, enemyY = y;
         struct Choice {
             Source s;
             int tx, ty, score;
@@ -178,7 +178,7 @@ public:
             for (int tx = 1; tx <= 27; ++tx)
                 for (int ty = 1; ty <= 27; ++ty)
                     if (g.移動チェック(s.x, s.y, tx, ty, s.code) == YES) {
-                        const int taken = std::abs(g.Board(tx, ty));
+                        const int taken = std::abs(g.pos.Board(tx, ty));
                         const int distance = std::max(std::abs(tx - enemyX), std::abs(ty - enemyY));
                         all.push_back({s, tx, ty, taken * 10 - distance * 20 + pick(100)});
                     }
@@ -188,11 +188,11 @@ public:
         if (aim && pick(3) != 0)
             for (const Choice& o : all)
                 if (o.score > c.score) c = o;
-        const int taken = g.Board(c.tx, c.ty);
-        const int before = g.RecordLength;
+        const int taken = g.pos.Board(c.tx, c.ty);
+        const int before = g.history.RecordLength;
         clickCell(button(), c.s.x, c.s.y);
         clickCell(Game::移動後チェック(c.ty, c.s.code) == NO || pick(3) == 0 ? RIGHT_BUTTON : LEFT_BUTTON, c.tx, c.ty);
-        if (g.RecordLength != before || g.Turn == NO_GAME) {
+        if (g.history.RecordLength != before || g.Turn == NO_GAME) {
             ++moves;
             kingsTaken += taken == 950 || taken == -950;
         }
@@ -282,11 +282,11 @@ public:
                 note("menu スタート (no computer turns left)");
                 g->menuClick(Menu::START);
             }
-            longestHistory = std::max(longestHistory, g->RecordLength);
+            longestHistory = std::max(longestHistory, g->history.RecordLength);
             std::string why = unsound(*g);
             if (why.empty() && !rig->canvas.fault.empty()) why = rig->canvas.fault;
             if (why.empty() && outside) why = "a record written outside its folder";
-            if (why.empty() && g->SelectState != 0 && g->SelectState != 1) why = "select state";
+            if (why.empty() && g->selection.SelectState != 0 && g->selection.SelectState != 1) why = "select state";
             if (why.empty() && g->Turn != NO_GAME && g->Turn != TURN_FIRST && g->Turn != TURN_SECOND) why = "turn";
             // Against the computer, every event ends with the person to move, or no game, or the
             // program ended.

@@ -44,17 +44,17 @@ TEST(Turn, EveryMoveLosesThenTheFirstCandidateIsPlayedUnpromoted) {
     EXPECT_EQ(s.choice.after, 100);
 
     g.com_ban();
-    EXPECT_EQ(g.Board(4, 17), 100);
-    EXPECT_EQ(g.Board(5, 18), EMPTY);
-    EXPECT_EQ(g.RecordCount, 1);
-    EXPECT_EQ(g.RecFromX(1), 5);
-    EXPECT_EQ(g.RecResult(1), 100);
+    EXPECT_EQ(g.pos.Board(4, 17), 100);
+    EXPECT_EQ(g.pos.Board(5, 18), EMPTY);
+    EXPECT_EQ(g.history.RecordCount, 1);
+    EXPECT_EQ(g.history.RecFromX(1), 5);
+    EXPECT_EQ(g.history.RecResult(1), 100);
     EXPECT_EQ(g.MoveNumber, 1);
     EXPECT_EQ(g.Turn, g.HumanSide);
     EXPECT_TRUE(h.host.boxes.empty());
     EXPECT_TRUE(drew(h.canvas, "思考中"));
     EXPECT_EQ(lastOutline(h.canvas, 4, 17), COLOUR_WHITE);
-    EXPECT_EQ(h.played(), std::vector<std::intptr_t>{g.SoundPiece});
+    EXPECT_EQ(h.played(), std::vector<std::intptr_t>{g.sounds.SoundPiece});
 }
 
 TEST(Turn, PromotionIsScoredBothWaysUnlessThePieceWouldBeStuck) {
@@ -83,7 +83,7 @@ TEST(Turn, WithNothingToMoveTheComputerLoses) {
     h.host.answers = {Answer::Yes};
     g.com_ban();
     EXPECT_EQ(h.host.texts(), (std::vector<std::string>{"あなたの勝ちです", "続けますか？"}));
-    EXPECT_EQ(g.RecordCount, 0);
+    EXPECT_EQ(g.history.RecordCount, 0);
     EXPECT_EQ(g.Turn, NO_GAME);
 }
 
@@ -103,8 +103,8 @@ TEST(Turn, AMateIsAnnouncedAndPlayGoesOn) {
     Game& g = h.game;
     computerToMove(h, {{14, 1, 950}, {1, 27, -950}, {1, 25, 110}, {3, 26, 100}}, hand(0, 0, 0, 0, 1, 0, 0));
     g.com_ban();
-    EXPECT_EQ(g.Board(1, 26), 110);
-    EXPECT_EQ(g.HandUpper(5), 0);
+    EXPECT_EQ(g.pos.Board(1, 26), 110);
+    EXPECT_EQ(g.pos.HandUpper(5), 0);
     ASSERT_EQ(h.host.boxes.size(), 1u);
     EXPECT_EQ(h.host.boxes[0].text, "よし！!");
     EXPECT_EQ(h.host.boxes[0].title, "詰め ?");
@@ -119,7 +119,7 @@ TEST(Turn, ACheckIsAnnounced) {
     // Taking the undefended gold on the king's file checks; the pawn in hand keeps it from mate.
     computerToMove(h, {{14, 1, 950}, {14, 27, -950}, {14, 10, 900}, {14, 20, -110}}, {}, hand(1, 0, 0, 0, 0, 0, 0));
     g.com_ban();
-    EXPECT_EQ(g.Board(14, 20), 901);
+    EXPECT_EQ(g.pos.Board(14, 20), 901);
     ASSERT_EQ(h.host.boxes.size(), 1u);
     EXPECT_EQ(h.host.boxes[0].text, "   ** 王手 **");
     EXPECT_EQ(h.host.boxes[0].title, "");
@@ -129,7 +129,7 @@ TEST(Turn, AFullHistoryKeepsTheComputerFromMoving) {
     Harness h;
     Game& g = h.game;
     computerToMove(h, {{14, 1, 950}, {14, 27, -950}, {5, 5, 110}});
-    g.RecordCount = g.RecordLength = HISTORY_MAX;
+    g.history.RecordCount = g.history.RecordLength = HISTORY_MAX;
     const Position before = snapshot(g);
     g.com_ban();
     EXPECT_EQ(snapshot(g), before);
@@ -151,17 +151,17 @@ TEST(Turn, SamePositionAndHistoryGiveTheSameMove) {
         play(*h, 5, 18, 5, 17);
     }
     EXPECT_EQ(snapshot(a.game), snapshot(b.game));
-    EXPECT_EQ(a.game.RecordCount, 6);
+    EXPECT_EQ(a.game.history.RecordCount, 6);
     for (int n = 1; n <= 6; ++n) {
-        EXPECT_EQ(a.game.RecFromX(n), b.game.RecFromX(n));
-        EXPECT_EQ(a.game.RecToY(n), b.game.RecToY(n));
-        EXPECT_EQ(a.game.RecResult(n), b.game.RecResult(n));
+        EXPECT_EQ(a.game.history.RecFromX(n), b.game.history.RecFromX(n));
+        EXPECT_EQ(a.game.history.RecToY(n), b.game.history.RecToY(n));
+        EXPECT_EQ(a.game.history.RecResult(n), b.game.history.RecResult(n));
     }
-    EXPECT_EQ(a.game.UpperGuardX, b.game.UpperGuardX);
-    EXPECT_EQ(a.game.UpperGuardY, b.game.UpperGuardY);
-    EXPECT_EQ(a.game.UpperAttackerX, b.game.UpperAttackerX);
-    EXPECT_EQ(a.game.UpperAttackerY, b.game.UpperAttackerY);
-    EXPECT_EQ(a.game.MoverKingDistance, b.game.MoverKingDistance);
+    EXPECT_EQ(a.game.memory.UpperGuardX, b.game.memory.UpperGuardX);
+    EXPECT_EQ(a.game.memory.UpperGuardY, b.game.memory.UpperGuardY);
+    EXPECT_EQ(a.game.memory.UpperAttackerX, b.game.memory.UpperAttackerX);
+    EXPECT_EQ(a.game.memory.UpperAttackerY, b.game.memory.UpperAttackerY);
+    EXPECT_EQ(a.game.work.MoverKingDistance, b.game.work.MoverKingDistance);
 }
 
 }  // namespace orizen::test

@@ -10,13 +10,13 @@ namespace orizen {
 
 void turnRound(const Game& g, Game& t) {
     for (int x = 1; x <= 27; ++x)
-        for (int y = 1; y <= 27; ++y) t.Board(28 - x, 28 - y) = int16_t(-g.Board(x, y));
+        for (int y = 1; y <= 27; ++y) t.pos.Board(28 - x, 28 - y) = int16_t(-g.pos.Board(x, y));
     for (int i = 1; i <= 7; ++i) {
-        t.HandUpper(i) = g.HandLower(i);
-        t.HandLower(i) = g.HandUpper(i);
+        t.pos.HandUpper(i) = g.pos.HandLower(i);
+        t.pos.HandLower(i) = g.pos.HandUpper(i);
     }
-    t.UpperHandCount = g.LowerHandCount;
-    t.LowerHandCount = g.UpperHandCount;
+    t.pos.UpperHandCount = g.pos.LowerHandCount;
+    t.pos.LowerHandCount = g.pos.UpperHandCount;
 }
 
 PlannedMove turnBack(const Game::Choice& c) {
@@ -46,11 +46,11 @@ bool chooseMove(const Game& g, bool lower, int level, PlannedMove& out) {
     if (lower) {
         turnRound(g, t);
     } else {
-        t.Board = g.Board;
-        t.HandUpper = g.HandUpper;
-        t.HandLower = g.HandLower;
-        t.UpperHandCount = g.UpperHandCount;
-        t.LowerHandCount = g.LowerHandCount;
+        t.pos.Board = g.pos.Board;
+        t.pos.HandUpper = g.pos.HandUpper;
+        t.pos.HandLower = g.pos.HandLower;
+        t.pos.UpperHandCount = g.pos.UpperHandCount;
+        t.pos.LowerHandCount = g.pos.LowerHandCount;
     }
     t.レベル_設定(level);
     t.勢力調査();

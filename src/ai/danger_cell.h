@@ -15,9 +15,9 @@ inline int value(int code) { return code < 0 ? -code : code; }
 // 調査_周辺状況: minus the upper major pieces and kings around (x, y), unrolled away from the edges.
 inline int around(const Game& g, int x, int y) {
     if (x > 1 && x < 27 && y > 1 && y < 27) {
-        const int16_t* l = &g.Board.v[x - 1][y - 1];
-        const int16_t* m = &g.Board.v[x][y - 1];
-        const int16_t* r = &g.Board.v[x + 1][y - 1];
+        const int16_t* l = &g.pos.Board.v[x - 1][y - 1];
+        const int16_t* m = &g.pos.Board.v[x][y - 1];
+        const int16_t* r = &g.pos.Board.v[x + 1][y - 1];
         return -((l[0] >= 800) + (l[1] >= 800) + (l[2] >= 800) + (m[0] >= 800) + (m[2] >= 800) + (r[0] >= 800) +
                  (r[1] >= 800) + (r[2] >= 800));
     }
@@ -39,14 +39,14 @@ struct Placed {
 // Calls add(d) for each addition d that cell (x, y) makes to the sum, in order.
 template <class Add>
 inline void cell(Game& g, int x, int y, const Placed& placed, Fork& fork, Add&& add) {
-    const int c = g.Board(x, y);
-    const int li = g.LowerInfluence(x, y), ui = g.UpperInfluence(x, y);
-    const bool silverOrGold = g.HandLower(4) > 0 || g.HandLower(5) > 0;
+    const int c = g.pos.Board(x, y);
+    const int li = g.maps.LowerInfluence(x, y), ui = g.maps.UpperInfluence(x, y);
+    const bool silverOrGold = g.pos.HandLower(4) > 0 || g.pos.HandLower(5) > 0;
 
     if (c == EMPTY) {
         if (li > 0) {
             // Next to the upper king.
-            if (std::abs(x - g.UpperKingX) < 2 && std::abs(y - g.UpperKingY) < 2) {
+            if (std::abs(x - g.pos.UpperKingX) < 2 && std::abs(y - g.pos.UpperKingY) < 2) {
                 add(-(0.5 * li));
                 if (ui == 1 && li > 1) add(-10.0);
                 if (silverOrGold) add(-10.0);
@@ -56,16 +56,16 @@ inline void cell(Game& g, int x, int y, const Placed& placed, Fork& fork, Add&& 
                 if (g.調査_自守駒MAN_直進駒(x, y) == YES) add(-10.0);
             }
             // A lower pawn can advance into the upper camp.
-            if (y < 4 && g.Board(x, y + 1) == -30 && li >= ui) {
+            if (y < 4 && g.pos.Board(x, y + 1) == -30 && li >= ui) {
                 add(-30.0);
                 if (g.調査_自守駒MAN_直進駒(x, y + 1) == YES) add(-70.0);
             }
         }
-        if (g.LowerHandCount > 0) {
+        if (g.pos.LowerHandCount > 0) {
             // A lance dropped here skewers the piece above and the next one behind it.
-            if (g.HandLower(2) > 0 && y > 2 && g.Board(x, y - 1) > 40 && (ui == 0 || li > 0)) {
+            if (g.pos.HandLower(2) > 0 && y > 2 && g.pos.Board(x, y - 1) > 40 && (ui == 0 || li > 0)) {
                 for (int r = y - 2; r >= 1; --r) {
-                    const int b = g.Board(x, r);
+                    const int b = g.pos.Board(x, r);
                     if (b == EMPTY) continue;
                     if (b > 40) {
                         add(-100.0);
@@ -75,8 +75,8 @@ inline void cell(Game& g, int x, int y, const Placed& placed, Fork& fork, Add&& 
                 }
             }
             // A knight dropped here forks two upper pieces.
-            if (g.HandLower(3) > 0 && (ui == 0 || (li > 0 && g.UpperAttacker(x, y) > 50)) && y > 2 && x > 1 &&
-                x < 27 && g.Board(x - 1, y - 2) > 30 && g.Board(x + 1, y - 2) > 30)
+            if (g.pos.HandLower(3) > 0 && (ui == 0 || (li > 0 && g.maps.UpperAttacker(x, y) > 50)) && y > 2 && x > 1 &&
+                x < 27 && g.pos.Board(x - 1, y - 2) > 30 && g.pos.Board(x + 1, y - 2) > 30)
                 add(-20.0);
             if (silverOrGold && ui <= 1) {
                 const int near = around(g, x, y);
@@ -87,33 +87,33 @@ inline void cell(Game& g, int x, int y, const Placed& placed, Fork& fork, Add&& 
                 }
             }
             if (ui == 0) {
-                if (y == 2 && g.Board(x, 1) == 50) add(-5.0);
+                if (y == 2 && g.pos.Board(x, 1) == 50) add(-5.0);
                 if (y < 4) add(-0.1);
                 // A silver dropped here forks along the diagonals.
-                if (g.HandLower(4) > 0 && y >= 2 && y <= 26 && x > 1 && x < 27) {
-                    if (g.Board(x - 1, y - 1) >= 30 && g.Board(x + 1, y + 1) >= 30 &&
-                        g.UpperInfluence(x - 1, y - 1) == 0 && g.UpperInfluence(x + 1, y + 1) == 0)
+                if (g.pos.HandLower(4) > 0 && y >= 2 && y <= 26 && x > 1 && x < 27) {
+                    if (g.pos.Board(x - 1, y - 1) >= 30 && g.pos.Board(x + 1, y + 1) >= 30 &&
+                        g.maps.UpperInfluence(x - 1, y - 1) == 0 && g.maps.UpperInfluence(x + 1, y + 1) == 0)
                         add(-20.0);
-                    if (g.Board(x + 1, y - 1) >= 30 && g.Board(x - 1, y + 1) >= 30 &&
-                        g.UpperInfluence(x + 1, y - 1) == 0 && g.UpperInfluence(x - 1, y + 1) == 0)
+                    if (g.pos.Board(x + 1, y - 1) >= 30 && g.pos.Board(x - 1, y + 1) >= 30 &&
+                        g.maps.UpperInfluence(x + 1, y - 1) == 0 && g.maps.UpperInfluence(x - 1, y + 1) == 0)
                         add(-20.0);
                 }
             }
         }
     } else if (c >= 30) {
         const int p = c;
-        if (p == 950 && y == 1 && g.LowerInfluence(x, 2) > 0) {
+        if (p == 950 && y == 1 && g.maps.LowerInfluence(x, 2) > 0) {
             add(-50.0);
-            if (g.LowerInfluence(x, 2) >= g.UpperInfluence(x, 2)) add(-250.0);
+            if (g.maps.LowerInfluence(x, 2) >= g.maps.UpperInfluence(x, 2)) add(-250.0);
             if (silverOrGold) add(-700.0);
         }
-        const int la = g.LowerAttacker(x, y);
-        if (p == 30 && la == -900 && g.HandLower(1) > 0 && li >= ui && y < 27 && g.UpperInfluence(x, y + 1) == 1)
+        const int la = g.maps.LowerAttacker(x, y);
+        if (p == 30 && la == -900 && g.pos.HandLower(1) > 0 && li >= ui && y < 27 && g.maps.UpperInfluence(x, y + 1) == 1)
             add(-5.0);
         if (li > 0) {
-            const int guard = g.UpperGuard(x, y);
+            const int guard = g.maps.UpperGuard(x, y);
             if (guard == 950 && (li > 1 || p > value(la))) add(-100.0);
-            const bool free = g.LowerPinned(g.LowerAttackerX(x, y), g.LowerAttackerY(x, y)) == 0;
+            const bool free = g.maps.LowerPinned(g.maps.LowerAttackerX(x, y), g.maps.LowerAttackerY(x, y)) == 0;
             if (free && p > value(la)) {
                 add(double(-p));
                 add(double(value(la)));
@@ -121,34 +121,34 @@ inline void cell(Game& g, int x, int y, const Placed& placed, Fork& fork, Add&& 
             if (ui == 0) {
                 add(double(-p));
                 if (y <= 3) add(-1.0);
-                if (g.BoardBefore(x, y) <= -30) add(double(value(g.BoardBefore(x, y))));
+                if (g.work.BoardBefore(x, y) <= -30) add(double(value(g.work.BoardBefore(x, y))));
                 if (y < 4 && (la == -30 || la == -40)) add(-20.0);
             } else if (free) {
                 if (li > ui && guard >= value(la)) add(double(-p));
-                if (y <= 3 && ui == li && g.Board(x, y + 1) != EMPTY && g.調査_自守駒MAN_直進駒(x, y + 1) == YES) {
+                if (y <= 3 && ui == li && g.pos.Board(x, y + 1) != EMPTY && g.調査_自守駒MAN_直進駒(x, y + 1) == YES) {
                     add(double(-p));
-                    add(double(-value(g.LowerAttacker(x, y + 1))));
+                    add(double(-value(g.maps.LowerAttacker(x, y + 1))));
                 }
             }
         }
     } else if (c <= -30) {
         const int q = c;
-        if (ui > 0 && g.UpperInfluenceBefore(x, y) == 0) {
-            if (y > 2 && q == -50 && g.LowerInfluence(x, y - 1) == 0) {
-                const int above = g.Board(x, y - 1);
+        if (ui > 0 && g.work.UpperInfluenceBefore(x, y) == 0) {
+            if (y > 2 && q == -50 && g.maps.LowerInfluence(x, y - 1) == 0) {
+                const int above = g.pos.Board(x, y - 1);
                 if (above == 100 || above == 801 || above == 901) add(1.0);
             }
-            if (std::abs(x - g.UpperKingX) < 3 && std::abs(y - g.UpperKingY) < 3) add(15.0);
+            if (std::abs(x - g.pos.UpperKingX) < 3 && std::abs(y - g.pos.UpperKingY) < 3) add(15.0);
         }
-        if (q == -50 && y > 4 && g.Board(x, y - 4) >= 100) {
-            if (x > 1 && g.Board(x - 1, y - 2) >= 0 && g.UpperInfluence(x - 1, y - 2) == 0) add(-1.0);
-            if (x < 27 && g.Board(x + 1, y - 2) >= 0 && g.UpperInfluence(x + 1, y - 2) == 0) add(-1.0);
-        } else if ((q == -900 || q == -901 || q == -40) && x == g.UpperKingX) {
+        if (q == -50 && y > 4 && g.pos.Board(x, y - 4) >= 100) {
+            if (x > 1 && g.pos.Board(x - 1, y - 2) >= 0 && g.maps.UpperInfluence(x - 1, y - 2) == 0) add(-1.0);
+            if (x < 27 && g.pos.Board(x + 1, y - 2) >= 0 && g.maps.UpperInfluence(x + 1, y - 2) == 0) add(-1.0);
+        } else if ((q == -900 || q == -901 || q == -40) && x == g.pos.UpperKingX) {
             add(-1.0);
         }
         // The placed piece, itself safe, could take this piece next.
-        if (placed.fork && g.LowerInfluence(placed.tx, placed.ty) == 0 &&
-            (li == 0 || (x == g.LowerKingX && y == g.LowerKingY)) &&
+        if (placed.fork && g.maps.LowerInfluence(placed.tx, placed.ty) == 0 &&
+            (li == 0 || (x == g.pos.LowerKingX && y == g.pos.LowerKingY)) &&
             g.移動チェック(placed.tx, placed.ty, x, y, placed.code) == YES) {
             add(0.1);
             ++fork.count;

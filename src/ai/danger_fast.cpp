@@ -22,25 +22,25 @@ void Lines::take(const Grid<int16_t>& b) {
 }
 
 void TurnBase::take(Game& g) {
-    board = g.Board;
+    board = g.pos.Board;
     lines.take(board);
     takeReachers();
-    li = g.LowerInfluence;
-    ui = g.UpperInfluence;
-    la = g.LowerAttacker;
-    lax = g.LowerAttackerX;
-    lay = g.LowerAttackerY;
-    ug = g.UpperGuard;
-    lg = g.LowerGuard;
-    ua = g.UpperAttacker;
-    checkByLower = g.CheckByLower;
-    checkByUpper = g.CheckByUpper;
-    upperKingX = g.UpperKingX;
-    upperKingY = g.UpperKingY;
-    lowerKingX = g.LowerKingX;
-    lowerKingY = g.LowerKingY;
-    lowerHandCount = g.LowerHandCount;
-    handLower = g.HandLower;
+    li = g.maps.LowerInfluence;
+    ui = g.maps.UpperInfluence;
+    la = g.maps.LowerAttacker;
+    lax = g.maps.LowerAttackerX;
+    lay = g.maps.LowerAttackerY;
+    ug = g.maps.UpperGuard;
+    lg = g.maps.LowerGuard;
+    ua = g.maps.UpperAttacker;
+    checkByLower = g.maps.CheckByLower;
+    checkByUpper = g.maps.CheckByUpper;
+    upperKingX = g.pos.UpperKingX;
+    upperKingY = g.pos.UpperKingY;
+    lowerKingX = g.pos.LowerKingX;
+    lowerKingY = g.pos.LowerKingY;
+    lowerHandCount = g.pos.LowerHandCount;
+    handLower = g.pos.HandLower;
 
     withOps.clear();
     danger::Fork unused;
@@ -80,20 +80,20 @@ void TurnBase::take(Game& g) {
 }
 
 void TurnBase::restore(Game& g) const {
-    g.LowerInfluence = li;
-    g.UpperInfluence = ui;
-    g.LowerAttacker = la;
-    g.LowerAttackerX = lax;
-    g.LowerAttackerY = lay;
-    g.UpperGuard = ug;
-    g.LowerGuard = lg;
-    g.UpperAttacker = ua;
-    g.CheckByLower = checkByLower;
-    g.CheckByUpper = checkByUpper;
-    g.UpperKingX = upperKingX;
-    g.UpperKingY = upperKingY;
-    g.LowerKingX = lowerKingX;
-    g.LowerKingY = lowerKingY;
+    g.maps.LowerInfluence = li;
+    g.maps.UpperInfluence = ui;
+    g.maps.LowerAttacker = la;
+    g.maps.LowerAttackerX = lax;
+    g.maps.LowerAttackerY = lay;
+    g.maps.UpperGuard = ug;
+    g.maps.LowerGuard = lg;
+    g.maps.UpperAttacker = ua;
+    g.maps.CheckByLower = checkByLower;
+    g.maps.CheckByUpper = checkByUpper;
+    g.pos.UpperKingX = upperKingX;
+    g.pos.UpperKingY = upperKingY;
+    g.pos.LowerKingX = lowerKingX;
+    g.pos.LowerKingY = lowerKingY;
 }
 
 namespace {
@@ -108,17 +108,17 @@ inline int countClass(int v) { return v < 2 ? v : 2; }
 // Most changes are counts that stay in their class on squares no one compares them on.
 inline bool unread(const Game& g, const TurnBase& base, int x, int y, unsigned what) {
     return !(what & (kPiece | kAttacker | kOwn)) && y > 3 &&
-           countClass(base.li(x, y)) == countClass(g.LowerInfluence(x, y)) &&
-           countClass(base.ui(x, y)) == countClass(g.UpperInfluence(x, y)) && g.Board(x, y) < 30 &&
-           !((what & kLower) && std::abs(x - g.UpperKingX) < 2 && std::abs(y - g.UpperKingY) < 2);
+           countClass(base.li(x, y)) == countClass(g.maps.LowerInfluence(x, y)) &&
+           countClass(base.ui(x, y)) == countClass(g.maps.UpperInfluence(x, y)) && g.pos.Board(x, y) < 30 &&
+           !((what & kLower) && std::abs(x - g.pos.UpperKingX) < 2 && std::abs(y - g.pos.UpperKingY) < 2);
 }
 
 void markReaders(const Game& g, const TurnBase& base, CellSet& dirty, int x, int y, unsigned what) {
     auto cls = countClass;
-    const int here = g.Board(x, y);
-    const int l0 = base.li(x, y), l1 = g.LowerInfluence(x, y), u0 = base.ui(x, y), u1 = g.UpperInfluence(x, y);
+    const int here = g.pos.Board(x, y);
+    const int l0 = base.li(x, y), l1 = g.maps.LowerInfluence(x, y), u0 = base.ui(x, y), u1 = g.maps.UpperInfluence(x, y);
     const bool lowerClass = cls(l0) != cls(l1), upperClass = cls(u0) != cls(u1);
-    auto at = [&g](int i, int j) { return i >= 1 && i <= 27 && j >= 1 && j <= 27 ? int(g.Board(i, j)) : 1; };
+    auto at = [&g](int i, int j) { return i >= 1 && i <= 27 && j >= 1 && j <= 27 ? int(g.pos.Board(i, j)) : 1; };
     const bool lowerZero = (l0 == 0) != (l1 == 0), upperZero = (u0 == 0) != (u1 == 0);
     const bool counts = (what & (kLower | kUpper)) != 0;
 
@@ -150,8 +150,8 @@ void markReaders(const Game& g, const TurnBase& base, CellSet& dirty, int x, int
         // An empty square below an upper piece looks up the file for a lance's skewer, past that
         // piece and any empty squares.
         for (int r = y + 1; r <= 26; ++r)
-            if (g.Board(x, r) != EMPTY) {
-                if (g.Board(x, r) > 40) dirty.add(x, r + 1);
+            if (g.pos.Board(x, r) != EMPTY) {
+                if (g.pos.Board(x, r) > 40) dirty.add(x, r + 1);
                 break;
             }
         return;
@@ -184,8 +184,8 @@ double danger(Game& g, const TurnBase& base, const Delta* delta, int placed, int
     auto add = [&S](double d) { S += d; };
 
     // The king's neighbourhood or the lower hand changed: every cell reads them.
-    if (g.UpperKingX != base.upperKingX || g.UpperKingY != base.upperKingY ||
-        g.LowerHandCount != base.lowerHandCount || !(g.HandLower == base.handLower))
+    if (g.pos.UpperKingX != base.upperKingX || g.pos.UpperKingY != base.upperKingY ||
+        g.pos.LowerHandCount != base.lowerHandCount || !(g.pos.HandLower == base.handLower))
         return danger::scan(g, p);
 
     CellSet dirty;
@@ -199,13 +199,13 @@ double danger(Game& g, const TurnBase& base, const Delta* delta, int placed, int
     } else {
         // What changed where: one pass over the maps the cells read.
         uint8_t changed[kGrid * kGrid];
-        const int16_t* b = &g.Board.v[0][0];
-        const int16_t* l = &g.LowerInfluence.v[0][0];
-        const int16_t* u = &g.UpperInfluence.v[0][0];
-        const int16_t* a = &g.LowerAttacker.v[0][0];
-        const int16_t* ax = &g.LowerAttackerX.v[0][0];
-        const int16_t* ay = &g.LowerAttackerY.v[0][0];
-        const int16_t* gu = &g.UpperGuard.v[0][0];
+        const int16_t* b = &g.pos.Board.v[0][0];
+        const int16_t* l = &g.maps.LowerInfluence.v[0][0];
+        const int16_t* u = &g.maps.UpperInfluence.v[0][0];
+        const int16_t* a = &g.maps.LowerAttacker.v[0][0];
+        const int16_t* ax = &g.maps.LowerAttackerX.v[0][0];
+        const int16_t* ay = &g.maps.LowerAttackerY.v[0][0];
+        const int16_t* gu = &g.maps.UpperGuard.v[0][0];
         const int16_t* b0 = &base.board.v[0][0];
         const int16_t* l0 = &base.li.v[0][0];
         const int16_t* u0 = &base.ui.v[0][0];
@@ -229,9 +229,9 @@ double danger(Game& g, const TurnBase& base, const Delta* delta, int placed, int
         }
     }
     // Lower pieces the placed piece could take next.
-    if (g.LowerInfluence(tx, ty) == 0)
+    if (g.maps.LowerInfluence(tx, ty) == 0)
         moves::each(g, tx, ty, placed, [&](int i, int j) {
-            if (g.Board(i, j) <= -30) dirty.add(i, j);
+            if (g.pos.Board(i, j) <= -30) dirty.add(i, j);
         });
 
     // While the cells computed afresh add what they added before, the sum is the one before the

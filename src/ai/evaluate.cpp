@@ -14,57 +14,57 @@ inline int value(int code) { return code < 0 ? -code : code; }
 double Game::盤評価(int captured, int placed, int sx, int sy, int tx, int ty) {
     double S = 0;
     const bool drop = sx < 0;
-    const int li = LowerInfluence(tx, ty), ui = UpperInfluence(tx, ty);
-    const int la = LowerAttacker(tx, ty);
+    const int li = maps.LowerInfluence(tx, ty), ui = maps.UpperInfluence(tx, ty);
+    const int la = maps.LowerAttacker(tx, ty);
 
     // ---- Base terms ----
     if (captured == -950) return 9999;
-    if (LowerInfluence(UpperKingX, UpperKingY) > 0) return -9998;
-    const bool check = UpperInfluence(LowerKingX, LowerKingY) > 0;
+    if (maps.LowerInfluence(pos.UpperKingX, pos.UpperKingY) > 0) return -9998;
+    const bool check = maps.UpperInfluence(pos.LowerKingX, pos.LowerKingY) > 0;
     if (check) {
         if (詰めかMAN() == YES) return placed == 30 ? -9998 : 9998;
-        if (placed == 50 && 調査_移動可場所数(LowerKingX, LowerKingY, -950) == 0) return 9998;
+        if (placed == 50 && 調査_移動可場所数(pos.LowerKingX, pos.LowerKingY, -950) == 0) return 9998;
         if (la == -950 && ui > 0) S += 100;
         // The checker stands diagonally next to the king, guarded by a dragon on the king's line.
-        if (li <= 2 && UpperGuard(tx, ty) == 901 && tx != LowerKingX && ty != LowerKingY &&
-            std::abs(tx - LowerKingX) < 2 && std::abs(ty - LowerKingY) < 2 &&
-            (UpperGuardX(tx, ty) == LowerKingX || UpperGuardY(tx, ty) == LowerKingY))
+        if (li <= 2 && maps.UpperGuard(tx, ty) == 901 && tx != pos.LowerKingX && ty != pos.LowerKingY &&
+            std::abs(tx - pos.LowerKingX) < 2 && std::abs(ty - pos.LowerKingY) < 2 &&
+            (memory.UpperGuardX(tx, ty) == pos.LowerKingX || memory.UpperGuardY(tx, ty) == pos.LowerKingY))
             S += 900;
         if (li == 0) S += 10;
     }
     if (drop)
         S -= 5;
-    else if (placed > CandidatePiece)
+    else if (placed > work.CandidatePiece)
         S += 10;
     S += 盤評価_COM危険座標(placed, tx, ty);
-    if (ComputerLevel < 2) return S;
+    if (settings.ComputerLevel < 2) return S;
 
     // ---- Tactical terms ----
-    const int dx = std::abs(tx - LowerKingX), dy = std::abs(ty - LowerKingY);
+    const int dx = std::abs(tx - pos.LowerKingX), dy = std::abs(ty - pos.LowerKingY);
     if (dx > dy) {
-        if (dx < MoverKingDistance) S += 1;
+        if (dx < work.MoverKingDistance) S += 1;
     } else {
-        if (dy < MoverKingDistance) S += 0.1;
+        if (dy < work.MoverKingDistance) S += 0.1;
     }
 
     // The cheapest attacker of the placed piece is pinned against its king.
-    const int ax = LowerAttackerX(tx, ty), ay = LowerAttackerY(tx, ty);
-    if (LowerInfluence(ax, ay) > 0 && LowerPinned(ax, ay) == 1 &&
-        (li == 1 || (li == 2 && ui > 0 && UpperInfluence(LowerKingX, LowerKingY) > 0)) &&
-        ((ax == LowerKingX && tx != LowerKingX) || (ay == LowerKingY && ty != LowerKingY) ||
-         (ax != LowerKingX && ay != LowerKingY && (tx == LowerKingX || ty == LowerKingY))) &&
-        移動チェック(tx, ty, ax, ay, CandidatePiece) == YES &&
-        (drop || Board(UpperAttackerXBefore(ax, ay), UpperAttackerYBefore(ax, ay)) != EMPTY))
-        S += value(Board(ax, ay));
+    const int ax = maps.LowerAttackerX(tx, ty), ay = maps.LowerAttackerY(tx, ty);
+    if (maps.LowerInfluence(ax, ay) > 0 && maps.LowerPinned(ax, ay) == 1 &&
+        (li == 1 || (li == 2 && ui > 0 && maps.UpperInfluence(pos.LowerKingX, pos.LowerKingY) > 0)) &&
+        ((ax == pos.LowerKingX && tx != pos.LowerKingX) || (ay == pos.LowerKingY && ty != pos.LowerKingY) ||
+         (ax != pos.LowerKingX && ay != pos.LowerKingY && (tx == pos.LowerKingX || ty == pos.LowerKingY))) &&
+        移動チェック(tx, ty, ax, ay, work.CandidatePiece) == YES &&
+        (drop || pos.Board(work.UpperAttackerXBefore(ax, ay), work.UpperAttackerYBefore(ax, ay)) != EMPTY))
+        S += value(pos.Board(ax, ay));
 
     // Exposure of the placed piece.
     if (li > 0 && ui > 0) {
-        if ((HandLower(4) > 0 || HandLower(5) > 0) && tx > 1 && tx < 27) {
-            const int l = Board(tx - 1, ty), r = Board(tx + 1, ty);
+        if ((pos.HandLower(4) > 0 || pos.HandLower(5) > 0) && tx > 1 && tx < 27) {
+            const int l = pos.Board(tx - 1, ty), r = pos.Board(tx + 1, ty);
             if (((l == -900 || l == -901) && r == 950) || (l == 950 && (r == -900 || r == -901))) S -= placed;
         }
         if (value(la) < placed) S = S - placed + value(la);
-        if (la == -950 && ty < LowerKingY && UpperInfluence(LowerKingX, LowerKingY) > 0) S += placed;
+        if (la == -950 && ty < pos.LowerKingY && maps.UpperInfluence(pos.LowerKingX, pos.LowerKingY) > 0) S += placed;
     } else if (li > 0) {
         if (drop) S -= placed + 50;
     } else if (placed != 30 && placed != 800 && placed != 801 && placed != 950) {
@@ -72,49 +72,49 @@ double Game::盤評価(int captured, int placed, int sx, int sy, int tx, int ty)
     }
 
     // A lower lance waits on the edge file.
-    if (Board(tx, 9) == -40 && (tx == 1 || tx == 27) && placed != 40 && placed != 900 && placed != 901 && sx != tx)
+    if (pos.Board(tx, 9) == -40 && (tx == 1 || tx == 27) && placed != 40 && placed != 900 && placed != 901 && sx != tx)
         S -= 0.1;
 
     // Captures, and the lower king's escape squares.
     if (captured == EMPTY) {
         if ((( placed >= 800 && placed <= 901) || placed == 40 ||
-             (std::abs(tx - LowerKingX) < 3 && std::abs(ty - LowerKingY) < 3)) &&
+             (std::abs(tx - pos.LowerKingX) < 3 && std::abs(ty - pos.LowerKingY) < 3)) &&
             li == 0) {
             const int e = 調査_自王逃道();
-            if (e < LowerKingEscapes) S += LowerKingEscapes - e;
+            if (e < work.LowerKingEscapes) S += work.LowerKingEscapes - e;
         }
     } else if (li > 0 && ui > 0) {
         if (placed < value(la)) S += value(captured);
     } else if (li > 0) {
-        if (LowerInfluenceBefore(sx, sy) > 0 && 調査_移動可場所数(sx, sy, placed) == 0) S += value(captured);
+        if (work.LowerInfluenceBefore(sx, sy) > 0 && 調査_移動可場所数(sx, sy, placed) == 0) S += value(captured);
     } else {
         S += value(captured);
         if (captured == -31 || captured == -41 || captured == -51) S += 50;
     }
-    if (ComputerLevel < 3) return S;
+    if (settings.ComputerLevel < 3) return S;
 
     // ---- Piece terms ----
     switch (placed) {
         case 30: {
-            if (HandUpper(2) > 0) S += 調査_香狙い(tx, ty);
-            if (HandUpper(3) > 0) S += 調査_桂狙い(tx, ty);
+            if (pos.HandUpper(2) > 0) S += 調査_香狙い(tx, ty);
+            if (pos.HandUpper(3) > 0) S += 調査_桂狙い(tx, ty);
             if (ty < 27) {
-                const int front = Board(tx, ty + 1);
+                const int front = pos.Board(tx, ty + 1);
                 if (front == 110)
                     S += 0.5;
                 else if (front == 900)
                     S -= 1;
                 if (front < -30 && 調査_移動可場所数(tx, ty + 1, front) == 0) S += value(front);
             }
-            if (ui > 0 && tx > 1 && tx < 27 && (Board(tx + 1, ty) == 900 || Board(tx - 1, ty) == 900)) S -= 1;
+            if (ui > 0 && tx > 1 && tx < 27 && (pos.Board(tx + 1, ty) == 900 || pos.Board(tx - 1, ty) == 900)) S -= 1;
             if (drop) {
                 // The pawn blocks a lance or rook on its file.
-                if (!(LowerInfluence(ax, ay) == 0 && UpperInfluenceBefore(ax, ay) > 0) && ui > 0 && ax == tx &&
+                if (!(maps.LowerInfluence(ax, ay) == 0 && work.UpperInfluenceBefore(ax, ay) > 0) && ui > 0 && ax == tx &&
                     (la == -40 || la == -900) && ty < ay)
                     return S + 120;
             } else {
                 S -= 0.1;
-                switch (UpperGuard(tx, ty)) {
+                switch (maps.UpperGuard(tx, ty)) {
                     case 110: S += 0.6; break;
                     case 100: S += 0.6; break;
                     case 900: S += 0.7; break;
@@ -125,10 +125,10 @@ double Game::盤評価(int captured, int placed, int sx, int sy, int tx, int ty)
                     default: break;
                 }
                 if (ty < 26) {
-                    const int guard = UpperGuard(tx, ty);
+                    const int guard = maps.UpperGuard(tx, ty);
                     if (guard == 40) S += 1;
-                    if (guard == 900 && UpperGuardX(tx, ty) == tx && ui >= li && UpperGuardY(tx, ty) < ty) S += 2;
-                    if (LowerInfluence(tx, ty + 1) == 0 && Board(tx, ty + 2) <= -50) S += 1;
+                    if (guard == 900 && memory.UpperGuardX(tx, ty) == tx && ui >= li && memory.UpperGuardY(tx, ty) < ty) S += 2;
+                    if (maps.LowerInfluence(tx, ty + 1) == 0 && pos.Board(tx, ty + 2) <= -50) S += 1;
                     if (sy == 10) {
                         if (sx == 4 || sx == 24)
                             S += 1;
@@ -136,33 +136,33 @@ double Game::盤評価(int captured, int placed, int sx, int sy, int tx, int ty)
                             S += 2;
                     }
                     if (ty < 7) {
-                        if (Board(tx, ty + 1) == -30 && LowerInfluence(tx, ty + 1) > 0) S -= 5;
+                        if (pos.Board(tx, ty + 1) == -30 && maps.LowerInfluence(tx, ty + 1) > 0) S -= 5;
                         if (tx < 27) {
-                            if (Board(tx + 1, ty) == 800)
+                            if (pos.Board(tx + 1, ty) == 800)
                                 S += 0.5;
-                            else if (Board(tx + 1, ty + 2) == -30)
+                            else if (pos.Board(tx + 1, ty + 2) == -30)
                                 S += 5;
                         }
                         if (tx > 1) {
-                            if (Board(tx - 1, ty) == 800)
+                            if (pos.Board(tx - 1, ty) == 800)
                                 S += 0.5;
-                            else if (Board(tx - 1, ty + 2) == -30)
+                            else if (pos.Board(tx - 1, ty + 2) == -30)
                                 S += 5;
                         }
                     }
-                    if (captured <= -30 && UpperInfluence(sx, sy) == 1) {
-                        if (ty > 2 && la == -40 && Board(tx, ty - 2) == 800)
+                    if (captured <= -30 && maps.UpperInfluence(sx, sy) == 1) {
+                        if (ty > 2 && la == -40 && pos.Board(tx, ty - 2) == 800)
                             S -= 5;
                         else
                             S += 5;
                         if (captured == -30 && (la == -40 || la == -900)) S += 50;
                     }
-                    const int front = Board(tx, ty + 1);
+                    const int front = pos.Board(tx, ty + 1);
                     if (front <= -30) {
                         if (ui > li) return S + 1;
                         if (front == -30) return S - 5;
                         if (ui == 0) return li == 0 ? S + 1 : S;
-                        if (UpperInfluenceBefore(tx, ty + 1) > 0 && LowerInfluenceBefore(tx, ty + 1) == 0)
+                        if (work.UpperInfluenceBefore(tx, ty + 1) > 0 && work.LowerInfluenceBefore(tx, ty + 1) == 0)
                             return S - 1;
                         if (ui >= li) return S + 5;
                     }
@@ -173,12 +173,12 @@ double Game::盤評価(int captured, int placed, int sx, int sy, int tx, int ty)
         case 31:
             return ui >= li ? S + 1 : S;
         case 40: {
-            if (HandUpper(3) > 0) S += 調査_桂狙い(tx, ty);
+            if (pos.HandUpper(3) > 0) S += 調査_桂狙い(tx, ty);
             if (drop && ty < 8) {
-                if (HandLower(1) > 0 && LowerInfluence(tx, ty + 1) > 0 && li == 0) S -= 10;
-                if (Board(tx, ty + 1) <= -40 && (li == 0 || ui >= li)) {
+                if (pos.HandLower(1) > 0 && maps.LowerInfluence(tx, ty + 1) > 0 && li == 0) S -= 10;
+                if (pos.Board(tx, ty + 1) <= -40 && (li == 0 || ui >= li)) {
                     for (int r = ty + 2; r <= 9; ++r) {
-                        const int b = Board(tx, r);
+                        const int b = pos.Board(tx, r);
                         if (b == EMPTY) continue;
                         if (移動チェック(tx, ty + 1, tx, r, 40) == YES && b < -40) return S + value(b);
                         return S;
@@ -192,14 +192,14 @@ double Game::盤評価(int captured, int placed, int sx, int sy, int tx, int ty)
         }
         case 50:
             S -= 0.1;
-            if (LowerInfluence(tx, ty + 1) > 0) S -= 1;
-            if (ty < 8 && tx > 1 && tx < 27 && LowerInfluence(tx - 1, ty + 2) > 0 && LowerInfluence(tx + 1, ty + 2) > 0)
+            if (maps.LowerInfluence(tx, ty + 1) > 0) S -= 1;
+            if (ty < 8 && tx > 1 && tx < 27 && maps.LowerInfluence(tx - 1, ty + 2) > 0 && maps.LowerInfluence(tx + 1, ty + 2) > 0)
                 return S - 1;
             break;
         case 100:
             if (ty > 1) {
                 if (ty > sy && tx == sx) S -= 0.1;
-                if (Board(tx, ty - 1) == 50) return S - 0.5;
+                if (pos.Board(tx, ty - 1) == 50) return S - 0.5;
             }
             break;
         case 110:
@@ -207,9 +207,9 @@ double Game::盤評価(int captured, int placed, int sx, int sy, int tx, int ty)
             break;
         case 800:
             S += 調査_周辺状況(tx, ty);
-            if (ty < 27 && LowerInfluence(tx, ty + 1) > 0) {
+            if (ty < 27 && maps.LowerInfluence(tx, ty + 1) > 0) {
                 if (調査_移動可場所数(tx, ty, 800) == 0) S -= 100;
-                if (ty < 8 && Board(tx, ty + 2) == -30) return S - 1;
+                if (ty < 8 && pos.Board(tx, ty + 2) == -30) return S - 1;
             }
             break;
         case 801:
@@ -218,46 +218,46 @@ double Game::盤評価(int captured, int placed, int sx, int sy, int tx, int ty)
         case 900: {
             S += 調査_周辺状況(tx, ty);
             if (drop) {
-                if (ty == 27 && Board(tx, ty - 1) == -100 && tx > 1 && tx < 27 &&
-                    ((Board(tx - 1, ty) != EMPTY && Board(tx + 1, ty - 1) == -110) ||
-                     (Board(tx + 1, ty) != EMPTY && Board(tx - 1, ty - 1) == -110)))
+                if (ty == 27 && pos.Board(tx, ty - 1) == -100 && tx > 1 && tx < 27 &&
+                    ((pos.Board(tx - 1, ty) != EMPTY && pos.Board(tx + 1, ty - 1) == -110) ||
+                     (pos.Board(tx + 1, ty) != EMPTY && pos.Board(tx - 1, ty - 1) == -110)))
                     S -= 1;
             } else if (ty < 8) {
-                if (LowerInfluence(tx, ty + 1) > 0) {
+                if (maps.LowerInfluence(tx, ty + 1) > 0) {
                     S -= 1;
-                    if (Board(tx, ty + 2) == -30 && ty == sy) S -= 5;
+                    if (pos.Board(tx, ty + 2) == -30 && ty == sy) S -= 5;
                 }
-                if (LowerInfluence(sx, sy) == 0 && sx == 2 && sy == 2 && tx == 2 && ty == 3) S -= 1;
+                if (maps.LowerInfluence(sx, sy) == 0 && sx == 2 && sy == 2 && tx == 2 && ty == 3) S -= 1;
             }
             if (li == 0 || (ui > 0 && la == -950)) {
                 const int n = 調査_移動可場所数(tx, ty, 900);
                 if (n <= 1) return S - 35;
-                if ((tx == LowerKingX || ty == LowerKingY) && std::abs(tx - LowerKingX) < 3 &&
-                    std::abs(ty - LowerKingY) < 3)
+                if ((tx == pos.LowerKingX || ty == pos.LowerKingY) && std::abs(tx - pos.LowerKingX) < 3 &&
+                    std::abs(ty - pos.LowerKingY) < 3)
                     return S + 100;
             }
             break;
         }
         case 901: {
             S += 調査_周辺状況(tx, ty);
-            if (Board(tx, ty - 1) == -100 && tx > 1 && tx < 27 &&
-                ((Board(tx - 1, ty) != EMPTY && Board(tx + 1, ty - 1) == -110) ||
-                 (Board(tx + 1, ty) != EMPTY && Board(tx - 1, ty - 1) == -110)))
+            if (pos.Board(tx, ty - 1) == -100 && tx > 1 && tx < 27 &&
+                ((pos.Board(tx - 1, ty) != EMPTY && pos.Board(tx + 1, ty - 1) == -110) ||
+                 (pos.Board(tx + 1, ty) != EMPTY && pos.Board(tx - 1, ty - 1) == -110)))
                 S -= 10;
-            if (sy == 27 && Board(sx, 26) == -100) {
-                if (sx > 1 && Board(sx - 1, 26) == -110) S += 2;
-                if (sx < 27 && Board(sx + 1, 26) == -110) S += 2;
+            if (sy == 27 && pos.Board(sx, 26) == -100) {
+                if (sx > 1 && pos.Board(sx - 1, 26) == -110) S += 2;
+                if (sx < 27 && pos.Board(sx + 1, 26) == -110) S += 2;
             }
             if (li == 0 || (ui > 0 && la == -950)) {
-                if ((tx == LowerKingX || ty == LowerKingY) && std::abs(tx - LowerKingX) < 3 &&
-                    std::abs(ty - LowerKingY) < 3)
+                if ((tx == pos.LowerKingX || ty == pos.LowerKingY) && std::abs(tx - pos.LowerKingX) < 3 &&
+                    std::abs(ty - pos.LowerKingY) < 3)
                     return S + 100;
             }
             break;
         }
         case 950:
-            if (UpperPinFound == YES) S += 10;
-            if (ui > UpperInfluenceBefore(tx, ty)) S += 1;
+            if (maps.UpperPinFound == YES) S += 10;
+            if (ui > work.UpperInfluenceBefore(tx, ty)) S += 1;
             if (調査_移動可場所数(tx, ty, 950) < 2) return S - 20;
             break;
         default:

@@ -6,6 +6,7 @@
 namespace orizen::level4 {
 
 using namespace engine;
+using engine::Position;
 
 namespace {
 
@@ -29,7 +30,7 @@ void fill(Position& p, const Grid<int16_t>& board, const Row<int, 8>& upper, con
 
 Position positionOf(const Game& g, int side) {
     Position p;
-    fill(p, g.Board, g.HandUpper, g.HandLower);
+    fill(p, g.pos.Board, g.pos.HandUpper, g.pos.HandLower);
     p.side = side;
     p.refresh();
     return p;
@@ -38,11 +39,11 @@ Position positionOf(const Game& g, int side) {
 Request requestOf(const Game& g, int side) {
     Request r{positionOf(g, side), {}};
     // Walk the history back from the board; stop at the first entry that does not fit.
-    Grid<int16_t> board = g.Board;
-    Row<int, 8> upper = g.HandUpper, lower = g.HandLower;
-    for (int n = std::min(g.RecordCount, HISTORY_MAX); n >= 1; --n) {
-        const int fx = g.RecFromX(n), fy = g.RecFromY(n), tx = g.RecToX(n), ty = g.RecToY(n);
-        const int piece = g.RecPiece(n), result = g.RecResult(n), captured = g.RecCaptured(n);
+    Grid<int16_t> board = g.pos.Board;
+    Row<int, 8> upper = g.pos.HandUpper, lower = g.pos.HandLower;
+    for (int n = std::min(g.history.RecordCount, HISTORY_MAX); n >= 1; --n) {
+        const int fx = g.history.RecFromX(n), fy = g.history.RecFromY(n), tx = g.history.RecToX(n), ty = g.history.RecToY(n);
+        const int piece = g.history.RecPiece(n), result = g.history.RecResult(n), captured = g.history.RecCaptured(n);
         if (!onBoard(tx, ty) || board(tx, ty) != result || piece == 0) break;
         const bool byUpper = piece > 0;
         Row<int, 8>& mine = byUpper ? upper : lower;

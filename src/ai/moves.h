@@ -13,13 +13,13 @@ inline void each(const Game& g, int x, int y, int piece, Visit&& visit) {
     const int f = upper ? 1 : -1;  // forward
     auto own = [upper](int t) { return upper ? t >= 30 : t <= -30; };
     auto step = [&](int i, int j) {
-        if (i < 1 || i > 27 || j < 1 || j > 27 || own(g.Board(i, j))) return;
+        if (i < 1 || i > 27 || j < 1 || j > 27 || own(g.pos.Board(i, j))) return;
         visit(i, j);
     };
     // Up to the first occupied square, which is taken unless it holds one of the mover's own.
     auto ray = [&](int dx, int dy) {
         for (int i = x + dx, j = y + dy; i >= 1 && i <= 27 && j >= 1 && j <= 27; i += dx, j += dy) {
-            const int t = g.Board(i, j);
+            const int t = g.pos.Board(i, j);
             if (own(t)) return;
             visit(i, j);
             if (t != EMPTY) return;

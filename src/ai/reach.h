@@ -26,32 +26,32 @@ inline constexpr unsigned Full = Guard | GuardSquare | Attack | AttackSquare | C
 // Returns the code on the reached square, which the ray walkers need next.
 template <unsigned R>
 ORIZEN_INLINE int upper(Game& g, int e, int x, int y, int tx, int ty) {
-    ++g.UpperInfluence.v[tx][ty];
-    const int t = g.Board.v[tx][ty];
+    ++g.maps.UpperInfluence.v[tx][ty];
+    const int t = g.pos.Board.v[tx][ty];
     if (t >= 30) {
         if constexpr ((R & Guard) != 0) {
-            if (g.UpperGuard.v[tx][ty] > e) {
-                g.UpperGuard.v[tx][ty] = int16_t(e);
+            if (g.maps.UpperGuard.v[tx][ty] > e) {
+                g.maps.UpperGuard.v[tx][ty] = int16_t(e);
                 if constexpr ((R & GuardSquare) != 0) {
-                    g.UpperGuardX.v[tx][ty] = int16_t(x);
-                    g.UpperGuardY.v[tx][ty] = int16_t(y);
+                    g.memory.UpperGuardX.v[tx][ty] = int16_t(x);
+                    g.memory.UpperGuardY.v[tx][ty] = int16_t(y);
                 }
             }
         }
     } else if (t <= -30) {
         if constexpr ((R & Attack) != 0) {
-            if (g.UpperAttacker.v[tx][ty] > e) {
-                g.UpperAttacker.v[tx][ty] = int16_t(e);
+            if (g.maps.UpperAttacker.v[tx][ty] > e) {
+                g.maps.UpperAttacker.v[tx][ty] = int16_t(e);
                 if constexpr ((R & AttackSquare) != 0) {
-                    g.UpperAttackerX.v[tx][ty] = int16_t(x);
-                    g.UpperAttackerY.v[tx][ty] = int16_t(y);
+                    g.memory.UpperAttackerX.v[tx][ty] = int16_t(x);
+                    g.memory.UpperAttackerY.v[tx][ty] = int16_t(y);
                 }
             }
         }
         if constexpr ((R & Check) != 0) {
             if (t == -OU) {
-                g.CheckByUpper.v[x][y] = 9;
-                if constexpr ((R & Knight) != 0) g.CheckByUpper.v[tx][ty] = 9;
+                g.maps.CheckByUpper.v[x][y] = 9;
+                if constexpr ((R & Knight) != 0) g.maps.CheckByUpper.v[tx][ty] = 9;
             }
         }
     }
@@ -60,20 +60,20 @@ ORIZEN_INLINE int upper(Game& g, int e, int x, int y, int tx, int ty) {
 
 template <unsigned R>
 ORIZEN_INLINE int lower(Game& g, int e, int x, int y, int tx, int ty) {
-    ++g.LowerInfluence.v[tx][ty];
-    const int t = g.Board.v[tx][ty];
+    ++g.maps.LowerInfluence.v[tx][ty];
+    const int t = g.pos.Board.v[tx][ty];
     if (t < 0) {
-        if (g.LowerGuard.v[tx][ty] > e) g.LowerGuard.v[tx][ty] = int16_t(e);
+        if (g.maps.LowerGuard.v[tx][ty] > e) g.maps.LowerGuard.v[tx][ty] = int16_t(e);
     } else if (t > 0) {
-        if (g.LowerAttacker.v[tx][ty] < e) {
-            g.LowerAttacker.v[tx][ty] = int16_t(e);
-            g.LowerAttackerX.v[tx][ty] = int16_t(x);
-            g.LowerAttackerY.v[tx][ty] = int16_t(y);
+        if (g.maps.LowerAttacker.v[tx][ty] < e) {
+            g.maps.LowerAttacker.v[tx][ty] = int16_t(e);
+            g.maps.LowerAttackerX.v[tx][ty] = int16_t(x);
+            g.maps.LowerAttackerY.v[tx][ty] = int16_t(y);
         }
         if constexpr ((R & Check) != 0) {
             if (t == OU) {
-                g.CheckByLower.v[x][y] = 9;
-                if constexpr ((R & Knight) != 0) g.CheckByLower.v[tx][ty] = 9;
+                g.maps.CheckByLower.v[x][y] = 9;
+                if constexpr ((R & Knight) != 0) g.maps.CheckByLower.v[tx][ty] = 9;
             }
         }
     }
@@ -104,7 +104,7 @@ ORIZEN_INLINE void to(Game& g, int e, int x, int y) {
 template <bool Upper, int DX, int DY>
 ORIZEN_INLINE void ray(Game& g, int e, int x, int y) {
     constexpr int enemyKing = Upper ? -OU : OU;
-    Map& check = Upper ? g.CheckByUpper : g.CheckByLower;
+    Map& check = Upper ? g.maps.CheckByUpper : g.maps.CheckByLower;
     int tx = x + DX, ty = y + DY;
     for (;;) {
         if constexpr (DX < 0) { if (tx < 1) return; }

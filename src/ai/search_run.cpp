@@ -136,24 +136,24 @@ Search& shared() {
 int countKings(const Game& g, int code) {
     int n = 0;
     for (int x = 1; x <= 27; ++x)
-        for (int y = 1; y <= 27; ++y) n += g.Board(x, y) == code;
+        for (int y = 1; y <= 27; ++y) n += g.pos.Board(x, y) == code;
     return n;
 }
 
 // Zeroes the four maps no survey clears, so that what the next survey writes shows.
 void zeroSquares(Game& g) {
-    g.UpperGuardX.fill(0);
-    g.UpperGuardY.fill(0);
-    g.UpperAttackerX.fill(0);
-    g.UpperAttackerY.fill(0);
+    g.memory.UpperGuardX.fill(0);
+    g.memory.UpperGuardY.fill(0);
+    g.memory.UpperAttackerX.fill(0);
+    g.memory.UpperAttackerY.fill(0);
 }
 
 // What a survey run on zeroed square maps wrote, one entry per cell.
 void collect(const Game& g, Written* out) {
     for (int x = 1; x <= 27; ++x)
         for (int y = 1; y <= 27; ++y)
-            out[cellIndex(x, y)] = {uint16_t(cellIndex(x, y)), int8_t(g.UpperGuardX(x, y)), int8_t(g.UpperGuardY(x, y)),
-                                    int8_t(g.UpperAttackerX(x, y)), int8_t(g.UpperAttackerY(x, y))};
+            out[cellIndex(x, y)] = {uint16_t(cellIndex(x, y)), int8_t(g.memory.UpperGuardX(x, y)), int8_t(g.memory.UpperGuardY(x, y)),
+                                    int8_t(g.memory.UpperAttackerX(x, y)), int8_t(g.memory.UpperAttackerY(x, y))};
 }
 
 // Surveys the candidate now on the board and scores it; its writes go to the worker's list.
@@ -164,8 +164,8 @@ double evaluate(Game& g, const TurnBase& base, Worker& w, int n, const int* xs, 
     int nWritten = 0;
     bool delta = w.delta.apply(g, base, n, xs, ys, out, nWritten);
     // A candidate that checks is surveyed in full: the mate test reads the check maps.
-    if (delta && captured != -950 && g.LowerInfluence(g.UpperKingX, g.UpperKingY) == 0 &&
-        g.UpperInfluence(g.LowerKingX, g.LowerKingY) > 0) {
+    if (delta && captured != -950 && g.maps.LowerInfluence(g.pos.UpperKingX, g.pos.UpperKingY) == 0 &&
+        g.maps.UpperInfluence(g.pos.LowerKingX, g.pos.LowerKingY) > 0) {
         w.delta.undo(g);
         delta = false;
     }
@@ -191,21 +191,21 @@ double evaluate(Game& g, const TurnBase& base, Worker& w, int n, const int* xs, 
 // Makes the candidate on g's board, scores it (both ways when it may promote) and takes it back.
 void score(Game& g, const TurnBase& base, Worker& w, const Candidate& c, Result& r) {
     const bool drop = c.fx == -1;
-    g.CandidatePiece = c.piece;
-    g.MoverKingDistance = c.distance;
+    g.work.CandidatePiece = c.piece;
+    g.work.MoverKingDistance = c.distance;
     const int xs[2] = {c.tx, c.fx}, ys[2] = {c.ty, c.fy};
     const int n = drop ? 1 : 2;
-    if (!drop) g.Board(c.fx, c.fy) = EMPTY;
+    if (!drop) g.pos.Board(c.fx, c.fy) = EMPTY;
     const int after = c.kind == kForced ? c.promoted : c.piece;
-    g.Board(c.tx, c.ty) = int16_t(after);
+    g.pos.Board(c.tx, c.ty) = int16_t(after);
     r.score[0] = evaluate(g, base, w, n, xs, ys, c.captured, after, c.fx, c.fy, c.tx, c.ty, r.begin[0], r.end[0]);
     if (c.kind == kOptional) {
-        g.Board(c.tx, c.ty) = c.promoted;
+        g.pos.Board(c.tx, c.ty) = c.promoted;
         r.score[1] =
             evaluate(g, base, w, n, xs, ys, c.captured, c.promoted, c.fx, c.fy, c.tx, c.ty, r.begin[1], r.end[1]);
     }
-    g.Board(c.tx, c.ty) = c.captured;
-    if (!drop) g.Board(c.fx, c.fy) = c.piece;
+    g.pos.Board(c.tx, c.ty) = c.captured;
+    if (!drop) g.pos.Board(c.fx, c.fy) = c.piece;
 }
 
 // Whether the plain search could stop at this candidate (it does when the score also improves).
@@ -247,10 +247,10 @@ void work(void* context, int index) {
 // Puts together the four square maps as the plain search leaves them after the evaluations
 // listed (in search order).
 void squareMaps(Game& g, const Search& s) {
-    g.UpperGuardX = s.guardX0;
-    g.UpperGuardY = s.guardY0;
-    g.UpperAttackerX = s.attackerX0;
-    g.UpperAttackerY = s.attackerY0;
+    g.memory.UpperGuardX = s.guardX0;
+    g.memory.UpperGuardY = s.guardY0;
+    g.memory.UpperAttackerX = s.attackerX0;
+    g.memory.UpperAttackerY = s.attackerY0;
     const auto& done = s.done;
     // A square is settled by the last evaluation that wrote it. An evaluation that did not look at
     // a square afresh wrote what the first survey wrote there.
@@ -266,10 +266,10 @@ void squareMaps(Game& g, const Search& s) {
     auto settle = [&](const Written& w, bool guard) {
         const int x = w.cell / 27 + 1, y = w.cell % 27 + 1;
         if (guard) {
-            g.UpperGuardX(x, y) = w.gx, g.UpperGuardY(x, y) = w.gy;
+            g.memory.UpperGuardX(x, y) = w.gx, g.memory.UpperGuardY(x, y) = w.gy;
             guardDone[w.cell] = 1;
         } else {
-            g.UpperAttackerX(x, y) = w.ax, g.UpperAttackerY(x, y) = w.ay;
+            g.memory.UpperAttackerX(x, y) = w.ax, g.memory.UpperAttackerY(x, y) = w.ay;
             attackerDone[w.cell] = 1;
         }
     };
@@ -303,14 +303,14 @@ bool fastSearch(Game& g, Game::CandidateSink sink, void* context, Game::Choice& 
     Search& s = shared();
     s.game = &g;
     best = Game::Choice{};
-    g.BestScore = -99999;
-    g.BoardBefore = g.Board;
+    g.work.BestScore = -99999;
+    g.work.BoardBefore = g.pos.Board;
 
     g.調査_2歩フラグ設定();
-    g.LowerKingEscapes = g.調査_自王逃道();
+    g.work.LowerKingEscapes = g.調査_自王逃道();
     // The first survey, on zeroed square maps to see what it writes; then the maps as it leaves them.
-    s.guardX0 = g.UpperGuardX, s.guardY0 = g.UpperGuardY;
-    s.attackerX0 = g.UpperAttackerX, s.attackerY0 = g.UpperAttackerY;
+    s.guardX0 = g.memory.UpperGuardX, s.guardY0 = g.memory.UpperGuardY;
+    s.attackerX0 = g.memory.UpperAttackerX, s.attackerY0 = g.memory.UpperAttackerY;
     zeroSquares(g);
     g.勢力調査();
     collect(g, s.base0);
@@ -320,45 +320,45 @@ bool fastSearch(Game& g, Game::CandidateSink sink, void* context, Game::Choice& 
         if (w.gx != 0) s.guardX0(x, y) = w.gx, s.guardY0(x, y) = w.gy;
         if (w.ax != 0) s.attackerX0(x, y) = w.ax, s.attackerY0(x, y) = w.ay;
     }
-    g.UpperGuardX = s.guardX0, g.UpperGuardY = s.guardY0;
-    g.UpperAttackerX = s.attackerX0, g.UpperAttackerY = s.attackerY0;
+    g.memory.UpperGuardX = s.guardX0, g.memory.UpperGuardY = s.guardY0;
+    g.memory.UpperAttackerX = s.attackerX0, g.memory.UpperAttackerY = s.attackerY0;
     g.調査_持角狙座標();
     g.調査_移動不可駒();
 
-    g.UpperHandCountBefore = g.UpperHandCount;
-    g.LowerInfluenceBefore = g.LowerInfluence;
-    g.UpperInfluenceBefore = g.UpperInfluence;
-    g.UpperAttackerXBefore = g.UpperAttackerX;
-    g.UpperAttackerYBefore = g.UpperAttackerY;
+    g.work.UpperHandCountBefore = g.pos.UpperHandCount;
+    g.work.LowerInfluenceBefore = g.maps.LowerInfluence;
+    g.work.UpperInfluenceBefore = g.maps.UpperInfluence;
+    g.work.UpperAttackerXBefore = g.memory.UpperAttackerX;
+    g.work.UpperAttackerYBefore = g.memory.UpperAttackerY;
     s.base.take(g);
 
     // The candidates in search order.
     s.candidates.clear();
-    int distance = g.MoverKingDistance;
+    int distance = g.work.MoverKingDistance;
     for (int x = 1; x <= 27; ++x)
         for (int y = 1; y <= 27; ++y) {
-            const int piece = g.Board(x, y);
+            const int piece = g.pos.Board(x, y);
             if (piece < 30) continue;
             int x1, x2, y1, y2;
             Game::取得_駒移動座標(piece, x, y, x1, x2, y1, y2);
             for (int tx = x1; tx <= x2; ++tx)
                 for (int ty = y1; ty <= y2; ++ty) {
                     if (g.移動チェック(x, y, tx, ty, piece) != YES) continue;
-                    distance = std::max(std::abs(x - g.LowerKingX), std::abs(y - g.LowerKingY));
-                    Candidate c{int8_t(x), int8_t(y), int8_t(tx), int8_t(ty), int16_t(piece), g.Board(tx, ty), 0, kPlain,
+                    distance = std::max(std::abs(x - g.pos.LowerKingX), std::abs(y - g.pos.LowerKingY));
+                    Candidate c{int8_t(x), int8_t(y), int8_t(tx), int8_t(ty), int16_t(piece), g.pos.Board(tx, ty), 0, kPlain,
                                 int16_t(distance)};
-                    const int saved = g.PromotedCode;
+                    const int saved = g.work.PromotedCode;
                     if (g.調査_駒成(x, y, tx, ty, piece) == YES) {
-                        c.promoted = int16_t(g.PromotedCode);
+                        c.promoted = int16_t(g.work.PromotedCode);
                         c.kind = Game::移動後チェック(ty, piece) == NO ? kForced : kOptional;
                     }
-                    g.PromotedCode = saved;
+                    g.work.PromotedCode = saved;
                     s.candidates.push_back(c);
                 }
         }
-    if (g.UpperHandCountBefore > 0)
+    if (g.work.UpperHandCountBefore > 0)
         for (int k = 1; k <= 7; ++k) {
-            if (g.HandUpper(k) <= 0) continue;
+            if (g.pos.HandUpper(k) <= 0) continue;
             const int piece = kHandCode[k];
             for (int tx = 1; tx <= 27; ++tx)
                 for (int ty = 1; ty <= 27; ++ty)
@@ -369,7 +369,7 @@ bool fastSearch(Game& g, Game::CandidateSink sink, void* context, Game::Choice& 
     const int n = int(s.candidates.size());
 
     // Score them on every thread; small searches are not worth waking the others for.
-    const int saved[3] = {g.CandidatePiece, g.PromotedCode, g.MoverKingDistance};
+    const int saved[3] = {g.work.CandidatePiece, g.work.PromotedCode, g.work.MoverKingDistance};
     s.results.resize(size_t(n));
     if (s.doneCapacity < size_t(n)) {
         s.doneCapacity = size_t(n) * 2;
@@ -428,8 +428,8 @@ bool fastSearch(Game& g, Game::CandidateSink sink, void* context, Game::Choice& 
                 s.done.push_back({int16_t(by), r->begin[1], r->end[1]});
                 if (r->score[1] > value) value = r->score[1], after = c.promoted;
             }
-            if (value > g.BestScore) {
-                g.BestScore = value;
+            if (value > g.work.BestScore) {
+                g.work.BestScore = value;
                 best = Game::Choice{true, c.fx, c.fy, c.tx, c.ty, c.piece, after, value};
                 stopped = c.fx == -1 ? value >= 9998 : c.captured == -950;
             }
@@ -444,28 +444,28 @@ bool fastSearch(Game& g, Game::CandidateSink sink, void* context, Game::Choice& 
     // The state the plain search leaves: the last candidate's survey on the square maps as they
     // stand then, and what the candidates set on the way.
     squareMaps(g, s);
-    g.CandidatePiece = saved[0];
-    g.PromotedCode = saved[1];
-    g.MoverKingDistance = saved[2];
+    g.work.CandidatePiece = saved[0];
+    g.work.PromotedCode = saved[1];
+    g.work.MoverKingDistance = saved[2];
     if (last >= 0) {
         const Candidate& c = s.candidates[last];
-        if (c.fx != -1) g.Board(c.fx, c.fy) = EMPTY;
-        g.Board(c.tx, c.ty) = int16_t(c.kind == kPlain ? c.piece : c.promoted);
+        if (c.fx != -1) g.pos.Board(c.fx, c.fy) = EMPTY;
+        g.pos.Board(c.tx, c.ty) = int16_t(c.kind == kPlain ? c.piece : c.promoted);
         g.勢力調査();
-        g.Board(c.tx, c.ty) = c.captured;
-        if (c.fx != -1) g.Board(c.fx, c.fy) = c.piece;
+        g.pos.Board(c.tx, c.ty) = c.captured;
+        if (c.fx != -1) g.pos.Board(c.fx, c.fy) = c.piece;
         for (int i = 0; i <= last; ++i) {
             const Candidate& k = s.candidates[i];
-            g.CandidatePiece = k.piece;
+            g.work.CandidatePiece = k.piece;
             if (k.fx == -1) continue;
-            g.MoverKingDistance = k.distance;
-            if (k.kind != kPlain) g.PromotedCode = k.promoted;
+            g.work.MoverKingDistance = k.distance;
+            if (k.kind != kPlain) g.work.PromotedCode = k.promoted;
         }
     }
     // The drop phase names every kind in hand as it comes to it, dropped or not.
-    if (!stopped && g.UpperHandCountBefore > 0)
+    if (!stopped && g.work.UpperHandCountBefore > 0)
         for (int k = 1; k <= 7; ++k)
-            if (g.HandUpper(k) > 0) g.CandidatePiece = kHandCode[k];
+            if (g.pos.HandUpper(k) > 0) g.work.CandidatePiece = kHandCode[k];
     return true;
 }
 

@@ -88,8 +88,8 @@ inline void surveyLower(Game& g, int c, int x, int y) {
             diagonalSteps<false, Check>(g, c, x, y);
             break;
         case -OU:
-            g.LowerKingX = x;
-            g.LowerKingY = y;
+            g.pos.LowerKingX = x;
+            g.pos.LowerKingY = y;
             kingSteps<false, 0>(g, c, x, y);
             break;
         default: break;
@@ -124,8 +124,8 @@ inline void surveyUpper(Game& g, int c, int x, int y) {
             diagonalSteps<true, Full>(g, c, x, y);
             break;
         case OU:
-            g.UpperKingX = x;
-            g.UpperKingY = y;
+            g.pos.UpperKingX = x;
+            g.pos.UpperKingY = y;
             kingSteps<true, kKing>(g, c, x, y);
             break;
         default: break;
@@ -156,20 +156,20 @@ inline uint32_t occupiedRows(const int16_t* column) {
 void Game::勢力調査() {
     // UpperGuardX/Y and UpperAttackerX/Y are left alone on purpose: they keep what earlier
     // surveys wrote until a recording kind overwrites them.
-    clear(LowerInfluence);
-    clear(UpperInfluence);
-    copy(LowerGuard, kPlus999);
-    copy(UpperGuard, kPlus999);
-    copy(LowerAttacker, kMinus999);
-    clear(LowerAttackerX);
-    clear(LowerAttackerY);
-    copy(UpperAttacker, kPlus999);
-    clear(CheckByLower);
-    clear(CheckByUpper);
+    clear(maps.LowerInfluence);
+    clear(maps.UpperInfluence);
+    copy(maps.LowerGuard, kPlus999);
+    copy(maps.UpperGuard, kPlus999);
+    copy(maps.LowerAttacker, kMinus999);
+    clear(maps.LowerAttackerX);
+    clear(maps.LowerAttackerY);
+    copy(maps.UpperAttacker, kPlus999);
+    clear(maps.CheckByLower);
+    clear(maps.CheckByUpper);
 
     // Scan order decides ties: x outer, y inner, each piece's whole reach at its own turn.
     for (int x = 1; x <= 27; ++x) {
-        const int16_t* column = Board.v[x];
+        const int16_t* column = pos.Board.v[x];
         uint32_t occupied = occupiedRows(column);
         while (occupied != 0) {
             const int y = std::countr_zero(occupied);

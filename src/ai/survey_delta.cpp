@@ -180,9 +180,9 @@ void Delta::set(Game&, Map& m, int x, int y, int v, uint8_t what) {
 }
 
 void Delta::count(Game& g, bool upper, int x, int y, int d, const Reacher& who) {
-    Map& m = upper ? g.UpperInfluence : g.LowerInfluence;
+    Map& m = upper ? g.maps.UpperInfluence : g.maps.LowerInfluence;
     set(g, m, x, y, m(x, y) + d, upper ? kUpper : kLower);
-    if (g.Board(x, y) == EMPTY) return;
+    if (g.pos.Board(x, y) == EMPTY) return;
     const int at = x * kGrid + y;
     if (mark_[at] == 0) {
         mark_[at] = 1;
@@ -230,7 +230,7 @@ void TurnBase::takeReachers() {
 // only on the changed squares, the one place the evaluation reads them.)
 void Delta::look(Game& g, int x, int y, bool changed, Written& w) {
     w = {uint16_t(cellIndex(x, y)), 0, 0, 0, 0};
-    const int t = g.Board(x, y);
+    const int t = g.pos.Board(x, y);
     int ug = 999, la = -999, lax = 0, lay = 0;
     if (t != EMPTY) {
         // The pieces that reached the square before, less those that stopped, with those that
@@ -275,11 +275,11 @@ void Delta::look(Game& g, int x, int y, bool changed, Written& w) {
             }
         }
     }
-    set(g, g.UpperGuard, x, y, ug, kOwn);
-    set(g, g.LowerAttacker, x, y, la, kAttacker);
-    set(g, g.LowerAttackerX, x, y, lax, kOwn);
-    set(g, g.LowerAttackerY, x, y, lay, kOwn);
-    if (changed && w.gx != 0) set(g, g.UpperGuardX, x, y, w.gx, 0), set(g, g.UpperGuardY, x, y, w.gy, 0);
+    set(g, g.maps.UpperGuard, x, y, ug, kOwn);
+    set(g, g.maps.LowerAttacker, x, y, la, kAttacker);
+    set(g, g.maps.LowerAttackerX, x, y, lax, kOwn);
+    set(g, g.maps.LowerAttackerY, x, y, lay, kOwn);
+    if (changed && w.gx != 0) set(g, g.memory.UpperGuardX, x, y, w.gx, 0), set(g, g.memory.UpperGuardY, x, y, w.gy, 0);
 }
 
 bool Delta::apply(Game& g, const TurnBase& base, int n, const int* xs, const int* ys, Written* written,
@@ -289,9 +289,9 @@ bool Delta::apply(Game& g, const TurnBase& base, int n, const int* xs, const int
     nChanges_ = 0;
     overflow_ = false;
     base_ = &base;
-    savedKing_[0] = g.UpperKingX, savedKing_[1] = g.UpperKingY;
+    savedKing_[0] = g.pos.UpperKingX, savedKing_[1] = g.pos.UpperKingY;
     lines = base.lines;
-    for (int i = 0; i < n; ++i) lines.put(xs[i], ys[i], g.Board(xs[i], ys[i]) != EMPTY);
+    for (int i = 0; i < n; ++i) lines.put(xs[i], ys[i], g.pos.Board(xs[i], ys[i]) != EMPTY);
 
     // The pieces that left the changed squares and those that stand there now.
     for (int i = 0; i < n; ++i) {
@@ -301,9 +301,9 @@ bool Delta::apply(Game& g, const TurnBase& base, int n, const int* xs, const int
         what |= kPiece;
         if (mark_[x * kGrid + y] == 0) mark_[x * kGrid + y] = 1, marked_[nMarked_++] = uint16_t(x * kGrid + y);
         if (const int o = base.board(x, y); o != EMPTY) walk(g, base.board, o, x, y, -1, -1);
-        if (const int c = g.Board(x, y); c != EMPTY) {
-            walk(g, g.Board, c, x, y, 1, -1);
-            if (c == 950) g.UpperKingX = x, g.UpperKingY = y;
+        if (const int c = g.pos.Board(x, y); c != EMPTY) {
+            walk(g, g.pos.Board, c, x, y, 1, -1);
+            if (c == 950) g.pos.UpperKingX = x, g.pos.UpperKingY = y;
         }
     }
 
@@ -319,7 +319,7 @@ bool Delta::apply(Game& g, const TurnBase& base, int n, const int* xs, const int
     for (int i = 0; i < n; ++i)
         // With one square changed, the same rays reach it before and now.
         for (int now = n == 1 ? 1 : 0; now < 2; ++now) {
-            const Grid<int16_t>* b = now ? &g.Board : &base.board;
+            const Grid<int16_t>* b = now ? &g.pos.Board : &base.board;
             Reacher r[16];
             int dirs[16];
             const int m = rayReachers(*b, now ? lines : base.lines, xs[i], ys[i], r, dirs);
@@ -332,9 +332,9 @@ bool Delta::apply(Game& g, const TurnBase& base, int n, const int* xs, const int
             }
         }
     for (int i = 0; i < nRays; ++i) {
-        const int c = g.Board(rays[i].x, rays[i].y);
+        const int c = g.pos.Board(rays[i].x, rays[i].y);
         walk(g, base.board, c, rays[i].x, rays[i].y, -1, rays[i].dir);
-        walk(g, g.Board, c, rays[i].x, rays[i].y, 1, rays[i].dir);
+        walk(g, g.pos.Board, c, rays[i].x, rays[i].y, 1, rays[i].dir);
     }
 
     // Guards and attackers afresh where something changed.
@@ -358,7 +358,7 @@ void Delta::undo(Game& g) {
     nChanged = 0;
     for (int i = 0; i < nMarked_; ++i) mark_[marked_[i]] = 0;
     nMarked_ = 0;
-    g.UpperKingX = savedKing_[0], g.UpperKingY = savedKing_[1];
+    g.pos.UpperKingX = savedKing_[0], g.pos.UpperKingY = savedKing_[1];
 }
 
 }  // namespace orizen::search

@@ -10,27 +10,27 @@
 namespace orizen {
 
 Game::Choice Game::探索(CandidateSink sink, void* context) {
-    if (ComputerLevel == level4::kLevel) return level4::choose(level4::requestOf(*this, engine::UPPER));
+    if (settings.ComputerLevel == level4::kLevel) return level4::choose(level4::requestOf(*this, engine::UPPER));
     Choice best;
     if (!search::plainOnly && search::fastSearch(*this, sink, context, best)) return best;
 
     // The plain way, for what the fast one does not take: every candidate surveyed and scanned in
     // full, one after the other.
 
-    BestScore = -99999;
-    BoardBefore = Board;
+    work.BestScore = -99999;
+    work.BoardBefore = pos.Board;
 
     調査_2歩フラグ設定();
-    LowerKingEscapes = 調査_自王逃道();
+    work.LowerKingEscapes = 調査_自王逃道();
     勢力調査();
     調査_持角狙座標();
     調査_移動不可駒();
 
-    UpperHandCountBefore = UpperHandCount;
-    LowerInfluenceBefore = LowerInfluence;
-    UpperInfluenceBefore = UpperInfluence;
-    UpperAttackerXBefore = UpperAttackerX;
-    UpperAttackerYBefore = UpperAttackerY;
+    work.UpperHandCountBefore = pos.UpperHandCount;
+    work.LowerInfluenceBefore = maps.LowerInfluence;
+    work.UpperInfluenceBefore = maps.UpperInfluence;
+    work.UpperAttackerXBefore = memory.UpperAttackerX;
+    work.UpperAttackerYBefore = memory.UpperAttackerY;
 
     auto report = [&](int fx, int fy, int tx, int ty, int before, int after, double score) {
         if (sink != nullptr) sink(context, ScoredCandidate{fx, fy, tx, ty, before, after, score});
@@ -39,18 +39,18 @@ Game::Choice Game::探索(CandidateSink sink, void* context) {
     // Board moves, by source square, then destination square.
     for (int x = 1; x <= 27; ++x)
         for (int y = 1; y <= 27; ++y) {
-            const int piece = Board(x, y);
+            const int piece = pos.Board(x, y);
             if (piece < 30) continue;
             int x1, x2, y1, y2;
             取得_駒移動座標(piece, x, y, x1, x2, y1, y2);
             for (int tx = x1; tx <= x2; ++tx)
                 for (int ty = y1; ty <= y2; ++ty) {
                     if (移動チェック(x, y, tx, ty, piece) != YES) continue;
-                    MoverKingDistance = std::max(std::abs(x - LowerKingX), std::abs(y - LowerKingY));
-                    CandidatePiece = piece;
-                    const int captured = Board(tx, ty);
-                    Board(x, y) = EMPTY;
-                    Board(tx, ty) = static_cast<int16_t>(piece);
+                    work.MoverKingDistance = std::max(std::abs(x - pos.LowerKingX), std::abs(y - pos.LowerKingY));
+                    work.CandidatePiece = piece;
+                    const int captured = pos.Board(tx, ty);
+                    pos.Board(x, y) = EMPTY;
+                    pos.Board(tx, ty) = static_cast<int16_t>(piece);
 
                     double score;
                     int after = piece;
@@ -59,17 +59,17 @@ Game::Choice Game::探索(CandidateSink sink, void* context) {
                         score = 盤評価(captured, piece, x, y, tx, ty);
                         report(x, y, tx, ty, piece, piece, score);
                     } else if (移動後チェック(ty, piece) == NO) {
-                        after = PromotedCode;
-                        Board(tx, ty) = static_cast<int16_t>(after);
+                        after = work.PromotedCode;
+                        pos.Board(tx, ty) = static_cast<int16_t>(after);
                         勢力調査();
                         score = 盤評価(captured, after, x, y, tx, ty);
                         report(x, y, tx, ty, piece, after, score);
                     } else {
-                        const int promoted = PromotedCode;
+                        const int promoted = work.PromotedCode;
                         勢力調査();
                         score = 盤評価(captured, piece, x, y, tx, ty);
                         report(x, y, tx, ty, piece, piece, score);
-                        Board(tx, ty) = static_cast<int16_t>(promoted);
+                        pos.Board(tx, ty) = static_cast<int16_t>(promoted);
                         勢力調査();
                         const double promotedScore = 盤評価(captured, promoted, x, y, tx, ty);
                         report(x, y, tx, ty, piece, promoted, promotedScore);
@@ -79,11 +79,11 @@ Game::Choice Game::探索(CandidateSink sink, void* context) {
                         }
                     }
 
-                    Board(tx, ty) = static_cast<int16_t>(captured);
-                    Board(x, y) = static_cast<int16_t>(piece);
+                    pos.Board(tx, ty) = static_cast<int16_t>(captured);
+                    pos.Board(x, y) = static_cast<int16_t>(piece);
 
-                    if (score > BestScore) {
-                        BestScore = score;
+                    if (score > work.BestScore) {
+                        work.BestScore = score;
                         best = Choice{true, x, y, tx, ty, piece, after, score};
                         if (captured == -950) return best;
                     }
@@ -91,23 +91,23 @@ Game::Choice Game::探索(CandidateSink sink, void* context) {
         }
 
     // Drops, by kind, then destination square.
-    if (UpperHandCountBefore > 0)
+    if (work.UpperHandCountBefore > 0)
         for (int k = 1; k <= 7; ++k) {
-            if (HandUpper(k) <= 0) continue;
+            if (pos.HandUpper(k) <= 0) continue;
             const int piece = kHandCode[k];
-            CandidatePiece = piece;
+            work.CandidatePiece = piece;
             for (int tx = 1; tx <= 27; ++tx)
                 for (int ty = 1; ty <= 27; ++ty) {
                     if (移動チェック(-1, k, tx, ty, piece) != YES) continue;
-                    Board(tx, ty) = static_cast<int16_t>(piece);
+                    pos.Board(tx, ty) = static_cast<int16_t>(piece);
                     勢力調査();
                     const double score = 盤評価(EMPTY, piece, -1, k, tx, ty);
-                    Board(tx, ty) = EMPTY;
+                    pos.Board(tx, ty) = EMPTY;
                     report(-1, k, tx, ty, piece, piece, score);
-                    if (score > BestScore) {
-                        BestScore = score;
+                    if (score > work.BestScore) {
+                        work.BestScore = score;
                         best = Choice{true, -1, k, tx, ty, piece, piece, score};
-                        if (BestScore >= 9998) return best;
+                        if (work.BestScore >= 9998) return best;
                     }
                 }
         }
@@ -116,17 +116,17 @@ Game::Choice Game::探索(CandidateSink sink, void* context) {
 
 void Game::com_ban() {
     消去_移動結果(UpperResultX, UpperResultY);
-    描画_桝輪郭(BackColourIndex, -1, 7);
+    描画_桝輪郭(settings.BackColourIndex, -1, 7);
     描画_数値(UpperResultX + 1, UpperResultY + 0.5, "思考中", COLOUR_BLACK, 0, 12);
     描画_数値(UpperResultX + 0.9, UpperResultY + 0.4, "思考中", ResultColour, 0, 12);
     host.repaintNow();
 
-    if (ComputerLevel == level4::kLevel) {
+    if (settings.ComputerLevel == level4::kLevel) {
         // The searching level thinks off the window's thread where the window has one.
         auto request = std::make_shared<level4::Request>(level4::requestOf(*this, engine::UPPER));
         auto choice = std::make_shared<Choice>();
         auto done = [this, choice] {
-            BestScore = choice->score;
+            work.BestScore = choice->score;
             com_ban着手(*choice);
         };
         if (!host.runInBackground([request, choice] { *choice = level4::choose(*request); }, done)) {
@@ -149,7 +149,7 @@ void Game::com_ban着手(const Choice& c) {
         // The history holds no more moves. Say so as a move of the person's is refused, and leave
         // the position as it is; the person may still step back or start a new game.
         消去_移動結果(UpperResultX, UpperResultY);
-        効果音(SoundForbidden);
+        効果音(sounds.SoundForbidden);
         host.message(kHistoryFullText, kHistoryFullTitle, Buttons::Ok);
         Turn = HumanSide;
         return;
@@ -158,7 +158,7 @@ void Game::com_ban着手(const Choice& c) {
     描画_手数(MoveNumber, COLOUR_WHITE);
     駒移動(c.fx, c.fy, c.tx, c.ty, c.after);
     描画_桝輪郭(COLOUR_WHITE, c.tx, c.ty);
-    効果音(SoundPiece);
+    効果音(sounds.SoundPiece);
     勢力調査();
 
     if (Winner == OtherSide) {
@@ -167,7 +167,7 @@ void Game::com_ban着手(const Choice& c) {
     }
     if (詰めかMAN() == YES)
         host.message("よし！!", "詰め ?", Buttons::Ok);
-    else if (UpperInfluence(LowerKingX, LowerKingY) > 0)
+    else if (maps.UpperInfluence(pos.LowerKingX, pos.LowerKingY) > 0)
         host.message("   ** 王手 **", "", Buttons::Ok);
 
     描画_移動結果(UpperResultX, UpperResultY, c.tx, c.ty, c.after, COLOUR_WHITE);

@@ -153,7 +153,7 @@ struct Parser {
         NullSound sound;
         Game g(canvas, host, sound);
         g.初期設定();
-        out = g.Board;
+        out = g.pos.Board;
     }
 };
 
@@ -224,16 +224,16 @@ std::string positionText(const Grid<int16_t>& board, const Row<int, 8>& handUppe
 }
 
 void place(Game& g, const Position& pos) {
-    g.Board = pos.board;
+    g.pos.Board = pos.board;
     for (int i = 1; i <= 7; ++i) {
-        g.HandUpper(i) = pos.handUpper(i);
-        g.HandLower(i) = pos.handLower(i);
+        g.pos.HandUpper(i) = pos.handUpper(i);
+        g.pos.HandLower(i) = pos.handLower(i);
     }
-    g.UpperHandCount = 0;
-    g.LowerHandCount = 0;
+    g.pos.UpperHandCount = 0;
+    g.pos.LowerHandCount = 0;
     for (int i = 1; i <= 7; ++i) {
-        g.UpperHandCount += pos.handUpper(i);
-        g.LowerHandCount += pos.handLower(i);
+        g.pos.UpperHandCount += pos.handUpper(i);
+        g.pos.LowerHandCount += pos.handLower(i);
     }
     g.レベル_設定(pos.level);
     g.勢力調査();

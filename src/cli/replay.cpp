@@ -54,7 +54,7 @@ int runReplay(int argc, char** argv) {
     g.RecordMode = YES;
     for (long n = 1; n <= wanted; ++n) {
         g.AFTER_Click();
-        if (g.RecordCount != n)
+        if (g.history.RecordCount != n)
             return refuse(std::string(path) + ": move " + std::to_string(n) + ": does not fit the position");
     }
 
@@ -67,7 +67,7 @@ int runReplay(int argc, char** argv) {
     out.word(oneLine(record.lines[2]).c_str());
     out.word("\n");
     out.line("# moves:", static_cast<int>(wanted));
-    out.word(positionText(g.Board, g.HandUpper, g.HandLower).c_str());
+    out.word(positionText(g.pos.Board, g.pos.HandUpper, g.pos.HandLower).c_str());
     return out.flush() ? 0 : 1;
 }
 

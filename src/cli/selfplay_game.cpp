@@ -31,32 +31,32 @@ Answer SelfplayHost::message(const std::string& text, const std::string&, Button
 int commitLower(Game& g, const LowerMove& m) {
     if (g.Turn != g.HumanSide || g.GameMode != MODE_COMPUTER) return -1;
     click(g, m.fromX, m.fromY);
-    if (g.SelectState != 1 || g.MoveFromX != m.fromX || g.MoveFromY != m.fromY || g.MovePiece != m.before)
+    if (g.selection.SelectState != 1 || g.selection.MoveFromX != m.fromX || g.selection.MoveFromY != m.fromY || g.selection.MovePiece != m.before)
         return -1;
 
     // The destination click's checks; a right click where the move promotes.
-    g.MoveToX = m.toX, g.MoveToY = m.toY;
+    g.selection.MoveToX = m.toX, g.selection.MoveToY = m.toY;
     const int button = m.after != m.before ? RIGHT_BUTTON : LEFT_BUTTON;
-    if (m.toX < 1 || m.toX > 27 || m.toY < 1 || m.toY > 27 || g.Board(m.toX, m.toY) <= -30 ||
+    if (m.toX < 1 || m.toX > 27 || m.toY < 1 || m.toY > 27 || g.pos.Board(m.toX, m.toY) <= -30 ||
         g.移動チェック(m.fromX, m.fromY, m.toX, m.toY, m.before) == NO ||
         (button == LEFT_BUTTON && Game::移動後チェック(m.toY, m.before) == NO))
         return -1;
     // The commit asks the same question again, so asking here leaves PromotedCode as it finds it.
     const int promotes = g.調査_駒成(m.fromX, m.fromY, m.toX, m.toY, m.before);
-    if (button == RIGHT_BUTTON && (promotes == NO || g.PromotedCode != m.after)) return -1;
+    if (button == RIGHT_BUTTON && (promotes == NO || g.work.PromotedCode != m.after)) return -1;
     return g.指し手反映(button);
 }
 
 Selfplay::Selfplay(const SelfplaySettings& settings, const Position* start) : settings_(settings) {
     game.初期設定();
     if (start != nullptr) {
-        game.Board = start->board;
-        game.HandUpper = start->handUpper;
-        game.HandLower = start->handLower;
-        game.UpperHandCount = game.LowerHandCount = 0;
+        game.pos.Board = start->board;
+        game.pos.HandUpper = start->handUpper;
+        game.pos.HandLower = start->handLower;
+        game.pos.UpperHandCount = game.pos.LowerHandCount = 0;
         for (int i = 1; i <= 7; ++i) {
-            game.UpperHandCount += start->handUpper(i);
-            game.LowerHandCount += start->handLower(i);
+            game.pos.UpperHandCount += start->handUpper(i);
+            game.pos.LowerHandCount += start->handLower(i);
         }
     }
     game.レベル_設定(settings.upperLevel);
@@ -70,20 +70,20 @@ void Selfplay::add(const Ply& p) {
 // The computer's turn, through GOTE for the first move of a game it begins. True when the game
 // goes on.
 bool Selfplay::upperPly(bool first) {
-    const int before = game.RecordCount;
+    const int before = game.history.RecordCount;
     host.mates = host.checks = 0;
     if (first)
         game.GOTE_Click();
     else
         game.com_ban();
-    if (game.RecordCount == before) {
+    if (game.history.RecordCount == before) {
         // Nothing played: com_ban found no move and gave the game to the person.
         winner = Winner::Lower, reason = Reason::NoMove;
         return false;
     }
-    const int n = game.RecordCount;
-    add(Ply{n, true, game.RecFromX(n), game.RecFromY(n), game.RecToX(n), game.RecToY(n), game.RecPiece(n),
-            game.RecResult(n), game.BestScore, host.mates > 0, host.checks > 0});
+    const int n = game.history.RecordCount;
+    add(Ply{n, true, game.history.RecFromX(n), game.history.RecFromY(n), game.history.RecToX(n), game.history.RecToY(n), game.history.RecPiece(n),
+            game.history.RecResult(n), game.work.BestScore, host.mates > 0, host.checks > 0});
     if (game.Ended) {
         winner = Winner::Upper, reason = Reason::KingTaken;
         return false;
@@ -99,13 +99,13 @@ bool Selfplay::lowerPly(bool& over) {
         over = true;
         return false;
     }
-    const bool takesKing = m.toX >= 1 && m.toX <= 27 && m.toY >= 1 && m.toY <= 27 && game.Board(m.toX, m.toY) == OU;
-    const int before = game.RecordCount;
+    const bool takesKing = m.toX >= 1 && m.toX <= 27 && m.toY >= 1 && m.toY <= 27 && game.pos.Board(m.toX, m.toY) == OU;
+    const int before = game.history.RecordCount;
     const int answer = commitLower(game, m);
-    if (answer < 0 || game.RecordCount != before + 1) return false;
-    const int n = game.RecordCount;
-    add(Ply{n, false, game.RecFromX(n), game.RecFromY(n), game.RecToX(n), game.RecToY(n), game.RecPiece(n),
-            game.RecResult(n), m.score, false, false});
+    if (answer < 0 || game.history.RecordCount != before + 1) return false;
+    const int n = game.history.RecordCount;
+    add(Ply{n, false, game.history.RecFromX(n), game.history.RecFromY(n), game.history.RecToX(n), game.history.RecToY(n), game.history.RecPiece(n),
+            game.history.RecResult(n), m.score, false, false});
     if (game.Ended) {
         winner = Winner::Lower, reason = takesKing ? Reason::KingTaken : Reason::Mate;
         over = true;

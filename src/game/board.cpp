@@ -32,11 +32,11 @@ bool isPieceCode(int code) {
 }
 
 Game::Game(Canvas& c, Host& h, SoundLibrary& s) : canvas(c), host(h), sound(s) {
-    for (const MenuEntry& e : kMenuBar) Checked[static_cast<int>(e.item)] = e.checked;
+    for (const MenuEntry& e : kMenuBar) settings.Checked[static_cast<int>(e.item)] = e.checked;
 }
 
 void Game::setChecked(Menu item, bool on) {
-    Checked[static_cast<int>(item)] = on;
+    settings.Checked[static_cast<int>(item)] = on;
     host.setChecked(item, on);
 }
 
@@ -73,44 +73,44 @@ void Game::初期設定() {
     GameMode = NO_GAME;
     Winner = NO_GAME;
     Turn = NO_GAME;
-    RecordCount = 0;
-    SelectState = 0;
+    history.RecordCount = 0;
+    selection.SelectState = 0;
     for (int i = 1; i <= 7; ++i) {
-        HandLower(i) = 0;
-        HandUpper(i) = 0;
+        pos.HandLower(i) = 0;
+        pos.HandUpper(i) = 0;
     }
     for (int x = 1; x <= 27; ++x)
-        for (int y = 1; y <= 27; ++y) Board(x, y) = EMPTY;
+        for (int y = 1; y <= 27; ++y) pos.Board(x, y) = EMPTY;
     for (int x = 1; x <= 27; ++x) {
-        Board(x, 10) = 30;
-        Board(x, 18) = -30;
+        pos.Board(x, 10) = 30;
+        pos.Board(x, 18) = -30;
     }
     for (const Placement& p : kOpening)
         for (int x : p.xs) {
-            Board(x, p.y) = static_cast<int16_t>(p.code);
-            Board(x, 28 - p.y) = static_cast<int16_t>(-p.code);
+            pos.Board(x, p.y) = static_cast<int16_t>(p.code);
+            pos.Board(x, 28 - p.y) = static_cast<int16_t>(-p.code);
         }
-    LowerHandCount = 0;
-    UpperHandCount = 0;
+    pos.LowerHandCount = 0;
+    pos.UpperHandCount = 0;
     for (int i = 1; i <= 7; ++i) {
-        if (HandLower(i) > 0) LowerHandCount += HandLower(i);
-        if (HandUpper(i) > 0) UpperHandCount += HandUpper(i);
+        if (pos.HandLower(i) > 0) pos.LowerHandCount += pos.HandLower(i);
+        if (pos.HandUpper(i) > 0) pos.UpperHandCount += pos.HandUpper(i);
     }
 }
 
 void Game::Form_Load() {
     // A second run (最初, reading a record) first lets go of the previous run's sounds, so that
     // the music never plays twice at once.
-    if (SoundSystem != 0) {
-        sound.dsStop(SoundBgm);
+    if (sounds.SoundSystem != 0) {
+        sound.dsStop(sounds.SoundBgm);
         終了処理();
     }
     サウンド_初期化(1);
-    SoundOther = サウンド_読込("その他.wav", 3);
-    SoundForbidden = サウンド_読込("禁止.wav", 3);
-    SoundPiece = サウンド_読込("駒打音.wav", 3);
-    SoundGameEnd = サウンド_読込("終局.wav", 3);
-    SoundBgm = サウンド_読込("BGM.wav", 1);
+    sounds.SoundOther = サウンド_読込("その他.wav", 3);
+    sounds.SoundForbidden = サウンド_読込("禁止.wav", 3);
+    sounds.SoundPiece = サウンド_読込("駒打音.wav", 3);
+    sounds.SoundGameEnd = サウンド_読込("終局.wav", 3);
+    sounds.SoundBgm = サウンド_読込("BGM.wav", 1);
 
     char cwd[PATH_MAX];
     if (!AssetFolder.empty())
@@ -120,25 +120,25 @@ void Game::Form_Load() {
     else if (getcwd(cwd, sizeof cwd) != nullptr)
         StartFolder = cwd;
 
-    SelectState = 0;
+    selection.SelectState = 0;
     RecordMode = NO;
     Reversed = NO;
     MoveNumber = 0;
-    RecordCount = 0;
-    RecordLength = 0;
+    history.RecordCount = 0;
+    history.RecordLength = 0;
 
     setChecked(Menu::SIDOU, true);
-    GuidanceColour = COLOUR_WHITE;
+    settings.GuidanceColour = COLOUR_WHITE;
     // The level starts at 3 again; the other two marks are cleared so that one stays marked.
     setChecked(Menu::LEVEL1, false);
     setChecked(Menu::LEVEL2, false);
-    if (ComputerLevel == 4) setChecked(Menu::LEVEL4, false);
+    if (settings.ComputerLevel == 4) setChecked(Menu::LEVEL4, false);
     setChecked(Menu::LEVEL3, true);
-    ComputerLevel = 3;
+    settings.ComputerLevel = 3;
 
-    BackColourIndex = COLOUR_GREEN;
-    GuidanceOffColour = BackColourIndex;
-    canvas.fill(BackColourIndex);
+    settings.BackColourIndex = COLOUR_GREEN;
+    settings.GuidanceOffColour = settings.BackColourIndex;
+    canvas.fill(settings.BackColourIndex);
 
     読込_環境設定ファイル();
     初期設定();
@@ -146,14 +146,14 @@ void Game::Form_Load() {
 }
 
 void Game::終了処理() {
-    sound.dsFree(SoundOther);
-    sound.dsFree(SoundForbidden);
-    sound.dsFree(SoundPiece);
-    sound.dsFree(SoundGameEnd);
-    sound.dsFree(SoundBgm);
-    SoundOther = SoundForbidden = SoundPiece = SoundGameEnd = SoundBgm = 0;
+    sound.dsFree(sounds.SoundOther);
+    sound.dsFree(sounds.SoundForbidden);
+    sound.dsFree(sounds.SoundPiece);
+    sound.dsFree(sounds.SoundGameEnd);
+    sound.dsFree(sounds.SoundBgm);
+    sounds.SoundOther = sounds.SoundForbidden = sounds.SoundPiece = sounds.SoundGameEnd = sounds.SoundBgm = 0;
     サウンド_終了();
-    SoundSystem = 0;
+    sounds.SoundSystem = 0;
 }
 
 void Game::Form_Unload() {

@@ -21,9 +21,9 @@ void Game::START_Click() {
     if (Ended) return;
     描画_棋譜読込み部分消去();
     // The level is not shown in a game between two people.
-    描画_絵(BackgroundKind, -2, 0);
-    描画_絵(BackgroundKind, -1, 0);
-    描画_絵(BackgroundKind, 0, 0);
+    描画_絵(settings.BackgroundKind, -2, 0);
+    描画_絵(settings.BackgroundKind, -1, 0);
+    描画_絵(settings.BackgroundKind, 0, 0);
     HumanSide = TURN_FIRST;
     OtherSide = TURN_SECOND;
     Turn = HumanSide;
@@ -34,9 +34,9 @@ void Game::START_Click() {
 void Game::SENTE_Click() {
     if (Ended) return;
     描画_棋譜読込み部分消去();
-    描画_レベル(ComputerLevel);
+    描画_レベル(settings.ComputerLevel);
     host.message("あなたの番です", " ", Buttons::Ok);
-    SelectState = 0;
+    selection.SelectState = 0;
     HumanSide = TURN_FIRST;
     OtherSide = TURN_SECOND;
     Turn = TURN_FIRST;
@@ -47,8 +47,8 @@ void Game::SENTE_Click() {
 void Game::GOTE_Click() {
     if (Ended) return;
     描画_棋譜読込み部分消去();
-    描画_レベル(ComputerLevel);
-    SelectState = 0;
+    描画_レベル(settings.ComputerLevel);
+    selection.SelectState = 0;
     HumanSide = TURN_SECOND;
     OtherSide = TURN_FIRST;
     Turn = TURN_FIRST;
@@ -62,17 +62,17 @@ void Game::SIDOU_Click() {
     if (isChecked(Menu::SIDOU)) {
         消去_移動指導();
         setChecked(Menu::SIDOU, false);
-        GuidanceColour = GuidanceOffColour;
+        settings.GuidanceColour = settings.GuidanceOffColour;
     } else {
         setChecked(Menu::SIDOU, true);
-        GuidanceColour = COLOUR_WHITE;
+        settings.GuidanceColour = COLOUR_WHITE;
     }
     書込_環境設定ファイル();
 }
 
 void Game::再開() {
     host.message("OKですか？", "再開", Buttons::Ok);
-    const int last = RecordCount >= 1 && RecordCount <= HISTORY_MAX ? RecResult(RecordCount) : EMPTY;
+    const int last = history.RecordCount >= 1 && history.RecordCount <= HISTORY_MAX ? history.RecResult(history.RecordCount) : EMPTY;
     if (last > -30) {
         Turn = HumanSide;  // the upper side moved last
     } else if (GameMode == MODE_COMPUTER) {
@@ -93,11 +93,11 @@ void Game::Form_MouseDown(int button, int, double X, double Y) {
         if (RecordMode == YES) {
             if (host.message("棋譜を '進 'で進めて下さい", "棋譜", Buttons::YesNo) == Answer::No) {
                 Form_Load();
-                効果音(SoundPiece);
+                効果音(sounds.SoundPiece);
             }
-        } else if (RecordCount == 0 || (GameMode != MODE_HUMAN && GameMode != MODE_COMPUTER)) {
+        } else if (history.RecordCount == 0 || (GameMode != MODE_HUMAN && GameMode != MODE_COMPUTER)) {
             // Moves stepped into after "play again" belong to no game: there is none to resume.
-            効果音(SoundForbidden);
+            効果音(sounds.SoundForbidden);
             host.message("「対局」で始めて下さい", "開始", Buttons::Ok);
         } else {
             再開();
@@ -111,42 +111,42 @@ void Game::Form_MouseDown(int button, int, double X, double Y) {
     const auto own = [&](int code) { return lowerToMove ? code <= -30 : code >= 30; };
 
     if (x >= 1 && x <= BoardSize && y >= 1 && y <= BoardSize) {
-        const int code = Board(x, y);
-        if (SelectState == 0) {
+        const int code = pos.Board(x, y);
+        if (selection.SelectState == 0) {
             if (code == EMPTY) {
                 消去_移動指導();
                 return;
             }
-            MoveFromX = x, MoveFromY = y;
-            MovePiece = code;
+            selection.MoveFromX = x, selection.MoveFromY = y;
+            selection.MovePiece = code;
             描画_移動可能桝色(x, y, code);
             if (own(code)) {
-                SelectState = 1;
+                selection.SelectState = 1;
                 描画_桝輪郭(COLOUR_SELECT, x, y);
             } else {
                 // The opponent's piece: show where it could go, select nothing.
-                描画_桝輪郭(GuidanceColour, x, y);
+                描画_桝輪郭(settings.GuidanceColour, x, y);
             }
             return;
         }
 
-        MoveToX = x, MoveToY = y;
+        selection.MoveToX = x, selection.MoveToY = y;
         if (own(code)) {
-            MoveFromX = x, MoveFromY = y;
-            MovePiece = code;
+            selection.MoveFromX = x, selection.MoveFromY = y;
+            selection.MovePiece = code;
             描画_移動可能桝色(x, y, code);
             描画_桝輪郭(COLOUR_SELECT, x, y);
             return;
         }
-        if (!own(MovePiece) || 移動チェック(MoveFromX, MoveFromY, MoveToX, MoveToY, MovePiece) == NO) {
-            効果音(SoundForbidden);
+        if (!own(selection.MovePiece) || 移動チェック(selection.MoveFromX, selection.MoveFromY, selection.MoveToX, selection.MoveToY, selection.MovePiece) == NO) {
+            効果音(sounds.SoundForbidden);
             消去_移動指導();
-            SelectState = 0;
+            selection.SelectState = 0;
             return;
         }
         // Any button but the right one makes the plain move, so it must be able to move again.
-        if (button != RIGHT_BUTTON && 移動後チェック(MoveToY, MovePiece) == NO) {
-            効果音(SoundForbidden);
+        if (button != RIGHT_BUTTON && 移動後チェック(selection.MoveToY, selection.MovePiece) == NO) {
+            効果音(sounds.SoundForbidden);
             host.message("マウスの右をクリックして下さい", "成り", Buttons::Ok);
             return;
         }
@@ -154,32 +154,32 @@ void Game::Form_MouseDown(int button, int, double X, double Y) {
         return;
     }
 
-    描画_移動可能桝色(MoveFromX, MoveFromY, MovePiece);
-    描画_桝輪郭(GuidanceOffColour, MoveFromX, MoveFromY);
+    描画_移動可能桝色(selection.MoveFromX, selection.MoveFromY, selection.MovePiece);
+    描画_桝輪郭(settings.GuidanceOffColour, selection.MoveFromX, selection.MoveFromY);
     調査_2歩フラグ設定();
 
     if (x == 29 && y >= 21 && y <= 27) {
         const int k = y - 20;
-        if (HandLower(k) <= 0) {
+        if (pos.HandLower(k) <= 0) {
             消去_移動指導();
             return;
         }
-        MoveFromX = 29, MoveFromY = y;
-        MovePiece = -kHandCode[k];
-        SelectState = 1;
-        描画_移動可能桝色(MoveFromX, MoveFromY, MovePiece);
+        selection.MoveFromX = 29, selection.MoveFromY = y;
+        selection.MovePiece = -kHandCode[k];
+        selection.SelectState = 1;
+        描画_移動可能桝色(selection.MoveFromX, selection.MoveFromY, selection.MovePiece);
         描画_桝輪郭(COLOUR_SELECT, x, y);
     } else if (x == -1 && y >= 1 && y <= 7) {
         const int k = 8 - y;
-        if (HandUpper(k) <= 0) {
+        if (pos.HandUpper(k) <= 0) {
             消去_移動指導();
             return;
         }
-        SelectState = 1;
-        MoveFromX = -1, MoveFromY = y;
-        MovePiece = kHandCode[k];
-        描画_移動可能桝色(MoveFromX, MoveFromY, MovePiece);
-        描画_桝輪郭(Turn == OtherSide ? COLOUR_SELECT : GuidanceColour, x, y);
+        selection.SelectState = 1;
+        selection.MoveFromX = -1, selection.MoveFromY = y;
+        selection.MovePiece = kHandCode[k];
+        描画_移動可能桝色(selection.MoveFromX, selection.MoveFromY, selection.MovePiece);
+        描画_桝輪郭(Turn == OtherSide ? COLOUR_SELECT : settings.GuidanceColour, x, y);
     }
 }
 
@@ -188,29 +188,29 @@ void Game::指し手確定(int button) {
 }
 
 int Game::指し手反映(int button) {
-    if (!手順保存(MoveFromX, MoveFromY, MoveToX, MoveToY, MovePiece, Board(MoveToX, MoveToY))) {
-        効果音(SoundForbidden);
+    if (!手順保存(selection.MoveFromX, selection.MoveFromY, selection.MoveToX, selection.MoveToY, selection.MovePiece, pos.Board(selection.MoveToX, selection.MoveToY))) {
+        効果音(sounds.SoundForbidden);
         消去_移動指導();
-        SelectState = 0;
+        selection.SelectState = 0;
         host.message(kHistoryFullText, kHistoryFullTitle, Buttons::Ok);
         return NO;
     }
     MoveNumber = MoveNumber + 1;
     描画_手数(MoveNumber, COLOUR_WHITE);
 
-    if (調査_駒成(MoveFromX, MoveFromY, MoveToX, MoveToY, MovePiece) == YES && button == RIGHT_BUTTON)
-        MovePiece = PromotedCode;
-    RecResult(RecordCount) = MovePiece;
+    if (調査_駒成(selection.MoveFromX, selection.MoveFromY, selection.MoveToX, selection.MoveToY, selection.MovePiece) == YES && button == RIGHT_BUTTON)
+        selection.MovePiece = work.PromotedCode;
+    history.RecResult(history.RecordCount) = selection.MovePiece;
 
-    SelectState = 0;
+    selection.SelectState = 0;
     消去_移動指導();
-    if (MoveFromX == -1) MoveFromY = 8 - MoveFromY;  // slot row to kind index
+    if (selection.MoveFromX == -1) selection.MoveFromY = 8 - selection.MoveFromY;  // slot row to kind index
 
-    const int captured = Board(MoveToX, MoveToY);
-    駒移動(MoveFromX, MoveFromY, MoveToX, MoveToY, MovePiece);
-    描画_移動結果(取得_打駒座標X(MovePiece), 取得_打駒座標Y(MovePiece), MoveToX, MoveToY, MovePiece,
+    const int captured = pos.Board(selection.MoveToX, selection.MoveToY);
+    駒移動(selection.MoveFromX, selection.MoveFromY, selection.MoveToX, selection.MoveToY, selection.MovePiece);
+    描画_移動結果(取得_打駒座標X(selection.MovePiece), 取得_打駒座標Y(selection.MovePiece), selection.MoveToX, selection.MoveToY, selection.MovePiece,
                  ResultColour);
-    効果音(SoundPiece);
+    効果音(sounds.SoundPiece);
 
     if (GameMode == MODE_COMPUTER) {
         勢力調査();

@@ -74,6 +74,74 @@ int kindOf(int code);
 // True when the code is one of the piece codes (±30 .. ±950, ±111 not included).
 bool isPieceCode(int code);
 
+// The board, both hands with their totals, the kings' squares and which files hold a pawn.
+struct Position {
+    Grid<int16_t> Board{};
+    Row<int, 8> HandLower{}, HandUpper{};
+    int LowerHandCount = 0, UpperHandCount = 0;
+    int LowerKingX = 0, LowerKingY = 0, UpperKingX = 0, UpperKingY = 0;
+    Row<int8_t, 28> PawnOnFileLower{}, PawnOnFileUpper{};
+};
+
+// The moves played: entry n is move n; RecordCount is the current one, RecordLength the last stored.
+struct History {
+    Row<int, HISTORY_MAX + 1> RecFromX{}, RecFromY{}, RecToX{}, RecToY{}, RecCaptured{}, RecPiece{}, RecResult{};
+    int RecordCount = 0, RecordLength = 0;
+};
+
+// What the influence survey finds, all of it rewritten by each survey.
+struct Survey {
+    Map LowerInfluence{}, UpperInfluence{};
+    Map LowerGuard{}, UpperGuard{};
+    Map LowerAttacker{}, LowerAttackerX{}, LowerAttackerY{};
+    Map UpperAttacker{};
+    Map CheckByLower{}, CheckByUpper{};
+    Map LowerPinned{};
+    int UpperPinFound = NO;
+};
+
+// The squares of the upper guards and attackers, written by a survey only where it finds one and
+// never cleared: the computer's only memory from one turn to the next.
+struct Memory {
+    Map UpperGuardX{}, UpperGuardY{}, UpperAttackerX{}, UpperAttackerY{};
+};
+
+// The computer's turn in progress: the position before its move and what the candidates set.
+struct TurnWork {
+    double BestScore = -99999;
+    Grid<int16_t> BoardBefore{};
+    Map LowerInfluenceBefore{}, UpperInfluenceBefore{}, UpperAttackerXBefore{}, UpperAttackerYBefore{};
+    int UpperHandCountBefore = 0;
+    int LowerKingEscapes = 0;
+    int CandidatePiece = 0;
+    int MoverKingDistance = 0;
+    Map BishopTargets{};
+    int PromotedCode = 0;
+};
+
+// The options the menus show and the settings file keeps.
+struct Settings {
+    int ComputerLevel = 3;
+    int BackColourIndex = COLOUR_GREEN;
+    int GuidanceColour = COLOUR_WHITE;
+    int GuidanceOffColour = COLOUR_GREEN;
+    int BackgroundKind = 0;
+    bool FontBold = false;
+    bool Checked[kMenuCount] = {};  // the menu's check marks
+};
+
+// The person's move being entered: whether a piece is picked up, and the move so far.
+struct Selection {
+    int SelectState = 0;
+    int MoveFromX = 0, MoveFromY = 0, MoveToX = 0, MoveToY = 0, MovePiece = 0;
+};
+
+// The sound library's device and the loaded sounds, 0 where none.
+struct SoundHandles {
+    std::intptr_t SoundSystem = 0;
+    std::intptr_t SoundOther = 0, SoundForbidden = 0, SoundPiece = 0, SoundGameEnd = 0, SoundBgm = 0;
+};
+
 class Game {
 public:
     Game(Canvas& canvas, Host& host, SoundLibrary& sound);
@@ -82,26 +150,25 @@ public:
     Host& host;
     SoundLibrary& sound;
 
+    Position pos;          // the board, the hands and the kings
+    History history;       // the moves played, to step back and forth through
+    Survey maps;           // the influence survey of the position
+    Memory memory;         // the computer's memory across turns
+    TurnWork work;         // the computer's turn in progress
+    Settings settings;     // the options the menus show
+    Selection selection;   // the person's move being entered
+    SoundHandles sounds;   // the loaded sounds
+
     // ---- Board and pieces --------------------------------------------------------------------
-    Grid<int16_t> Board{};
-    Row<int, 8> HandLower{}, HandUpper{};
-    int LowerHandCount = 0, UpperHandCount = 0;
 
     int Turn = NO_GAME;
     int HumanSide = TURN_FIRST;
     int OtherSide = TURN_SECOND;
     int GameMode = NO_GAME;
-    int SelectState = 0;
     int Winner = NO_GAME;
     int MoveNumber = 0;
-    int RecordCount = 0, RecordLength = 0;
     int RecordMode = NO;
     int Reversed = NO;
-    int ComputerLevel = 3;
-    int LowerKingX = 0, LowerKingY = 0, UpperKingX = 0, UpperKingY = 0;
-    int BackColourIndex = COLOUR_GREEN;
-    int GuidanceColour = COLOUR_WHITE;
-    int GuidanceOffColour = COLOUR_GREEN;
     std::string StartFolder;  // the current folder at start-up
     std::string WorkFolder;   // where bare file names are looked for; empty means the process's
     std::string AssetFolder;  // where the sounds and the help page are; empty means WorkFolder
@@ -113,8 +180,6 @@ public:
     bool Ended = false;  // the program has been told to end
 
     // ---- Movement rules ----------------------------------------------------------------------
-    Row<int8_t, 28> PawnOnFileLower{}, PawnOnFileUpper{};
-    int PromotedCode = 0;
 
     int 移動チェック(int sx, int sy, int tx, int ty, int piece) const;
     int 移動チェック飛車(int sx, int sy, int tx, int ty) const;
@@ -138,7 +203,6 @@ public:
     void 終了(const std::string& winner);
 
     // ---- Game flow and mouse input -----------------------------------------------------------
-    int MoveFromX = 0, MoveFromY = 0, MoveToX = 0, MoveToY = 0, MovePiece = 0;
 
     void Form_MouseDown(int button, int shift, double X, double Y);
     void TAIKYOKU_Click();
@@ -157,8 +221,6 @@ public:
     void menuClick(Menu item);
 
     // ---- Move history ------------------------------------------------------------------------
-    Row<int, HISTORY_MAX + 1> RecFromX{}, RecFromY{}, RecToX{}, RecToY{}, RecCaptured{}, RecPiece{},
-        RecResult{};
 
     // Stores a move; false (and nothing stored) when the history is full or the destination is
     // off the board.
@@ -173,13 +235,6 @@ public:
     void REVERSE_Click();
 
     // ---- Computer's turn ---------------------------------------------------------------------
-    double BestScore = -99999;
-    Grid<int16_t> BoardBefore{};
-    Map LowerInfluenceBefore{}, UpperInfluenceBefore{}, UpperAttackerXBefore{}, UpperAttackerYBefore{};
-    int UpperHandCountBefore = 0;
-    int LowerKingEscapes = 0;
-    int CandidatePiece = 0;
-    int MoverKingDistance = 0;
 
     // The move the last search chose (valid when BestFound).
     struct Choice {
@@ -204,7 +259,6 @@ public:
     double 盤評価(int captured, int placed, int sx, int sy, int tx, int ty);
     double 盤評価_COM危険座標(int placed, int tx, int ty);
     int 盤評価_自角注意_COM(int tx, int ty, int placed);
-    Map BishopTargets{};
     int 調査_移動可場所数(int x, int y, int piece) const;
     int 調査_桂狙い(int tx, int ty) const;
     int 調査_香狙い(int tx, int ty) const;
@@ -220,13 +274,6 @@ public:
     void レベル_設定(int level);
 
     // ---- Influence survey --------------------------------------------------------------------
-    Map LowerInfluence{}, UpperInfluence{};
-    Map LowerGuard{}, UpperGuard{}, UpperGuardX{}, UpperGuardY{};
-    Map LowerAttacker{}, LowerAttackerX{}, LowerAttackerY{};
-    Map UpperAttacker{}, UpperAttackerX{}, UpperAttackerY{};
-    Map CheckByLower{}, CheckByUpper{};
-    Map LowerPinned{};
-    int UpperPinFound = NO;
 
     void 勢力調査();
     void 勢力確定上直進(int p, int x, int y);
@@ -240,8 +287,6 @@ public:
     void 調査_移動不可駒();
 
     // ---- Board drawing -----------------------------------------------------------------------
-    int BackgroundKind = 0;
-    bool FontBold = false;
 
     void 描画_絵(int code, double x, double y);
     void 描画_桝輪郭(int colour, double x, double y);
@@ -276,8 +321,7 @@ public:
     void File1_Click(const std::string& path);  // read the record at path
 
     // ---- Settings, sound, help ---------------------------------------------------------------
-    bool Checked[kMenuCount] = {};  // the menu's check marks
-    bool isChecked(Menu item) const { return Checked[static_cast<int>(item)]; }
+    bool isChecked(Menu item) const { return settings.Checked[static_cast<int>(item)]; }
     void setChecked(Menu item, bool on);
 
     void 読込_環境設定ファイル();
@@ -287,8 +331,6 @@ public:
     void BGM_Click();
     void OPTION_Click();
 
-    std::intptr_t SoundSystem = 0;
-    std::intptr_t SoundOther = 0, SoundForbidden = 0, SoundPiece = 0, SoundGameEnd = 0, SoundBgm = 0;
     void サウンド_初期化(std::intptr_t window);
     std::intptr_t サウンド_読込(const std::string& name, int mode);
     void サウンド_終了();

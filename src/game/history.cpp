@@ -23,24 +23,24 @@ inline bool promotable(int code) { return handPiece(code) && code != 110 && code
 
 bool Game::手順保存(int sx, int sy, int tx, int ty, int before, int after) {
     // Never past the last entry, never a destination the board cannot be read at.
-    if (RecordCount < 0 || RecordCount >= HISTORY_MAX || !onBoard(tx, ty)) return false;
-    RecordCount = RecordCount + 1;
-    const int n = RecordCount;
-    RecFromX(n) = sx;
-    RecFromY(n) = sy;
-    RecToX(n) = tx;
-    RecToY(n) = ty;
-    RecPiece(n) = before;
-    RecResult(n) = after;
-    RecCaptured(n) = Board(tx, ty);
-    RecordLength = RecordCount;  // a new move ends what could have been stepped into
+    if (history.RecordCount < 0 || history.RecordCount >= HISTORY_MAX || !onBoard(tx, ty)) return false;
+    history.RecordCount = history.RecordCount + 1;
+    const int n = history.RecordCount;
+    history.RecFromX(n) = sx;
+    history.RecFromY(n) = sy;
+    history.RecToX(n) = tx;
+    history.RecToY(n) = ty;
+    history.RecPiece(n) = before;
+    history.RecResult(n) = after;
+    history.RecCaptured(n) = pos.Board(tx, ty);
+    history.RecordLength = history.RecordCount;  // a new move ends what could have been stepped into
     return true;
 }
 
 int Game::調査_手順適合(int n, bool forward) const {
     if (n < 1 || n > HISTORY_MAX) return NO;
-    const int fx = RecFromX(n), fy = RecFromY(n), tx = RecToX(n), ty = RecToY(n);
-    const int piece = RecPiece(n), result = RecResult(n), captured = RecCaptured(n);
+    const int fx = history.RecFromX(n), fy = history.RecFromY(n), tx = history.RecToX(n), ty = history.RecToY(n);
+    const int piece = history.RecPiece(n), result = history.RecResult(n), captured = history.RecCaptured(n);
     if (!onBoard(tx, ty) || !isPieceCode(piece) || !isPieceCode(result)) return NO;
     const bool lower = piece < 0;
     if (result != piece && !(promotable(piece) && result == (lower ? piece - 1 : piece + 1))) return NO;
@@ -54,15 +54,15 @@ int Game::調査_手順適合(int n, bool forward) const {
         return NO;
     }
 
-    const Row<int, 8>& hand = lower ? HandLower : HandUpper;
-    const int total = lower ? LowerHandCount : UpperHandCount;
+    const Row<int, 8>& hand = lower ? pos.HandLower : pos.HandUpper;
+    const int total = lower ? pos.LowerHandCount : pos.UpperHandCount;
     if (forward) {
-        if (Board(tx, ty) != captured) return NO;
+        if (pos.Board(tx, ty) != captured) return NO;
         if (drop) return hand(kindOf(piece)) >= 1 && total >= 1 ? YES : NO;
-        return Board(fx, fy) == piece ? YES : NO;
+        return pos.Board(fx, fy) == piece ? YES : NO;
     }
-    if (Board(tx, ty) != result) return NO;
-    if (!drop && Board(fx, fy) != EMPTY) return NO;
+    if (pos.Board(tx, ty) != result) return NO;
+    if (!drop && pos.Board(fx, fy) != EMPTY) return NO;
     if (captured != EMPTY) {
         // The captor gives the piece back; a king only ever counted in the total.
         if (total < 1) return NO;
@@ -75,30 +75,30 @@ void Game::REPLAY_Click() {
     if (Ended) return;
     描画_可視(false, false, false);
     描画_棋譜_IO(1);
-    if (RecordCount < 1) {
-        効果音(SoundForbidden);
+    if (history.RecordCount < 1) {
+        効果音(sounds.SoundForbidden);
         host.message("できません", "戻る", Buttons::Ok);
         return;
     }
-    const int n = RecordCount;
+    const int n = history.RecordCount;
     if (調査_手順適合(n, false) == NO) {
-        効果音(SoundForbidden);
+        効果音(sounds.SoundForbidden);
         host.message(kUnfitText, "戻る", Buttons::Ok);
         return;
     }
-    SelectState = 0;
+    selection.SelectState = 0;
     消去_移動指導();
 
-    const int fx = RecFromX(n), fy = RecFromY(n), tx = RecToX(n), ty = RecToY(n);
-    const int piece = RecPiece(n), result = RecResult(n), captured = RecCaptured(n);
+    const int fx = history.RecFromX(n), fy = history.RecFromY(n), tx = history.RecToX(n), ty = history.RecToY(n);
+    const int piece = history.RecPiece(n), result = history.RecResult(n), captured = history.RecCaptured(n);
     const bool lower = piece < 0;
-    Row<int, 8>& hand = lower ? HandLower : HandUpper;
-    int& total = lower ? LowerHandCount : UpperHandCount;
+    Row<int, 8>& hand = lower ? pos.HandLower : pos.HandUpper;
+    int& total = lower ? pos.LowerHandCount : pos.UpperHandCount;
 
     if (fx != 29 && fx != -1) {
-        Board(fx, fy) = static_cast<int16_t>(piece);
+        pos.Board(fx, fy) = static_cast<int16_t>(piece);
         描画_絵(piece, fx, fy);
-        描画_桝輪郭(BackColourIndex, fx, fy);
+        描画_桝輪郭(settings.BackColourIndex, fx, fy);
     } else {
         hand(kindOf(result)) = hand(kindOf(result)) + 1;
         total = total + 1;
@@ -107,19 +107,19 @@ void Game::REPLAY_Click() {
         if (captured != 950 && captured != -950) hand(kindOf(captured)) = hand(kindOf(captured)) - 1;
         total = total - 1;
     }
-    Board(tx, ty) = static_cast<int16_t>(captured);
+    pos.Board(tx, ty) = static_cast<int16_t>(captured);
     描画_自持盤();
     描画_敵持盤();
     描画_絵(EMPTY, tx, ty);
     if (captured != EMPTY) 描画_絵(captured, tx, ty);
-    描画_桝輪郭(BackColourIndex, tx, ty);
+    描画_桝輪郭(settings.BackColourIndex, tx, ty);
 
-    効果音(SoundPiece);
+    効果音(sounds.SoundPiece);
     消去_移動結果(取得_打駒座標X(piece), 取得_打駒座標Y(piece));
-    if (lower) 描画_桝輪郭(BackColourIndex, -1, 7);
+    if (lower) 描画_桝輪郭(settings.BackColourIndex, -1, 7);
 
     Turn = NO_GAME;
-    RecordCount = RecordCount - 1;
+    history.RecordCount = history.RecordCount - 1;
     MoveNumber = MoveNumber - 1;
     描画_手数(MoveNumber, COLOUR_WHITE);
 }
@@ -128,41 +128,41 @@ void Game::AFTER_Click() {
     if (Ended) return;
     描画_可視(false, false, false);
     描画_棋譜_IO(1);
-    if (RecordCount >= RecordLength) {
+    if (history.RecordCount >= history.RecordLength) {
         if (RecordMode == YES) {
             host.message("終わり", "進む", Buttons::Ok);
         } else {
-            効果音(SoundForbidden);
+            効果音(sounds.SoundForbidden);
             host.message("できません", "進む", Buttons::Ok);
         }
         return;
     }
-    if (調査_手順適合(RecordCount + 1, true) == NO) {
-        効果音(SoundForbidden);
+    if (調査_手順適合(history.RecordCount + 1, true) == NO) {
+        効果音(sounds.SoundForbidden);
         host.message(kUnfitText, "進む", Buttons::Ok);
         return;
     }
-    SelectState = 0;
+    selection.SelectState = 0;
     消去_移動指導();
-    RecordCount = RecordCount + 1;
+    history.RecordCount = history.RecordCount + 1;
     MoveNumber = MoveNumber + 1;
     描画_手数(MoveNumber, COLOUR_WHITE);
 
-    const int n = RecordCount;
-    const int fx = RecFromX(n), fy = RecFromY(n), tx = RecToX(n), ty = RecToY(n);
-    const int piece = RecPiece(n), result = RecResult(n), captured = RecCaptured(n);
+    const int n = history.RecordCount;
+    const int fx = history.RecFromX(n), fy = history.RecFromY(n), tx = history.RecToX(n), ty = history.RecToY(n);
+    const int piece = history.RecPiece(n), result = history.RecResult(n), captured = history.RecCaptured(n);
     const bool lower = piece < 0;
-    Row<int, 8>& hand = lower ? HandLower : HandUpper;
-    int& total = lower ? LowerHandCount : UpperHandCount;
+    Row<int, 8>& hand = lower ? pos.HandLower : pos.HandUpper;
+    int& total = lower ? pos.LowerHandCount : pos.UpperHandCount;
     const bool drop = fx == 29 || fx == -1;
 
     if (!drop) {
-        Board(fx, fy) = EMPTY;
+        pos.Board(fx, fy) = EMPTY;
     } else {
         hand(kindOf(result)) = hand(kindOf(result)) - 1;
         total = total - 1;
     }
-    Board(tx, ty) = static_cast<int16_t>(result);
+    pos.Board(tx, ty) = static_cast<int16_t>(result);
     if (captured != EMPTY) {
         if (captured != 950 && captured != -950) hand(kindOf(captured)) = hand(kindOf(captured)) + 1;
         total = total + 1;
@@ -170,13 +170,13 @@ void Game::AFTER_Click() {
 
     if (!drop) {
         描画_絵(EMPTY, fx, fy);
-        描画_桝輪郭(BackColourIndex, fx, fy);
+        描画_桝輪郭(settings.BackColourIndex, fx, fy);
     }
     描画_絵(result, tx, ty);
-    描画_桝輪郭(BackColourIndex, tx, ty);
+    描画_桝輪郭(settings.BackColourIndex, tx, ty);
     描画_自持盤();
     描画_敵持盤();
-    効果音(SoundPiece);
+    効果音(sounds.SoundPiece);
 
     if (result > 0)
         描画_移動結果(UpperResultX, UpperResultY, tx, ty, result, ResultColour);
@@ -190,7 +190,7 @@ void Game::AFTER_Click() {
 void Game::CANCEL_Click() {
     if (Ended) return;
     Form_Load();
-    効果音(SoundPiece);
+    効果音(sounds.SoundPiece);
     Turn = NO_GAME;
     Winner = NO_GAME;
 }
@@ -198,26 +198,26 @@ void Game::CANCEL_Click() {
 void Game::REVERSE_Click() {
     if (Ended) return;
     if (RecordMode == YES) {
-        効果音(SoundForbidden);
+        効果音(sounds.SoundForbidden);
         host.message("棋譜ﾓｰﾄﾞではできません", "反転", Buttons::Ok);
         return;
     }
     Reversed = YES;
-    SelectState = 0;
+    selection.SelectState = 0;
 
-    const Grid<int16_t> before = Board;
+    const Grid<int16_t> before = pos.Board;
     for (int x = 1; x <= BoardSize; ++x)
         for (int y = 1; y <= BoardSize; ++y)
-            Board(28 - x, 28 - y) = static_cast<int16_t>(-before(x, y));
-    for (int i = 1; i <= 7; ++i) std::swap(HandLower(i), HandUpper(i));
-    std::swap(LowerHandCount, UpperHandCount);
+            pos.Board(28 - x, 28 - y) = static_cast<int16_t>(-before(x, y));
+    for (int i = 1; i <= 7; ++i) std::swap(pos.HandLower(i), pos.HandUpper(i));
+    std::swap(pos.LowerHandCount, pos.UpperHandCount);
 
     画面_再描画();
     描画_手数(MoveNumber, COLOUR_WHITE);
-    効果音(SoundPiece);
+    効果音(sounds.SoundPiece);
 
-    RecordCount = 0;  // the history no longer fits the board
-    RecordLength = 0;
+    history.RecordCount = 0;  // the history no longer fits the board
+    history.RecordLength = 0;
 }
 
 }  // namespace orizen

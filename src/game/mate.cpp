@@ -31,17 +31,17 @@ bool kingCanStepAway(const Game& g, const Map& enemyInfluence, int kx, int ky, i
 int Game::詰めかMAN_COM移動() {
     for (int x = 1; x <= 27; ++x)
         for (int y = 1; y <= 27; ++y) {
-            const int c = Board(x, y);
-            if (c >= 30 && 移動チェック(x, y, LowerKingX, LowerKingY, c) == YES) return YES;
+            const int c = pos.Board(x, y);
+            if (c >= 30 && 移動チェック(x, y, pos.LowerKingX, pos.LowerKingY, c) == YES) return YES;
         }
     return NO;
 }
 
 int Game::詰めかMAN() {
-    const int kx = LowerKingX, ky = LowerKingY;
-    if (!onBoard(kx, ky) || UpperInfluence(kx, ky) == 0) return NO;
-    if (LowerHandCount > 0 && !checkedFromNextDoor(CheckByUpper, kx, ky)) return NO;
-    if (kingCanStepAway(*this, UpperInfluence, kx, ky, -OU)) return NO;
+    const int kx = pos.LowerKingX, ky = pos.LowerKingY;
+    if (!onBoard(kx, ky) || maps.UpperInfluence(kx, ky) == 0) return NO;
+    if (pos.LowerHandCount > 0 && !checkedFromNextDoor(maps.CheckByUpper, kx, ky)) return NO;
+    if (kingCanStepAway(*this, maps.UpperInfluence, kx, ky, -OU)) return NO;
 
     // A move onto the checker or into its line that leaves no upper piece able to reach the king.
     // The maps stay as they are here, so the marked squares are gathered once; a square that can
@@ -50,24 +50,24 @@ int Game::詰めかMAN() {
     int8_t mx[27 * 27], my[27 * 27];
     for (int x = 1; x <= 27; ++x)
         for (int y = 1; y <= 27; ++y)
-            if (CheckByUpper(x, y) > 0) {
+            if (maps.CheckByUpper(x, y) > 0) {
                 mx[n] = int8_t(x);
                 my[n] = int8_t(y);
                 ++n;
             }
     for (int x = 1; x <= 27; ++x)
         for (int y = 1; y <= 27; ++y) {
-            const int c = Board(x, y);
+            const int c = pos.Board(x, y);
             if (c < -RYU || c > -FU) continue;
             for (int i = 0; i < n; ++i) {
                 const int x2 = mx[i], y2 = my[i];
                 if ((x2 == x && y2 == y) || 移動チェック(x, y, x2, y2, c) == NO) continue;
-                const int16_t taken = Board(x2, y2);
-                Board(x2, y2) = int16_t(c);
-                Board(x, y) = EMPTY;
+                const int16_t taken = pos.Board(x2, y2);
+                pos.Board(x2, y2) = int16_t(c);
+                pos.Board(x, y) = EMPTY;
                 const int stillReached = 詰めかMAN_COM移動();
-                Board(x, y) = int16_t(c);
-                Board(x2, y2) = taken;
+                pos.Board(x, y) = int16_t(c);
+                pos.Board(x2, y2) = taken;
                 if (stillReached == NO) return NO;
             }
         }
@@ -75,28 +75,28 @@ int Game::詰めかMAN() {
 }
 
 int Game::詰めかCOM() {
-    const int kx = UpperKingX, ky = UpperKingY;
-    if (!onBoard(kx, ky) || LowerInfluence(kx, ky) == 0) return NO;
-    if (UpperHandCount > 0 && !checkedFromNextDoor(CheckByLower, kx, ky)) return NO;
-    if (kingCanStepAway(*this, LowerInfluence, kx, ky, OU)) return NO;
+    const int kx = pos.UpperKingX, ky = pos.UpperKingY;
+    if (!onBoard(kx, ky) || maps.LowerInfluence(kx, ky) == 0) return NO;
+    if (pos.UpperHandCount > 0 && !checkedFromNextDoor(maps.CheckByLower, kx, ky)) return NO;
+    if (kingCanStepAway(*this, maps.LowerInfluence, kx, ky, OU)) return NO;
 
     // Each trial re-runs the survey, so the marked squares are read live: after a trial that
     // fails, the scan goes on over the trial position's marks.
     for (int x = 1; x <= 27; ++x)
         for (int y = 1; y <= 27; ++y) {
-            const int c = Board(x, y);
+            const int c = pos.Board(x, y);
             if (c < FU || c > RYU) continue;
             for (int x2 = 1; x2 <= 27; ++x2)
                 for (int y2 = 1; y2 <= 27; ++y2) {
-                    if (CheckByLower(x2, y2) <= 0 || (x2 == x && y2 == y)) continue;
+                    if (maps.CheckByLower(x2, y2) <= 0 || (x2 == x && y2 == y)) continue;
                     if (移動チェック(x, y, x2, y2, c) == NO) continue;
-                    const int16_t taken = Board(x2, y2);
-                    Board(x2, y2) = int16_t(c);
-                    Board(x, y) = EMPTY;
+                    const int16_t taken = pos.Board(x2, y2);
+                    pos.Board(x2, y2) = int16_t(c);
+                    pos.Board(x, y) = EMPTY;
                     勢力調査();
-                    Board(x, y) = int16_t(c);
-                    Board(x2, y2) = taken;
-                    if (LowerInfluence(UpperKingX, UpperKingY) == 0) return NO;
+                    pos.Board(x, y) = int16_t(c);
+                    pos.Board(x2, y2) = taken;
+                    if (maps.LowerInfluence(pos.UpperKingX, pos.UpperKingY) == 0) return NO;
                 }
         }
     return YES;
@@ -106,8 +106,8 @@ int Game::調査_自王逃道() const {
     static constexpr int kOrder[8][2] = {{0, -1}, {-1, -1}, {1, -1}, {0, 1}, {-1, 1}, {1, 1}, {-1, 0}, {1, 0}};
     int count = 0;
     for (const auto& d : kOrder) {
-        const int x = LowerKingX + d[0], y = LowerKingY + d[1];
-        if (onBoard(x, y) && Board(x, y) == EMPTY && UpperInfluence(x, y) == 0) ++count;
+        const int x = pos.LowerKingX + d[0], y = pos.LowerKingY + d[1];
+        if (onBoard(x, y) && pos.Board(x, y) == EMPTY && maps.UpperInfluence(x, y) == 0) ++count;
     }
     return count;
 }

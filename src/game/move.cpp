@@ -4,40 +4,40 @@
 namespace orizen {
 
 void Game::駒移動(int sx, int sy, int tx, int ty, int piece) {
-    const int dest = Board(tx, ty);
+    const int dest = pos.Board(tx, ty);
     if (dest <= -30) {
-        UpperHandCount = UpperHandCount + 1;
+        pos.UpperHandCount = pos.UpperHandCount + 1;
         駒取得(dest);
         描画_敵持盤();
     } else if (dest >= 30) {
-        LowerHandCount = LowerHandCount + 1;
+        pos.LowerHandCount = pos.LowerHandCount + 1;
         駒取得(dest);
         描画_自持盤();
     }
 
     描画_絵(EMPTY, sx, sy);
-    描画_桝輪郭(BackColourIndex, sx, sy);
+    描画_桝輪郭(settings.BackColourIndex, sx, sy);
 
-    Board(tx, ty) = static_cast<int16_t>(piece);
+    pos.Board(tx, ty) = static_cast<int16_t>(piece);
     if (piece == -950) {
-        LowerKingX = tx;
-        LowerKingY = ty;
+        pos.LowerKingX = tx;
+        pos.LowerKingY = ty;
     }
 
     if (sx == -1) {
-        UpperHandCount = UpperHandCount - 1;
-        HandUpper(sy) = HandUpper(sy) - 1;
+        pos.UpperHandCount = pos.UpperHandCount - 1;
+        pos.HandUpper(sy) = pos.HandUpper(sy) - 1;
         描画_敵持盤();
     } else if (sx == 29) {
-        LowerHandCount = LowerHandCount - 1;
-        HandLower(sy - 20) = HandLower(sy - 20) - 1;
+        pos.LowerHandCount = pos.LowerHandCount - 1;
+        pos.HandLower(sy - 20) = pos.HandLower(sy - 20) - 1;
         描画_自持盤();
     } else {
-        Board(sx, sy) = EMPTY;
+        pos.Board(sx, sy) = EMPTY;
     }
 
     描画_絵(piece, tx, ty);
-    描画_桝輪郭(BackColourIndex, tx, ty);
+    描画_桝輪郭(settings.BackColourIndex, tx, ty);
 }
 
 void Game::駒取得(int captured) {
@@ -47,9 +47,9 @@ void Game::駒取得(int captured) {
         Winner = OtherSide;
     } else if (const int k = kindOf(captured); k != 0) {
         if (captured > 0)
-            HandLower(k) = HandLower(k) + 1;
+            pos.HandLower(k) = pos.HandLower(k) + 1;
         else
-            HandUpper(k) = HandUpper(k) + 1;
+            pos.HandUpper(k) = pos.HandUpper(k) + 1;
     }
 }
 

@@ -11,15 +11,15 @@ inline bool kingStep(int dx, int dy) { return dx >= -1 && dx <= 1 && dy >= -1 &&
 
 int Game::移動チェック(int sx, int sy, int tx, int ty, int piece) const {
     if (tx < 1 || tx > 27 || ty < 1 || ty > 27) return NO;
-    const int dest = Board(tx, ty);
+    const int dest = pos.Board(tx, ty);
     const bool drop = sx == 29 || sx == -1;
     if (!drop) {
         if (piece >= 30 && dest >= 30) return NO;
         if (piece <= -30 && dest <= -30) return NO;
     } else {
         if (dest != EMPTY) return NO;
-        if (piece == -30 && PawnOnFileLower(tx) == 1) return NO;
-        if (piece == 30 && PawnOnFileUpper(tx) == 1) return NO;
+        if (piece == -30 && pos.PawnOnFileLower(tx) == 1) return NO;
+        if (piece == 30 && pos.PawnOnFileUpper(tx) == 1) return NO;
         switch (piece) {
             case 30: case -30: case 40: case -40: case 50: case -50: break;
             default: return YES;
@@ -58,13 +58,13 @@ int Game::移動チェック飛車(int sx, int sy, int tx, int ty) const {
     if (sx == tx) {
         const int step = ty > sy ? 1 : -1;
         for (int y = sy + step; y != ty; y += step)
-            if (Board(sx, y) != EMPTY) return NO;
+            if (pos.Board(sx, y) != EMPTY) return NO;
         return YES;
     }
     if (sy == ty) {
         const int step = tx > sx ? 1 : -1;
         for (int x = sx + step; x != tx; x += step)
-            if (Board(x, sy) != EMPTY) return NO;
+            if (pos.Board(x, sy) != EMPTY) return NO;
         return YES;
     }
     return NO;
@@ -74,7 +74,7 @@ int Game::移動チェック角(int sx, int sy, int tx, int ty) const {
     if (tx - ty != sx - sy && tx + ty != sx + sy) return NO;
     const int stepX = tx > sx ? 1 : -1, stepY = ty > sy ? 1 : -1;
     for (int x = sx + stepX, y = sy + stepY; x != tx; x += stepX, y += stepY)
-        if (Board(x, y) != EMPTY) return NO;
+        if (pos.Board(x, y) != EMPTY) return NO;
     return YES;
 }
 
@@ -88,17 +88,17 @@ int Game::調査_駒成(int sx, int sy, [[maybe_unused]] int tx, int ty, int pie
         case 100: case 800: case 900: result = ty >= 18 || sy >= 18; break;
         default: result = NO;
     }
-    if (result == YES) PromotedCode = piece < 0 ? piece - 1 : piece + 1;
+    if (result == YES) work.PromotedCode = piece < 0 ? piece - 1 : piece + 1;
     return result;
 }
 
 void Game::調査_2歩フラグ設定() {
     for (int x = 1; x <= 27; ++x) {
-        PawnOnFileLower(x) = 0;
-        PawnOnFileUpper(x) = 0;
+        pos.PawnOnFileLower(x) = 0;
+        pos.PawnOnFileUpper(x) = 0;
         for (int y = 1; y <= 27; ++y) {
-            if (Board(x, y) == -30) PawnOnFileLower(x) = 1;
-            if (Board(x, y) == 30) PawnOnFileUpper(x) = 1;
+            if (pos.Board(x, y) == -30) pos.PawnOnFileLower(x) = 1;
+            if (pos.Board(x, y) == 30) pos.PawnOnFileUpper(x) = 1;
         }
     }
 }

@@ -15,7 +15,7 @@ void Game::KAISETU_Click() {
 void Game::VER_Click() {
     描画_可視(false, false, false);
     描画_棋譜_IO(1);
-    効果音(SoundOther);
+    効果音(sounds.SoundOther);
     if (HomePage.empty()) HomePage = ORIZEN_HOMEPAGE;
     host.showVersionDialog();
 }

@@ -50,7 +50,7 @@ void Game::読込_環境設定ファイル() {
         writeWholeFile(path, defaults, error);
         チェック設定(BG_MIDORI);
         描画_背景(BG_MIDORI);
-        BackgroundKind = BG_MIDORI;
+        settings.BackgroundKind = BG_MIDORI;
         setChecked(Menu::SIDOU, false);
         setChecked(Menu::BGM, false);
         return;
@@ -68,16 +68,16 @@ void applySettings(Game& g, const std::string& bytes) {
                 if (value == b.value) {
                     g.チェック設定(b.kind);
                     g.描画_背景(b.kind);
-                    g.BackgroundKind = b.kind;
+                    g.settings.BackgroundKind = b.kind;
                 }
         } else if (key == "移動指導") {
             const bool on = value == "ON";
-            g.GuidanceColour = on ? COLOUR_WHITE : COLOUR_GREEN;
+            g.settings.GuidanceColour = on ? COLOUR_WHITE : COLOUR_GREEN;
             g.setChecked(Menu::SIDOU, on);
         } else if (key == "BGM") {
             const bool on = value == "ON";
             g.setChecked(Menu::BGM, on);
-            if (on) g.sound.dsPlayLooping(g.SoundBgm);
+            if (on) g.sound.dsPlayLooping(g.sounds.SoundBgm);
         }
     }
 }
@@ -116,7 +116,7 @@ void Game::書込_環境設定ファイル() {
 void Game::背景_Click(Menu item, int kind) {
     if (!isChecked(item)) {
         チェック設定(kind);
-        BackgroundKind = kind;
+        settings.BackgroundKind = kind;
     }
     書込_環境設定ファイル();
     画面_再描画();
@@ -125,10 +125,10 @@ void Game::背景_Click(Menu item, int kind) {
 void Game::BGM_Click() {
     if (isChecked(Menu::BGM)) {
         setChecked(Menu::BGM, false);
-        sound.dsStop(SoundBgm);
+        sound.dsStop(sounds.SoundBgm);
     } else {
         setChecked(Menu::BGM, true);
-        sound.dsPlayLooping(SoundBgm);
+        sound.dsPlayLooping(sounds.SoundBgm);
     }
     書込_環境設定ファイル();
 }

@@ -13,12 +13,12 @@ constexpr std::size_t kSoundMaxBytes = std::size_t(128) << 20;
 }  // namespace
 
 void Game::サウンド_初期化(std::intptr_t window) {
-    SoundSystem = sound.dsInitialize(window);
-    if (SoundSystem == 0) サウンド_エラー表示("Direct Soundインターフェースが作成できません。");
+    sounds.SoundSystem = sound.dsInitialize(window);
+    if (sounds.SoundSystem == 0) サウンド_エラー表示("Direct Soundインターフェースが作成できません。");
 }
 
 std::intptr_t Game::サウンド_読込(const std::string& name, int mode) {
-    if (SoundSystem == 0) return 0;
+    if (sounds.SoundSystem == 0) return 0;
     const std::string path = 素材パス(name);
     struct stat st {};
     if (::stat(path.c_str(), &st) != 0) return 0;  // a missing file is silent
@@ -37,11 +37,11 @@ std::intptr_t Game::サウンド_読込(const std::string& name, int mode) {
         サウンド_エラー表示("ファイルが空です: " + name);
         return 0;
     }
-    return sound.dsCreateDSB(SoundSystem, reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size(), mode);
+    return sound.dsCreateDSB(sounds.SoundSystem, reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size(), mode);
 }
 
 void Game::サウンド_終了() {
-    if (SoundSystem != 0) sound.dsTerminate(SoundSystem);
+    if (sounds.SoundSystem != 0) sound.dsTerminate(sounds.SoundSystem);
 }
 
 void Game::サウンド_エラー表示(const std::string& text) {

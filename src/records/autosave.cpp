@@ -8,12 +8,12 @@
 namespace orizen {
 
 bool Autosave::check(const Game& g) {
-    if (g.RecordMode == YES || g.Reversed == YES || g.RecordLength < 1) return false;
-    const int count = g.RecordLength < HISTORY_MAX ? g.RecordLength : HISTORY_MAX;
+    if (g.RecordMode == YES || g.Reversed == YES || g.history.RecordLength < 1) return false;
+    const int count = g.history.RecordLength < HISTORY_MAX ? g.history.RecordLength : HISTORY_MAX;
     moves_.clear();
     for (int i = 1; i <= count; ++i)
-        moves_.push_back({g.RecFromX(i), g.RecFromY(i), g.RecToX(i), g.RecToY(i), g.RecResult(i), g.RecPiece(i),
-                          g.RecCaptured(i)});
+        moves_.push_back({g.history.RecFromX(i), g.history.RecFromY(i), g.history.RecToX(i), g.history.RecToY(i), g.history.RecResult(i), g.history.RecPiece(i),
+                          g.history.RecCaptured(i)});
     const auto same = [](const RecordMove& a, const RecordMove& b) {
         return a.fromX == b.fromX && a.fromY == b.fromY && a.toX == b.toX && a.toY == b.toY &&
                a.result == b.result && a.piece == b.piece && a.captured == b.captured;

@@ -13,11 +13,11 @@ void Game::描画_棋譜_IO(int flag) { host.showPanelFields(flag == 0); }
 
 void Game::描画_棋譜読込み部分消去() {
     描画_桝_数値();
-    描画_絵(BackgroundKind, -1, 28);
-    描画_絵(BackgroundKind, 0, 10);
+    描画_絵(settings.BackgroundKind, -1, 28);
+    描画_絵(settings.BackgroundKind, 0, 10);
     for (int i = 1; i <= 27; ++i) {
-        描画_絵(BackgroundKind, i, 28);
-        描画_桝輪郭(BackColourIndex, i, 9);
+        描画_絵(settings.BackgroundKind, i, 28);
+        描画_桝輪郭(settings.BackColourIndex, i, 9);
     }
 }
 
@@ -51,7 +51,7 @@ void Game::Command1_Click() {
         host.message("ﾌｧｲﾙ名が入力されていません", "  ", Buttons::Ok);
         return;
     }
-    if (RecordCount < 1) {
+    if (history.RecordCount < 1) {
         host.message("保存するデータがありません", "棋譜保存", Buttons::Ok);
         return;
     }
@@ -62,9 +62,9 @@ void Game::Command1_Click() {
     const std::string first = host.panelField(3), second = host.panelField(4);
     const bool lowerFirst = HumanSide == TURN_FIRST;
     std::vector<RecordMove> moves;
-    const int count = RecordCount < HISTORY_MAX ? RecordCount : HISTORY_MAX;
+    const int count = history.RecordCount < HISTORY_MAX ? history.RecordCount : HISTORY_MAX;
     for (int i = 1; i <= count; ++i)
-        moves.push_back({RecFromX(i), RecFromY(i), RecToX(i), RecToY(i), RecResult(i), RecPiece(i), RecCaptured(i)});
+        moves.push_back({history.RecFromX(i), history.RecFromY(i), history.RecToX(i), history.RecToY(i), history.RecResult(i), history.RecPiece(i), history.RecCaptured(i)});
     std::string bytes;
     if (!formatRecord(host.panelField(2), lowerFirst ? second : first, lowerFirst ? first : second, moves, bytes)) {
         host.message("棋譜ファイルに書けない文字が名前に含まれています", "棋譜保存", Buttons::Ok);
@@ -88,12 +88,12 @@ void storeRecord(Game& g, const RecordFile& record) {
     const int count = std::min(static_cast<int>(record.moves.size()), HISTORY_MAX);
     for (int n = 1; n <= count; ++n) {
         const RecordMove& m = record.moves[n - 1];
-        g.RecFromX(n) = m.fromX, g.RecFromY(n) = m.fromY, g.RecToX(n) = m.toX, g.RecToY(n) = m.toY;
-        g.RecResult(n) = m.result, g.RecPiece(n) = m.piece, g.RecCaptured(n) = m.captured;
+        g.history.RecFromX(n) = m.fromX, g.history.RecFromY(n) = m.fromY, g.history.RecToX(n) = m.toX, g.history.RecToY(n) = m.toY;
+        g.history.RecResult(n) = m.result, g.history.RecPiece(n) = m.piece, g.history.RecCaptured(n) = m.captured;
     }
-    g.RecordCount = 0;
+    g.history.RecordCount = 0;
     g.MoveNumber = 0;
-    g.RecordLength = count;
+    g.history.RecordLength = count;
 }
 
 void Game::File1_Click(const std::string& path) {
@@ -113,11 +113,11 @@ void Game::File1_Click(const std::string& path) {
     static constexpr double kHeaderAt[3][2] = {{800, 6350}, {3700, 100}, {3700, 6350}};
     for (int i = 0; i < 3; ++i) {
         if (i < record.headerLines) RecordLine = record.lines[i];
-        canvas.text(kHeaderAt[i][0], kHeaderAt[i][1], RecordLine, COLOUR_WHITE, 12, FontBold);
+        canvas.text(kHeaderAt[i][0], kHeaderAt[i][1], RecordLine, COLOUR_WHITE, 12, settings.FontBold);
     }
 
     storeRecord(*this, record);
-    const int count = RecordLength;
+    const int count = history.RecordLength;
     canvas.refresh();
 
     if (!record.problem.empty()) {

@@ -17,21 +17,21 @@ void Game::描画_桝輪郭(int colour, double x, double y) { canvas.outline(col
 void Game::描画_盤() {
     for (int x = 1; x <= 27; ++x)
         for (int y = 1; y <= 27; ++y) {
-            描画_絵(Board(x, y), x, y);
-            描画_桝輪郭(BackColourIndex, x, y);
+            描画_絵(pos.Board(x, y), x, y);
+            描画_桝輪郭(settings.BackColourIndex, x, y);
         }
 }
 
 void Game::描画_自持盤() {
     for (int i = 1; i <= 7; ++i) {
         描画_絵(0, 29, 20 + i);
-        描画_絵(BackgroundKind, 30, 20 + i);
-        描画_桝輪郭(BackColourIndex, 29, 20 + i);
-        if (HandLower(i) > 0) {
+        描画_絵(settings.BackgroundKind, 30, 20 + i);
+        描画_桝輪郭(settings.BackColourIndex, 29, 20 + i);
+        if (pos.HandLower(i) > 0) {
             描画_絵(-kHandCode[i], 29, 20 + i);
-            描画_桝輪郭(BackColourIndex, 29, 20 + i);
-            描画_数値(30.1, 20.3 + i, HandLower(i), COLOUR_BLACK, 0, 14);
-            描画_数値(30, 20.2 + i, HandLower(i), 12, 0, 14);
+            描画_桝輪郭(settings.BackColourIndex, 29, 20 + i);
+            描画_数値(30.1, 20.3 + i, pos.HandLower(i), COLOUR_BLACK, 0, 14);
+            描画_数値(30, 20.2 + i, pos.HandLower(i), 12, 0, 14);
         }
     }
 }
@@ -40,13 +40,13 @@ void Game::描画_敵持盤() {
     for (int i = 1; i <= 7; ++i) {
         const int k = 8 - i;
         描画_絵(0, -1, i);
-        描画_絵(BackgroundKind, 0, i);
-        描画_桝輪郭(BackColourIndex, -1, i);
-        if (HandUpper(k) > 0) {
+        描画_絵(settings.BackgroundKind, 0, i);
+        描画_桝輪郭(settings.BackColourIndex, -1, i);
+        if (pos.HandUpper(k) > 0) {
             描画_絵(kHandCode[k], -1, i);
-            描画_桝輪郭(BackColourIndex, -1, i);
-            描画_数値(0.1, 0.3 + i, HandUpper(k), COLOUR_BLACK, 0, 14);
-            描画_数値(0, 0.2 + i, HandUpper(k), 12, 0, 14);
+            描画_桝輪郭(settings.BackColourIndex, -1, i);
+            描画_数値(0.1, 0.3 + i, pos.HandUpper(k), COLOUR_BLACK, 0, 14);
+            描画_数値(0, 0.2 + i, pos.HandUpper(k), 12, 0, 14);
         }
     }
 }
@@ -58,12 +58,12 @@ void Game::描画_背景(int kind) {
 }
 
 void Game::画面_再描画() {
-    描画_背景(BackgroundKind);
+    描画_背景(settings.BackgroundKind);
     描画_桝_数値();
     描画_自持盤();
     描画_敵持盤();
     描画_盤();
-    if (GameMode == MODE_COMPUTER) 描画_レベル(ComputerLevel);
+    if (GameMode == MODE_COMPUTER) 描画_レベル(settings.ComputerLevel);
     描画_絵(PICT_TITLE, 30, 0.5);
 }
 

@@ -19,15 +19,15 @@ void Game::描画_数値(double x, double y, int value, int colour, int mode, in
 
 void Game::描画_数値(double x, double y, const std::string& value, int colour, int mode, int size) {
     (void)mode;  // every caller passes 0: the value is printed unchanged
-    canvas.text(cellX(x), cellY(y), value, colour, size, FontBold);
+    canvas.text(cellX(x), cellY(y), value, colour, size, settings.FontBold);
 }
 
 void Game::描画_文字列(double x, double y, int code, int colour, int size) {
-    if (code == 99) canvas.text(cellX(x) + 120, cellY(y) + 160, "手目", colour, size, FontBold);
+    if (code == 99) canvas.text(cellX(x) + 120, cellY(y) + 160, "手目", colour, size, settings.FontBold);
 }
 
 void Game::描画_移動駒種類(double x, double y, const std::string& text, int colour) {
-    canvas.text(cellX(x), cellY(y), text, colour, 12, FontBold);
+    canvas.text(cellX(x), cellY(y), text, colour, 12, settings.FontBold);
 }
 
 std::string Game::文字列変換(int value) {
@@ -54,9 +54,9 @@ std::string Game::文字列変換(int value) {
 }
 
 void Game::描画_桝_数値() {
-    FontBold = true;
+    settings.FontBold = true;
     for (int i = 1; i <= 27; ++i) {
-        描画_絵(BackgroundKind, i, 0);
+        描画_絵(settings.BackgroundKind, i, 0);
         const std::string file = 文字列変換(28 - i);
         if (i < 19) {
             描画_数値(i, 0.4, file, COLOUR_BLACK, 0, 9);
@@ -65,7 +65,7 @@ void Game::描画_桝_数値() {
             描画_数値(i + 0.2, 0.4, file, COLOUR_BLACK, 0, 9);
             描画_数値(i + 0.1, 0.3, file, COLOUR_YELLOW, 0, 9);
         }
-        描画_絵(BackgroundKind, 28, i);
+        描画_絵(settings.BackgroundKind, 28, i);
         const std::string rank = 文字列変換(i);
         if (i < 10) {
             描画_数値(28.2, i + 0.4, rank, COLOUR_BLACK, 0, 10);
@@ -74,14 +74,14 @@ void Game::描画_桝_数値() {
             描画_数値(27.95, i + 0.4, rank, COLOUR_BLACK, 0, 10);
             描画_数値(27.9, i + 0.3, rank, 12, 0, 10);
         }
-        描画_桝輪郭(BackColourIndex, 27, i);
+        描画_桝輪郭(settings.BackColourIndex, 27, i);
     }
 }
 
 void Game::描画_手数(int n, int colour) {
     (void)colour;  // the number is always white
-    描画_絵(BackgroundKind, 31, 3);
-    描画_絵(BackgroundKind, 32, 3);
+    描画_絵(settings.BackgroundKind, 31, 3);
+    描画_絵(settings.BackgroundKind, 32, 3);
     double shadowX = 31.1, textX = 31;
     if (n < 10) shadowX = 31.3, textX = 31.2;
     else if (n < 100) shadowX = 31.2, textX = 31.1;
@@ -99,12 +99,12 @@ void Game::描画_レベル(int level) {
 }
 
 void Game::消去_移動結果(double x, double y) {
-    for (int i = 0; i <= 4; ++i) 描画_絵(BackgroundKind, x + i, y + 0.3);
+    for (int i = 0; i <= 4; ++i) 描画_絵(settings.BackgroundKind, x + i, y + 0.3);
 }
 
 void Game::描画_移動結果(double x, double y, int tx, int ty, int piece, int colour) {
     消去_移動結果(x, y);
-    描画_桝輪郭(BackColourIndex, -1, 7);
+    描画_桝輪郭(settings.BackColourIndex, -1, 7);
     const std::string file = 文字列変換(28 - tx), rank = 文字列変換(ty), name = 文字列変換(piece);
     描画_移動駒種類(x + 0.5, y + 0.5, file, COLOUR_BLACK);
     描画_移動駒種類(x + 0.4, y + 0.4, file, colour);
@@ -120,15 +120,15 @@ void Game::描画_移動可能桝色(int sx, int sy, int piece) {
     if (!isChecked(Menu::SIDOU)) return;
     for (int x = 1; x <= 27; ++x)
         for (int y = 1; y <= 27; ++y)
-            if (移動チェック(sx, sy, x, y, piece) == YES) 描画_桝輪郭(GuidanceColour, x, y);
+            if (移動チェック(sx, sy, x, y, piece) == YES) 描画_桝輪郭(settings.GuidanceColour, x, y);
 }
 
 void Game::消去_移動指導() {
     for (int x = 1; x <= 27; ++x)
-        for (int y = 1; y <= 27; ++y) 描画_桝輪郭(GuidanceOffColour, x, y);
+        for (int y = 1; y <= 27; ++y) 描画_桝輪郭(settings.GuidanceOffColour, x, y);
     for (int k = 1; k <= 7; ++k) {
-        描画_桝輪郭(GuidanceOffColour, -1, k);
-        描画_桝輪郭(GuidanceOffColour, 29, 20 + k);
+        描画_桝輪郭(settings.GuidanceOffColour, -1, k);
+        描画_桝輪郭(settings.GuidanceOffColour, 29, 20 + k);
     }
 }
 

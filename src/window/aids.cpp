@@ -76,7 +76,7 @@ bool Aids::showHint() {
     QApplication::restoreOverrideCursor();
     if (!found) return false;
     Hint h{HintMarks{m.fromX, m.fromY, m.toX, m.toY, moveText(m.fromX, m.toX, m.toY, m.before, m.after)},
-           game_.Board, game_.HandLower, game_.HandUpper, game_.Turn};
+           game_.pos.Board, game_.pos.HandLower, game_.pos.HandUpper, game_.Turn};
     if (m.fromX == -1) h.marks.fromY = 8 - m.fromY;  // an upper drop: its hand slot's row on the screen
     hint_ = std::move(h);
     board_->update();
@@ -90,14 +90,14 @@ void Aids::clearHint() {
 }
 
 bool Aids::hintCurrent() const {
-    return hint_ && hint_->board == game_.Board && hint_->lower == game_.HandLower && hint_->upper == game_.HandUpper &&
+    return hint_ && hint_->board == game_.pos.Board && hint_->lower == game_.pos.HandLower && hint_->upper == game_.pos.HandUpper &&
            hint_->turn == game_.Turn;
 }
 
 const QImage* Aids::shownImage(std::uint64_t& generation) {
     if (hint_ && !hintCurrent()) hint_.reset();
     if (!settings_.influenceMap && !hint_) return nullptr;
-    return &picture_.compose(canvas_.image(), canvas_.generation(), game_.Board, settings_.influenceMap, hint(),
+    return &picture_.compose(canvas_.image(), canvas_.generation(), game_.pos.Board, settings_.influenceMap, hint(),
                              generation);
 }
 
@@ -121,20 +121,20 @@ void Aids::setMoveList(bool on) {
 void Aids::stepTo(int n) {
     clearHint();
     if (game_.Ended) return;
-    n = std::clamp(n, 0, game_.RecordLength);
+    n = std::clamp(n, 0, game_.history.RecordLength);
     // One step at a time, as 戻 and 進 go; a refused step ends the walk.
-    while (game_.RecordCount != n) {
-        const int before = game_.RecordCount;
+    while (game_.history.RecordCount != n) {
+        const int before = game_.history.RecordCount;
         onCommand(before > n ? Menu::REPLAY : Menu::AFTER);
-        if (game_.RecordCount == before || game_.Ended) break;
+        if (game_.history.RecordCount == before || game_.Ended) break;
     }
     if (list_.shown()) list_.follow(game_);
 }
 
 void Aids::escape() {
     clearHint();
-    if (game_.Ended || game_.SelectState != 1) return;
-    game_.SelectState = 0;
+    if (game_.Ended || game_.selection.SelectState != 1) return;
+    game_.selection.SelectState = 0;
     game_.消去_移動指導();
 }
 

@@ -41,7 +41,7 @@ MainWindow::MainWindow(SoundLibrary& sound) : sound_(sound) {
     };
     board_->onMouseDown = [this](int button, int shift, double X, double Y) {
         if (thinking_) {
-            game_.効果音(game_.SoundForbidden);  // the computer is to move
+            game_.効果音(game_.sounds.SoundForbidden);  // the computer is to move
             return;
         }
         aids_->boardPressed();
@@ -98,7 +98,7 @@ bool MainWindow::refusedWhileThinking(Menu item) {
         case Menu::VER:
             return false;  // opening a menu, the help page and the version dialog change no game
         default:
-            game_.効果音(game_.SoundForbidden);
+            game_.効果音(game_.sounds.SoundForbidden);
             return true;
     }
 }

@@ -40,23 +40,23 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     g.初期設定();
     g.RecordMode = YES;
     storeRecord(g, record);
-    fuzz::require(g.RecordLength == static_cast<int>(record.moves.size()), "not every move was stored");
-    const Grid<int16_t> opening = g.Board;
+    fuzz::require(g.history.RecordLength == static_cast<int>(record.moves.size()), "not every move was stored");
+    const Grid<int16_t> opening = g.pos.Board;
 
     int steps = 0;
-    while (g.RecordCount < g.RecordLength) {
+    while (g.history.RecordCount < g.history.RecordLength) {
         g.AFTER_Click();
         fuzz::require(test::unsound(g));
-        if (g.RecordCount == steps) break;  // a move that does not fit the position is refused
-        fuzz::require(g.RecordCount == steps + 1, "進 moved more than one step");
+        if (g.history.RecordCount == steps) break;  // a move that does not fit the position is refused
+        fuzz::require(g.history.RecordCount == steps + 1, "進 moved more than one step");
         ++steps;
     }
     for (int n = steps - 1; n >= 0; --n) {
         g.REPLAY_Click();
         fuzz::require(test::unsound(g));
-        fuzz::require(g.RecordCount == n, "戻 refused a move that 進 made");
+        fuzz::require(g.history.RecordCount == n, "戻 refused a move that 進 made");
     }
-    fuzz::require(g.Board == opening, "back at move 0 the board is not the opening array");
-    fuzz::require(g.LowerHandCount == 0 && g.UpperHandCount == 0, "back at move 0 a hand is not empty");
+    fuzz::require(g.pos.Board == opening, "back at move 0 the board is not the opening array");
+    fuzz::require(g.pos.LowerHandCount == 0 && g.pos.UpperHandCount == 0, "back at move 0 a hand is not empty");
     return 0;
 }

@@ -23,7 +23,7 @@ struct Started {
     explicit Started(const std::string& folder) {
         game.WorkFolder = folder;
         game.setChecked(Menu::SIDOU, true);
-        game.GuidanceColour = COLOUR_WHITE;
+        game.settings.GuidanceColour = COLOUR_WHITE;
     }
 };
 
@@ -37,8 +37,8 @@ void requireConsistent(Started& s) {
     for (int i = 0; i < 5; ++i)
         if (g.isChecked(kBackgroundItems[i])) ++marked, kind = kBackgroundKinds[i];
     fuzz::require(marked == 1, "not exactly one background marked");
-    fuzz::require(g.BackgroundKind == 0 || g.BackgroundKind == kind, "the background drawn is not the one marked");
-    fuzz::require(g.GuidanceColour == (g.isChecked(Menu::SIDOU) ? COLOUR_WHITE : COLOUR_GREEN),
+    fuzz::require(g.settings.BackgroundKind == 0 || g.settings.BackgroundKind == kind, "the background drawn is not the one marked");
+    fuzz::require(g.settings.GuidanceColour == (g.isChecked(Menu::SIDOU) ? COLOUR_WHITE : COLOUR_GREEN),
                   "the guidance colour does not follow its mark");
     for (const auto& [item, on] : s.host.checks)
         fuzz::require(g.isChecked(item) == on, "the menu shows another mark than the game keeps");

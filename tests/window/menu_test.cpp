@@ -97,7 +97,7 @@ TEST(MenuBar, TheWindowsMarksFollowTheGame) {
     items.action(Menu::LEVEL2)->trigger();
     EXPECT_TRUE(items.action(Menu::LEVEL2)->isChecked());
     EXPECT_FALSE(items.action(Menu::LEVEL3)->isChecked());
-    EXPECT_EQ(f.window.game().ComputerLevel, 2);
+    EXPECT_EQ(f.window.game().settings.ComputerLevel, 2);
     // Whatever the game does with 移動指導, the menu shows the game's mark.
     items.action(Menu::SIDOU)->trigger();
     EXPECT_EQ(items.action(Menu::SIDOU)->isChecked(), f.window.game().isChecked(Menu::SIDOU));

@@ -51,7 +51,7 @@ void turn(benchmark::State& state, const std::string& path) {
         Game game(proto->game);  // the same state before every turn
         state.ResumeTiming();
         game.com_ban();
-        benchmark::DoNotOptimize(game.Board.v[14][14]);
+        benchmark::DoNotOptimize(game.pos.Board.v[14][14]);
     }
 }
 

@@ -39,10 +39,10 @@ int material(const Game& g) {
     int balance = 0;
     for (int x = 1; x <= 27; ++x)
         for (int y = 1; y <= 27; ++y) {
-            const int c = g.Board(x, y);
+            const int c = g.pos.Board(x, y);
             if (c != OU && c != -OU) balance += c;  // a code's size is its value
         }
-    for (int k = 1; k <= 7; ++k) balance += kHandCode[k] * (g.HandUpper(k) - g.HandLower(k));
+    for (int k = 1; k <= 7; ++k) balance += kHandCode[k] * (g.pos.HandUpper(k) - g.pos.HandLower(k));
     return balance;
 }
 
@@ -64,7 +64,7 @@ int main(int argc, char** argv) {
     }
     if (const char* ms = std::getenv("MOVETIME")) level4::moveTimeMs = std::atoi(ms);
     if (const char* n = std::getenv("THREADS")) level4::threads = std::atoi(n);
-    Position start;
+    cli::Position start;
     if (argc == 5) {
         std::string error;
         if (!readPosition(argv[4], start, error)) {

@@ -27,19 +27,19 @@ std::vector<Move> moves(Game& g, bool lower) {
     g.調査_2歩フラグ設定();
     for (int x = 1; x <= 27; ++x)
         for (int y = 1; y <= 27; ++y) {
-            const int p = g.Board(x, y);
+            const int p = g.pos.Board(x, y);
             if (lower ? p > -30 : p < 30) continue;
             for (int tx = 1; tx <= 27; ++tx)
                 for (int ty = 1; ty <= 27; ++ty) {
-                    const int d = g.Board(tx, ty);
+                    const int d = g.pos.Board(tx, ty);
                     if (d == OU || d == -OU || g.移動チェック(x, y, tx, ty, p) == NO) continue;
                     int after = p;
-                    if (g.調査_駒成(x, y, tx, ty, p) == YES && Game::移動後チェック(ty, p) == NO) after = g.PromotedCode;
+                    if (g.調査_駒成(x, y, tx, ty, p) == YES && Game::移動後チェック(ty, p) == NO) after = g.work.PromotedCode;
                     out.push_back({x, y, tx, ty, after});
                 }
         }
     for (int k = 1; k <= 7; ++k) {
-        if ((lower ? g.HandLower(k) : g.HandUpper(k)) <= 0) continue;
+        if ((lower ? g.pos.HandLower(k) : g.pos.HandUpper(k)) <= 0) continue;
         const int code = lower ? -kHandCode[k] : kHandCode[k];
         for (int tx = 1; tx <= 27; ++tx)
             for (int ty = 1; ty <= 27; ++ty)
@@ -54,8 +54,8 @@ bool safe(const Game& g, const Move& m, bool lower) {
     auto trial = std::make_unique<Game>(g);
     trial->駒移動(m.fx, m.fy, m.tx, m.ty, m.piece);
     trial->勢力調査();
-    return lower ? trial->UpperInfluence(trial->LowerKingX, trial->LowerKingY) == 0
-                 : trial->LowerInfluence(trial->UpperKingX, trial->UpperKingY) == 0;
+    return lower ? trial->maps.UpperInfluence(trial->pos.LowerKingX, trial->pos.LowerKingY) == 0
+                 : trial->maps.LowerInfluence(trial->pos.UpperKingX, trial->pos.UpperKingY) == 0;
 }
 
 }  // namespace
@@ -91,11 +91,11 @@ int main(int argc, char** argv) {
         out << "# Ladder start " << n << ": the opening array after " << plies << " random moves (seed " << kSeed
             << ").\nboard\n";
         for (int y = 1; y <= 27; ++y)
-            for (int x = 1; x <= 27; ++x) out << g->Board(x, y) << (x == 27 ? "\n" : " ");
+            for (int x = 1; x <= 27; ++x) out << g->pos.Board(x, y) << (x == 27 ? "\n" : " ");
         out << "hand-upper";
-        for (int k = 1; k <= 7; ++k) out << ' ' << g->HandUpper(k);
+        for (int k = 1; k <= 7; ++k) out << ' ' << g->pos.HandUpper(k);
         out << "\nhand-lower";
-        for (int k = 1; k <= 7; ++k) out << ' ' << g->HandLower(k);
+        for (int k = 1; k <= 7; ++k) out << ' ' << g->pos.HandLower(k);
         out << "\n";
         if (!out) {
             std::fprintf(stderr, "cannot write %s\n", name);

@@ -98,7 +98,7 @@ int main(int argc, char** argv) {
     timer.start();
     constexpr int kRounds = 20;
     for (int i = 0; i < kRounds; ++i) {
-        g.描画_桝輪郭(g.BackColourIndex, 14, 14);
+        g.描画_桝輪郭(g.settings.BackColourIndex, 14, 14);
         std::uint64_t generation = 0;
         w.board()->substitute(generation);
     }

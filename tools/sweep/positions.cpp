@@ -22,18 +22,18 @@ void collect(Game& g, bool lower, const Style& style, std::mt19937_64& rng, Move
     g.調査_2歩フラグ設定();
     for (int x = 1; x <= 27; ++x)
         for (int y = 1; y <= 27; ++y) {
-            const int p = g.Board(x, y);
+            const int p = g.pos.Board(x, y);
             if (lower ? p > -30 : p < 30) continue;
             moves::each(g, x, y, p, [&](int tx, int ty) {
                 int after = p;
                 if (g.調査_駒成(x, y, tx, ty, p) == YES &&
                     (Game::移動後チェック(ty, p) == NO || uniform(rng) < style.promote))
-                    after = g.PromotedCode;
-                (g.Board(tx, ty) == EMPTY ? m.quiet : m.captures).push_back({x, y, tx, ty, after});
+                    after = g.work.PromotedCode;
+                (g.pos.Board(tx, ty) == EMPTY ? m.quiet : m.captures).push_back({x, y, tx, ty, after});
             });
         }
     for (int k = 1; k <= 7; ++k) {
-        if ((lower ? g.HandLower(k) : g.HandUpper(k)) <= 0) continue;
+        if ((lower ? g.pos.HandLower(k) : g.pos.HandUpper(k)) <= 0) continue;
         const int code = lower ? -kHandCode[k] : kHandCode[k];
         for (int tx = 1; tx <= 27; ++tx)
             for (int ty = 1; ty <= 27; ++ty)
@@ -47,8 +47,8 @@ bool safe(const Game& g, const Mover& m, bool lower) {
     auto trial = std::make_unique<Game>(g);
     trial->駒移動(m.fx, m.fy, m.tx, m.ty, m.piece);
     trial->勢力調査();
-    return lower ? trial->UpperInfluence(trial->LowerKingX, trial->LowerKingY) == 0
-                 : trial->LowerInfluence(trial->UpperKingX, trial->UpperKingY) == 0;
+    return lower ? trial->maps.UpperInfluence(trial->pos.LowerKingX, trial->pos.LowerKingY) == 0
+                 : trial->maps.LowerInfluence(trial->pos.UpperKingX, trial->pos.UpperKingY) == 0;
 }
 
 }  // namespace
@@ -72,15 +72,15 @@ void start(Game& g, const Style& style, std::mt19937_64& rng) {
         const int changes = 20 + int(rng() % 120);
         for (int i = 0; i < changes; ++i) {
             const int x = 1 + int(rng() % 27), y = 1 + int(rng() % 27);
-            if (g.Board(x, y) == OU || g.Board(x, y) == -OU) continue;
+            if (g.pos.Board(x, y) == OU || g.pos.Board(x, y) == -OU) continue;
             const int c = int(rng() % 3), code = kCodes[rng() % std::size(kCodes)];
-            g.Board(x, y) = int16_t(c == 0 ? EMPTY : c == 1 ? code : -code);
+            g.pos.Board(x, y) = int16_t(c == 0 ? EMPTY : c == 1 ? code : -code);
         }
-        for (int k = 1; k <= 7; ++k) g.HandUpper(k) = int(rng() % 4), g.HandLower(k) = int(rng() % 4);
-        g.UpperHandCount = g.LowerHandCount = 0;
-        for (int k = 1; k <= 7; ++k) g.UpperHandCount += g.HandUpper(k), g.LowerHandCount += g.HandLower(k);
+        for (int k = 1; k <= 7; ++k) g.pos.HandUpper(k) = int(rng() % 4), g.pos.HandLower(k) = int(rng() % 4);
+        g.pos.UpperHandCount = g.pos.LowerHandCount = 0;
+        for (int k = 1; k <= 7; ++k) g.pos.UpperHandCount += g.pos.HandUpper(k), g.pos.LowerHandCount += g.pos.HandLower(k);
     }
-    g.ComputerLevel = 1 + int(rng() % 3);
+    g.settings.ComputerLevel = 1 + int(rng() % 3);
     g.勢力調査();
 }
 

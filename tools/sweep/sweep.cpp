@@ -58,16 +58,16 @@ std::string compare(const Searched& quick, const Game& a, const Searched& plain,
                line("bestmove", d.fx, d.fy, d.tx, d.ty, d.before, d.after, d.score);
 #define SAME(field) \
     if (!(a.field == b.field)) return "state left behind: " #field;
-    SAME(Board) SAME(HandUpper) SAME(HandLower) SAME(UpperHandCount) SAME(LowerHandCount)
-    SAME(LowerKingX) SAME(LowerKingY) SAME(UpperKingX) SAME(UpperKingY) SAME(Winner)
-    SAME(PawnOnFileLower) SAME(PawnOnFileUpper) SAME(PromotedCode)
-    SAME(BestScore) SAME(BoardBefore) SAME(LowerInfluenceBefore) SAME(UpperInfluenceBefore)
-    SAME(UpperAttackerXBefore) SAME(UpperAttackerYBefore) SAME(UpperHandCountBefore) SAME(LowerKingEscapes)
-    SAME(CandidatePiece) SAME(MoverKingDistance) SAME(BishopTargets)
-    SAME(LowerInfluence) SAME(UpperInfluence) SAME(LowerGuard) SAME(UpperGuard) SAME(UpperGuardX) SAME(UpperGuardY)
-    SAME(LowerAttacker) SAME(LowerAttackerX) SAME(LowerAttackerY)
-    SAME(UpperAttacker) SAME(UpperAttackerX) SAME(UpperAttackerY)
-    SAME(CheckByLower) SAME(CheckByUpper) SAME(LowerPinned) SAME(UpperPinFound)
+    SAME(pos.Board) SAME(pos.HandUpper) SAME(pos.HandLower) SAME(pos.UpperHandCount) SAME(pos.LowerHandCount)
+    SAME(pos.LowerKingX) SAME(pos.LowerKingY) SAME(pos.UpperKingX) SAME(pos.UpperKingY) SAME(Winner)
+    SAME(pos.PawnOnFileLower) SAME(pos.PawnOnFileUpper) SAME(work.PromotedCode)
+    SAME(work.BestScore) SAME(work.BoardBefore) SAME(work.LowerInfluenceBefore) SAME(work.UpperInfluenceBefore)
+    SAME(work.UpperAttackerXBefore) SAME(work.UpperAttackerYBefore) SAME(work.UpperHandCountBefore) SAME(work.LowerKingEscapes)
+    SAME(work.CandidatePiece) SAME(work.MoverKingDistance) SAME(work.BishopTargets)
+    SAME(maps.LowerInfluence) SAME(maps.UpperInfluence) SAME(maps.LowerGuard) SAME(maps.UpperGuard) SAME(memory.UpperGuardX) SAME(memory.UpperGuardY)
+    SAME(maps.LowerAttacker) SAME(maps.LowerAttackerX) SAME(maps.LowerAttackerY)
+    SAME(maps.UpperAttacker) SAME(memory.UpperAttackerX) SAME(memory.UpperAttackerY)
+    SAME(maps.CheckByLower) SAME(maps.CheckByUpper) SAME(maps.LowerPinned) SAME(maps.UpperPinFound)
 #undef SAME
     return "";
 }
@@ -119,8 +119,8 @@ Report run(uint64_t seed, long positions, const std::function<void(long)>& progr
             const std::string what = both(g, after, choice);
             ++r.tried;
             if (!what.empty()) {
-                const std::string text = cli::positionText(g.Board, g.HandUpper, g.HandLower) + "level " +
-                                         std::to_string(g.ComputerLevel) + "\n";
+                const std::string text = cli::positionText(g.pos.Board, g.pos.HandUpper, g.pos.HandLower) + "level " +
+                                         std::to_string(g.settings.ComputerLevel) + "\n";
                 r.what = what;
                 r.position = "# sweep: seed " + std::to_string(seed) + ", game " + std::to_string(game) + ", ply " +
                              std::to_string(ply + 1) + ", position " + std::to_string(r.tried) + "\n# " + what +
