@@ -9,11 +9,7 @@ namespace {
 
 // Lower king in the corner, checked down file 1 by an upper lance; the silver and gold take the
 // two other neighbours.
-Bare cornered() {
-    Bare b;
-    b.put({{1, 27, -950}, {1, 20, 40}, {2, 25, 100}, {3, 27, 110}});
-    return b;
-}
+void cornered(Bare& b) { b.put({{1, 27, -950}, {1, 20, 40}, {2, 25, 100}, {3, 27, 110}}); }
 
 }  // namespace
 
@@ -27,7 +23,8 @@ TEST(MateLower, NoCheckNoMate) {
 }
 
 TEST(MateLower, APieceInHandParriesAnyCheckFromAfarButNotFromNextDoor) {
-    Bare b = cornered();
+    Bare b;
+    cornered(b);
     b.survey();
     EXPECT_EQ(b.g.詰めかMAN(), YES);
     b.g.pos.LowerHandCount = 1;

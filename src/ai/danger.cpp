@@ -5,7 +5,7 @@
 
 namespace orizen {
 
-double Game::盤評価_COM危険座標(int placed, int tx, int ty) {
+double Analysis::盤評価_COM危険座標(int placed, int tx, int ty) {
     if (const search::Active& a = search::active(); a.game == this) return search::danger(*this, *a.base, a.delta, placed, tx, ty);
     return danger::scan(*this, {placed, tx, ty, true});
 }
@@ -14,7 +14,7 @@ double Game::盤評価_COM危険座標(int placed, int tx, int ty) {
 // square of the upper king, else 0. The first marked square (in board order) that a lower bishop
 // or horse on (tx, ty) would reach decides: can a lower bishop or horse on the board reach it, or
 // can one be dropped there?
-int Game::盤評価_自角注意_COM(int tx, int ty, int placed) {
+int Analysis::盤評価_自角注意_COM(int tx, int ty, int placed) {
     auto onBoard = [](int i, int j) { return i >= 1 && i <= 27 && j >= 1 && j <= 27; };
     int best = 1 << 30;  // scan index of the first reached target
     auto consider = [&](int a, int b) {

@@ -13,7 +13,7 @@ namespace orizen::danger {
 inline int value(int code) { return code < 0 ? -code : code; }
 
 // 調査_周辺状況: minus the upper major pieces and kings around (x, y), unrolled away from the edges.
-inline int around(const Game& g, int x, int y) {
+inline int around(const Analysis& g, int x, int y) {
     if (x > 1 && x < 27 && y > 1 && y < 27) {
         const int16_t* l = &g.pos.Board.v[x - 1][y - 1];
         const int16_t* m = &g.pos.Board.v[x][y - 1];
@@ -38,7 +38,7 @@ struct Placed {
 
 // Calls add(d) for each addition d that cell (x, y) makes to the sum, in order.
 template <class Add>
-inline void cell(Game& g, int x, int y, const Placed& placed, Fork& fork, Add&& add) {
+inline void cell(Analysis& g, int x, int y, const Placed& placed, Fork& fork, Add&& add) {
     const int c = g.pos.Board(x, y);
     const int li = g.maps.LowerInfluence(x, y), ui = g.maps.UpperInfluence(x, y);
     const bool silverOrGold = g.pos.HandLower(4) > 0 || g.pos.HandLower(5) > 0;
@@ -158,7 +158,7 @@ inline void cell(Game& g, int x, int y, const Placed& placed, Fork& fork, Add&& 
 }
 
 // The whole scan: every cell in board order, then the fork.
-inline double scan(Game& g, const Placed& placed) {
+inline double scan(Analysis& g, const Placed& placed) {
     double S = 0;
     Fork fork;
     for (int x = 1; x <= 27; ++x)

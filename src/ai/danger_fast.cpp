@@ -21,7 +21,7 @@ void Lines::take(const Grid<int16_t>& b) {
             if (b(x, y) != EMPTY) put(x, y, true);
 }
 
-void TurnBase::take(Game& g) {
+void TurnBase::take(Analysis& g) {
     board = g.pos.Board;
     lines.take(board);
     takeReachers();
@@ -79,7 +79,7 @@ void TurnBase::take(Game& g) {
         }
 }
 
-void TurnBase::restore(Game& g) const {
+void TurnBase::restore(Analysis& g) const {
     g.maps.LowerInfluence = li;
     g.maps.UpperInfluence = ui;
     g.maps.LowerAttacker = la;
@@ -106,14 +106,14 @@ namespace {
 inline int countClass(int v) { return v < 2 ? v : 2; }
 
 // Most changes are counts that stay in their class on squares no one compares them on.
-inline bool unread(const Game& g, const TurnBase& base, int x, int y, unsigned what) {
+inline bool unread(const Analysis& g, const TurnBase& base, int x, int y, unsigned what) {
     return !(what & (kPiece | kAttacker | kOwn)) && y > 3 &&
            countClass(base.li(x, y)) == countClass(g.maps.LowerInfluence(x, y)) &&
            countClass(base.ui(x, y)) == countClass(g.maps.UpperInfluence(x, y)) && g.pos.Board(x, y) < 30 &&
            !((what & kLower) && std::abs(x - g.pos.UpperKingX) < 2 && std::abs(y - g.pos.UpperKingY) < 2);
 }
 
-void markReaders(const Game& g, const TurnBase& base, CellSet& dirty, int x, int y, unsigned what) {
+void markReaders(const Analysis& g, const TurnBase& base, CellSet& dirty, int x, int y, unsigned what) {
     auto cls = countClass;
     const int here = g.pos.Board(x, y);
     const int l0 = base.li(x, y), l1 = g.maps.LowerInfluence(x, y), u0 = base.ui(x, y), u1 = g.maps.UpperInfluence(x, y);
@@ -177,7 +177,7 @@ void markReaders(const Game& g, const TurnBase& base, CellSet& dirty, int x, int
 
 }  // namespace
 
-double danger(Game& g, const TurnBase& base, const Delta* delta, int placed, int tx, int ty) {
+double danger(Analysis& g, const TurnBase& base, const Delta* delta, int placed, int tx, int ty) {
     const danger::Placed p{placed, tx, ty, true};
     double S = 0;
     danger::Fork fork;

@@ -30,7 +30,7 @@ bool isLongRange(int code) {
 
 // A piece is pinned when taking it off lets an enemy lance, bishop or rook line reach its king.
 // By removal alone: a king already on an open line makes every piece of its side pinned.
-void Game::調査_移動不可駒() {
+void Analysis::調査_移動不可駒() {
     maps.UpperPinFound = NO;
 
     // The long-range pieces do not change while a piece of the other side is lifted, so they

@@ -7,7 +7,7 @@
 namespace orizen::moves {
 
 template <class Visit>
-inline void each(const Game& g, int x, int y, int piece, Visit&& visit) {
+inline void each(const Analysis& g, int x, int y, int piece, Visit&& visit) {
     const bool upper = piece >= 30;
     if (!upper && piece > -30) return;
     const int f = upper ? 1 : -1;  // forward

@@ -13,7 +13,7 @@ inline int value(int code) { return code < 0 ? -code : code; }
 }  // namespace
 
 // Squares the piece could move to from (x, y) that no opposing piece reaches.
-int Game::調査_移動可場所数(int x, int y, int piece) const {
+int Analysis::調査_移動可場所数(int x, int y, int piece) const {
     const Map& opp = piece >= 30 ? maps.LowerInfluence : maps.UpperInfluence;
     int count = 0;
     moves::each(*this, x, y, piece, [&](int i, int j) { count += opp(i, j) == 0; });
@@ -22,7 +22,7 @@ int Game::調査_移動可場所数(int x, int y, int piece) const {
 
 // A pawn or lance the lower major piece would take, where a knight dropped behind it forks the
 // major piece and the next one on the same row.
-int Game::調査_桂狙い(int tx, int ty) const {
+int Analysis::調査_桂狙い(int tx, int ty) const {
     int r = 0;
     const int a = maps.LowerAttacker(tx, ty);
     if (!(a >= -901 && a <= -800 && ty > 5)) return r;
@@ -37,7 +37,7 @@ int Game::調査_桂狙い(int tx, int ty) const {
 
 // A pawn the lower major piece would take, after which a lance dropped behind it hits the piece
 // further down the file.
-int Game::調査_香狙い(int tx, int ty) const {
+int Analysis::調査_香狙い(int tx, int ty) const {
     int r = 0;
     const int a = maps.LowerAttacker(tx, ty);
     if (!(ty > 6 && maps.UpperInfluence(tx, ty - 1) > 0 && maps.LowerInfluence(tx, ty - 1) == 0 && a >= -901 &&
@@ -53,7 +53,7 @@ int Game::調査_香狙い(int tx, int ty) const {
 
 // Does a lower lance, rook or dragon further down the file (rows up to 9) reach (x, y) once the
 // piece there is gone?
-int Game::調査_自守駒MAN_直進駒(int x, int y) {
+int Analysis::調査_自守駒MAN_直進駒(int x, int y) {
     int answer = NO;
     const int16_t lifted = pos.Board(x, y);
     pos.Board(x, y) = EMPTY;
@@ -71,7 +71,7 @@ int Game::調査_自守駒MAN_直進駒(int x, int y) {
 
 // Empty squares from which a lower bishop would attack the upper king and that the upper side
 // does not hold well enough.
-void Game::調査_持角狙座標() {
+void Analysis::調査_持角狙座標() {
     for (int x = 1; x <= 27; ++x)
         for (int y = 1; y <= 27; ++y) {
             work.BishopTargets(x, y) = 0;
@@ -83,7 +83,7 @@ void Game::調査_持角狙座標() {
 }
 
 // Minus the number of upper bishops, horses, rooks, dragons and kings around (x, y).
-int Game::調査_周辺状況(int x, int y) const {
+int Analysis::調査_周辺状況(int x, int y) const {
     int r = 0;
     for (int i = x - 1; i <= x + 1; ++i)
         for (int j = y - 1; j <= y + 1; ++j) {

@@ -25,7 +25,7 @@ inline constexpr unsigned Full = Guard | GuardSquare | Attack | AttackSquare | C
 
 // Returns the code on the reached square, which the ray walkers need next.
 template <unsigned R>
-ORIZEN_INLINE int upper(Game& g, int e, int x, int y, int tx, int ty) {
+ORIZEN_INLINE int upper(Analysis& g, int e, int x, int y, int tx, int ty) {
     ++g.maps.UpperInfluence.v[tx][ty];
     const int t = g.pos.Board.v[tx][ty];
     if (t >= 30) {
@@ -59,7 +59,7 @@ ORIZEN_INLINE int upper(Game& g, int e, int x, int y, int tx, int ty) {
 }
 
 template <unsigned R>
-ORIZEN_INLINE int lower(Game& g, int e, int x, int y, int tx, int ty) {
+ORIZEN_INLINE int lower(Analysis& g, int e, int x, int y, int tx, int ty) {
     ++g.maps.LowerInfluence.v[tx][ty];
     const int t = g.pos.Board.v[tx][ty];
     if (t < 0) {
@@ -81,7 +81,7 @@ ORIZEN_INLINE int lower(Game& g, int e, int x, int y, int tx, int ty) {
 }
 
 template <bool Upper, unsigned R>
-ORIZEN_INLINE int step(Game& g, int e, int x, int y, int tx, int ty) {
+ORIZEN_INLINE int step(Analysis& g, int e, int x, int y, int tx, int ty) {
     if constexpr (Upper)
         return upper<R>(g, e, x, y, tx, ty);
     else
@@ -90,7 +90,7 @@ ORIZEN_INLINE int step(Game& g, int e, int x, int y, int tx, int ty) {
 
 // One step to (x + DX, y + DY), skipped when it leaves the board.
 template <bool Upper, unsigned R, int DX, int DY>
-ORIZEN_INLINE void to(Game& g, int e, int x, int y) {
+ORIZEN_INLINE void to(Analysis& g, int e, int x, int y) {
     const int tx = x + DX, ty = y + DY;
     if constexpr (DX < 0) { if (tx < 1) return; }
     if constexpr (DX > 0) { if (tx > 27) return; }
@@ -102,7 +102,7 @@ ORIZEN_INLINE void to(Game& g, int e, int x, int y) {
 // A ray from (x, y) in direction (DX, DY): every square up to and including the first occupied
 // one, except that it passes through the enemy king, marking the check line on its way.
 template <bool Upper, int DX, int DY>
-ORIZEN_INLINE void ray(Game& g, int e, int x, int y) {
+ORIZEN_INLINE void ray(Analysis& g, int e, int x, int y) {
     constexpr int enemyKing = Upper ? -OU : OU;
     Map& check = Upper ? g.maps.CheckByUpper : g.maps.CheckByLower;
     int tx = x + DX, ty = y + DY;
@@ -125,7 +125,7 @@ ORIZEN_INLINE void ray(Game& g, int e, int x, int y) {
 
 // The four diagonal rays, in the order up-left, up-right, down-left, down-right.
 template <bool Upper>
-inline void diagonals(Game& g, int e, int x, int y) {
+inline void diagonals(Analysis& g, int e, int x, int y) {
     ray<Upper, -1, -1>(g, e, x, y);
     ray<Upper, 1, -1>(g, e, x, y);
     ray<Upper, -1, 1>(g, e, x, y);
@@ -134,7 +134,7 @@ inline void diagonals(Game& g, int e, int x, int y) {
 
 // The four straight rays, in the order down, up, right, left.
 template <bool Upper>
-inline void straights(Game& g, int e, int x, int y) {
+inline void straights(Analysis& g, int e, int x, int y) {
     ray<Upper, 0, 1>(g, e, x, y);
     ray<Upper, 0, -1>(g, e, x, y);
     ray<Upper, 1, 0>(g, e, x, y);
@@ -142,7 +142,7 @@ inline void straights(Game& g, int e, int x, int y) {
 }
 
 // Gold-like steps. The lower side's three forward squares are y − 1, the upper side's y + 1.
-inline void lowerGold(Game& g, int c, int x, int y) {
+inline void lowerGold(Analysis& g, int c, int x, int y) {
     to<false, Check, 0, -1>(g, c, x, y);
     to<false, Check, -1, -1>(g, c, x, y);
     to<false, Check, 1, -1>(g, c, x, y);
@@ -152,7 +152,7 @@ inline void lowerGold(Game& g, int c, int x, int y) {
 }
 
 // Every upper gold-like enters 110 and records neither square nor attack.
-inline void upperGold(Game& g, int x, int y) {
+inline void upperGold(Analysis& g, int x, int y) {
     constexpr unsigned R = Guard | Check;
     to<true, R, 0, -1>(g, KIN, x, y);
     to<true, R, 0, 1>(g, KIN, x, y);

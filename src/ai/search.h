@@ -108,10 +108,10 @@ struct TurnBase {
     uint16_t reachFirst[kGrid * kGrid + 1];
 
     // Records everything from g, which holds the position and its survey.
-    void take(Game& g);
+    void take(Analysis& g);
     void takeReachers();
     // Puts the survey's maps (all but the four it never clears) and the kings back into g.
-    void restore(Game& g) const;
+    void restore(Analysis& g) const;
 };
 
 class Delta;
@@ -119,7 +119,7 @@ class Delta;
 // The base the calling thread evaluates against while a search of `game` runs on it, and the
 // delta survey that made the maps now in it (none after a full survey).
 struct Active {
-    const Game* game = nullptr;
+    const Analysis* game = nullptr;
     const TurnBase* base = nullptr;
     const Delta* delta = nullptr;
 };
@@ -128,7 +128,7 @@ Active& active();  // the calling thread's
 // Sets the calling thread's active search for the lifetime of the object.
 class Activate {
 public:
-    Activate(const Game& g, const TurnBase& b) : saved_(active()) { active() = Active{&g, &b, nullptr}; }
+    Activate(const Analysis& g, const TurnBase& b) : saved_(active()) { active() = Active{&g, &b, nullptr}; }
     ~Activate() { active() = saved_; }
     Activate(const Activate&) = delete;
     Activate& operator=(const Activate&) = delete;
@@ -160,8 +160,8 @@ public:
     // g.Board holds the candidate; base.board the position before it; they differ on the n
     // squares listed. Appends what the survey writes to `written`. False when the log would
     // overflow (nothing is changed then).
-    bool apply(Game& g, const TurnBase& base, int n, const int* xs, const int* ys, Written* written, int& nWritten);
-    void undo(Game& g);
+    bool apply(Analysis& g, const TurnBase& base, int n, const int* xs, const int* ys, Written* written, int& nWritten);
+    void undo(Analysis& g);
 
     // The occupied squares of the candidate.
     Lines lines;
@@ -196,22 +196,22 @@ private:
     int nChanges_ = 0;
     const TurnBase* base_ = nullptr;
 
-    void set(Game& g, Map& m, int x, int y, int v, uint8_t what);
-    void count(Game& g, bool upper, int x, int y, int d, const Reacher& who);
-    void walk(Game& g, const Grid<int16_t>& on, int code, int x, int y, int d, int dir);
-    void look(Game& g, int x, int y, bool changed, Written& w);
+    void set(Analysis& g, Map& m, int x, int y, int v, uint8_t what);
+    void count(Analysis& g, bool upper, int x, int y, int d, const Reacher& who);
+    void walk(Analysis& g, const Grid<int16_t>& on, int code, int x, int y, int d, int dir);
+    void look(Analysis& g, int x, int y, bool changed, Written& w);
 };
 
 // 盤評価_COM危険座標 of the position on g's board against the base: the recorded additions of the
 // cells the candidate left as they were, and the others computed afresh.
 // With `delta`, the changes are those it logged (and the board's on its changed squares);
 // otherwise they are found by comparing the maps.
-double danger(Game& g, const TurnBase& base, const Delta* delta, int placed, int tx, int ty);
+double danger(Analysis& g, const TurnBase& base, const Delta* delta, int placed, int tx, int ty);
 
 // Steps 2 to 7 of the computer's turn and the choice of step 8 on g, with the candidates
 // surveyed by Delta. Leaves g exactly as the plain search does. False (and nothing done) when
 // the position is one it does not handle (not exactly one king a side).
-bool fastSearch(Game& g, Game::CandidateSink sink, void* context, Game::Choice& choice);
+bool fastSearch(Analysis& g, Game::CandidateSink sink, void* context, Game::Choice& choice);
 
 // Makes the search's threads and buffers ahead of the first turn, on a thread of its own, so that a
 // first turn finds them made as a later one does: start one when the program starts, before the

@@ -104,7 +104,7 @@ struct Done {
 
 struct Search {
     Search() {}  // as Worker
-    Game* game = nullptr;
+    Analysis* game = nullptr;
     int threads = 1;
     std::vector<Done, ArenaAllocator<Done>> done;
     TurnBase base;
@@ -115,7 +115,7 @@ struct Search {
     std::atomic<bool> cancel{false};
     Worker* workers[kMaxWorkers];
     // The game as the search starts, for each other thread, made anew in the same room each search.
-    ArenaSlot<Game> copies[kMaxWorkers];
+    ArenaSlot<Analysis> copies[kMaxWorkers];
     std::atomic<int> next{0};  // the first candidate no thread has taken
     std::atomic<int> stopAt{0};  // no chunk starting after it is begun
     Map guardX0, guardY0, attackerX0, attackerY0;  // the maps after the first survey of the turn
@@ -133,7 +133,7 @@ Search& shared() {
     return *s.get();
 }
 
-int countKings(const Game& g, int code) {
+int countKings(const Analysis& g, int code) {
     int n = 0;
     for (int x = 1; x <= 27; ++x)
         for (int y = 1; y <= 27; ++y) n += g.pos.Board(x, y) == code;
@@ -141,7 +141,7 @@ int countKings(const Game& g, int code) {
 }
 
 // Zeroes the four maps no survey clears, so that what the next survey writes shows.
-void zeroSquares(Game& g) {
+void zeroSquares(Analysis& g) {
     g.memory.UpperGuardX.fill(0);
     g.memory.UpperGuardY.fill(0);
     g.memory.UpperAttackerX.fill(0);
@@ -149,7 +149,7 @@ void zeroSquares(Game& g) {
 }
 
 // What a survey run on zeroed square maps wrote, one entry per cell.
-void collect(const Game& g, Written* out) {
+void collect(const Analysis& g, Written* out) {
     for (int x = 1; x <= 27; ++x)
         for (int y = 1; y <= 27; ++y)
             out[cellIndex(x, y)] = {uint16_t(cellIndex(x, y)), int8_t(g.memory.UpperGuardX(x, y)), int8_t(g.memory.UpperGuardY(x, y)),
@@ -157,7 +157,7 @@ void collect(const Game& g, Written* out) {
 }
 
 // Surveys the candidate now on the board and scores it; its writes go to the worker's list.
-double evaluate(Game& g, const TurnBase& base, Worker& w, int n, const int* xs, const int* ys, int captured,
+double evaluate(Analysis& g, const TurnBase& base, Worker& w, int n, const int* xs, const int* ys, int captured,
                 int placed, int fx, int fy, int tx, int ty, uint32_t& begin, uint32_t& end) {
     begin = uint32_t(w.written.size);
     Written* out = w.written.room(kCells);
@@ -189,7 +189,7 @@ double evaluate(Game& g, const TurnBase& base, Worker& w, int n, const int* xs, 
 }
 
 // Makes the candidate on g's board, scores it (both ways when it may promote) and takes it back.
-void score(Game& g, const TurnBase& base, Worker& w, const Candidate& c, Result& r) {
+void score(Analysis& g, const TurnBase& base, Worker& w, const Candidate& c, Result& r) {
     const bool drop = c.fx == -1;
     g.work.CandidatePiece = c.piece;
     g.work.MoverKingDistance = c.distance;
@@ -219,7 +219,7 @@ void work(void* context, int index) {
     Worker& w = worker();
     s.workers[index] = &w;
     if (index > 0) w.written.size = 0;
-    Game& g = index == 0 ? *s.game : *s.copies[index];
+    Analysis& g = index == 0 ? *s.game : *s.copies[index];
     const Activate activate(g, s.base);
     const int n = int(s.candidates.size());
     for (;;) {
@@ -246,7 +246,7 @@ void work(void* context, int index) {
 
 // Puts together the four square maps as the plain search leaves them after the evaluations
 // listed (in search order).
-void squareMaps(Game& g, const Search& s) {
+void squareMaps(Analysis& g, const Search& s) {
     g.memory.UpperGuardX = s.guardX0;
     g.memory.UpperGuardY = s.guardY0;
     g.memory.UpperAttackerX = s.attackerX0;
@@ -298,7 +298,7 @@ void squareMaps(Game& g, const Search& s) {
 
 }  // namespace
 
-bool fastSearch(Game& g, Game::CandidateSink sink, void* context, Game::Choice& best) {
+bool fastSearch(Analysis& g, Game::CandidateSink sink, void* context, Game::Choice& best) {
     if (countKings(g, 950) != 1 || countKings(g, -950) != 1) return false;
     Search& s = shared();
     s.game = &g;
@@ -350,7 +350,7 @@ bool fastSearch(Game& g, Game::CandidateSink sink, void* context, Game::Choice& 
                     const int saved = g.work.PromotedCode;
                     if (g.調査_駒成(x, y, tx, ty, piece) == YES) {
                         c.promoted = int16_t(g.work.PromotedCode);
-                        c.kind = Game::移動後チェック(ty, piece) == NO ? kForced : kOptional;
+                        c.kind = Analysis::移動後チェック(ty, piece) == NO ? kForced : kOptional;
                     }
                     g.work.PromotedCode = saved;
                     s.candidates.push_back(c);

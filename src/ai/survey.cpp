@@ -34,7 +34,7 @@ constexpr unsigned kStepper = Guard | GuardSquare | Check;  // knight and silver
 constexpr unsigned kKing = Guard;
 
 template <bool Upper, unsigned R>
-inline void kingSteps(Game& g, int e, int x, int y) {
+inline void kingSteps(Analysis& g, int e, int x, int y) {
     to<Upper, R, 0, -1>(g, e, x, y);
     to<Upper, R, -1, -1>(g, e, x, y);
     to<Upper, R, 1, -1>(g, e, x, y);
@@ -46,7 +46,7 @@ inline void kingSteps(Game& g, int e, int x, int y) {
 }
 
 template <bool Upper, unsigned R>
-inline void orthogonalSteps(Game& g, int e, int x, int y) {
+inline void orthogonalSteps(Analysis& g, int e, int x, int y) {
     to<Upper, R, 0, -1>(g, e, x, y);
     to<Upper, R, 0, 1>(g, e, x, y);
     to<Upper, R, -1, 0>(g, e, x, y);
@@ -54,14 +54,14 @@ inline void orthogonalSteps(Game& g, int e, int x, int y) {
 }
 
 template <bool Upper, unsigned R>
-inline void diagonalSteps(Game& g, int e, int x, int y) {
+inline void diagonalSteps(Analysis& g, int e, int x, int y) {
     to<Upper, R, -1, -1>(g, e, x, y);
     to<Upper, R, 1, -1>(g, e, x, y);
     to<Upper, R, -1, 1>(g, e, x, y);
     to<Upper, R, 1, 1>(g, e, x, y);
 }
 
-inline void surveyLower(Game& g, int c, int x, int y) {
+inline void surveyLower(Analysis& g, int c, int x, int y) {
     switch (c) {
         case -FU: to<false, Check, 0, -1>(g, c, x, y); break;
         case -KYOU: ray<false, 0, -1>(g, c, x, y); break;
@@ -96,7 +96,7 @@ inline void surveyLower(Game& g, int c, int x, int y) {
     }
 }
 
-inline void surveyUpper(Game& g, int c, int x, int y) {
+inline void surveyUpper(Analysis& g, int c, int x, int y) {
     switch (c) {
         case FU: to<true, kPawn, 0, 1>(g, c, x, y); break;
         case KYOU: ray<true, 0, 1>(g, c, x, y); break;
@@ -153,7 +153,7 @@ inline uint32_t occupiedRows(const int16_t* column) {
 
 }  // namespace
 
-void Game::勢力調査() {
+void Analysis::勢力調査() {
     // UpperGuardX/Y and UpperAttackerX/Y are left alone on purpose: they keep what earlier
     // surveys wrote until a recording kind overwrites them.
     clear(maps.LowerInfluence);

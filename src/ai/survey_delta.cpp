@@ -163,7 +163,7 @@ void eachReach(const Grid<int16_t>& b, int code, int x, int y, int dir, Visit&& 
 
 }  // namespace
 
-void Delta::set(Game&, Map& m, int x, int y, int v, uint8_t what) {
+void Delta::set(Analysis&, Map& m, int x, int y, int v, uint8_t what) {
     int16_t& at = m.v[x][y];
     if (at == v) return;
     if (nLog_ == kLog) {
@@ -179,7 +179,7 @@ void Delta::set(Game&, Map& m, int x, int y, int v, uint8_t what) {
     }
 }
 
-void Delta::count(Game& g, bool upper, int x, int y, int d, const Reacher& who) {
+void Delta::count(Analysis& g, bool upper, int x, int y, int d, const Reacher& who) {
     Map& m = upper ? g.maps.UpperInfluence : g.maps.LowerInfluence;
     set(g, m, x, y, m(x, y) + d, upper ? kUpper : kLower);
     if (g.pos.Board(x, y) == EMPTY) return;
@@ -197,7 +197,7 @@ void Delta::count(Game& g, bool upper, int x, int y, int d, const Reacher& who) 
 
 // The reach of `code` on (x, y), walked on board `on`, each reached square's count moved by d:
 // all of it, or only the ray in direction `dir` (an index into kDir).
-void Delta::walk(Game& g, const Grid<int16_t>& on, int code, int x, int y, int d, int dir) {
+void Delta::walk(Analysis& g, const Grid<int16_t>& on, int code, int x, int y, int d, int dir) {
     const bool upper = code > 0;
     eachReach(on, code, x, y, dir, [&](int tx, int ty, const Reacher& who) { count(g, upper, tx, ty, d, who); });
 }
@@ -228,7 +228,7 @@ void TurnBase::takeReachers() {
 // writes there, from every piece that reaches it in scan order. (The lower guard and the upper
 // attacker's code are not read by the evaluation and are left alone; the square maps are written
 // only on the changed squares, the one place the evaluation reads them.)
-void Delta::look(Game& g, int x, int y, bool changed, Written& w) {
+void Delta::look(Analysis& g, int x, int y, bool changed, Written& w) {
     w = {uint16_t(cellIndex(x, y)), 0, 0, 0, 0};
     const int t = g.pos.Board(x, y);
     int ug = 999, la = -999, lax = 0, lay = 0;
@@ -282,7 +282,7 @@ void Delta::look(Game& g, int x, int y, bool changed, Written& w) {
     if (changed && w.gx != 0) set(g, g.memory.UpperGuardX, x, y, w.gx, 0), set(g, g.memory.UpperGuardY, x, y, w.gy, 0);
 }
 
-bool Delta::apply(Game& g, const TurnBase& base, int n, const int* xs, const int* ys, Written* written,
+bool Delta::apply(Analysis& g, const TurnBase& base, int n, const int* xs, const int* ys, Written* written,
                   int& nWritten) {
     nLog_ = 0;
     nMarked_ = 0;
@@ -351,7 +351,7 @@ bool Delta::apply(Game& g, const TurnBase& base, int n, const int* xs, const int
     return true;
 }
 
-void Delta::undo(Game& g) {
+void Delta::undo(Analysis& g) {
     for (int i = nLog_ - 1; i >= 0; --i) *log_[i].at = log_[i].old;
     nLog_ = 0;
     for (int i = 0; i < nChanged; ++i) changedWhat[changedCell[i]] = 0;

@@ -1,133 +1,24 @@
-// The whole game: board, hands, history, influence maps, the computer's turn and every procedure
-// that reads or changes them. One object lives as long as the window (or the command-line run);
-// it draws, asks and plays sounds only through the platform interfaces it is given.
+// The whole game: the position and what the computer knows of it (Analysis), the history, the
+// flow of play and every procedure that reads or changes them. One object lives as long as the
+// window (or the command-line run); it draws, asks and plays sounds only through the platform
+// interfaces it is given. It is not copied: a search copies only its Analysis.
 #pragma once
 
 #include <cstdint>
 #include <string>
 
+#include "analysis.h"
+#include "codes.h"
 #include "grid.h"
 #include "menu.h"
 #include "platform.h"
 
 namespace orizen {
 
-// Results, flags and sizes.
-inline constexpr int YES = 1;
-inline constexpr int NO = 0;
-inline constexpr int EMPTY = 0;
-inline constexpr int BoardSize = 27;
-inline constexpr int HISTORY_MAX = 500;  // moves the history holds
-// Shown when a move, the person's or the computer's, would not fit in the history.
-inline constexpr const char* kHistoryFullText = "棋譜は500手までです。これ以上指せません";
-inline constexpr const char* kHistoryFullTitle = "手数";
-
-// Turns and modes.
-inline constexpr int NO_GAME = -1;
-inline constexpr int TURN_FIRST = 6;
-inline constexpr int TURN_SECOND = 7;
-inline constexpr int MODE_HUMAN = 0;
-inline constexpr int MODE_COMPUTER = 1;
-inline constexpr int LEFT_BUTTON = 1;
-inline constexpr int RIGHT_BUTTON = 2;
-
-// Colour indices of the 16-colour palette.
-inline constexpr int COLOUR_BLACK = 0;
-inline constexpr int COLOUR_GREEN = 2;
-inline constexpr int COLOUR_SELECT = 12;
-inline constexpr int COLOUR_YELLOW = 14;
-inline constexpr int COLOUR_WHITE = 15;
-
-// Tile picture codes.
-inline constexpr int PICT_TITLE = 1;
-inline constexpr int BG_MIDORI = 2;
-inline constexpr int BG_TATAMI = 3;
-inline constexpr int BG_TAKE = 4;
-inline constexpr int BG_UCHU = 5;
-inline constexpr int BG_RENGA = 6;
-
-// Screen geometry in window units (1/1440 inch).
-inline constexpr int BoardLeft = 1050;
-inline constexpr int BoardTop = -30;
-inline constexpr int SquareWidth = 270;
-inline constexpr int SquareHeight = 300;
-inline constexpr int WindowWidth = 11400;
-inline constexpr int WindowHeight = 9800;
-
-// Cells of the last-move texts.
-inline constexpr int UpperResultX = -4;
-inline constexpr int UpperResultY = 8;
-inline constexpr int LowerResultX = 30;
-inline constexpr int LowerResultY = 5;
-inline constexpr int ResultColour = COLOUR_WHITE;
-
-// Piece codes of the upper side; the lower side's are their negations.
-inline constexpr int FU = 30, TO = 31, KYOU = 40, NARIKYOU = 41, KEI = 50, NARIKEI = 51;
-inline constexpr int GIN = 100, NARIGIN = 101, KIN = 110, KAKU = 800, UMA = 801;
-inline constexpr int HISYA = 900, RYU = 901, OU = 950;
-
-// Unpromoted code of hand index 1..7 (pawn .. rook), upper side.
-inline constexpr int kHandCode[8] = {0, 30, 40, 50, 100, 110, 800, 900};
-
-// Hand index (kind) of a code, 0 for a king, an empty square or a code that is no piece.
-int kindOf(int code);
-// True when the code is one of the piece codes (±30 .. ±950, ±111 not included).
-bool isPieceCode(int code);
-
-// The board, both hands with their totals, the kings' squares and which files hold a pawn.
-struct Position {
-    Grid<int16_t> Board{};
-    Row<int, 8> HandLower{}, HandUpper{};
-    int LowerHandCount = 0, UpperHandCount = 0;
-    int LowerKingX = 0, LowerKingY = 0, UpperKingX = 0, UpperKingY = 0;
-    Row<int8_t, 28> PawnOnFileLower{}, PawnOnFileUpper{};
-};
-
 // The moves played: entry n is move n; RecordCount is the current one, RecordLength the last stored.
 struct History {
     Row<int, HISTORY_MAX + 1> RecFromX{}, RecFromY{}, RecToX{}, RecToY{}, RecCaptured{}, RecPiece{}, RecResult{};
     int RecordCount = 0, RecordLength = 0;
-};
-
-// What the influence survey finds, all of it rewritten by each survey.
-struct Survey {
-    Map LowerInfluence{}, UpperInfluence{};
-    Map LowerGuard{}, UpperGuard{};
-    Map LowerAttacker{}, LowerAttackerX{}, LowerAttackerY{};
-    Map UpperAttacker{};
-    Map CheckByLower{}, CheckByUpper{};
-    Map LowerPinned{};
-    int UpperPinFound = NO;
-};
-
-// The squares of the upper guards and attackers, written by a survey only where it finds one and
-// never cleared: the computer's only memory from one turn to the next.
-struct Memory {
-    Map UpperGuardX{}, UpperGuardY{}, UpperAttackerX{}, UpperAttackerY{};
-};
-
-// The computer's turn in progress: the position before its move and what the candidates set.
-struct TurnWork {
-    double BestScore = -99999;
-    Grid<int16_t> BoardBefore{};
-    Map LowerInfluenceBefore{}, UpperInfluenceBefore{}, UpperAttackerXBefore{}, UpperAttackerYBefore{};
-    int UpperHandCountBefore = 0;
-    int LowerKingEscapes = 0;
-    int CandidatePiece = 0;
-    int MoverKingDistance = 0;
-    Map BishopTargets{};
-    int PromotedCode = 0;
-};
-
-// The options the menus show and the settings file keeps.
-struct Settings {
-    int ComputerLevel = 3;
-    int BackColourIndex = COLOUR_GREEN;
-    int GuidanceColour = COLOUR_WHITE;
-    int GuidanceOffColour = COLOUR_GREEN;
-    int BackgroundKind = 0;
-    bool FontBold = false;
-    bool Checked[kMenuCount] = {};  // the menu's check marks
 };
 
 // The person's move being entered: whether a piece is picked up, and the move so far.
@@ -142,25 +33,21 @@ struct SoundHandles {
     std::intptr_t SoundOther = 0, SoundForbidden = 0, SoundPiece = 0, SoundGameEnd = 0, SoundBgm = 0;
 };
 
-class Game {
+class Game : public Analysis {
 public:
     Game(Canvas& canvas, Host& host, SoundLibrary& sound);
+    Game(const Game&) = delete;
+    Game& operator=(const Game&) = delete;
 
     Canvas& canvas;
     Host& host;
     SoundLibrary& sound;
 
-    Position pos;          // the board, the hands and the kings
     History history;       // the moves played, to step back and forth through
-    Survey maps;           // the influence survey of the position
-    Memory memory;         // the computer's memory across turns
-    TurnWork work;         // the computer's turn in progress
-    Settings settings;     // the options the menus show
     Selection selection;   // the person's move being entered
     SoundHandles sounds;   // the loaded sounds
 
-    // ---- Board and pieces --------------------------------------------------------------------
-
+    // ---- Flow of play ------------------------------------------------------------------------
     int Turn = NO_GAME;
     int HumanSide = TURN_FIRST;
     int OtherSide = TURN_SECOND;
@@ -179,27 +66,14 @@ public:
     void Form_Unload();
     bool Ended = false;  // the program has been told to end
 
-    // ---- Movement rules ----------------------------------------------------------------------
-
-    int 移動チェック(int sx, int sy, int tx, int ty, int piece) const;
-    int 移動チェック飛車(int sx, int sy, int tx, int ty) const;
-    int 移動チェック角(int sx, int sy, int tx, int ty) const;
-    int 調査_駒成(int sx, int sy, int tx, int ty, int piece);
-    void 調査_2歩フラグ設定();
-
     // ---- Making a move -----------------------------------------------------------------------
     void 駒移動(int sx, int sy, int tx, int ty, int piece);
     void 駒取得(int captured);
-    static int 移動後チェック(int ty, int piece);
     static int 取得_打駒座標X(int piece);
     static int 取得_打駒座標Y(int piece);
     static void 取得_駒移動座標(int piece, int x, int y, int& x1, int& x2, int& y1, int& y2);
 
     // ---- Check and mate ----------------------------------------------------------------------
-    int 詰めかMAN_COM移動();
-    int 詰めかMAN();
-    int 詰めかCOM();
-    int 調査_自王逃道() const;
     void 終了(const std::string& winner);
 
     // ---- Game flow and mouse input -----------------------------------------------------------
@@ -255,17 +129,6 @@ public:
     // Steps 2 to 7 of the computer's turn and the choice of step 8, without drawing or moving.
     Choice 探索(CandidateSink sink = nullptr, void* context = nullptr);
 
-    // ---- Board evaluation, danger squares, positional surveys --------------------------------
-    double 盤評価(int captured, int placed, int sx, int sy, int tx, int ty);
-    double 盤評価_COM危険座標(int placed, int tx, int ty);
-    int 盤評価_自角注意_COM(int tx, int ty, int placed);
-    int 調査_移動可場所数(int x, int y, int piece) const;
-    int 調査_桂狙い(int tx, int ty) const;
-    int 調査_香狙い(int tx, int ty) const;
-    int 調査_自守駒MAN_直進駒(int x, int y);
-    void 調査_持角狙座標();
-    int 調査_周辺状況(int x, int y) const;
-
     // ---- Strength levels ---------------------------------------------------------------------
     void LEVEL1_Click();
     void LEVEL2_Click();
@@ -275,7 +138,6 @@ public:
 
     // ---- Influence survey --------------------------------------------------------------------
 
-    void 勢力調査();
     void 勢力確定上直進(int p, int x, int y);
     void 勢力確定下直進(int p, int x, int y);
     void 勢力確定右直進(int p, int x, int y);
@@ -284,7 +146,6 @@ public:
     void 勢力確定敵金(int x, int y);
     void 勢力確定自角(int x, int y);
     void 勢力確定敵角(int c, int x, int y);
-    void 調査_移動不可駒();
 
     // ---- Board drawing -----------------------------------------------------------------------
 

@@ -2,6 +2,8 @@
 // player's aids, which think on a copy of the position and never touch the game on the screen.
 #pragma once
 
+#include <memory>
+
 #include "game/game.h"
 
 namespace orizen {
@@ -12,5 +14,22 @@ struct Headless {
     NullSound sound;
     Game game{canvas, host, sound};
 };
+
+// A fresh headless game in the state of play of `from`: what the computer knows of the position,
+// the history, the selection and the flow, with no window, sound or dialog of `from` behind it.
+// For trying moves and searches beside a game.
+inline std::unique_ptr<Headless> replica(const Game& from) {
+    auto h = std::make_unique<Headless>();
+    Game& to = h->game;
+    static_cast<Analysis&>(to) = from;
+    to.history = from.history;
+    to.selection = from.selection;
+    to.Turn = from.Turn, to.HumanSide = from.HumanSide, to.OtherSide = from.OtherSide;
+    to.GameMode = from.GameMode, to.Winner = from.Winner, to.MoveNumber = from.MoveNumber;
+    to.RecordMode = from.RecordMode, to.Reversed = from.Reversed, to.Ended = from.Ended;
+    to.StartFolder = from.StartFolder, to.WorkFolder = from.WorkFolder, to.AssetFolder = from.AssetFolder;
+    to.RecordLine = from.RecordLine, to.HomePage = from.HomePage;
+    return h;
+}
 
 }  // namespace orizen

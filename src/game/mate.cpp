@@ -1,6 +1,6 @@
 // Check and mate, and the lower king's escape squares. Heuristics over the influence maps, which
 // the caller has brought up to date.
-#include "game.h"
+#include "analysis.h"
 
 namespace orizen {
 
@@ -18,7 +18,7 @@ bool checkedFromNextDoor(const Map& check, int kx, int ky) {
 }
 
 // Step 3: a neighbouring square the king may move to and no enemy piece reaches.
-bool kingCanStepAway(const Game& g, const Map& enemyInfluence, int kx, int ky, int king) {
+bool kingCanStepAway(const Analysis& g, const Map& enemyInfluence, int kx, int ky, int king) {
     for (int x = kx - 1; x <= kx + 1; ++x)
         for (int y = ky - 1; y <= ky + 1; ++y)
             if (onBoard(x, y) && g.移動チェック(kx, ky, x, y, king) == YES && enemyInfluence(x, y) == 0)
@@ -28,7 +28,7 @@ bool kingCanStepAway(const Game& g, const Map& enemyInfluence, int kx, int ky, i
 
 }  // namespace
 
-int Game::詰めかMAN_COM移動() {
+int Analysis::詰めかMAN_COM移動() {
     for (int x = 1; x <= 27; ++x)
         for (int y = 1; y <= 27; ++y) {
             const int c = pos.Board(x, y);
@@ -37,7 +37,7 @@ int Game::詰めかMAN_COM移動() {
     return NO;
 }
 
-int Game::詰めかMAN() {
+int Analysis::詰めかMAN() {
     const int kx = pos.LowerKingX, ky = pos.LowerKingY;
     if (!onBoard(kx, ky) || maps.UpperInfluence(kx, ky) == 0) return NO;
     if (pos.LowerHandCount > 0 && !checkedFromNextDoor(maps.CheckByUpper, kx, ky)) return NO;
@@ -74,7 +74,7 @@ int Game::詰めかMAN() {
     return YES;
 }
 
-int Game::詰めかCOM() {
+int Analysis::詰めかCOM() {
     const int kx = pos.UpperKingX, ky = pos.UpperKingY;
     if (!onBoard(kx, ky) || maps.LowerInfluence(kx, ky) == 0) return NO;
     if (pos.UpperHandCount > 0 && !checkedFromNextDoor(maps.CheckByLower, kx, ky)) return NO;
@@ -102,7 +102,7 @@ int Game::詰めかCOM() {
     return YES;
 }
 
-int Game::調査_自王逃道() const {
+int Analysis::調査_自王逃道() const {
     static constexpr int kOrder[8][2] = {{0, -1}, {-1, -1}, {1, -1}, {0, 1}, {-1, 1}, {1, 1}, {-1, 0}, {1, 0}};
     int count = 0;
     for (const auto& d : kOrder) {

@@ -53,7 +53,7 @@ void Game::駒取得(int captured) {
     }
 }
 
-int Game::移動後チェック(int ty, int piece) {
+int Analysis::移動後チェック(int ty, int piece) {
     if ((piece == 30 || piece == 40) && ty == 27) return NO;
     if (piece == 50 && ty > BoardSize - 2) return NO;
     if ((piece == -30 || piece == -40) && ty == 1) return NO;

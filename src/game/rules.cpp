@@ -9,7 +9,7 @@ inline bool kingStep(int dx, int dy) { return dx >= -1 && dx <= 1 && dy >= -1 &&
 
 }  // namespace
 
-int Game::移動チェック(int sx, int sy, int tx, int ty, int piece) const {
+int Analysis::移動チェック(int sx, int sy, int tx, int ty, int piece) const {
     if (tx < 1 || tx > 27 || ty < 1 || ty > 27) return NO;
     const int dest = pos.Board(tx, ty);
     const bool drop = sx == 29 || sx == -1;
@@ -54,7 +54,7 @@ int Game::移動チェック(int sx, int sy, int tx, int ty, int piece) const {
     }
 }
 
-int Game::移動チェック飛車(int sx, int sy, int tx, int ty) const {
+int Analysis::移動チェック飛車(int sx, int sy, int tx, int ty) const {
     if (sx == tx) {
         const int step = ty > sy ? 1 : -1;
         for (int y = sy + step; y != ty; y += step)
@@ -70,7 +70,7 @@ int Game::移動チェック飛車(int sx, int sy, int tx, int ty) const {
     return NO;
 }
 
-int Game::移動チェック角(int sx, int sy, int tx, int ty) const {
+int Analysis::移動チェック角(int sx, int sy, int tx, int ty) const {
     if (tx - ty != sx - sy && tx + ty != sx + sy) return NO;
     const int stepX = tx > sx ? 1 : -1, stepY = ty > sy ? 1 : -1;
     for (int x = sx + stepX, y = sy + stepY; x != tx; x += stepX, y += stepY)
@@ -78,7 +78,7 @@ int Game::移動チェック角(int sx, int sy, int tx, int ty) const {
     return YES;
 }
 
-int Game::調査_駒成(int sx, int sy, [[maybe_unused]] int tx, int ty, int piece) {
+int Analysis::調査_駒成(int sx, int sy, [[maybe_unused]] int tx, int ty, int piece) {
     int result = NO;
     if (sx == -1 || sx == 29) return NO;
     switch (piece) {
@@ -92,7 +92,7 @@ int Game::調査_駒成(int sx, int sy, [[maybe_unused]] int tx, int ty, int pie
     return result;
 }
 
-void Game::調査_2歩フラグ設定() {
+void Analysis::調査_2歩フラグ設定() {
     for (int x = 1; x <= 27; ++x) {
         pos.PawnOnFileLower(x) = 0;
         pos.PawnOnFileUpper(x) = 0;

@@ -18,17 +18,11 @@
 
 #include "ai/search.h"
 #include "cli/position.h"
+#include "game/headless.h"
 
 namespace {
 
 using namespace orizen;
-
-struct Headless {
-    NullCanvas canvas;
-    NullHost host;
-    NullSound sound;
-    Game game{canvas, host, sound};
-};
 
 std::unique_ptr<Headless> load(const std::string& path) {
     cli::Position pos;
@@ -48,10 +42,10 @@ void turn(benchmark::State& state, const std::string& path) {
     const auto proto = load(path);
     for (auto _ : state) {
         state.PauseTiming();
-        Game game(proto->game);  // the same state before every turn
+        const auto held = replica(proto->game);  // the same state before every turn
         state.ResumeTiming();
-        game.com_ban();
-        benchmark::DoNotOptimize(game.pos.Board.v[14][14]);
+        held->game.com_ban();
+        benchmark::DoNotOptimize(held->game.pos.Board.v[14][14]);
     }
 }
 
@@ -70,9 +64,9 @@ double milliseconds(std::chrono::steady_clock::duration d) {
 
 // Milliseconds of one turn on a fresh copy of the position.
 double timedTurn(const Game& proto) {
-    Game game(proto);
+    const auto held = replica(proto);
     const auto t0 = std::chrono::steady_clock::now();
-    game.com_ban();
+    held->game.com_ban();
     return milliseconds(std::chrono::steady_clock::now() - t0);
 }
 
@@ -120,7 +114,7 @@ int main(int argc, char** argv) {
     for (const auto& [name, file] : kSuite) {
         const std::string path = std::string(ORIZEN_BENCH_DIR) + "/" + file;
         // One turn first, untimed: the search's threads and buffers are made on first use.
-        Game(load(path)->game).com_ban();
+        load(path)->game.com_ban();
         benchmark::RegisterBenchmark((std::string("turn/") + name).c_str(), turn, path)
             ->Unit(benchmark::kMillisecond)
             ->UseRealTime()

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "game/game.h"
+#include "game/headless.h"
 
 using namespace orizen;
 
@@ -51,11 +52,12 @@ std::vector<Move> moves(Game& g, bool lower) {
 
 // True when the mover's king is not attacked after the move.
 bool safe(const Game& g, const Move& m, bool lower) {
-    auto trial = std::make_unique<Game>(g);
-    trial->駒移動(m.fx, m.fy, m.tx, m.ty, m.piece);
-    trial->勢力調査();
-    return lower ? trial->maps.UpperInfluence(trial->pos.LowerKingX, trial->pos.LowerKingY) == 0
-                 : trial->maps.LowerInfluence(trial->pos.UpperKingX, trial->pos.UpperKingY) == 0;
+    const auto held = replica(g);
+    Game& trial = held->game;
+    trial.駒移動(m.fx, m.fy, m.tx, m.ty, m.piece);
+    trial.勢力調査();
+    return lower ? trial.maps.UpperInfluence(trial.pos.LowerKingX, trial.pos.LowerKingY) == 0
+                 : trial.maps.LowerInfluence(trial.pos.UpperKingX, trial.pos.UpperKingY) == 0;
 }
 
 }  // namespace

@@ -73,12 +73,12 @@ std::string compare(const Searched& quick, const Game& a, const Searched& plain,
 }
 
 // Both ways on copies of g; the quick one's game is kept in `after`.
-std::string both(const Game& g, std::unique_ptr<Game>& after, Game::Choice& choice) {
-    auto quick = std::make_unique<Game>(g), plain = std::make_unique<Game>(g);
-    const Searched q = search(*quick, false), p = search(*plain, true);
+std::string both(const Game& g, std::unique_ptr<Headless>& after, Game::Choice& choice) {
+    auto quick = replica(g), plain = replica(g);
+    const Searched q = search(quick->game, false), p = search(plain->game, true);
     choice = q.choice;
     after = std::move(quick);
-    return compare(q, *after, p, *plain);
+    return compare(q, after->game, p, plain->game);
 }
 
 // The position as its file gives it, searched both ways from a fresh start.
@@ -88,7 +88,7 @@ bool differsFromFile(const std::string& text) {
     if (!cli::parsePosition(text, pos, error)) return false;
     cli::Headless h;
     cli::place(h.game, pos);
-    std::unique_ptr<Game> after;
+    std::unique_ptr<Headless> after;
     Game::Choice choice;
     return !both(h.game, after, choice).empty();
 }
@@ -101,7 +101,8 @@ Report run(uint64_t seed, long positions, const std::function<void(long)>& progr
     cli::Headless h;
     for (long game = 1; r.tried < positions; ++game) {
         const Style style = drawStyle(rng);
-        auto cur = std::make_unique<Game>(h.game);
+        auto held = replica(h.game);
+        Game* cur = &held->game;
         start(*cur, style, rng);
         for (int ply = 0; ply < style.plies && r.tried < positions && cur->Winner == NO_GAME; ++ply) {
             Game& g = *cur;
@@ -114,7 +115,7 @@ Report run(uint64_t seed, long positions, const std::function<void(long)>& progr
                 g.詰めかCOM();  // as after a person's move: its trial surveys write the maps no survey clears
                 continue;
             }
-            std::unique_ptr<Game> after;
+            std::unique_ptr<Headless> after;
             Game::Choice choice;
             const std::string what = both(g, after, choice);
             ++r.tried;
@@ -130,7 +131,8 @@ Report run(uint64_t seed, long positions, const std::function<void(long)>& progr
                              "\n" + text;
                 return r;
             }
-            cur = std::move(after);  // the turn's state carries on, as in a game
+            held = std::move(after);  // the turn's state carries on, as in a game
+            cur = &held->game;
             if (!choice.found) break;
             if (rng() % 1000 >= style.computer * 1000 && randomMove(*cur, false, style, rng, m)) {
                 cur->駒移動(m.fx, m.fy, m.tx, m.ty, m.piece);

@@ -1,0 +1,102 @@
+// What the computer's procedures read and write: the position, its influence survey, the memory
+// kept from turn to turn, the turn in progress and the options. Plain data with the rules, the
+// survey and the evaluation; a search thread works on a copy of its own.
+#pragma once
+
+#include <cstdint>
+
+#include "codes.h"
+#include "grid.h"
+#include "menu.h"
+
+namespace orizen {
+
+// The board, both hands with their totals, the kings' squares and which files hold a pawn.
+struct Position {
+    Grid<int16_t> Board{};
+    Row<int, 8> HandLower{}, HandUpper{};
+    int LowerHandCount = 0, UpperHandCount = 0;
+    int LowerKingX = 0, LowerKingY = 0, UpperKingX = 0, UpperKingY = 0;
+    Row<int8_t, 28> PawnOnFileLower{}, PawnOnFileUpper{};
+};
+
+// What the influence survey finds, all of it rewritten by each survey.
+struct Survey {
+    Map LowerInfluence{}, UpperInfluence{};
+    Map LowerGuard{}, UpperGuard{};
+    Map LowerAttacker{}, LowerAttackerX{}, LowerAttackerY{};
+    Map UpperAttacker{};
+    Map CheckByLower{}, CheckByUpper{};
+    Map LowerPinned{};
+    int UpperPinFound = NO;
+};
+
+// The squares of the upper guards and attackers, written by a survey only where it finds one and
+// never cleared: the computer's only memory from one turn to the next.
+struct Memory {
+    Map UpperGuardX{}, UpperGuardY{}, UpperAttackerX{}, UpperAttackerY{};
+};
+
+// The computer's turn in progress: the position before its move and what the candidates set.
+struct TurnWork {
+    double BestScore = -99999;
+    Grid<int16_t> BoardBefore{};
+    Map LowerInfluenceBefore{}, UpperInfluenceBefore{}, UpperAttackerXBefore{}, UpperAttackerYBefore{};
+    int UpperHandCountBefore = 0;
+    int LowerKingEscapes = 0;
+    int CandidatePiece = 0;
+    int MoverKingDistance = 0;
+    Map BishopTargets{};
+    int PromotedCode = 0;
+};
+
+// The options the menus show and the settings file keeps.
+struct Settings {
+    int ComputerLevel = 3;
+    int BackColourIndex = COLOUR_GREEN;
+    int GuidanceColour = COLOUR_WHITE;
+    int GuidanceOffColour = COLOUR_GREEN;
+    int BackgroundKind = 0;
+    bool FontBold = false;
+    bool Checked[kMenuCount] = {};  // the menu's check marks
+};
+
+class Analysis {
+public:
+    Position pos;       // the board, the hands and the kings
+    Survey maps;        // the influence survey of the position
+    Memory memory;      // the computer's memory across turns
+    TurnWork work;      // the computer's turn in progress
+    Settings settings;  // the options the menus show
+
+    // ---- Movement rules ----------------------------------------------------------------------
+    int 移動チェック(int sx, int sy, int tx, int ty, int piece) const;
+    int 移動チェック飛車(int sx, int sy, int tx, int ty) const;
+    int 移動チェック角(int sx, int sy, int tx, int ty) const;
+    int 調査_駒成(int sx, int sy, int tx, int ty, int piece);
+    void 調査_2歩フラグ設定();
+    static int 移動後チェック(int ty, int piece);
+
+    // ---- Check and mate ----------------------------------------------------------------------
+    int 詰めかMAN_COM移動();
+    int 詰めかMAN();
+    int 詰めかCOM();  // its trial surveys write the memory as any survey does
+    int 調査_自王逃道() const;
+
+    // ---- Influence survey --------------------------------------------------------------------
+    void 勢力調査();
+    void 調査_移動不可駒();
+
+    // ---- Board evaluation, danger squares, positional surveys --------------------------------
+    double 盤評価(int captured, int placed, int sx, int sy, int tx, int ty);
+    double 盤評価_COM危険座標(int placed, int tx, int ty);
+    int 盤評価_自角注意_COM(int tx, int ty, int placed);
+    int 調査_移動可場所数(int x, int y, int piece) const;
+    int 調査_桂狙い(int tx, int ty) const;
+    int 調査_香狙い(int tx, int ty) const;
+    int 調査_自守駒MAN_直進駒(int x, int y);
+    void 調査_持角狙座標();
+    int 調査_周辺状況(int x, int y) const;
+};
+
+}  // namespace orizen
