@@ -229,14 +229,6 @@ public:
     int UpperPinFound = NO;
 
     void 勢力調査();
-    void 勢力確定上直進(int p, int x, int y);
-    void 勢力確定下直進(int p, int x, int y);
-    void 勢力確定右直進(int p, int x, int y);
-    void 勢力確定左直進(int p, int x, int y);
-    void 勢力確定自金(int c, int x, int y);
-    void 勢力確定敵金(int x, int y);
-    void 勢力確定自角(int x, int y);
-    void 勢力確定敵角(int c, int x, int y);
     void 調査_移動不可駒();
 
     // ---- Board drawing -----------------------------------------------------------------------
