@@ -204,6 +204,7 @@ void work(void* context, int index) {
     Worker& w = worker();
     s.workers[index] = &w;
     if (index > 0) w.written.size = 0;
+    w.delta.limit(deltaLimits.log, deltaLimits.changes);
     Game& g = index == 0 ? *s.game : *s.copies[index];
     const Activate activate(g, s.base);
     const int n = int(s.candidates.size());
