@@ -197,14 +197,16 @@ private:
     bool overflow_ = false;
     int savedKing_[2] = {};
 
-    // Pieces that stopped or started reaching an occupied square that stays as it was.
+    // Pieces that stopped or started reaching an occupied square that stays as it was, in the
+    // order found, chained square by square: changes_[head_[at]], then .next, until -1.
     struct Change {
-        uint16_t at;  // x * kGrid + y
+        int16_t next;
         int8_t sign;
         Reacher who;
     };
     Change changes_[kChanges];
     int nChanges_ = 0;
+    int16_t head_[kGrid * kGrid], tail_[kGrid * kGrid];  // valid on marked squares
     const TurnBase* base_ = nullptr;
 
     void set(Game& g, Map& m, int x, int y, int v, uint8_t what);

@@ -193,12 +193,19 @@ void Delta::count(Game& g, bool upper, int x, int y, int d, const Reacher& who) 
     if (mark_[at] == 0) {
         mark_[at] = 1;
         marked_[nMarked_++] = uint16_t(at);
+        head_[at] = -1;
     }
     if (nChanges_ == changesLimit_) {
         overflow_ = true;
         return;
     }
-    changes_[nChanges_++] = {uint16_t(at), int8_t(d), who};
+    const int c = nChanges_++;
+    changes_[c] = {-1, int8_t(d), who};
+    if (head_[at] < 0)
+        head_[at] = int16_t(c);
+    else
+        changes_[tail_[at]].next = int16_t(c);
+    tail_[at] = int16_t(c);
 }
 
 // The reach of `code` on (x, y), walked on board `on`, each reached square's count moved by d:
@@ -247,9 +254,8 @@ void Delta::look(Game& g, int x, int y, bool changed, Written& w) {
         const int at = x * kGrid + y;
         assert(base_->reachFirst[at + 1] - base_->reachFirst[at] <= 14);
         for (int k = base_->reachFirst[at]; k < base_->reachFirst[at + 1]; ++k) r[n++] = base_->reach[k];
-        for (int c = 0; c < nChanges_; ++c) {
+        for (int c = head_[at]; c >= 0; c = changes_[c].next) {
             const Change& ch = changes_[c];
-            if (ch.at != at) continue;
             if (ch.sign > 0) {
                 if (n == kMostReachers) {
                     overflow_ = true;
@@ -307,7 +313,8 @@ bool Delta::apply(Game& g, const TurnBase& base, int n, const int* xs, const int
         uint8_t& what = changedWhat[x * kGrid + y];
         if (what == 0) changedCell[nChanged++] = uint16_t(x * kGrid + y);
         what |= kPiece;
-        if (mark_[x * kGrid + y] == 0) mark_[x * kGrid + y] = 1, marked_[nMarked_++] = uint16_t(x * kGrid + y);
+        if (mark_[x * kGrid + y] == 0)
+            mark_[x * kGrid + y] = 1, marked_[nMarked_++] = uint16_t(x * kGrid + y), head_[x * kGrid + y] = -1;
         if (const int o = base.board(x, y); o != EMPTY) walk(g, base.board, o, x, y, -1, -1);
         if (const int c = g.Board(x, y); c != EMPTY) {
             walk(g, g.Board, c, x, y, 1, -1);
