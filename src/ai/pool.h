@@ -9,6 +9,10 @@ public:
     using Job = void (*)(void* context, int worker);
 
     static Pool& instance();
+    // The machine's width, at most eight: the size the pool starts with.
+    static int defaultSize();
+    // Threads a job runs on from now on, 1 to 8; not while a job runs.
+    void resize(int threads);
     // Threads a job runs on, the caller included (worker 0).
     int size() const { return size_; }
     void run(Job job, void* context);
@@ -16,10 +20,36 @@ public:
     void start(Job job, void* context);
     void wait();
 
+    // Ends a started job early: `cancel` (which the job's workers poll) is called, then wait().
+    // For a caller that leaves between start() and wait() by an exception.
+    class Guard {
+    public:
+        Guard(Pool& pool, void (*cancel)(void*), void* context) : pool_(pool), cancel_(cancel), context_(context) {}
+        ~Guard() {
+            if (!armed_) return;
+            cancel_(context_);
+            pool_.wait();
+        }
+        void arm() { armed_ = true; }
+        void wait() {
+            armed_ = false;
+            pool_.wait();
+        }
+        Guard(const Guard&) = delete;
+        Guard& operator=(const Guard&) = delete;
+
+    private:
+        Pool& pool_;
+        void (*cancel_)(void*);
+        void* context_;
+        bool armed_ = false;
+    };
+
     ~Pool();
 
 private:
     Pool();
+    void stop();
     struct State;
     State* state_;
     int size_ = 1;

@@ -370,6 +370,8 @@ bool fastSearch(Game& g, Game::CandidateSink sink, void* context, Game::Choice& 
     s.cancel = false;
     worker().written.size = 0;
     s.workers[0] = &worker();
+    // Should the sink or an allocation throw, the others are stopped before the search is left.
+    Pool::Guard others(pool, [](void* search) { static_cast<Search*>(search)->cancel = true; }, &s);
     if (threads > 1) {
         // Every other thread scores on its own copy of the game.
         for (int w = 1; w < threads; ++w) {
@@ -380,6 +382,7 @@ bool fastSearch(Game& g, Game::CandidateSink sink, void* context, Game::Choice& 
                 if (index < static_cast<Search*>(search)->threads) work(search, index);
             },
             &s);
+        others.arm();
     }
     work(&s, 0);
 
@@ -421,7 +424,7 @@ bool fastSearch(Game& g, Game::CandidateSink sink, void* context, Game::Choice& 
     if (threads > 1) {
         // The others stop at their next candidate; their writes are read below.
         s.cancel = true;
-        pool.wait();
+        others.wait();
     }
 
     // The state the plain search leaves: the last candidate's survey on the square maps as they

@@ -1,0 +1,192 @@
+#include "fingerprint.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "ai/pool.h"
+#include "ai/search.h"
+#include "cli/commands.h"
+#include "cli/position.h"
+#include "cli/selfplay.h"
+
+namespace orizen::fingerprint {
+
+namespace {
+
+// FNV-1a over 64-bit words: independent of how the fields are laid out in memory.
+struct Hash {
+    uint64_t h = 1469598103934665603ull;
+    void add(int64_t v) {
+        for (int i = 0; i < 8; ++i) h = (h ^ uint8_t(uint64_t(v) >> (8 * i))) * 1099511628211ull;
+    }
+    void add(double d) {
+        int64_t bits;
+        std::memcpy(&bits, &d, sizeof bits);
+        add(bits);
+    }
+    template <class T>
+    void add(const Grid<T>& m) {
+        for (int x = 0; x < kGrid; ++x)
+            for (int y = 0; y < kGrid; ++y) add(int64_t(m(x, y)));
+    }
+    template <class T, int N>
+    void add(const Row<T, N>& r) {
+        for (int i = 0; i < N; ++i) add(int64_t(r(i)));
+    }
+};
+
+// The position, the turn's working state, the survey's maps and the four maps no survey clears.
+void addState(Hash& h, const Game& g) {
+    h.add(g.Board), h.add(g.HandUpper), h.add(g.HandLower);
+    for (int v : {g.UpperHandCount, g.LowerHandCount, g.LowerKingX, g.LowerKingY, g.UpperKingX, g.UpperKingY,
+                  g.Winner, g.Turn, g.MoveNumber, g.RecordCount, g.PromotedCode})
+        h.add(int64_t(v));
+    h.add(g.PawnOnFileLower), h.add(g.PawnOnFileUpper);
+    h.add(g.BestScore), h.add(g.BoardBefore), h.add(g.LowerInfluenceBefore), h.add(g.UpperInfluenceBefore);
+    h.add(g.UpperAttackerXBefore), h.add(g.UpperAttackerYBefore);
+    for (int v : {g.UpperHandCountBefore, g.LowerKingEscapes, g.CandidatePiece, g.MoverKingDistance}) h.add(int64_t(v));
+    h.add(g.BishopTargets);
+    for (const Map* m : {&g.LowerInfluence, &g.UpperInfluence, &g.LowerGuard, &g.UpperGuard, &g.LowerAttacker,
+                         &g.LowerAttackerX, &g.LowerAttackerY, &g.UpperAttacker, &g.CheckByLower, &g.CheckByUpper,
+                         &g.LowerPinned})
+        h.add(*m);
+    h.add(int64_t(g.UpperPinFound));
+    for (const Map* m : {&g.UpperGuardX, &g.UpperGuardY, &g.UpperAttackerX, &g.UpperAttackerY}) h.add(*m);
+}
+
+// Runs the search as `mode` says for the lifetime of the object.
+class Use {
+public:
+    explicit Use(const Mode& m) {
+        search::plainOnly = m.threads == 0;
+        search::Pool::instance().resize(m.threads == 0 ? 1 : m.threads);
+    }
+    ~Use() {
+        search::plainOnly = false;
+        search::Pool::instance().resize(search::Pool::defaultSize());
+    }
+    Use(const Use&) = delete;
+    Use& operator=(const Use&) = delete;
+};
+
+void addCandidate(void* context, const Game::ScoredCandidate& c) {
+    Hash& h = *static_cast<Hash*>(context);
+    for (int v : {c.fx, c.fy, c.tx, c.ty, c.before, c.after}) h.add(int64_t(v));
+    h.add(c.score);
+}
+
+// The sample's search as `bestmove --scores` runs it, and the state it leaves.
+uint64_t sample(const cli::Position& p, const Mode& mode) {
+    const Use use(mode);
+    Headless hl;
+    cli::place(hl.game, p);
+    Hash h;
+    const Game::Choice c = hl.game.探索(&addCandidate, &h);
+    for (int v : {int(c.found), c.fx, c.fy, c.tx, c.ty, c.before, c.after}) h.add(int64_t(v));
+    h.add(c.score);
+    addState(h, hl.game);
+    return h.h;
+}
+
+struct Played {
+    cli::Selfplay* game;
+    Hash hash;
+};
+
+void addPly(void* context, const cli::Ply& p) {
+    Played& s = *static_cast<Played*>(context);
+    for (int v : {p.n, int(p.upper), p.fromX, p.fromY, p.toX, p.toY, p.before, p.after, int(p.mate), int(p.check)})
+        s.hash.add(int64_t(v));
+    s.hash.add(p.score);
+    addState(s.hash, s.game->game);
+}
+
+// A self-play game, with the state after every ply.
+uint64_t game(const cli::SelfplaySettings& settings, const cli::Position* start, const Mode& mode) {
+    const Use use(mode);
+    cli::Selfplay sp(settings, start);
+    Played played{&sp, {}};
+    sp.play(&addPly, &played);
+    played.hash.add(int64_t(sp.winner)), played.hash.add(int64_t(sp.reason));
+    return played.hash.h;
+}
+
+std::string hex(uint64_t v) {
+    char buf[20];
+    std::snprintf(buf, sizeof buf, "%016llx", static_cast<unsigned long long>(v));
+    return buf;
+}
+
+}  // namespace
+
+std::string Mode::name() const {
+    std::string s = "plain";
+    if (threads != 0) s.assign("threads-").append(std::to_string(threads));
+    return s;
+}
+
+std::vector<Mode> allModes() { return {{1}, {2}, {8}, {0}}; }
+
+std::string run(const Options& o, bool& agree) {
+    agree = true;
+    std::string out;
+    const auto line = [&](const std::string& name, auto&& hashOf) {
+        std::vector<uint64_t> hs;
+        for (const Mode& m : o.modes) hs.push_back(hashOf(m));
+        bool same = true;
+        for (uint64_t v : hs) same = same && v == hs[0];
+        out += name;
+        if (same) {
+            out += ' ';
+            out += hex(hs[0]);
+        } else {
+            agree = false;
+            for (size_t i = 0; i < hs.size(); ++i) {
+                out += ' ';
+                out += o.modes[i].name();
+                out += '=';
+                out += hex(hs[i]);
+            }
+        }
+        out += "\n";
+    };
+    const std::string positions = o.sourceDir + "/tests/data/positions/", games = o.sourceDir + "/tests/data/selfplay/";
+    for (int i = 1; i <= 10; ++i) {
+        char name[16];
+        std::snprintf(name, sizeof name, "sample%02d", i);
+        cli::Position p;
+        std::string error;
+        if (!cli::readPosition(positions + name + ".pos", p, error)) {
+            out.append(name).append(" unreadable: ").append(error).append("\n");
+            agree = false;
+            continue;
+        }
+        line(name, [&](const Mode& m) { return sample(p, m); });
+    }
+    cli::Position hands;
+    std::string error;
+    const bool handsRead = cli::readPosition(games + "hands.pos", hands, error);
+    if (!handsRead) {
+        out.append("hands.pos unreadable: ").append(error).append("\n");
+        agree = false;
+    }
+    struct Stored {
+        const char* name;
+        cli::SelfplaySettings settings;
+        bool hands, isLong;
+    };
+    const Stored stored[] = {
+        {"opening-40", {3, 3, false, 40}, false, false},
+        {"hands-40", {3, 3, false, 40}, true, false},
+        {"levels-40", {2, 1, true, 40}, false, false},
+        {"hands-500", {3, 3, false, HISTORY_MAX}, true, true},
+    };
+    for (const Stored& s : stored) {
+        if ((s.isLong && !o.longGames) || (s.hands && !handsRead)) continue;
+        line(std::string("game ") + s.name,
+             [&](const Mode& m) { return game(s.settings, s.hands ? &hands : nullptr, m); });
+    }
+    return out;
+}
+
+}  // namespace orizen::fingerprint
