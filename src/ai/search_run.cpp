@@ -145,7 +145,7 @@ void collect(const Game& g, Written* out) {
 double evaluate(Game& g, const TurnBase& base, Worker& w, int n, const int* xs, const int* ys, int captured,
                 int placed, int fx, int fy, int tx, int ty, uint32_t& begin, uint32_t& end) {
     begin = uint32_t(w.written.size);
-    Written* out = w.written.room(kCells);  // a full survey writes one entry a cell, a delta one fewer
+    Written* out = w.written.room(kCells);  // one entry a cell at most, either way of surveying
     int nWritten = 0;
     bool delta = w.delta.apply(g, base, n, xs, ys, out, nWritten);
     // A candidate that checks is surveyed in full: the mate test reads the check maps.
