@@ -147,6 +147,20 @@ TEST(Search, DeltaWayMatchesThePlainWayOverAGame) {
     }
 }
 
+// A candidate whose delta survey runs out of room is surveyed in full: with the room so small that
+// some candidates give up and others not, the search still matches the plain way.
+TEST(Search, CandidatesThatOverflowTheDeltaSurveyGoThePlainWay) {
+    std::mt19937 rng(31);
+    Bare b;
+    for (const search::DeltaLimits limits : {search::DeltaLimits{60, search::Delta::kChanges},
+                                             search::DeltaLimits{search::Delta::kLog, 6}}) {
+        randomPosition(b.g, rng, 60);
+        search::deltaLimits = limits;
+        expectSameSearch(b.g, "log " + std::to_string(limits.log) + ", changes " + std::to_string(limits.changes));
+        search::deltaLimits = {};
+    }
+}
+
 TEST(Search, PositionsItDoesNotTakeGoThePlainWay) {
     Bare b;
     // Two upper kings: which one the survey names depends on the scan.

@@ -4,6 +4,7 @@
 #include <random>
 #include <vector>
 
+#include "ai/reach.h"
 #include "headless.h"
 
 namespace orizen::test {
@@ -265,13 +266,13 @@ TEST(Survey, UpperGuardAndAttackerSquaresSurviveLaterSurveys) {
     EXPECT_EQ(b.g.memory.UpperAttackerY(12, 9), 7);
 }
 
-TEST(Survey, RayProceduresCanBeCalledOnTheirOwn) {
+TEST(Survey, OneRayWalkedAgainAddsOnlyItsOwnSquares) {
     Bare b;
     b.put({{14, 20, -900}, {14, 15, 950}}).survey();
-    b.g.勢力確定上直進(-900, 14, 20);
+    reach::ray<false, 0, -1>(b.g, -900, 14, 20);
     EXPECT_EQ(b.g.maps.LowerInfluence(14, 19), 2);
     EXPECT_EQ(b.g.maps.LowerInfluence(14, 21), 1);  // only the upward ray was walked again
-    b.g.勢力確定下直進(900, 14, 1);
+    reach::ray<true, 0, 1>(b.g, 900, 14, 1);
     EXPECT_EQ(b.g.maps.UpperInfluence(14, 14), 2);  // the king's step and the new ray
     EXPECT_EQ(b.g.maps.UpperInfluence(14, 15), 1);  // which stops on its own king
     EXPECT_EQ(b.g.maps.UpperInfluence(14, 16), 1);

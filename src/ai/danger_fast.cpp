@@ -1,5 +1,6 @@
 // The danger scan of a candidate against the position before the move: cells whose inputs the
 // candidate left alone add what they added there; only the others are computed afresh.
+#include <cassert>
 #include <cstdlib>
 #include <cstring>
 
@@ -51,7 +52,7 @@ void TurnBase::take(Analysis& g) {
             const int i = cellIndex(x, y);
             first[i] = uint16_t(n);
             danger::cell(g, x, y, none, unused, [&](double d) { ops[n++] = d; });
-            if (n > first[i]) withOps.add(x, y);
+            assert(n - first[i] <= kMaxOpsPerCell);            if (n > first[i]) withOps.add(x, y);
         }
     first[kCells] = uint16_t(n);
     double sum = 0;

@@ -13,7 +13,7 @@ namespace orizen::search {
 
 inline constexpr int kCells = 27 * 27;
 inline constexpr int kWords = (kCells + 63) / 64;
-inline constexpr int kMaxOpsPerCell = 24;
+inline constexpr int kMaxOpsPerCell = 24;  // a cell of the danger scan makes at most 17 additions
 
 // Cell (x, y) in board order, x outer.
 inline int cellIndex(int x, int y) { return (x - 1) * 27 + (y - 1); }
@@ -155,18 +155,31 @@ enum : uint8_t { kLower = 1, kUpper = 2, kAttacker = 4, kOwn = 8, kPiece = 16 };
 // for the mate test. Every change is logged and undone afterwards.
 class Delta {
 public:
+    // Room for the undo log and the reach changes of one candidate: far more than a move of one
+    // or two squares makes (a few thousand log entries and some 200 changes at most).
+    static constexpr int kLog = 8192;
+    static constexpr int kChanges = 4096;
+
     Delta() {}  // the log and lists are written before they are read; only the marks start at 0
 
     // g.Board holds the candidate; base.board the position before it; they differ on the n
-    // squares listed. Appends what the survey writes to `written`. False when the log would
-    // overflow (nothing is changed then).
+    // squares listed. Appends what the survey writes to written[nWritten ..] (room for kCells:
+    // one entry a square looked at afresh). False when the log or the changes would pass their
+    // limits (nothing is changed then): the candidate is to be surveyed in full.
     bool apply(Analysis& g, const TurnBase& base, int n, const int* xs, const int* ys, Written* written, int& nWritten);
     void undo(Analysis& g);
+
+    // Lowers the room apply may use (at most kLog and kChanges), so that tests can make it give up.
+    void limit(int log, int changes) {
+        logLimit_ = log < kLog ? log : kLog;
+        changesLimit_ = changes < kChanges ? changes : kChanges;
+    }
 
     // The occupied squares of the candidate.
     Lines lines;
 
-    // The squares whose maps changed, with what changed (kLower ...), for the danger scan.
+    // The squares whose maps changed, with what changed (kLower ...), for the danger scan. Each
+    // square enters changedCell once (changedWhat 0 before), as each enters marked_ once.
     int nChanged = 0;
     uint16_t changedCell[kGrid * kGrid];  // x * kGrid + y
     uint8_t changedWhat[kGrid * kGrid] = {};  // by x * kGrid + y, all 0 between candidates
@@ -176,24 +189,25 @@ private:
         int16_t* at;
         int16_t old;
     };
-    static constexpr int kLog = 8192;
     Entry log_[kLog];
     int nLog_ = 0;
+    int logLimit_ = kLog, changesLimit_ = kChanges;
     uint8_t mark_[kGrid * kGrid] = {};  // squares to look at afresh
     uint16_t marked_[kGrid * kGrid];
     int nMarked_ = 0;
     bool overflow_ = false;
     int savedKing_[2] = {};
 
-    // Pieces that stopped or started reaching an occupied square that stays as it was.
+    // Pieces that stopped or started reaching an occupied square that stays as it was, in the
+    // order found, chained square by square: changes_[head_[at]], then .next, until -1.
     struct Change {
-        uint16_t at;  // x * kGrid + y
+        int16_t next;
         int8_t sign;
         Reacher who;
     };
-    static constexpr int kChanges = 4096;
     Change changes_[kChanges];
     int nChanges_ = 0;
+    int16_t head_[kGrid * kGrid], tail_[kGrid * kGrid];  // valid on marked squares
     const TurnBase* base_ = nullptr;
 
     void set(Analysis& g, Map& m, int x, int y, int v, uint8_t what);
@@ -230,5 +244,12 @@ private:
 // Makes every search take the plain way: each candidate surveyed in full, one after the other.
 // The two ways give the same results; tests compare them.
 inline bool plainOnly = false;
+
+// The room each candidate's delta survey has in every search from now on (Delta::limit). A
+// candidate that needs more is surveyed in full, with the same result; tests lower it to see that.
+struct DeltaLimits {
+    int log = Delta::kLog, changes = Delta::kChanges;
+};
+inline DeltaLimits deltaLimits;
 
 }  // namespace orizen::search

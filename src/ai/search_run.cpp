@@ -94,7 +94,7 @@ struct Result {
 
 inline constexpr int kChunk = 64;
 inline constexpr int kParallelFrom = 512;  // fewer candidates are scored on the caller alone
-inline constexpr int kMaxWorkers = 8;
+inline constexpr int kMaxWorkers = 8;  // threads beyond it stay idle: workers and copies hold no more
 
 // The evaluations the search went through, in its order: whose writes, and where.
 struct Done {
@@ -160,7 +160,7 @@ void collect(const Analysis& g, Written* out) {
 double evaluate(Analysis& g, const TurnBase& base, Worker& w, int n, const int* xs, const int* ys, int captured,
                 int placed, int fx, int fy, int tx, int ty, uint32_t& begin, uint32_t& end) {
     begin = uint32_t(w.written.size);
-    Written* out = w.written.room(kCells);
+    Written* out = w.written.room(kCells);  // one entry a cell at most, either way of surveying
     int nWritten = 0;
     bool delta = w.delta.apply(g, base, n, xs, ys, out, nWritten);
     // A candidate that checks is surveyed in full: the mate test reads the check maps.
@@ -219,6 +219,7 @@ void work(void* context, int index) {
     Worker& w = worker();
     s.workers[index] = &w;
     if (index > 0) w.written.size = 0;
+    w.delta.limit(deltaLimits.log, deltaLimits.changes);
     Analysis& g = index == 0 ? *s.game : *s.copies[index];
     const Activate activate(g, s.base);
     const int n = int(s.candidates.size());

@@ -7,6 +7,7 @@
 // in scan order; they are worked out afresh, from the pieces that reached it before the move with
 // those the walks took off or added, for the occupied squares the walks touch and for the changed
 // squares themselves. Everything else is as before.
+#include <cassert>
 #include <utility>
 
 #include "ai/search.h"
@@ -20,7 +21,9 @@ constexpr int kDir[8][2] = {{0, -1}, {0, 1}, {-1, 0}, {1, 0}, {-1, -1}, {1, 1}, 
 
 inline bool onBoard(int x, int y) { return unsigned(x - 1) < 27u && unsigned(y - 1) < 27u; }
 
-// More than a square can have: 12 steps, and 16 along the lines.
+// The most pieces that reach a square while look() merges its changes. Before the move at most 14
+// reach it (one king a side): one a line, a second behind an adjacent king, and 4 knights. The
+// walks that add reach are at most 2 pieces and 32 rays (see apply), each adding a square once.
 constexpr int kMostReachers = 48;
 
 inline bool goldLike(int a) { return a == 110 || a == 31 || a == 41 || a == 51 || a == 101; }
@@ -85,7 +88,9 @@ bool stepEntry(int code, int dx, int dy, int& e, uint8_t& rec) {
 }
 
 // The ray pieces that reach (x, y), looking outward along each line (a ray passes through the
-// other side's king); dirs gets the direction each one walks in.
+// other side's king); dirs gets the direction each one walks in. At most one a line: the first
+// piece that is not a king ends the line.
+constexpr int kMostRayReachers = 8;
 int rayReachers(const Grid<int16_t>& b, const Lines& lines, int x, int y, Reacher* out, int* dirs) {
     int n = 0;
     for (int i = 0; i < 8; ++i) {
@@ -98,6 +103,7 @@ int rayReachers(const Grid<int16_t>& b, const Lines& lines, int x, int y, Reache
                 int e;
                 uint8_t rec;
                 rayEntry(c, e, rec);
+                assert(n < kMostRayReachers);
                 if (dirs != nullptr) dirs[n] = i ^ 1;  // kDir pairs opposite directions
                 out[n++] = {int16_t(sx * kGrid + sy), int16_t(e), int8_t(sx), int8_t(sy), c > 0, rec};
             }
@@ -166,7 +172,7 @@ void eachReach(const Grid<int16_t>& b, int code, int x, int y, int dir, Visit&& 
 void Delta::set(Analysis&, Map& m, int x, int y, int v, uint8_t what) {
     int16_t& at = m.v[x][y];
     if (at == v) return;
-    if (nLog_ == kLog) {
+    if (nLog_ == logLimit_) {
         overflow_ = true;
         return;
     }
@@ -187,12 +193,19 @@ void Delta::count(Analysis& g, bool upper, int x, int y, int d, const Reacher& w
     if (mark_[at] == 0) {
         mark_[at] = 1;
         marked_[nMarked_++] = uint16_t(at);
+        head_[at] = -1;
     }
-    if (nChanges_ == kChanges) {
+    if (nChanges_ == changesLimit_) {
         overflow_ = true;
         return;
     }
-    changes_[nChanges_++] = {uint16_t(at), int8_t(d), who};
+    const int c = nChanges_++;
+    changes_[c] = {-1, int8_t(d), who};
+    if (head_[at] < 0)
+        head_[at] = int16_t(c);
+    else
+        changes_[tail_[at]].next = int16_t(c);
+    tail_[at] = int16_t(c);
 }
 
 // The reach of `code` on (x, y), walked on board `on`, each reached square's count moved by d:
@@ -215,6 +228,7 @@ void TurnBase::takeReachers() {
         total += count[at];
         count[at] = reachFirst[at];
     }
+    assert(total <= kCells * 14);  // see kMostReachers: well inside reachFirst's 16 bits
     reachFirst[kGrid * kGrid] = uint16_t(total);
     reach.resize(size_t(total));
     for (int x = 1; x <= 27; ++x)
@@ -238,10 +252,10 @@ void Delta::look(Analysis& g, int x, int y, bool changed, Written& w) {
         Reacher r[kMostReachers];
         int n = 0;
         const int at = x * kGrid + y;
+        assert(base_->reachFirst[at + 1] - base_->reachFirst[at] <= 14);
         for (int k = base_->reachFirst[at]; k < base_->reachFirst[at + 1]; ++k) r[n++] = base_->reach[k];
-        for (int c = 0; c < nChanges_; ++c) {
+        for (int c = head_[at]; c >= 0; c = changes_[c].next) {
             const Change& ch = changes_[c];
-            if (ch.at != at) continue;
             if (ch.sign > 0) {
                 if (n == kMostReachers) {
                     overflow_ = true;
@@ -299,7 +313,8 @@ bool Delta::apply(Analysis& g, const TurnBase& base, int n, const int* xs, const
         uint8_t& what = changedWhat[x * kGrid + y];
         if (what == 0) changedCell[nChanged++] = uint16_t(x * kGrid + y);
         what |= kPiece;
-        if (mark_[x * kGrid + y] == 0) mark_[x * kGrid + y] = 1, marked_[nMarked_++] = uint16_t(x * kGrid + y);
+        if (mark_[x * kGrid + y] == 0)
+            mark_[x * kGrid + y] = 1, marked_[nMarked_++] = uint16_t(x * kGrid + y), head_[x * kGrid + y] = -1;
         if (const int o = base.board(x, y); o != EMPTY) walk(g, base.board, o, x, y, -1, -1);
         if (const int c = g.pos.Board(x, y); c != EMPTY) {
             walk(g, g.pos.Board, c, x, y, 1, -1);
@@ -311,24 +326,24 @@ bool Delta::apply(Analysis& g, const TurnBase& base, int n, const int* xs, const
     struct Ray {
         int x, y, dir;
     };
-    // At most 16 reach a square (two per line when a king lets one through), on two boards, for
-    // two squares.
-    constexpr int kMostRays = 64;
+    // At most one reaches a square a line (rayReachers), on two boards, for two squares: 32.
+    constexpr int kMostRays = 2 * 2 * kMostRayReachers;
+    assert(n <= 2);
     Ray rays[kMostRays];
     int nRays = 0;
     for (int i = 0; i < n; ++i)
         // With one square changed, the same rays reach it before and now.
         for (int now = n == 1 ? 1 : 0; now < 2; ++now) {
             const Grid<int16_t>* b = now ? &g.pos.Board : &base.board;
-            Reacher r[16];
-            int dirs[16];
+            Reacher r[kMostRayReachers];
+            int dirs[kMostRayReachers];
             const int m = rayReachers(*b, now ? lines : base.lines, xs[i], ys[i], r, dirs);
             for (int k = 0; k < m; ++k) {
                 bool changed = false, seen = false;
                 for (int j = 0; j < n; ++j) changed |= r[k].x == xs[j] && r[k].y == ys[j];
                 for (int j = 0; j < nRays; ++j)
                     seen |= rays[j].x == r[k].x && rays[j].y == r[k].y && rays[j].dir == dirs[k];
-                if (!changed && !seen && nRays < kMostRays) rays[nRays++] = {r[k].x, r[k].y, dirs[k]};
+                if (!changed && !seen) rays[nRays++] = {r[k].x, r[k].y, dirs[k]};
             }
         }
     for (int i = 0; i < nRays; ++i) {
@@ -337,7 +352,9 @@ bool Delta::apply(Analysis& g, const TurnBase& base, int n, const int* xs, const
         walk(g, g.pos.Board, c, rays[i].x, rays[i].y, 1, rays[i].dir);
     }
 
-    // Guards and attackers afresh where something changed.
+    // Guards and attackers afresh where something changed: one entry a marked square, each a
+    // square of the board marked once, so at most kCells.
+    assert(nMarked_ <= kCells);
     for (int i = 0; i < nMarked_; ++i) {
         const int x = marked_[i] / kGrid, y = marked_[i] % kGrid;
         look(g, x, y, (changedWhat[marked_[i]] & kPiece) != 0, written[nWritten]);

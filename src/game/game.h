@@ -136,17 +136,6 @@ public:
     void LEVEL4_Click();  // the searching level of our own
     void レベル_設定(int level);
 
-    // ---- Influence survey --------------------------------------------------------------------
-
-    void 勢力確定上直進(int p, int x, int y);
-    void 勢力確定下直進(int p, int x, int y);
-    void 勢力確定右直進(int p, int x, int y);
-    void 勢力確定左直進(int p, int x, int y);
-    void 勢力確定自金(int c, int x, int y);
-    void 勢力確定敵金(int x, int y);
-    void 勢力確定自角(int x, int y);
-    void 勢力確定敵角(int c, int x, int y);
-
     // ---- Board drawing -----------------------------------------------------------------------
 
     void 描画_絵(int code, double x, double y);

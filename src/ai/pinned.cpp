@@ -1,16 +1,7 @@
-// Gold-like steps, bishop diagonals and pinned pieces.
-#include "ai/reach.h"
+// Pinned pieces.
+#include "game/game.h"
 
 namespace orizen {
-
-void Game::勢力確定自金(int c, int x, int y) { reach::lowerGold(*this, c, x, y); }
-
-void Game::勢力確定敵金(int x, int y) { reach::upperGold(*this, x, y); }
-
-// A lower bishop and a lower dragon horse both enter −800 on their diagonals.
-void Game::勢力確定自角(int x, int y) { reach::diagonals<false>(*this, -KAKU, x, y); }
-
-void Game::勢力確定敵角(int c, int x, int y) { reach::diagonals<true>(*this, c, x, y); }
 
 namespace {
 
