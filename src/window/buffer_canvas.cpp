@@ -1,8 +1,6 @@
 #include "window/buffer_canvas.h"
 
 #include <QFontDatabase>
-#include <QFontMetricsF>
-#include <QPainter>
 
 #include <cmath>
 
@@ -41,11 +39,30 @@ BufferCanvas::BufferCanvas(const PictureSet& pictures)
     image_.fill(background_);
 }
 
+QPainter& BufferCanvas::painter() {
+    if (!painter_.isActive()) {
+        painter_.begin(&image_);
+        painter_.setRenderHint(QPainter::TextAntialiasing);
+    }
+    return painter_;
+}
+
+const BufferCanvas::TextFont& BufferCanvas::textFont(int sizePt, bool bold) {
+    const int key = sizePt * 2 + (bold ? 1 : 0);
+    auto it = fonts_.find(key);
+    if (it == fonts_.end()) {
+        QFont f = font_;
+        f.setPointSizeF(sizePt);
+        f.setBold(bold);
+        it = fonts_.emplace(key, TextFont{f, QFontMetricsF(f, &image_)}).first;
+    }
+    return it->second;
+}
+
 void BufferCanvas::picture(int code, double X, double Y) {
     const QImage* pic = pictures_.find(code);
     if (!pic) return;
-    QPainter p(&image_);
-    p.drawImage(QPoint(px(X), px(Y)), *pic);
+    painter().drawImage(QPoint(px(X), px(Y)), *pic);
     changed();
 }
 
@@ -54,7 +71,7 @@ void BufferCanvas::outline(int colour, double X, double Y) {
     // neighbouring cells share their edges.
     const int x = px(X), y = px(Y), w = px(SquareWidth), h = px(SquareHeight), t = kBufferScale;
     const QColor c = paletteColour(colour);
-    QPainter p(&image_);
+    QPainter& p = painter();
     p.fillRect(x, y, w + t, t, c);
     p.fillRect(x, y + h, w + t, t, c);
     p.fillRect(x, y, t, h + t, c);
@@ -63,20 +80,18 @@ void BufferCanvas::outline(int colour, double X, double Y) {
 }
 
 void BufferCanvas::text(double X, double Y, const std::string& utf8, int colour, int sizePt, bool bold) {
-    QFont f = font_;
-    f.setPointSizeF(sizePt);
-    f.setBold(bold);
-    QPainter p(&image_);
-    p.setRenderHint(QPainter::TextAntialiasing);
-    p.setFont(f);
+    const TextFont& f = textFont(sizePt, bold);
+    QPainter& p = painter();
+    p.setFont(f.font);
     p.setPen(paletteColour(colour));
     // The position is the top-left of the text line: the baseline lies one ascent below it.
-    const QFontMetricsF fm(f, &image_);
-    p.drawText(QPointF(X * kPixelsPerUnit, Y * kPixelsPerUnit + fm.ascent()), QString::fromStdString(utf8));
+    const QPointF baseline(X * kPixelsPerUnit, Y * kPixelsPerUnit + f.metrics.ascent());
+    p.drawText(baseline, QString::fromStdString(utf8));
     changed();
 }
 
 void BufferCanvas::fill(int colour) {
+    if (painter_.isActive()) painter_.end();
     background_ = paletteColour(colour);
     image_.fill(background_);
     changed();

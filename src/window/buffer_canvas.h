@@ -4,10 +4,13 @@
 
 #include <QColor>
 #include <QFont>
+#include <QFontMetricsF>
 #include <QImage>
+#include <QPainter>
 
 #include <cstdint>
 #include <functional>
+#include <map>
 
 #include "game/platform.h"
 #include "window/pictures.h"
@@ -39,7 +42,12 @@ public:
     void fill(int colour) override;
     void refresh() override;
 
-    const QImage& image() const { return image_; }
+    // The buffer as drawn so far. Drawing keeps one painter open across calls; reading the image
+    // ends it, so that no copy of the image shares pixels a painter still writes.
+    const QImage& image() const {
+        if (painter_.isActive()) painter_.end();
+        return image_;
+    }
     // The colour of the last fill: the window's background, shown around the picture.
     QColor background() const { return background_; }
     // Counts every change, so that a view can tell when its scaled copy is stale.
@@ -50,6 +58,13 @@ public:
     std::function<void()> onChange;
 
 private:
+    struct TextFont {
+        QFont font;
+        QFontMetricsF metrics;
+    };
+    QPainter& painter();
+    const TextFont& textFont(int sizePt, bool bold);
+
     void changed() {
         ++generation_;
         if (onChange) onChange();
@@ -59,7 +74,9 @@ private:
     QImage image_;
     QColor background_;
     QFont font_;
+    std::map<int, TextFont> fonts_;  // by size and weight
     std::uint64_t generation_ = 0;
+    mutable QPainter painter_;  // after image_: it ends before the image goes
 };
 
 }  // namespace orizen::window
