@@ -7,7 +7,9 @@
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
+#include <QRect>
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <map>
@@ -57,7 +59,32 @@ public:
     // Called after every change: schedules the view's repaint.
     std::function<void()> onChange;
 
+    // Off, every outline is painted even when its cell's outline has that colour already (the
+    // pictures are the same either way).
+    bool skipRepeatedOutlines = true;
+
 private:
+    // What the outlines of the screen's cells show: for each cell on the grid of squares, the
+    // palette colour every pixel of its outline has, or -1 when that is not known. An outline
+    // drawn again in that colour would change nothing, so it is not drawn (clearing the move
+    // guidance redraws every square's outline after each click).
+    class Outlines {
+    public:
+        Outlines() { colour_.fill(-1); }
+        // The cell of an outline at buffer pixel (x, y), or -1 when it is off the grid.
+        static int cell(int x, int y);
+        int colour(int cell) const { return colour_[cell]; }
+        // An outline of `colour` was drawn at `cell`: it, and the neighbours it shares pixels with
+        // unless they have that colour too.
+        void drawn(int cell, int colour);
+        // Something else was drawn over `area`: the outlines it touches are unknown.
+        void covered(const QRect& area);
+        void filled(int colour) { colour_.fill(colour); }
+
+    private:
+        static constexpr int kColumns = 42, kRows = 33;  // screen cells x −4 .. 37, y −2 .. 30
+        std::array<std::int8_t, kColumns * kRows> colour_{};
+    };
     struct TextFont {
         QFont font;
         QFontMetricsF metrics;
@@ -75,6 +102,7 @@ private:
     QColor background_;
     QFont font_;
     std::map<int, TextFont> fonts_;  // by size and weight
+    Outlines outlines_;
     std::uint64_t generation_ = 0;
     mutable QPainter painter_;  // after image_: it ends before the image goes
 };
