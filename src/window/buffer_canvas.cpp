@@ -1,9 +1,8 @@
 #include "window/buffer_canvas.h"
 
 #include <QFontDatabase>
-#include <QFontMetricsF>
-#include <QPainter>
 
+#include <algorithm>
 #include <cmath>
 
 #include "game/game.h"
@@ -15,6 +14,24 @@ namespace {
 
 // Window units to buffer pixels, rounded to whole pixels so that pictures and lines stay sharp.
 int px(double units) { return int(std::floor(units * kPixelsPerUnit + 0.5)); }
+
+// The grid of the screen's cells in buffer pixels: cell x −4, y −2 is the first; each outline is a
+// band of kLine pixels around its cell, from the corner to the corner plus the cell's size.
+constexpr int kCellW = SquareWidth * kBufferScale / 15, kCellH = SquareHeight * kBufferScale / 15;
+constexpr int kGridX = BoardLeft * kBufferScale / 15 - 4 * kCellW, kGridY = BoardTop * kBufferScale / 15 - 2 * kCellH;
+constexpr int kLine = kBufferScale;
+static_assert(SquareWidth * kBufferScale % 15 == 0 && SquareHeight * kBufferScale % 15 == 0 &&
+                  BoardLeft * kBufferScale % 15 == 0 && BoardTop * kBufferScale % 15 == 0,
+              "cells lie on whole pixels");
+
+// The four bands of the outline whose corner is at pixel (x, y).
+std::array<QRect, 4> bands(int x, int y) {
+    return {QRect(x, y, kCellW + kLine, kLine), QRect(x, y + kCellH, kCellW + kLine, kLine),
+            QRect(x, y, kLine, kCellH + kLine), QRect(x + kCellW, y, kLine, kCellH + kLine)};
+}
+
+// Palette colours the outline memory can hold.
+bool memorable(int colour) { return colour >= 0 && colour < 128; }
 
 }  // namespace
 
@@ -39,46 +56,104 @@ BufferCanvas::BufferCanvas(const PictureSet& pictures)
     image_.setDotsPerMeterX(dotsPerMeter);
     image_.setDotsPerMeterY(dotsPerMeter);
     image_.fill(background_);
+    outlines_.filled(COLOUR_GREEN);
+}
+
+int BufferCanvas::Outlines::cell(int x, int y) {
+    const int dx = x - kGridX, dy = y - kGridY;
+    if (dx < 0 || dy < 0 || dx % kCellW != 0 || dy % kCellH != 0) return -1;
+    const int i = dx / kCellW, j = dy / kCellH;
+    return i < kColumns && j < kRows ? j * kColumns + i : -1;
+}
+
+void BufferCanvas::Outlines::drawn(int cell, int colour) {
+    // Every neighbour, diagonal ones too, shares a band's end with it.
+    const int i = cell % kColumns, j = cell / kColumns;
+    for (int n = std::max(j - 1, 0); n <= std::min(j + 1, kRows - 1); ++n)
+        for (int m = std::max(i - 1, 0); m <= std::min(i + 1, kColumns - 1); ++m)
+            if (colour_[n * kColumns + m] != colour) colour_[n * kColumns + m] = -1;
+    colour_[cell] = std::int8_t(colour);
+}
+
+void BufferCanvas::Outlines::covered(const QRect& area) {
+    // The cells whose outline's extent meets the area, then those of them a band of which does.
+    const auto first = [](int from, int grid, int size) { return from <= grid ? 0 : (from - grid) / size; };
+    const int i0 = std::max(0, first(area.left() - kCellW - kLine + 1, kGridX, kCellW));
+    const int j0 = std::max(0, first(area.top() - kCellH - kLine + 1, kGridY, kCellH));
+    const int i1 = std::min(kColumns - 1, area.right() < kGridX ? -1 : (area.right() - kGridX) / kCellW);
+    const int j1 = std::min(kRows - 1, area.bottom() < kGridY ? -1 : (area.bottom() - kGridY) / kCellH);
+    for (int j = j0; j <= j1; ++j)
+        for (int i = i0; i <= i1; ++i) {
+            std::int8_t& c = colour_[j * kColumns + i];
+            if (c < 0) continue;
+            for (const QRect& band : bands(kGridX + i * kCellW, kGridY + j * kCellH))
+                if (band.intersects(area)) c = -1;
+        }
+}
+
+QPainter& BufferCanvas::painter() {
+    if (!painter_.isActive()) {
+        painter_.begin(&image_);
+        painter_.setRenderHint(QPainter::TextAntialiasing);
+    }
+    return painter_;
+}
+
+const BufferCanvas::TextFont& BufferCanvas::textFont(int sizePt, bool bold) {
+    const int key = sizePt * 2 + (bold ? 1 : 0);
+    auto it = fonts_.find(key);
+    if (it == fonts_.end()) {
+        QFont f = font_;
+        f.setPointSizeF(sizePt);
+        f.setBold(bold);
+        it = fonts_.emplace(key, TextFont{f, QFontMetricsF(f, &image_)}).first;
+    }
+    return it->second;
 }
 
 void BufferCanvas::picture(int code, double X, double Y) {
     const QImage* pic = pictures_.find(code);
     if (!pic) return;
-    QPainter p(&image_);
-    p.drawImage(QPoint(px(X), px(Y)), *pic);
+    const QPoint at(px(X), px(Y));
+    painter().drawImage(at, *pic);
+    outlines_.covered(QRect(at, pic->size()));
     changed();
 }
 
 void BufferCanvas::outline(int colour, double X, double Y) {
     // One 96-dpi pixel wide, from the corner to the corner plus (270, 300) inclusive, so that
     // neighbouring cells share their edges.
-    const int x = px(X), y = px(Y), w = px(SquareWidth), h = px(SquareHeight), t = kBufferScale;
+    const int x = px(X), y = px(Y);
+    const int cell = memorable(colour) ? Outlines::cell(x, y) : -1;
+    if (cell >= 0 && skipRepeatedOutlines && outlines_.colour(cell) == colour) return;
     const QColor c = paletteColour(colour);
-    QPainter p(&image_);
-    p.fillRect(x, y, w + t, t, c);
-    p.fillRect(x, y + h, w + t, t, c);
-    p.fillRect(x, y, t, h + t, c);
-    p.fillRect(x + w, y, t, h + t, c);
+    QPainter& p = painter();
+    for (const QRect& band : bands(x, y)) p.fillRect(band, c);
+    if (cell >= 0) outlines_.drawn(cell, colour);
+    else outlines_.covered(QRect(x, y, kCellW + kLine, kCellH + kLine));
     changed();
 }
 
 void BufferCanvas::text(double X, double Y, const std::string& utf8, int colour, int sizePt, bool bold) {
-    QFont f = font_;
-    f.setPointSizeF(sizePt);
-    f.setBold(bold);
-    QPainter p(&image_);
-    p.setRenderHint(QPainter::TextAntialiasing);
-    p.setFont(f);
+    const TextFont& f = textFont(sizePt, bold);
+    QPainter& p = painter();
+    p.setFont(f.font);
     p.setPen(paletteColour(colour));
     // The position is the top-left of the text line: the baseline lies one ascent below it.
-    const QFontMetricsF fm(f, &image_);
-    p.drawText(QPointF(X * kPixelsPerUnit, Y * kPixelsPerUnit + fm.ascent()), QString::fromStdString(utf8));
+    const QPointF baseline(X * kPixelsPerUnit, Y * kPixelsPerUnit + f.metrics.ascent());
+    const QString s = QString::fromStdString(utf8);
+    p.drawText(baseline, s);
+    // The ink's box and the line's, with room for the smoothing around the glyphs.
+    const QRectF line(baseline.x(), baseline.y() - f.metrics.ascent(), f.metrics.horizontalAdvance(s), f.metrics.height());
+    outlines_.covered(f.metrics.boundingRect(s).translated(baseline).united(line).toAlignedRect().adjusted(-4, -4, 4, 4));
     changed();
 }
 
 void BufferCanvas::fill(int colour) {
+    if (painter_.isActive()) painter_.end();
     background_ = paletteColour(colour);
     image_.fill(background_);
+    outlines_.filled(memorable(colour) ? colour : -1);
     changed();
 }
 

@@ -4,10 +4,15 @@
 
 #include <QColor>
 #include <QFont>
+#include <QFontMetricsF>
 #include <QImage>
+#include <QPainter>
+#include <QRect>
 
+#include <array>
 #include <cstdint>
 #include <functional>
+#include <map>
 
 #include "game/platform.h"
 #include "window/pictures.h"
@@ -39,7 +44,12 @@ public:
     void fill(int colour) override;
     void refresh() override;
 
-    const QImage& image() const { return image_; }
+    // The buffer as drawn so far. Drawing keeps one painter open across calls; reading the image
+    // ends it, so that no copy of the image shares pixels a painter still writes.
+    const QImage& image() const {
+        if (painter_.isActive()) painter_.end();
+        return image_;
+    }
     // The colour of the last fill: the window's background, shown around the picture.
     QColor background() const { return background_; }
     // Counts every change, so that a view can tell when its scaled copy is stale.
@@ -49,7 +59,39 @@ public:
     // Called after every change: schedules the view's repaint.
     std::function<void()> onChange;
 
+    // Off, every outline is painted even when its cell's outline has that colour already (the
+    // pictures are the same either way).
+    bool skipRepeatedOutlines = true;
+
 private:
+    // What the outlines of the screen's cells show: for each cell on the grid of squares, the
+    // palette colour every pixel of its outline has, or -1 when that is not known. An outline
+    // drawn again in that colour would change nothing, so it is not drawn (clearing the move
+    // guidance redraws every square's outline after each click).
+    class Outlines {
+    public:
+        Outlines() { colour_.fill(-1); }
+        // The cell of an outline at buffer pixel (x, y), or -1 when it is off the grid.
+        static int cell(int x, int y);
+        int colour(int cell) const { return colour_[cell]; }
+        // An outline of `colour` was drawn at `cell`: it, and the neighbours it shares pixels with
+        // unless they have that colour too.
+        void drawn(int cell, int colour);
+        // Something else was drawn over `area`: the outlines it touches are unknown.
+        void covered(const QRect& area);
+        void filled(int colour) { colour_.fill(colour); }
+
+    private:
+        static constexpr int kColumns = 42, kRows = 33;  // screen cells x −4 .. 37, y −2 .. 30
+        std::array<std::int8_t, kColumns * kRows> colour_{};
+    };
+    struct TextFont {
+        QFont font;
+        QFontMetricsF metrics;
+    };
+    QPainter& painter();
+    const TextFont& textFont(int sizePt, bool bold);
+
     void changed() {
         ++generation_;
         if (onChange) onChange();
@@ -59,7 +101,10 @@ private:
     QImage image_;
     QColor background_;
     QFont font_;
+    std::map<int, TextFont> fonts_;  // by size and weight
+    Outlines outlines_;
     std::uint64_t generation_ = 0;
+    mutable QPainter painter_;  // after image_: it ends before the image goes
 };
 
 }  // namespace orizen::window

@@ -53,7 +53,20 @@ MainWindow::MainWindow(SoundLibrary& sound) : sound_(sound) {
     panel_->onFile = [this](const QString& path) { game_.File1_Click(path.toStdString()); };
 }
 
-MainWindow::~MainWindow() { abandonThinking(); }
+MainWindow::~MainWindow() {
+    // The search reads the game: it stops and is joined before anything goes.
+    abandonThinking();
+    // Qt deletes the child widgets only after every member is gone. What could still paint from
+    // the canvas, lay out the panel or call into the game or the aids goes first, while all of
+    // that is whole: the canvas's hooks, the saving timer, the board with the panel's controls
+    // on it, then the aids with the move list.
+    canvas_.onRefresh = nullptr;
+    canvas_.onChange = nullptr;
+    delete keeper_;
+    delete takeCentralWidget();
+    board_ = nullptr;
+    aids_.reset();
+}
 
 bool MainWindow::runInBackground(std::function<void()> work, std::function<void()> done) {
     if (thinking_ || quitting_) return false;
@@ -109,9 +122,9 @@ void MainWindow::usePlaces(const Places& places) {
     panel_->setFolder(QString::fromStdString(places.data));
     autosave_ = std::make_unique<Autosave>(places.data + "/" + kLastGameFile);
     // Moves that arrive outside a click or a command are caught within a second.
-    auto* timer = new QTimer(this);
-    connect(timer, &QTimer::timeout, this, [this] { keepGame(); });
-    timer->start(1000);
+    keeper_ = new QTimer(this);
+    connect(keeper_, &QTimer::timeout, this, [this] { keepGame(); });
+    keeper_->start(1000);
 }
 
 void MainWindow::command(Menu item) {

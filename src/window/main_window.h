@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QTimer>
 
 #include <functional>
 #include <memory>
@@ -77,6 +78,7 @@ private:
     std::unique_ptr<Autosave> autosave_;
     HelpOpener help_{this};
     std::unique_ptr<Aids> aids_;
+    QTimer* keeper_ = nullptr;  // keeps the game on disk every second once places are known
     bool quitting_ = false;
 
     // The computer's search: the thread, whether it runs, what to do with its result.

@@ -29,6 +29,12 @@ MoveList::MoveList(QMainWindow* window) : window_(window) {
     });
 }
 
+MoveList::~MoveList() {
+    if (!dock_) return;
+    window_->removeDockWidget(dock_);
+    delete dock_;
+}
+
 void MoveList::setShown(bool shown) {
     if (shown == shown_) return;
     shown_ = shown;

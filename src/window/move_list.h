@@ -5,6 +5,7 @@
 #include <QDockWidget>
 #include <QListWidget>
 #include <QMainWindow>
+#include <QPointer>
 
 #include <functional>
 #include <vector>
@@ -17,6 +18,10 @@ namespace orizen::window {
 class MoveList {
 public:
     explicit MoveList(QMainWindow* window);
+    // The list leaves the window with it.
+    ~MoveList();
+    MoveList(const MoveList&) = delete;
+    MoveList& operator=(const MoveList&) = delete;
 
     // Shows or hides the list; the window grows or shrinks by its width, so the board keeps its size.
     void setShown(bool shown);
@@ -30,7 +35,7 @@ public:
 
 private:
     QMainWindow* window_;
-    QDockWidget* dock_;
+    QPointer<QDockWidget> dock_;
     QListWidget* view_;
     bool shown_ = false;
     std::vector<std::string> texts_;  // the rows' texts as last shown

@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 
 #include <cmath>
+#include <random>
 #include <vector>
 
 #include "window/palette.h"
@@ -98,6 +99,48 @@ TEST(BackBuffer, CodesWithoutAPictureLeaveTheSquareAlone) {
     const QImage before = c.image().copy();
     for (int code : {111, -111, 7, 29, 32, 949, 1000}) c.picture(code, BoardLeft + 270 * 14, BoardTop + 300 * 14);
     EXPECT_EQ(c.image(), before);
+}
+
+// An outline is left out when its cell's outline shows that colour already; any mix of drawing
+// leaves the same pixels as painting every outline does.
+TEST(BackBuffer, OutlinesAlreadyShownAreLeftOutWithTheSamePixels) {
+    app();
+    PictureSet pictures;
+    BufferCanvas fast(pictures), plain(pictures);
+    plain.skipRepeatedOutlines = false;
+    std::mt19937 rng(11);
+    auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
+    const int colours[] = {COLOUR_BLACK, COLOUR_GREEN, 6, COLOUR_SELECT, COLOUR_YELLOW, COLOUR_WHITE};
+    const int codes[] = {0, -30, 110, 950, BG_MIDORI, BG_UCHU, PICT_TITLE};
+    auto on = [&](auto draw) {
+        draw(fast);
+        draw(plain);
+    };
+    for (int step = 1; step <= 3000; ++step) {
+        const double X = BoardLeft + pick(-5, 38) * SquareWidth, Y = BoardTop + pick(-3, 31) * SquareHeight;
+        const int colour = colours[pick(0, 5)], kind = pick(0, 99);
+        // Off the grid too: a cell's width or height off, or a fraction of it.
+        const double dX = kind % 7 == 0 ? pick(-300, 300) : 0, dY = kind % 11 == 0 ? pick(-300, 300) : 0;
+        if (kind < 80) on([&](BufferCanvas& c) { c.outline(colour, X + dX, Y + dY); });
+        else if (kind < 90) on([&](BufferCanvas& c) { c.picture(codes[kind % 7], X + dX, Y + dY); });
+        else if (kind < 99) on([&](BufferCanvas& c) { c.text(X + dX, Y + dY, kind % 2 ? "１４" : "飛成", colour, 9 + kind % 6, kind % 3 == 0); });
+        else on([&](BufferCanvas& c) { c.fill(colour); });
+        if (step % 250 == 0) {
+            ASSERT_EQ(fast.image(), plain.image()) << "after step " << step;
+        }
+    }
+    EXPECT_LT(fast.generation(), plain.generation());
+
+    // Clearing every square twice: the second time draws nothing.
+    auto clear = [&](BufferCanvas& c) {
+        for (int x = 1; x <= 27; ++x)
+            for (int y = 1; y <= 27; ++y) c.outline(COLOUR_GREEN, BoardLeft + x * SquareWidth, BoardTop + y * SquareHeight);
+    };
+    on(clear);
+    const std::uint64_t once = fast.generation();
+    on(clear);
+    EXPECT_EQ(fast.generation(), once);
+    EXPECT_EQ(fast.image(), plain.image());
 }
 
 TEST(Screen, OneToOneSizeShowsEveryBufferPixelAveragedAndLetterboxesTheRest) {

@@ -4,6 +4,8 @@
 
 #include <QElapsedTimer>
 
+#include <memory>
+
 #include "ai/level4.h"
 #include "window/board_widget.h"
 #include "window_fixture.h"
@@ -62,6 +64,25 @@ TEST(Thinking, ClosingTheWindowStopsTheSearchAtOnce) {
     EXPECT_FALSE(f.window.thinking());
     EXPECT_TRUE(f.window.game().Ended);
     EXPECT_EQ(f.window.game().history.RecordCount, 0);  // the move was dropped
+}
+
+// Destroyed while the search runs, with the move list, the tint and the record panel up and a
+// paint pending: the search stops and nothing reaches a member that has gone.
+TEST(Thinking, TheWindowCanBeDestroyedWhileItThinks) {
+    auto f = std::make_unique<Level4Fixture>(60000);
+    MainWindow& w = f->window;
+    w.aids().listAction()->trigger();
+    w.aids().influenceAction()->trigger();
+    w.showPanelLists(true, true, true);
+    w.showPanelFields(true);
+    QApplication::processEvents();
+    w.canvas().outline(COLOUR_SELECT, BoardLeft + 14 * SquareWidth, BoardTop + 14 * SquareHeight);
+    ASSERT_TRUE(w.thinking());
+    QElapsedTimer t;
+    t.start();
+    f.reset();
+    EXPECT_LT(t.elapsed(), 2000);
+    QApplication::processEvents();  // the search's last message has nowhere to go
 }
 
 }  // namespace orizen::window::test
