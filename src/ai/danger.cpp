@@ -1,7 +1,7 @@
 // Danger squares of both camps after a candidate, and the caution about the lower bishops.
 #include "ai/danger_cell.h"
 #include "ai/search.h"
-#include "game/game.h"
+#include "game/analysis.h"
 
 namespace orizen {
 

@@ -6,7 +6,7 @@
 
 #include <cstdlib>
 
-#include "game/game.h"
+#include "game/analysis.h"
 
 namespace orizen::danger {
 

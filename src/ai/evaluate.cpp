@@ -1,7 +1,7 @@
 // Board evaluation of one candidate position, from the upper side's point of view.
 #include <cstdlib>
 
-#include "game/game.h"
+#include "game/analysis.h"
 
 namespace orizen {
 

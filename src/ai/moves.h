@@ -2,7 +2,7 @@
 // that 移動チェック allows, each square once. The piece need not stand on (x, y).
 #pragma once
 
-#include "game/game.h"
+#include "game/analysis.h"
 
 namespace orizen::moves {
 

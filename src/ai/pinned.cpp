@@ -1,5 +1,5 @@
 // Pinned pieces.
-#include "game/game.h"
+#include "game/analysis.h"
 
 namespace orizen {
 

@@ -2,7 +2,7 @@
 #include <cstdlib>
 
 #include "ai/moves.h"
-#include "game/game.h"
+#include "game/analysis.h"
 
 namespace orizen {
 

@@ -4,7 +4,7 @@
 // per piece and once per piece per candidate of the computer's search.
 #pragma once
 
-#include "game/game.h"
+#include "game/analysis.h"
 
 namespace orizen::reach {
 

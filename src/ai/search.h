@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "ai/arena.h"
-#include "game/game.h"
+#include "game/analysis.h"
 
 namespace orizen::search {
 
@@ -225,7 +225,7 @@ double danger(Analysis& g, const TurnBase& base, const Delta* delta, int placed,
 // Steps 2 to 7 of the computer's turn and the choice of step 8 on g, with the candidates
 // surveyed by Delta. Leaves g exactly as the plain search does. False (and nothing done) when
 // the position is one it does not handle (not exactly one king a side).
-bool fastSearch(Analysis& g, Game::CandidateSink sink, void* context, Game::Choice& choice);
+bool fastSearch(Analysis& g, CandidateSink sink, void* context, Choice& choice);
 
 // Makes the search's threads and buffers ahead of the first turn, on a thread of its own, so that a
 // first turn finds them made as a later one does: start one when the program starts, before the

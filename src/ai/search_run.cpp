@@ -299,11 +299,11 @@ void squareMaps(Analysis& g, const Search& s) {
 
 }  // namespace
 
-bool fastSearch(Analysis& g, Game::CandidateSink sink, void* context, Game::Choice& best) {
+bool fastSearch(Analysis& g, CandidateSink sink, void* context, Choice& best) {
     if (countKings(g, 950) != 1 || countKings(g, -950) != 1) return false;
     Search& s = shared();
     s.game = &g;
-    best = Game::Choice{};
+    best = Choice{};
     g.work.BestScore = -99999;
     g.work.BoardBefore = g.pos.Board;
 
@@ -341,7 +341,7 @@ bool fastSearch(Analysis& g, Game::CandidateSink sink, void* context, Game::Choi
             const int piece = g.pos.Board(x, y);
             if (piece < 30) continue;
             int x1, x2, y1, y2;
-            Game::取得_駒移動座標(piece, x, y, x1, x2, y1, y2);
+            Analysis::取得_駒移動座標(piece, x, y, x1, x2, y1, y2);
             for (int tx = x1; tx <= x2; ++tx)
                 for (int ty = y1; ty <= y2; ++ty) {
                     if (g.移動チェック(x, y, tx, ty, piece) != YES) continue;
@@ -431,7 +431,7 @@ bool fastSearch(Analysis& g, Game::CandidateSink sink, void* context, Game::Choi
             }
             if (value > g.work.BestScore) {
                 g.work.BestScore = value;
-                best = Game::Choice{true, c.fx, c.fy, c.tx, c.ty, c.piece, after, value};
+                best = Choice{true, c.fx, c.fy, c.tx, c.ty, c.piece, after, value};
                 stopped = c.fx == -1 ? value >= 9998 : c.captured == -950;
             }
         }

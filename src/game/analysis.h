@@ -61,6 +61,19 @@ struct Settings {
     bool Checked[kMenuCount] = {};  // the menu's check marks
 };
 
+// The move a search chose (when found) and its score.
+struct Choice {
+    bool found = false;
+    int fx = 0, fy = 0, tx = 0, ty = 0, before = 0, after = 0;
+    double score = -99999;
+};
+// One candidate as the search scores it (for the command-line tool's --scores).
+struct ScoredCandidate {
+    int fx, fy, tx, ty, before, after;
+    double score;
+};
+using CandidateSink = void (*)(void* context, const ScoredCandidate& c);
+
 class Analysis {
 public:
     Position pos;       // the board, the hands and the kings
@@ -76,6 +89,8 @@ public:
     int 調査_駒成(int sx, int sy, int tx, int ty, int piece);
     void 調査_2歩フラグ設定();
     static int 移動後チェック(int ty, int piece);
+    // The squares a piece's move from (x, y) can reach at most, within the board.
+    static void 取得_駒移動座標(int piece, int x, int y, int& x1, int& x2, int& y1, int& y2);
 
     // ---- Check and mate ----------------------------------------------------------------------
     int 詰めかMAN_COM移動();

@@ -71,7 +71,6 @@ public:
     void 駒取得(int captured);
     static int 取得_打駒座標X(int piece);
     static int 取得_打駒座標Y(int piece);
-    static void 取得_駒移動座標(int piece, int x, int y, int& x1, int& x2, int& y1, int& y2);
 
     // ---- Check and mate ----------------------------------------------------------------------
     void 終了(const std::string& winner);
@@ -110,18 +109,9 @@ public:
 
     // ---- Computer's turn ---------------------------------------------------------------------
 
-    // The move the last search chose (valid when BestFound).
-    struct Choice {
-        bool found = false;
-        int fx = 0, fy = 0, tx = 0, ty = 0, before = 0, after = 0;
-        double score = -99999;
-    };
-    // One candidate as the search scores it (for the command-line tool's --scores).
-    struct ScoredCandidate {
-        int fx, fy, tx, ty, before, after;
-        double score;
-    };
-    using CandidateSink = void (*)(void* context, const ScoredCandidate& c);
+    using Choice = orizen::Choice;
+    using ScoredCandidate = orizen::ScoredCandidate;
+    using CandidateSink = orizen::CandidateSink;
 
     void com_ban();
     // Steps 8 to 11 of the computer's turn: plays c (found) or gives the game up (not found).

@@ -1,5 +1,5 @@
 // Movement rules: may a piece move or be dropped there, may it promote, which files hold a pawn.
-#include "game.h"
+#include "analysis.h"
 
 namespace orizen {
 
@@ -101,6 +101,29 @@ void Analysis::調査_2歩フラグ設定() {
             if (pos.Board(x, y) == 30) pos.PawnOnFileUpper(x) = 1;
         }
     }
+}
+
+int Analysis::移動後チェック(int ty, int piece) {
+    if ((piece == 30 || piece == 40) && ty == 27) return NO;
+    if (piece == 50 && ty > BoardSize - 2) return NO;
+    if ((piece == -30 || piece == -40) && ty == 1) return NO;
+    if (piece == -50 && ty < 3) return NO;
+    return YES;
+}
+
+void Analysis::取得_駒移動座標(int piece, int x, int y, int& x1, int& x2, int& y1, int& y2) {
+    x1 = 1, x2 = 27, y1 = 1, y2 = 27;
+    switch (piece) {
+        case 30: x1 = x, x2 = x, y1 = y + 1, y2 = y + 1; break;
+        case 40: x1 = x, x2 = x, y1 = y + 1, y2 = 27; break;
+        case 50: x1 = x - 1, x2 = x + 1, y1 = y + 2, y2 = y + 2; break;
+        case 100: case 31: case 110: case 950: x1 = x - 1, x2 = x + 1, y1 = y - 1, y2 = y + 1; break;
+        default: break;
+    }
+    if (x1 < 1) x1 = 1;
+    if (x2 > 27) x2 = 27;
+    if (y1 < 1) y1 = 1;
+    if (y2 > 27) y2 = 27;
 }
 
 }  // namespace orizen
