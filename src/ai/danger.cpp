@@ -5,8 +5,8 @@
 
 namespace orizen {
 
-double Analysis::盤評価_COM危険座標(int placed, int tx, int ty) {
-    if (const search::Active& a = search::active(); a.game == this) return search::danger(*this, *a.base, a.delta, placed, tx, ty);
+double Analysis::盤評価_COM危険座標(int placed, int tx, int ty, const search::Quick* quick) {
+    if (quick != nullptr) return search::danger(*this, *quick->base, quick->delta, placed, tx, ty);
     return danger::scan(*this, {placed, tx, ty, true});
 }
 

@@ -10,11 +10,6 @@
 
 namespace orizen::search {
 
-Active& active() {
-    thread_local Active a;
-    return a;
-}
-
 void Lines::take(const Grid<int16_t>& b) {
     *this = Lines{};
     for (int x = 1; x <= 27; ++x)

@@ -11,7 +11,7 @@ inline int value(int code) { return code < 0 ? -code : code; }
 
 }  // namespace
 
-double Analysis::盤評価(int captured, int placed, int sx, int sy, int tx, int ty) {
+double Analysis::盤評価(int captured, int placed, int sx, int sy, int tx, int ty, const search::Quick* quick) {
     double S = 0;
     const bool drop = sx < 0;
     const int li = maps.LowerInfluence(tx, ty), ui = maps.UpperInfluence(tx, ty);
@@ -36,7 +36,7 @@ double Analysis::盤評価(int captured, int placed, int sx, int sy, int tx, int
         S -= 5;
     else if (placed > work.CandidatePiece)
         S += 10;
-    S += 盤評価_COM危険座標(placed, tx, ty);
+    S += 盤評価_COM危険座標(placed, tx, ty, quick);
     if (settings.ComputerLevel < 2) return S;
 
     // ---- Tactical terms ----

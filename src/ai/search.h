@@ -116,25 +116,11 @@ struct TurnBase {
 
 class Delta;
 
-// The base the calling thread evaluates against while a search of `game` runs on it, and the
-// delta survey that made the maps now in it (none after a full survey).
-struct Active {
-    const Analysis* game = nullptr;
-    const TurnBase* base = nullptr;
-    const Delta* delta = nullptr;
-};
-Active& active();  // the calling thread's
-
-// Sets the calling thread's active search for the lifetime of the object.
-class Activate {
-public:
-    Activate(const Analysis& g, const TurnBase& b) : saved_(active()) { active() = Active{&g, &b, nullptr}; }
-    ~Activate() { active() = saved_; }
-    Activate(const Activate&) = delete;
-    Activate& operator=(const Activate&) = delete;
-
-private:
-    Active saved_;
+// What an evaluation during a search scans the danger against: the position before the move, and
+// the delta survey that made the maps now in the game (none after a full survey).
+struct Quick {
+    const TurnBase* base;
+    const Delta* delta;
 };
 
 // What one candidate's survey wrote into the maps that no survey clears, square by square: the

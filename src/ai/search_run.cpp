@@ -172,16 +172,16 @@ double evaluate(Analysis& g, const TurnBase& base, Worker& w, int n, const int* 
     double score;
     if (delta) {
         w.written.size += size_t(nWritten);
-        active().delta = &w.delta;
-        score = g.盤評価(captured, placed, fx, fy, tx, ty);
-        active().delta = nullptr;
+        const Quick quick{&base, &w.delta};
+        score = g.盤評価(captured, placed, fx, fy, tx, ty, &quick);
         w.delta.undo(g);
     } else {
         zeroSquares(g);
         g.勢力調査();
         collect(g, out);
         w.written.size += kCells;
-        score = g.盤評価(captured, placed, fx, fy, tx, ty);
+        const Quick quick{&base, nullptr};
+        score = g.盤評価(captured, placed, fx, fy, tx, ty, &quick);
         base.restore(g);
     }
     end = uint32_t(w.written.size);
@@ -221,7 +221,6 @@ void work(void* context, int index) {
     if (index > 0) w.written.size = 0;
     w.delta.limit(deltaLimits.log, deltaLimits.changes);
     Analysis& g = index == 0 ? *s.game : *s.copies[index];
-    const Activate activate(g, s.base);
     const int n = int(s.candidates.size());
     for (;;) {
         // Chunks shrink towards the end, so that no thread is left long with the last one.
@@ -408,7 +407,6 @@ bool fastSearch(Analysis& g, CandidateSink sink, void* context, Choice& best) {
     int last = -1;
     bool stopped = false;
     {
-        const Activate activate(g, s.base);
         Result mine;  // a candidate scored here rather than waited for
         for (int i = 0; i < n && !stopped; ++i) {
             const Candidate& c = s.candidates[i];

@@ -11,6 +11,10 @@
 
 namespace orizen {
 
+namespace search {
+struct Quick;
+}
+
 // The board, both hands with their totals, the kings' squares and which files hold a pawn.
 struct Position {
     Grid<int16_t> Board{};
@@ -103,8 +107,9 @@ public:
     void 調査_移動不可駒();
 
     // ---- Board evaluation, danger squares, positional surveys --------------------------------
-    double 盤評価(int captured, int placed, int sx, int sy, int tx, int ty);
-    double 盤評価_COM危険座標(int placed, int tx, int ty);
+    // With `quick`, during a search: the danger scan redoes only what the candidate changed.
+    double 盤評価(int captured, int placed, int sx, int sy, int tx, int ty, const search::Quick* quick = nullptr);
+    double 盤評価_COM危険座標(int placed, int tx, int ty, const search::Quick* quick = nullptr);
     int 盤評価_自角注意_COM(int tx, int ty, int placed);
     int 調査_移動可場所数(int x, int y, int piece) const;
     int 調査_桂狙い(int tx, int ty) const;
