@@ -4,7 +4,9 @@
 #include <cstdint>
 #include <cstdlib>
 
+#include <link.h>
 #include <sys/mman.h>
+#include <unistd.h>
 
 namespace orizen::search {
 
@@ -48,6 +50,24 @@ void* arenaTake(std::size_t bytes, std::size_t align) {
 void arenaPrefault() {
 #ifdef MADV_POPULATE_WRITE
     if (char* b = block(); b != nullptr) madvise(b, kBlock, MADV_POPULATE_WRITE);  // kernels before 5.14 refuse it
+#endif
+}
+
+void programPrefault() {
+#ifdef MADV_POPULATE_READ
+    dl_iterate_phdr(
+        [](dl_phdr_info* info, std::size_t, void*) {
+            const std::uintptr_t page = std::uintptr_t(sysconf(_SC_PAGESIZE));
+            for (int i = 0; i < info->dlpi_phnum; ++i) {
+                const ElfW(Phdr)& h = info->dlpi_phdr[i];
+                if (h.p_type != PT_LOAD || (h.p_flags & PF_W) != 0) continue;
+                const std::uintptr_t start = (info->dlpi_addr + h.p_vaddr) & ~(page - 1);
+                const std::uintptr_t end = info->dlpi_addr + h.p_vaddr + h.p_memsz;
+                madvise(reinterpret_cast<void*>(start), end - start, MADV_POPULATE_READ);
+            }
+            return 1;  // the program itself comes first; the libraries are left as they are
+        },
+        nullptr);
 #endif
 }
 

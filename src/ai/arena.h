@@ -17,6 +17,9 @@ void arenaGive(void* p);
 // Has the system back the whole block with memory now, without changing what it holds: safe while
 // other threads use it.
 void arenaPrefault();
+// Maps the program's code and constant data into memory now, so that a first search does not
+// stop at every page of it the first time it runs there.
+void programPrefault();
 
 template <class T>
 struct ArenaAllocator {

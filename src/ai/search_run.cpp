@@ -74,6 +74,7 @@ Worker& worker() {
 
 Warmup::Warmup()
     : thread_([] {
+          programPrefault();
           arenaPrefault();
           // Each of the pool's threads makes its buffers; the caller's are made on its first search.
           Pool::instance().run([](void*, int index) {
