@@ -3,15 +3,17 @@
 
 #include <initializer_list>
 
+#include "ai/search.h"
 #include "game/game.h"
 
 namespace orizen::test {
 
 struct Bare {
+    explicit Bare(search::Engine& engine = search::standard()) : g(canvas, host, sound, engine) {}
     NullCanvas canvas;
     NullHost host;
     NullSound sound;
-    Game g{canvas, host, sound};
+    Game g;
 
     struct Piece {
         int x, y, code;

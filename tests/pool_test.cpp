@@ -4,7 +4,7 @@
 
 #include <stdexcept>
 
-#include "ai/pool.h"
+#include "ai/search.h"
 #include "headless.h"
 #include "search.h"
 
@@ -18,12 +18,6 @@ void crowded(Game& g) {
           hand(3, 1, 1, 2, 2, 1, 1), hand(2, 1, 1, 1, 1, 1, 1));
 }
 
-class Sized {
-public:
-    explicit Sized(int threads) { search::Pool::instance().resize(threads); }
-    ~Sized() { search::Pool::instance().resize(search::Pool::defaultSize()); }
-};
-
 }  // namespace
 
 TEST(Pool, AStoppedSearchLeavesTheThreadsFreeAndAnySizeSearchesAlike) {
@@ -32,8 +26,8 @@ TEST(Pool, AStoppedSearchLeavesTheThreadsFreeAndAnySizeSearchesAlike) {
     const Scored one = search(first.g);
     ASSERT_GT(one.all.size(), 512u);
     for (const int threads : {2, 3, 8}) {
-        const Sized sized(threads);
-        Bare stopped;
+        search::Engine engine(threads);
+        Bare stopped(engine);
         crowded(stopped.g);
         int seen = 0;
         EXPECT_THROW(stopped.g.探索(
@@ -42,7 +36,7 @@ TEST(Pool, AStoppedSearchLeavesTheThreadsFreeAndAnySizeSearchesAlike) {
                          },
                          &seen),
                      std::runtime_error);
-        Bare b;
+        Bare b(engine);
         crowded(b.g);
         const Scored again = search(b.g);
         ASSERT_EQ(again.all.size(), one.all.size()) << threads << " threads";

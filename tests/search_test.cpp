@@ -39,9 +39,15 @@ struct Run {
     std::unique_ptr<Bare> after;
 };
 
-// Searches a copy of g one way or the other.
-Run searchCopy(const Game& g, bool plain) {
-    Run r{{}, std::make_unique<Bare>()};
+// Each candidate surveyed in full, one after the other.
+search::Engine& plainEngine() {
+    static search::Engine engine(1, true);
+    return engine;
+}
+
+// Searches a copy of g with `engine`.
+Run searchCopy(const Game& g, search::Engine& engine) {
+    Run r{{}, std::make_unique<Bare>(engine)};
     Game& c = r.after->g;
     c.pos.Board = g.pos.Board;
     c.pos.HandUpper = g.pos.HandUpper, c.pos.HandLower = g.pos.HandLower;
@@ -52,14 +58,12 @@ Run searchCopy(const Game& g, bool plain) {
     c.pos.LowerKingX = g.pos.LowerKingX, c.pos.LowerKingY = g.pos.LowerKingY, c.pos.UpperKingX = g.pos.UpperKingX, c.pos.UpperKingY = g.pos.UpperKingY;
     c.work.MoverKingDistance = g.work.MoverKingDistance;
     c.勢力調査();
-    search::plainOnly = plain;
     r.scored = search(c);
-    search::plainOnly = false;
     return r;
 }
 
-void expectSameSearch(const Game& g, const std::string& what) {
-    const Run fast = searchCopy(g, false), plain = searchCopy(g, true);
+void expectSameSearch(const Game& g, const std::string& what, search::Engine& quick = search::standard()) {
+    const Run fast = searchCopy(g, quick), plain = searchCopy(g, plainEngine());
     const Game &a = fast.after->g, &b = plain.after->g;
     ASSERT_EQ(fast.scored.all.size(), plain.scored.all.size()) << what;
     for (size_t i = 0; i < fast.scored.all.size(); ++i) {
@@ -114,7 +118,7 @@ TEST(Search, DeltaWayMatchesThePlainWayOnRandomPositions) {
 // The computer against itself for some moves, both ways: the maps no survey clears carry from turn
 // to turn, so any difference in them would show in a later choice.
 TEST(Search, DeltaWayMatchesThePlainWayOverAGame) {
-    std::unique_ptr<Bare> games[2] = {std::make_unique<Bare>(), std::make_unique<Bare>()};
+    std::unique_ptr<Bare> games[2] = {std::make_unique<Bare>(), std::make_unique<Bare>(plainEngine())};
     for (auto& h : games) {
         h->g.初期設定();
         h->g.pos.HandUpper = hand(2, 1, 1, 1, 1, 1, 1);
@@ -125,9 +129,7 @@ TEST(Search, DeltaWayMatchesThePlainWayOverAGame) {
         Game::Choice c[2];
         for (int way = 0; way < 2; ++way) {
             Game& g = games[way]->g;
-            search::plainOnly = way == 1;
             c[way] = g.探索();
-            search::plainOnly = false;
             g.駒移動(c[way].fx, c[way].fy, c[way].tx, c[way].ty, c[way].after);
             // A lower reply: the first pawn that can step.
             for (int x = 1; x <= 27; ++x) {
@@ -155,9 +157,10 @@ TEST(Search, CandidatesThatOverflowTheDeltaSurveyGoThePlainWay) {
     for (const search::DeltaLimits limits : {search::DeltaLimits{60, search::Delta::kChanges},
                                              search::DeltaLimits{search::Delta::kLog, 6}}) {
         randomPosition(b.g, rng, 60);
-        search::deltaLimits = limits;
-        expectSameSearch(b.g, "log " + std::to_string(limits.log) + ", changes " + std::to_string(limits.changes));
-        search::deltaLimits = {};
+        search::Engine limited;
+        limited.limits = limits;
+        expectSameSearch(b.g, "log " + std::to_string(limits.log) + ", changes " + std::to_string(limits.changes),
+                         limited);
     }
 }
 

@@ -146,10 +146,9 @@ TEST(Selfplay, ThePlainSearchPlaysTheSameGames) {
     ASSERT_TRUE(cli::readPosition(kData + "hands.pos", hands, error)) << error;
     const std::pair<const cli::Position*, const char*> games[] = {{nullptr, "opening-40.txt"}, {&hands, "hands-40.txt"}};
     for (const auto& [start, expected] : games) {
-        search::plainOnly = true;
-        Selfplay s(settings(40), start);
+        search::Engine plain(1, true);
+        Selfplay s(settings(40), start, plain);
         const bool played = s.play();
-        search::plainOnly = false;
         ASSERT_TRUE(played);
         EXPECT_TRUE(transcript(s) == slurp(kData + expected)) << expected;
     }

@@ -41,7 +41,7 @@ bool chooseMove(const Game& g, bool lower, int level, PlannedMove& out) {
         return true;
     }
     // Fresh for every choice: nothing a previous search left in the maps reaches this one.
-    auto fresh = std::make_unique<Headless>();
+    auto fresh = std::make_unique<Headless>(g.engine);
     Game& t = fresh->game;
     if (lower) {
         turnRound(g, t);

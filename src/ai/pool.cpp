@@ -21,14 +21,9 @@ struct Pool::State {
     bool quit = false;
 };
 
-Pool& Pool::instance() {
-    static Pool pool;
-    return pool;
-}
-
 int Pool::defaultSize() { return int(std::clamp(std::thread::hardware_concurrency(), 1u, 8u)); }
 
-Pool::Pool() : state_(new State) { resize(defaultSize()); }
+Pool::Pool(int threads) : state_(new State) { resize(threads); }
 
 void Pool::stop() {
     {

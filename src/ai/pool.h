@@ -8,8 +8,11 @@ class Pool {
 public:
     using Job = void (*)(void* context, int worker);
 
-    static Pool& instance();
-    // The machine's width, at most eight: the size the pool starts with.
+    // `threads` threads, the caller included: 1 to 8.
+    explicit Pool(int threads);
+    Pool(const Pool&) = delete;
+    Pool& operator=(const Pool&) = delete;
+    // The machine's width, at most eight.
     static int defaultSize();
     // Threads a job runs on from now on, 1 to 8; not while a job runs.
     void resize(int threads);
@@ -48,7 +51,6 @@ public:
     ~Pool();
 
 private:
-    Pool();
     void stop();
     struct State;
     State* state_;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "ai/arena.h"
+#include "ai/pool.h"
 #include "game/analysis.h"
 
 namespace orizen::search {
@@ -208,10 +209,39 @@ private:
 // otherwise they are found by comparing the maps.
 double danger(Analysis& g, const TurnBase& base, const Delta* delta, int placed, int tx, int ty);
 
-// Steps 2 to 7 of the computer's turn and the choice of step 8 on g, with the candidates
-// surveyed by Delta. Leaves g exactly as the plain search does. False (and nothing done) when
-// the position is one it does not handle (not exactly one king a side).
-bool fastSearch(Analysis& g, CandidateSink sink, void* context, Choice& choice);
+// The room each candidate's delta survey has (Delta::limit). A candidate that needs more is
+// surveyed in full, with the same result; tests lower it to see that.
+struct DeltaLimits {
+    int log = Delta::kLog, changes = Delta::kChanges;
+};
+
+// The computer's quick search with what it runs on: its threads, and whether it takes the plain
+// way instead (each candidate surveyed in full, one after the other; the two ways give the same
+// results, and tests compare them). The program searches with standard(); tests and tools make
+// engines of their own.
+class Engine {
+public:
+    explicit Engine(int threads = Pool::defaultSize(), bool plain = false) : pool_(threads), plain_(plain) {}
+    Engine(const Engine&) = delete;
+    Engine& operator=(const Engine&) = delete;
+
+    // Steps 2 to 7 of the computer's turn and the choice of step 8 on g, with the candidates
+    // surveyed by Delta. Leaves g exactly as the plain search does. False (and nothing done) when
+    // the engine takes the plain way or the position is one the quick way does not handle (not
+    // exactly one king a side): the caller searches the plain way then.
+    bool search(Analysis& g, CandidateSink sink, void* context, Choice& choice);
+
+    Pool& pool() { return pool_; }
+    bool plain() const { return plain_; }
+    DeltaLimits limits;
+
+private:
+    Pool pool_;
+    bool plain_;
+};
+
+// The program's engine: the quick way on as many threads as the machine has, up to eight.
+Engine& standard();
 
 // Makes the search's threads and buffers ahead of the first turn, on a thread of its own, so that a
 // first turn finds them made as a later one does: start one when the program starts, before the
@@ -227,15 +257,5 @@ private:
     std::thread thread_;
 };
 
-// Makes every search take the plain way: each candidate surveyed in full, one after the other.
-// The two ways give the same results; tests compare them.
-inline bool plainOnly = false;
-
-// The room each candidate's delta survey has in every search from now on (Delta::limit). A
-// candidate that needs more is surveyed in full, with the same result; tests lower it to see that.
-struct DeltaLimits {
-    int log = Delta::kLog, changes = Delta::kChanges;
-};
-inline DeltaLimits deltaLimits;
 
 }  // namespace orizen::search

@@ -77,7 +77,7 @@ Warmup::Warmup()
           programPrefault();
           arenaPrefault();
           // Each of the pool's threads makes its buffers; the caller's are made on its first search.
-          Pool::instance().run([](void*, int index) {
+          standard().pool().run([](void*, int index) {
               if (index > 0) worker();
           }, nullptr);
       }) {}
@@ -117,6 +117,7 @@ struct Search {
     Worker* workers[kMaxWorkers];
     // The game as the search starts, for each other thread, made anew in the same room each search.
     ArenaSlot<Analysis> copies[kMaxWorkers];
+    DeltaLimits limits;
     std::atomic<int> next{0};  // the first candidate no thread has taken
     std::atomic<int> stopAt{0};  // no chunk starting after it is begun
     Map guardX0, guardY0, attackerX0, attackerY0;  // the maps after the first survey of the turn
@@ -220,7 +221,7 @@ void work(void* context, int index) {
     Worker& w = worker();
     s.workers[index] = &w;
     if (index > 0) w.written.size = 0;
-    w.delta.limit(deltaLimits.log, deltaLimits.changes);
+    w.delta.limit(s.limits.log, s.limits.changes);
     Analysis& g = index == 0 ? *s.game : *s.copies[index];
     const int n = int(s.candidates.size());
     for (;;) {
@@ -299,9 +300,15 @@ void squareMaps(Analysis& g, const Search& s) {
 
 }  // namespace
 
-bool fastSearch(Analysis& g, CandidateSink sink, void* context, Choice& best) {
-    if (countKings(g, 950) != 1 || countKings(g, -950) != 1) return false;
+Engine& standard() {
+    static Engine engine;
+    return engine;
+}
+
+bool Engine::search(Analysis& g, CandidateSink sink, void* context, Choice& best) {
+    if (plain_ || countKings(g, 950) != 1 || countKings(g, -950) != 1) return false;
     Search& s = shared();
+    s.limits = limits;
     s.game = &g;
     best = Choice{};
     g.work.BestScore = -99999;
@@ -377,7 +384,7 @@ bool fastSearch(Analysis& g, CandidateSink sink, void* context, Choice& best) {
         s.doneBy.reset(new std::atomic<int8_t>[s.doneCapacity]);
     }
     for (int i = 0; i < n; ++i) s.doneBy[i].store(-1, std::memory_order_relaxed);
-    Pool& pool = Pool::instance();
+    Pool& pool = pool_;
     const int threads = n >= kParallelFrom ? std::min(pool.size(), kMaxWorkers) : 1;
     s.threads = threads;
     s.next = 0;

@@ -12,7 +12,7 @@ namespace orizen {
 Game::Choice Game::探索(CandidateSink sink, void* context) {
     if (settings.ComputerLevel == level4::kLevel) return level4::choose(level4::requestOf(*this, engine::UPPER));
     Choice best;
-    if (!search::plainOnly && search::fastSearch(*this, sink, context, best)) return best;
+    if (engine.search(*this, sink, context, best)) return best;
 
     // The plain way, for what the fast one does not take: every candidate surveyed and scanned in
     // full, one after the other.

@@ -64,7 +64,8 @@ enum class Reason { KingTaken, Mate, NoMove, Plies };
 class Selfplay {
 public:
     // The start-up state with the opening array, or the board and hands of `start`.
-    Selfplay(const SelfplaySettings& settings, const Position* start);
+    // The computer searches with `engine`, for both sides.
+    Selfplay(const SelfplaySettings& settings, const Position* start, search::Engine& engine = search::standard());
 
     // Plays the game out, calling onPly after each ply. False when a lower move was refused by the
     // click path (which the search never chooses; the game stops there).
@@ -77,7 +78,7 @@ public:
     NullCanvas canvas;
     SelfplayHost host;
     NullSound sound;
-    Game game{canvas, host, sound};
+    Game game;
 
 private:
     SelfplaySettings settings_;

@@ -47,7 +47,8 @@ int commitLower(Game& g, const LowerMove& m) {
     return g.指し手反映(button);
 }
 
-Selfplay::Selfplay(const SelfplaySettings& settings, const Position* start) : settings_(settings) {
+Selfplay::Selfplay(const SelfplaySettings& settings, const Position* start, search::Engine& engine)
+    : game(canvas, host, sound, engine), settings_(settings) {
     game.初期設定();
     if (start != nullptr) {
         game.pos.Board = start->board;

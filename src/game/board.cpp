@@ -31,7 +31,8 @@ bool isPieceCode(int code) {
     }
 }
 
-Game::Game(Canvas& c, Host& h, SoundLibrary& s) : canvas(c), host(h), sound(s) {
+Game::Game(Canvas& c, Host& h, SoundLibrary& s, search::Engine& searcher)
+    : canvas(c), host(h), sound(s), engine(searcher) {
     for (const MenuEntry& e : kMenuBar) settings.Checked[static_cast<int>(e.item)] = e.checked;
 }
 

@@ -33,15 +33,22 @@ struct SoundHandles {
     std::intptr_t SoundOther = 0, SoundForbidden = 0, SoundPiece = 0, SoundGameEnd = 0, SoundBgm = 0;
 };
 
+namespace search {
+class Engine;
+Engine& standard();
+}  // namespace search
+
 class Game : public Analysis {
 public:
-    Game(Canvas& canvas, Host& host, SoundLibrary& sound);
+    // The computer searches with `engine`.
+    Game(Canvas& canvas, Host& host, SoundLibrary& sound, search::Engine& engine = search::standard());
     Game(const Game&) = delete;
     Game& operator=(const Game&) = delete;
 
     Canvas& canvas;
     Host& host;
     SoundLibrary& sound;
+    search::Engine& engine;
 
     History history;       // the moves played, to step back and forth through
     Selection selection;   // the person's move being entered

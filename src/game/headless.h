@@ -9,17 +9,18 @@
 namespace orizen {
 
 struct Headless {
+    explicit Headless(search::Engine& engine = search::standard()) : game(canvas, host, sound, engine) {}
     NullCanvas canvas;
     NullHost host;
     NullSound sound;
-    Game game{canvas, host, sound};
+    Game game;
 };
 
 // A fresh headless game in the state of play of `from`: what the computer knows of the position,
 // the history, the selection and the flow, with no window, sound or dialog of `from` behind it.
-// For trying moves and searches beside a game.
-inline std::unique_ptr<Headless> replica(const Game& from) {
-    auto h = std::make_unique<Headless>();
+// For trying moves and searches beside a game; with `engine`, the replica searches with it.
+inline std::unique_ptr<Headless> replica(const Game& from, search::Engine* engine = nullptr) {
+    auto h = std::make_unique<Headless>(engine != nullptr ? *engine : from.engine);
     Game& to = h->game;
     static_cast<Analysis&>(to) = from;
     to.history = from.history;

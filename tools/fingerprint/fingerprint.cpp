@@ -54,19 +54,10 @@ void addState(Hash& h, const Game& g) {
     for (const Map* m : {&g.memory.UpperGuardX, &g.memory.UpperGuardY, &g.memory.UpperAttackerX, &g.memory.UpperAttackerY}) h.add(*m);
 }
 
-// Runs the search as `mode` says for the lifetime of the object.
-class Use {
-public:
-    explicit Use(const Mode& m) {
-        search::plainOnly = m.threads == 0;
-        search::Pool::instance().resize(m.threads == 0 ? 1 : m.threads);
-    }
-    ~Use() {
-        search::plainOnly = false;
-        search::Pool::instance().resize(search::Pool::defaultSize());
-    }
-    Use(const Use&) = delete;
-    Use& operator=(const Use&) = delete;
+// The engine that searches as `mode` says.
+struct Use {
+    explicit Use(const Mode& m) : engine(m.threads == 0 ? 1 : m.threads, m.threads == 0) {}
+    search::Engine engine;
 };
 
 void addCandidate(void* context, const Game::ScoredCandidate& c) {
@@ -77,8 +68,8 @@ void addCandidate(void* context, const Game::ScoredCandidate& c) {
 
 // The sample's search as `bestmove --scores` runs it, and the state it leaves.
 uint64_t sample(const cli::Position& p, const Mode& mode) {
-    const Use use(mode);
-    Headless hl;
+    Use use(mode);
+    Headless hl(use.engine);
     cli::place(hl.game, p);
     Hash h;
     const Game::Choice c = hl.game.探索(&addCandidate, &h);
@@ -103,8 +94,8 @@ void addPly(void* context, const cli::Ply& p) {
 
 // A self-play game, with the state after every ply.
 uint64_t game(const cli::SelfplaySettings& settings, const cli::Position* start, const Mode& mode) {
-    const Use use(mode);
-    cli::Selfplay sp(settings, start);
+    Use use(mode);
+    cli::Selfplay sp(settings, start, use.engine);
     Played played{&sp, {}};
     sp.play(&addPly, &played);
     played.hash.add(int64_t(sp.winner)), played.hash.add(int64_t(sp.reason));

@@ -20,11 +20,9 @@ struct Searched {
 
 void keep(void* self, const Game::ScoredCandidate& c) { static_cast<Searched*>(self)->candidates.push_back(c); }
 
-Searched search(Game& g, bool plain) {
+Searched search(Game& g) {
     Searched s;
-    search::plainOnly = plain;
     s.choice = g.探索(&keep, &s);
-    search::plainOnly = false;
     return s;
 }
 
@@ -74,8 +72,9 @@ std::string compare(const Searched& quick, const Game& a, const Searched& plain,
 
 // Both ways on copies of g; the quick one's game is kept in `after`.
 std::string both(const Game& g, std::unique_ptr<Headless>& after, Game::Choice& choice) {
-    auto quick = replica(g), plain = replica(g);
-    const Searched q = search(quick->game, false), p = search(plain->game, true);
+    static search::Engine plainWay(1, true);
+    auto quick = replica(g), plain = replica(g, &plainWay);
+    const Searched q = search(quick->game), p = search(plain->game);
     choice = q.choice;
     after = std::move(quick);
     return compare(q, after->game, p, plain->game);
