@@ -26,7 +26,9 @@ struct TurnState {
 };
 
 TurnState turnState(const Game& g) {
-    return {g.maps.LowerInfluence, g.maps.UpperInfluence, g.memory.UpperGuardX,   g.memory.UpperGuardY, g.memory.UpperAttackerX, g.memory.UpperAttackerY,
+    return {g.maps.LowerInfluence,    g.maps.UpperInfluence,
+            g.memory.UpperGuardX,     g.memory.UpperGuardY,
+            g.memory.UpperAttackerX,  g.memory.UpperAttackerY,
             g.work.MoverKingDistance, {g.pos.LowerKingX, g.pos.LowerKingY, g.pos.UpperKingX, g.pos.UpperKingY}};
 }
 

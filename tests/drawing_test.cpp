@@ -54,15 +54,20 @@ TEST(Redraw, DrawsBackgroundCoordinatesStandsBoardLevelAndTitleInThatOrder) {
         // Each margin cell once; the coordinates' own tiles that follow are repeats.
         std::set<std::pair<long, long>> seen;
         auto background = [&](const Op& o) {
-            return o.kind == Kind::Picture && o.code == tile && !onBoard(o) && seen.insert({long(o.X), long(o.Y)}).second;
+            return o.kind == Kind::Picture && o.code == tile && !onBoard(o) &&
+                   seen.insert({long(o.X), long(o.Y)}).second;
         };
         auto coordinates = [&](const Op& o) {
             if (o.kind == Kind::Outline) return cellX(o) == 27;
             return (cellY(o) >= 0 && cellY(o) < 1 && cellX(o) > 0.8 && cellX(o) < 28) ||
                    (cellX(o) > 27.85 && cellX(o) < 29 && cellY(o) >= 1 && cellY(o) < 28);
         };
-        auto lowerStand = [&](const Op& o) { return cellX(o) >= 29 && cellX(o) < 31 && cellY(o) >= 21 && cellY(o) < 28.5; };
-        auto upperStand = [&](const Op& o) { return cellX(o) >= -1 && cellX(o) < 1 && cellY(o) >= 1 && cellY(o) < 8.5; };
+        auto lowerStand = [&](const Op& o) {
+            return cellX(o) >= 29 && cellX(o) < 31 && cellY(o) >= 21 && cellY(o) < 28.5;
+        };
+        auto upperStand = [&](const Op& o) {
+            return cellX(o) >= -1 && cellX(o) < 1 && cellY(o) >= 1 && cellY(o) < 8.5;
+        };
         auto board = [&](const Op& o) { return onBoard(o) && o.kind != Kind::Text; };
         auto level = [&](const Op& o) { return o.kind == Kind::Text && cellY(o) < 0.5 && cellX(o) < 0; };
         auto title = [&](const Op& o) { return o.kind == Kind::Picture && o.code == PICT_TITLE; };
@@ -77,7 +82,8 @@ TEST(Redraw, DrawsBackgroundCoordinatesStandsBoardLevelAndTitleInThatOrder) {
         EXPECT_EQ(taken[0], 42u * 33 - 27 * 27);
         for (const auto& [X, Y] : seen) {
             const double x = (X - BoardLeft) / double(SquareWidth), y = (Y - BoardTop) / double(SquareHeight);
-            EXPECT_TRUE(x >= -4 && x <= 37 && y >= -2 && y <= 30 && x == std::floor(x) && y == std::floor(y)) << x << "," << y;
+            EXPECT_TRUE(x >= -4 && x <= 37 && y >= -2 && y <= 30 && x == std::floor(x) && y == std::floor(y))
+                << x << "," << y;
         }
         EXPECT_EQ(taken[1], 27u * 7);
         EXPECT_EQ(taken[4], 27u * 27 * 2);
@@ -91,7 +97,8 @@ TEST(Redraw, DrawsBackgroundCoordinatesStandsBoardLevelAndTitleInThatOrder) {
         // The stands hold their pieces and counts; two digits start where one digit would.
         auto hasText = [&](const std::string& s, double X, double Y) {
             for (const Op& o : ops)
-                if (o.kind == Kind::Text && o.text == s && std::fabs(o.X - X) < 1e-6 && std::fabs(o.Y - Y) < 1e-6) return true;
+                if (o.kind == Kind::Text && o.text == s && std::fabs(o.X - X) < 1e-6 && std::fabs(o.Y - Y) < 1e-6)
+                    return true;
             return false;
         };
         EXPECT_TRUE(hasText(" 3", 1050 + 270 * 30, -30 + 300 * 21.2));

@@ -175,8 +175,22 @@ TEST(Engine, FindsMatesInOneAndThree) {
         // A gold dropped beside the cornered king, guarded by the silver.
         {build({{1, 27, -engine::OU}, {27, 1, engine::OU}, {3, 25, engine::GI}}, 2), 1},
         // The horse and a gold in hand against a king walled in by its own pawns.
-        {build({{1, 27, -engine::OU}, {27, 1, engine::OU}, {20, 20, -engine::FU}, {5, 21, engine::UMA}, {1, 26, -engine::FU}, {4, 26, -engine::FU}}, 1), 3},
-        {build({{1, 27, -engine::OU}, {27, 1, engine::OU}, {20, 20, -engine::FU}, {2, 22, engine::KI}, {1, 24, -engine::FU}, {3, 25, -engine::FU}}, 1, 1), 3},
+        {build({{1, 27, -engine::OU},
+                {27, 1, engine::OU},
+                {20, 20, -engine::FU},
+                {5, 21, engine::UMA},
+                {1, 26, -engine::FU},
+                {4, 26, -engine::FU}},
+               1),
+         3},
+        {build({{1, 27, -engine::OU},
+                {27, 1, engine::OU},
+                {20, 20, -engine::FU},
+                {2, 22, engine::KI},
+                {1, 24, -engine::FU},
+                {3, 25, -engine::FU}},
+               1, 1),
+         3},
     };
     for (const Case& c : cases) {
         Position p = c.p;

@@ -280,8 +280,9 @@ TEST(History, EntriesThatDoNotFitThePositionAreRefused) {
         {"count past the history", [](Game& x) { x.history.RecordCount = HISTORY_MAX + 1; }},
     };
     for (const Damage& d : backward) {
-        const auto saved = std::make_tuple(g.history.RecFromX, g.history.RecFromY, g.history.RecToX, g.history.RecToY, g.history.RecPiece,
-                                           g.history.RecResult, g.history.RecCaptured, g.history.RecordCount);
+        const auto saved =
+            std::make_tuple(g.history.RecFromX, g.history.RecFromY, g.history.RecToX, g.history.RecToY,
+                            g.history.RecPiece, g.history.RecResult, g.history.RecCaptured, g.history.RecordCount);
         d.apply(g);
         h.host.boxes.clear();
         g.menuClick(Menu::REPLAY);
@@ -290,8 +291,8 @@ TEST(History, EntriesThatDoNotFitThePositionAreRefused) {
         EXPECT_EQ(h.host.boxes[0].title, "戻る");
         EXPECT_EQ(snapshot(g), now) << d.what;
         EXPECT_EQ(g.MoveNumber, 2) << d.what;
-        std::tie(g.history.RecFromX, g.history.RecFromY, g.history.RecToX, g.history.RecToY, g.history.RecPiece, g.history.RecResult, g.history.RecCaptured,
-                 g.history.RecordCount) = saved;
+        std::tie(g.history.RecFromX, g.history.RecFromY, g.history.RecToX, g.history.RecToY, g.history.RecPiece,
+                 g.history.RecResult, g.history.RecCaptured, g.history.RecordCount) = saved;
     }
     g.menuClick(Menu::REPLAY);
     g.menuClick(Menu::REPLAY);
@@ -302,14 +303,18 @@ TEST(History, EntriesThatDoNotFitThePositionAreRefused) {
         {"source does not hold the piece", [](Game& x) { x.history.RecFromY(1) = 19; }},
         {"destination does not hold the captured piece", [](Game& x) { x.history.RecCaptured(1) = 30; }},
         {"drop from an empty hand", [](Game& x) { x.history.RecFromX(1) = 29, x.history.RecFromY(1) = 21; }},
-        {"drop of a promoted piece", [](Game& x) { x.history.RecFromX(1) = 29, x.history.RecPiece(1) = x.history.RecResult(1) = -31; }},
-        {"drop of a king", [](Game& x) { x.history.RecFromX(1) = 29, x.history.RecPiece(1) = x.history.RecResult(1) = -950; }},
+        {"drop of a promoted piece",
+         [](Game& x) { x.history.RecFromX(1) = 29, x.history.RecPiece(1) = x.history.RecResult(1) = -31; }},
+        {"drop of a king",
+         [](Game& x) { x.history.RecFromX(1) = 29, x.history.RecPiece(1) = x.history.RecResult(1) = -950; }},
         {"promotion of a gold", [](Game& x) { x.history.RecPiece(1) = -110, x.history.RecResult(1) = -111; }},
-        {"length past the history", [](Game& x) { x.history.RecordCount = HISTORY_MAX, x.history.RecordLength = HISTORY_MAX + 5; }},
+        {"length past the history",
+         [](Game& x) { x.history.RecordCount = HISTORY_MAX, x.history.RecordLength = HISTORY_MAX + 5; }},
     };
     for (const Damage& d : forward) {
-        const auto saved = std::make_tuple(g.history.RecFromX, g.history.RecFromY, g.history.RecPiece, g.history.RecResult, g.history.RecCaptured,
-                                           g.history.RecordCount, g.history.RecordLength);
+        const auto saved =
+            std::make_tuple(g.history.RecFromX, g.history.RecFromY, g.history.RecPiece, g.history.RecResult,
+                            g.history.RecCaptured, g.history.RecordCount, g.history.RecordLength);
         d.apply(g);
         h.host.boxes.clear();
         g.menuClick(Menu::AFTER);
@@ -317,8 +322,8 @@ TEST(History, EntriesThatDoNotFitThePositionAreRefused) {
         EXPECT_EQ(h.host.boxes[0].text, "棋譜のデータが正しくありません") << d.what;
         EXPECT_EQ(h.host.boxes[0].title, "進む");
         EXPECT_EQ(snapshot(g), opening) << d.what;
-        std::tie(g.history.RecFromX, g.history.RecFromY, g.history.RecPiece, g.history.RecResult, g.history.RecCaptured, g.history.RecordCount,
-                 g.history.RecordLength) = saved;
+        std::tie(g.history.RecFromX, g.history.RecFromY, g.history.RecPiece, g.history.RecResult, g.history.RecCaptured,
+                 g.history.RecordCount, g.history.RecordLength) = saved;
     }
     g.menuClick(Menu::AFTER);
     g.menuClick(Menu::AFTER);

@@ -46,7 +46,8 @@ inline std::string unsoundPosition(const Game& g) {
 
 // Empty when the history's counters are within what it holds.
 inline std::string unsoundHistory(const Game& g) {
-    if (g.history.RecordCount < 0 || g.history.RecordCount > g.history.RecordLength || g.history.RecordLength > HISTORY_MAX)
+    if (g.history.RecordCount < 0 || g.history.RecordCount > g.history.RecordLength ||
+        g.history.RecordLength > HISTORY_MAX)
         return "history at " + std::to_string(g.history.RecordCount) + " of " + std::to_string(g.history.RecordLength);
     return {};
 }

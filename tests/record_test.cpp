@@ -160,7 +160,8 @@ TEST_F(RecordPanel, WritesTheMovesUpToTheCurrentOneWithNamesInTurnOrder) {
     const RecordMove moves[] = {{5, 18, 5, 17, -30, -30, 0}, {-1, 7, 3, 12, 30, 30, 0}, {5, 17, 5, 16, -30, -30, 0}};
     for (int n = 1; n <= 3; ++n) {
         const RecordMove& m = moves[n - 1];
-        g.history.RecFromX(n) = m.fromX, g.history.RecFromY(n) = m.fromY, g.history.RecToX(n) = m.toX, g.history.RecToY(n) = m.toY;
+        g.history.RecFromX(n) = m.fromX, g.history.RecFromY(n) = m.fromY, g.history.RecToX(n) = m.toX,
+        g.history.RecToY(n) = m.toY;
         g.history.RecResult(n) = m.result, g.history.RecPiece(n) = m.piece, g.history.RecCaptured(n) = m.captured;
     }
     h.host.fields[1] = "game.棋譜";
@@ -187,7 +188,8 @@ TEST_F(RecordPanel, WritesTheMovesUpToTheCurrentOneWithNamesInTurnOrder) {
 
 TEST_F(RecordPanel, AFailedWriteKeepsTheOldFileAndSaysSo) {
     h.game.history.RecordCount = 1;
-    h.game.history.RecFromX(1) = 5, h.game.history.RecFromY(1) = 18, h.game.history.RecToX(1) = 5, h.game.history.RecToY(1) = 17;
+    h.game.history.RecFromX(1) = 5, h.game.history.RecFromY(1) = 18, h.game.history.RecToX(1) = 5,
+    h.game.history.RecToY(1) = 17;
     h.game.history.RecResult(1) = h.game.history.RecPiece(1) = -30;
     std::filesystem::create_directory(h.folder.path / "taken.棋譜");
     h.host.fields[1] = "taken";

@@ -55,7 +55,8 @@ Run searchCopy(const Game& g, search::Engine& engine) {
     c.settings.ComputerLevel = g.settings.ComputerLevel;
     c.memory.UpperGuardX = g.memory.UpperGuardX, c.memory.UpperGuardY = g.memory.UpperGuardY;
     c.memory.UpperAttackerX = g.memory.UpperAttackerX, c.memory.UpperAttackerY = g.memory.UpperAttackerY;
-    c.pos.LowerKingX = g.pos.LowerKingX, c.pos.LowerKingY = g.pos.LowerKingY, c.pos.UpperKingX = g.pos.UpperKingX, c.pos.UpperKingY = g.pos.UpperKingY;
+    c.pos.LowerKingX = g.pos.LowerKingX, c.pos.LowerKingY = g.pos.LowerKingY, c.pos.UpperKingX = g.pos.UpperKingX,
+    c.pos.UpperKingY = g.pos.UpperKingY;
     c.work.MoverKingDistance = g.work.MoverKingDistance;
     c.勢力調査();
     r.scored = search(c);
@@ -107,7 +108,8 @@ TEST(Search, DeltaWayMatchesThePlainWayOnRandomPositions) {
         // Square maps left over from other surveys, as a game has them.
         for (int x = 1; x <= 27; ++x)
             for (int y = 1; y <= 27; ++y) {
-                b.g.memory.UpperGuardX(x, y) = int16_t(rng() % 28), b.g.memory.UpperAttackerY(x, y) = int16_t(rng() % 28);
+                b.g.memory.UpperGuardX(x, y) = int16_t(rng() % 28),
+                                          b.g.memory.UpperAttackerY(x, y) = int16_t(rng() % 28);
             }
         b.g.work.MoverKingDistance = int(rng() % 20);
         expectSameSearch(b.g, "round " + std::to_string(round));

@@ -41,7 +41,8 @@ struct CliRun {
 CliRun cli(const std::string& args) {
     static TempFolder folder;
     const std::string out = (folder.path / "out").string(), err = (folder.path / "err").string();
-    const int raw = std::system((std::string("'") + ORIZEN_CLI + "' " + args + " >'" + out + "' 2>'" + err + "'").c_str());
+    const int raw =
+        std::system((std::string("'") + ORIZEN_CLI + "' " + args + " >'" + out + "' 2>'" + err + "'").c_str());
     return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, slurp(out), slurp(err)};
 }
 
@@ -99,7 +100,8 @@ SelfplaySettings settings(int plies, bool upperFirst = false) {
 
 // The upper king in the corner, checked by a guarded gold: whatever it does it is taken, and the
 // lower pieces left round its square make the mate test answer YES there afterwards.
-const cli::Position kUpperNet = position({{1, 1, 950}, {14, 27, -950}, {2, 2, -110}, {2, 3, -30}, {2, 4, -100}, {1, 9, -40}});
+const cli::Position kUpperNet =
+    position({{1, 1, 950}, {14, 27, -950}, {2, 2, -110}, {2, 3, -30}, {2, 4, -100}, {1, 9, -40}});
 
 cli::Position turned(const cli::Position& p) {
     cli::Position t;
@@ -144,7 +146,8 @@ TEST(Selfplay, ThePlainSearchPlaysTheSameGames) {
     cli::Position hands;
     std::string error;
     ASSERT_TRUE(cli::readPosition(kData + "hands.pos", hands, error)) << error;
-    const std::pair<const cli::Position*, const char*> games[] = {{nullptr, "opening-40.txt"}, {&hands, "hands-40.txt"}};
+    const std::pair<const cli::Position*, const char*> games[] = {{nullptr, "opening-40.txt"},
+                                                                  {&hands, "hands-40.txt"}};
     for (const auto& [start, expected] : games) {
         search::Engine plain(1, true);
         Selfplay s(settings(40), start, plain);
@@ -197,7 +200,8 @@ TEST(Selfplay, MateOfTheUpperKingEndsTheGameMateOfTheLowerOnlyIsAnnounced) {
     Row<int, 8> gold{};
     gold(5) = 1;
     const cli::Position lowerMates = position({{1, 1, 950}, {14, 27, -950}, {1, 3, -30}}, {}, gold);
-    EXPECT_EQ(cli("selfplay " + file(lowerMates)).out, "ply 1 lower 29 25 1 2 -110 -110 9998.000000\nresult lower mate\n");
+    EXPECT_EQ(cli("selfplay " + file(lowerMates)).out,
+              "ply 1 lower 29 25 1 2 -110 -110 9998.000000\nresult lower mate\n");
 
     // Turned round, the upper side's mate is announced and the game goes on until the king falls.
     const cli::Position upperMates = position({{27, 27, -950}, {14, 1, 950}, {27, 25, 30}}, gold, {});
@@ -208,7 +212,8 @@ TEST(Selfplay, MateOfTheUpperKingEndsTheGameMateOfTheLowerOnlyIsAnnounced) {
 
     Row<int, 8> rook{};
     rook(7) = 1;
-    const CliRun check = cli("selfplay --first upper --plies 1 " + file(position({{27, 27, -950}, {14, 1, 950}}, rook, {})));
+    const CliRun check =
+        cli("selfplay --first upper --plies 1 " + file(position({{27, 27, -950}, {14, 1, 950}}, rook, {})));
     EXPECT_EQ(check.out, "ply 1 upper -1 7 25 27 900 900 106.100000\nannounce check\nresult none plies\n");
 }
 
@@ -249,8 +254,8 @@ TEST(Selfplay, ThePlyLimit) {
 
 TEST(Selfplay, BadArgumentsAreRefused) {
     for (const char* args : {"--plies -1", "--plies", "--plies x", "--plies 5 --plies 6", "--upper-level 0",
-                             "--lower-level 5", "--movetime 0", "--movetime", "--first middle", "--first", "--depth 2", "a.pos b.pos",
-                             "/nonexistent/x.pos"}) {
+                             "--lower-level 5", "--movetime 0", "--movetime", "--first middle", "--first", "--depth 2",
+                             "a.pos b.pos", "/nonexistent/x.pos"}) {
         const CliRun r = cli(std::string("selfplay ") + args);
         EXPECT_EQ(r.status, 2) << args;
         EXPECT_EQ(r.out, "") << args;
@@ -290,7 +295,8 @@ TEST(Selfplay, TheLowerSideSeesThePositionAsReverseTurnsItAndItsChoiceComesBack)
               (std::array{26, 26, 2, 2, -800, -801}));
 
     // On the symmetric opening array, the lower side's first move is the upper side's turned round.
-    const std::string lowerFirst = cli("selfplay --plies 1").out, upperFirst = cli("selfplay --plies 1 --first upper").out;
+    const std::string lowerFirst = cli("selfplay --plies 1").out,
+                      upperFirst = cli("selfplay --plies 1 --first upper").out;
     EXPECT_EQ(lowerFirst, "ply 1 lower 14 18 14 17 -30 -30 3.700000\nresult none plies\n");
     EXPECT_EQ(upperFirst, "ply 1 upper 14 10 14 11 30 30 3.700000\nresult none plies\n");
 }
@@ -324,10 +330,11 @@ TEST(Selfplay, TheLowerMoveIsCommittedAsThePersonsClicksCommitIt) {
         EXPECT_TRUE(snapshot(k) == snapshot(t));
         EXPECT_EQ(k.MoveNumber, t.MoveNumber);
         for (int n = 1; n <= 2; ++n)
-            EXPECT_EQ((std::array{k.history.RecFromX(n), k.history.RecFromY(n), k.history.RecToX(n), k.history.RecToY(n), k.history.RecPiece(n), k.history.RecResult(n),
-                                  k.history.RecCaptured(n)}),
-                      (std::array{t.history.RecFromX(n), t.history.RecFromY(n), t.history.RecToX(n), t.history.RecToY(n), t.history.RecPiece(n), t.history.RecResult(n),
-                                  t.history.RecCaptured(n)}));
+            EXPECT_EQ(
+                (std::array{k.history.RecFromX(n), k.history.RecFromY(n), k.history.RecToX(n), k.history.RecToY(n),
+                            k.history.RecPiece(n), k.history.RecResult(n), k.history.RecCaptured(n)}),
+                (std::array{t.history.RecFromX(n), t.history.RecFromY(n), t.history.RecToX(n), t.history.RecToY(n),
+                            t.history.RecPiece(n), t.history.RecResult(n), t.history.RecCaptured(n)}));
         EXPECT_TRUE(k.memory.UpperGuardX == t.memory.UpperGuardX && k.memory.UpperAttackerY == t.memory.UpperAttackerY);
         EXPECT_EQ(k.work.BestScore, t.work.BestScore);
         EXPECT_EQ(k.work.MoverKingDistance, t.work.MoverKingDistance);

@@ -124,8 +124,9 @@ public:
     // A click at a window point, or on cell (x, y) at a random spot inside it.
     void clickAt(int button, double X, double Y) {
         const Game& g = rig->game;
-        note("click " + std::to_string(button) + " on " + std::to_string(int(std::floor((X - BoardLeft) / SquareWidth))) +
-             "," + std::to_string(int(std::floor((Y - BoardTop) / SquareHeight))) + " (turn " + std::to_string(g.Turn) +
+        note("click " + std::to_string(button) + " on " +
+             std::to_string(int(std::floor((X - BoardLeft) / SquareWidth))) + "," +
+             std::to_string(int(std::floor((Y - BoardTop) / SquareHeight))) + " (turn " + std::to_string(g.Turn) +
              ", mode " + std::to_string(g.GameMode) + ", history " + std::to_string(g.history.RecordCount) + "/" +
              std::to_string(g.history.RecordLength) + ")");
         rig->game.Form_MouseDown(button, 0, X, Y);
@@ -157,7 +158,8 @@ public:
         std::vector<Source> sources;
         for (int x = 1; x <= 27; ++x)
             for (int y = 1; y <= 27; ++y)
-                if (lower ? g.pos.Board(x, y) <= -30 : g.pos.Board(x, y) >= 30) sources.push_back({x, y, g.pos.Board(x, y)});
+                if (lower ? g.pos.Board(x, y) <= -30 : g.pos.Board(x, y) >= 30)
+                    sources.push_back({x, y, g.pos.Board(x, y)});
         for (int k = 1; k <= 7; ++k)
             if ((lower ? g.pos.HandLower(k) : g.pos.HandUpper(k)) > 0)
                 sources.push_back(lower ? Source{29, 20 + k, -kHandCode[k]} : Source{-1, 8 - k, kHandCode[k]});
@@ -223,7 +225,8 @@ public:
             case 2: {
                 std::string bytes, error;
                 if (readWholeFile(path, 1 << 20, bytes, error) && !bytes.empty()) {
-                    for (int i = 0, n = 1 + pick(4); i < n; ++i) bytes[pick(static_cast<int>(bytes.size()))] ^= char(1 << pick(8));
+                    for (int i = 0, n = 1 + pick(4); i < n; ++i)
+                        bytes[pick(static_cast<int>(bytes.size()))] ^= char(1 << pick(8));
                     rig->folder.write("damaged.棋譜", bytes);
                     note("damaged record read");
                     g.File1_Click(rig->folder.path.string() + "/damaged.棋譜");

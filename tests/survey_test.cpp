@@ -363,7 +363,8 @@ TEST(Survey, AgreesWithTheMovementRulesOnRandomBoards) {
                                 for (int x = r.x + dx, y = r.y + dy; x != tx || y != ty; x += dx, y += dy) m(x, y) = 1;
                         }
                     }
-                    const std::string where = std::to_string(round) + " " + std::to_string(tx) + "," + std::to_string(ty);
+                    const std::string where =
+                        std::to_string(round) + " " + std::to_string(tx) + "," + std::to_string(ty);
                     if (!upper) {
                         EXPECT_EQ(g.maps.LowerGuard(tx, ty), t < 0 ? guard : 999) << where;
                         EXPECT_EQ(g.maps.LowerAttacker(tx, ty), t > 0 ? attack : -999) << where;

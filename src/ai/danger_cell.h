@@ -108,7 +108,8 @@ inline void cell(Analysis& g, int x, int y, const Placed& placed, Fork& fork, Ad
             if (silverOrGold) add(-700.0);
         }
         const int la = g.maps.LowerAttacker(x, y);
-        if (p == 30 && la == -900 && g.pos.HandLower(1) > 0 && li >= ui && y < 27 && g.maps.UpperInfluence(x, y + 1) == 1)
+        if (p == 30 && la == -900 && g.pos.HandLower(1) > 0 && li >= ui && y < 27 &&
+            g.maps.UpperInfluence(x, y + 1) == 1)
             add(-5.0);
         if (li > 0) {
             const int guard = g.maps.UpperGuard(x, y);

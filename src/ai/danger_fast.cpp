@@ -66,7 +66,8 @@ void TurnBase::take(Analysis& g) {
         for (int y = 4; y <= 27; ++y) {
             if (board(x, y) != EMPTY || (std::abs(x - upperKingX) < 2 && std::abs(y - upperKingY) < 2)) continue;
             if (at(x, y - 1) > 40 || (at(x - 1, y - 2) > 30 && at(x + 1, y - 2) > 30)) continue;
-            if ((at(x - 1, y - 1) >= 30 && at(x + 1, y + 1) >= 30) || (at(x + 1, y - 1) >= 30 && at(x - 1, y + 1) >= 30))
+            if ((at(x - 1, y - 1) >= 30 && at(x + 1, y + 1) >= 30) ||
+                (at(x + 1, y - 1) >= 30 && at(x - 1, y + 1) >= 30))
                 continue;
             bool major = false;
             for (int i = x - 1; i <= x + 1; ++i)
@@ -112,7 +113,8 @@ inline bool unread(const Analysis& g, const TurnBase& base, int x, int y, unsign
 void markReaders(const Analysis& g, const TurnBase& base, CellSet& dirty, int x, int y, unsigned what) {
     auto cls = countClass;
     const int here = g.pos.Board(x, y);
-    const int l0 = base.li(x, y), l1 = g.maps.LowerInfluence(x, y), u0 = base.ui(x, y), u1 = g.maps.UpperInfluence(x, y);
+    const int l0 = base.li(x, y), l1 = g.maps.LowerInfluence(x, y), u0 = base.ui(x, y),
+              u1 = g.maps.UpperInfluence(x, y);
     const bool lowerClass = cls(l0) != cls(l1), upperClass = cls(u0) != cls(u1);
     auto at = [&g](int i, int j) { return i >= 1 && i <= 27 && j >= 1 && j <= 27 ? int(g.pos.Board(i, j)) : 1; };
     const bool lowerZero = (l0 == 0) != (l1 == 0), upperZero = (u0 == 0) != (u1 == 0);

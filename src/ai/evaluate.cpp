@@ -109,8 +109,8 @@ double Analysis::盤評価(int captured, int placed, int sx, int sy, int tx, int
             if (ui > 0 && tx > 1 && tx < 27 && (pos.Board(tx + 1, ty) == 900 || pos.Board(tx - 1, ty) == 900)) S -= 1;
             if (drop) {
                 // The pawn blocks a lance or rook on its file.
-                if (!(maps.LowerInfluence(ax, ay) == 0 && work.UpperInfluenceBefore(ax, ay) > 0) && ui > 0 && ax == tx &&
-                    (la == -40 || la == -900) && ty < ay)
+                if (!(maps.LowerInfluence(ax, ay) == 0 && work.UpperInfluenceBefore(ax, ay) > 0) && ui > 0 &&
+                    ax == tx && (la == -40 || la == -900) && ty < ay)
                     return S + 120;
             } else {
                 S -= 0.1;
@@ -127,7 +127,8 @@ double Analysis::盤評価(int captured, int placed, int sx, int sy, int tx, int
                 if (ty < 26) {
                     const int guard = maps.UpperGuard(tx, ty);
                     if (guard == 40) S += 1;
-                    if (guard == 900 && memory.UpperGuardX(tx, ty) == tx && ui >= li && memory.UpperGuardY(tx, ty) < ty) S += 2;
+                    if (guard == 900 && memory.UpperGuardX(tx, ty) == tx && ui >= li && memory.UpperGuardY(tx, ty) < ty)
+                        S += 2;
                     if (maps.LowerInfluence(tx, ty + 1) == 0 && pos.Board(tx, ty + 2) <= -50) S += 1;
                     if (sy == 10) {
                         if (sx == 4 || sx == 24)
@@ -193,7 +194,8 @@ double Analysis::盤評価(int captured, int placed, int sx, int sy, int tx, int
         case 50:
             S -= 0.1;
             if (maps.LowerInfluence(tx, ty + 1) > 0) S -= 1;
-            if (ty < 8 && tx > 1 && tx < 27 && maps.LowerInfluence(tx - 1, ty + 2) > 0 && maps.LowerInfluence(tx + 1, ty + 2) > 0)
+            if (ty < 8 && tx > 1 && tx < 27 && maps.LowerInfluence(tx - 1, ty + 2) > 0 &&
+                maps.LowerInfluence(tx + 1, ty + 2) > 0)
                 return S - 1;
             break;
         case 100:

@@ -42,7 +42,8 @@ Request requestOf(const Game& g, int side) {
     Grid<int16_t> board = g.pos.Board;
     Row<int, 8> upper = g.pos.HandUpper, lower = g.pos.HandLower;
     for (int n = std::min(g.history.RecordCount, HISTORY_MAX); n >= 1; --n) {
-        const int fx = g.history.RecFromX(n), fy = g.history.RecFromY(n), tx = g.history.RecToX(n), ty = g.history.RecToY(n);
+        const int fx = g.history.RecFromX(n), fy = g.history.RecFromY(n), tx = g.history.RecToX(n),
+                  ty = g.history.RecToY(n);
         const int piece = g.history.RecPiece(n), result = g.history.RecResult(n), captured = g.history.RecCaptured(n);
         if (!onBoard(tx, ty) || board(tx, ty) != result || piece == 0) break;
         const bool byUpper = piece > 0;
@@ -95,7 +96,8 @@ Report bestMove(const Position& p, int timeMs, const std::vector<uint64_t>& seen
 }
 
 Game::Choice choose(const Request& request, const std::atomic<bool>* stop, Report* report) {
-    const Report r = bestMove(request.position, moveTimeMs.load(), request.seen, stop != nullptr ? stop : &stopRequested);
+    const Report r =
+        bestMove(request.position, moveTimeMs.load(), request.seen, stop != nullptr ? stop : &stopRequested);
     if (report != nullptr) *report = r;
     return toChoice(request.position, r);
 }

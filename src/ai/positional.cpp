@@ -77,7 +77,8 @@ void Analysis::調査_持角狙座標() {
             work.BishopTargets(x, y) = 0;
             if (pos.Board(x, y) != EMPTY) continue;
             const int ui = maps.UpperInfluence(x, y);
-            const bool weak = ui == 0 || (ui == 1 && std::abs(x - pos.UpperKingX) < 2 && std::abs(y - pos.UpperKingY) < 2);
+            const bool weak =
+                ui == 0 || (ui == 1 && std::abs(x - pos.UpperKingX) < 2 && std::abs(y - pos.UpperKingY) < 2);
             if (weak && 移動チェック(x, y, pos.UpperKingX, pos.UpperKingY, -800) == YES) work.BishopTargets(x, y) = 1;
         }
 }

@@ -154,8 +154,9 @@ void zeroSquares(Analysis& g) {
 void collect(const Analysis& g, Written* out) {
     for (int x = 1; x <= 27; ++x)
         for (int y = 1; y <= 27; ++y)
-            out[cellIndex(x, y)] = {uint16_t(cellIndex(x, y)), int8_t(g.memory.UpperGuardX(x, y)), int8_t(g.memory.UpperGuardY(x, y)),
-                                    int8_t(g.memory.UpperAttackerX(x, y)), int8_t(g.memory.UpperAttackerY(x, y))};
+            out[cellIndex(x, y)] = {uint16_t(cellIndex(x, y)), int8_t(g.memory.UpperGuardX(x, y)),
+                                    int8_t(g.memory.UpperGuardY(x, y)), int8_t(g.memory.UpperAttackerX(x, y)),
+                                    int8_t(g.memory.UpperAttackerY(x, y))};
 }
 
 // Surveys the candidate now on the board and scores it; its writes go to the worker's list.
@@ -353,8 +354,8 @@ bool Engine::search(Analysis& g, CandidateSink sink, void* context, Choice& best
                 for (int ty = y1; ty <= y2; ++ty) {
                     if (g.移動チェック(x, y, tx, ty, piece) != YES) continue;
                     distance = std::max(std::abs(x - g.pos.LowerKingX), std::abs(y - g.pos.LowerKingY));
-                    Candidate c{int8_t(x), int8_t(y), int8_t(tx), int8_t(ty), int16_t(piece), g.pos.Board(tx, ty), 0, kPlain,
-                                int16_t(distance)};
+                    Candidate c{int8_t(x),           int8_t(y), int8_t(tx), int8_t(ty),       int16_t(piece),
+                                g.pos.Board(tx, ty), 0,         kPlain,     int16_t(distance)};
                     const int saved = g.work.PromotedCode;
                     if (g.調査_駒成(x, y, tx, ty, piece) == YES) {
                         c.promoted = int16_t(g.work.PromotedCode);
@@ -371,8 +372,8 @@ bool Engine::search(Analysis& g, CandidateSink sink, void* context, Choice& best
             for (int tx = 1; tx <= 27; ++tx)
                 for (int ty = 1; ty <= 27; ++ty)
                     if (g.移動チェック(-1, k, tx, ty, piece) == YES)
-                        s.candidates.push_back(Candidate{-1, int8_t(k), int8_t(tx), int8_t(ty), int16_t(piece), EMPTY, 0,
-                                                         kPlain, int16_t(distance)});
+                        s.candidates.push_back(Candidate{-1, int8_t(k), int8_t(tx), int8_t(ty), int16_t(piece), EMPTY,
+                                                         0, kPlain, int16_t(distance)});
         }
     const int n = int(s.candidates.size());
 

@@ -221,7 +221,8 @@ void TurnBase::takeReachers() {
     for (int x = 1; x <= 27; ++x)
         for (int y = 1; y <= 27; ++y)
             if (board(x, y) != EMPTY)
-                eachReach(board, board(x, y), x, y, -1, [&](int tx, int ty, const Reacher&) { ++count[tx * kGrid + ty]; });
+                eachReach(board, board(x, y), x, y, -1,
+                          [&](int tx, int ty, const Reacher&) { ++count[tx * kGrid + ty]; });
     int total = 0;
     for (int at = 0; at < kGrid * kGrid; ++at) {
         reachFirst[at] = uint16_t(total);

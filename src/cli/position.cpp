@@ -79,7 +79,8 @@ struct Parser {
             if (!integer(words[i], v)) return fail(number, quoted(words[i]) + " is not an integer");
             if (v < 0) return fail(number, "negative hand count " + std::string(words[i]));
             if (v > kMaxHandCount)
-                return fail(number, "hand count " + std::string(words[i]) + " is above " + std::to_string(kMaxHandCount));
+                return fail(number,
+                            "hand count " + std::string(words[i]) + " is above " + std::to_string(kMaxHandCount));
             hand(i) = v;
         }
         return true;

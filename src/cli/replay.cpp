@@ -27,7 +27,8 @@ int runReplay(int argc, char** argv) {
         if (arg == "--upto" && i + 1 < argc) {
             char* end = nullptr;
             upto = std::strtol(argv[++i], &end, 10);
-            if (*argv[i] == '\0' || *end != '\0' || upto < 0) return refuse("--upto takes a number of moves, 0 or more");
+            if (*argv[i] == '\0' || *end != '\0' || upto < 0)
+                return refuse("--upto takes a number of moves, 0 or more");
         } else if (path == nullptr && arg.rfind("--", 0) != 0) {
             path = argv[i];
         } else {

@@ -31,7 +31,8 @@ Answer SelfplayHost::message(const std::string& text, const std::string&, Button
 int commitLower(Game& g, const LowerMove& m) {
     if (g.Turn != g.HumanSide || g.GameMode != MODE_COMPUTER) return -1;
     click(g, m.fromX, m.fromY);
-    if (g.selection.SelectState != 1 || g.selection.MoveFromX != m.fromX || g.selection.MoveFromY != m.fromY || g.selection.MovePiece != m.before)
+    if (g.selection.SelectState != 1 || g.selection.MoveFromX != m.fromX || g.selection.MoveFromY != m.fromY ||
+        g.selection.MovePiece != m.before)
         return -1;
 
     // The destination click's checks; a right click where the move promotes.
@@ -83,8 +84,8 @@ bool Selfplay::upperPly(bool first) {
         return false;
     }
     const int n = game.history.RecordCount;
-    add(Ply{n, true, game.history.RecFromX(n), game.history.RecFromY(n), game.history.RecToX(n), game.history.RecToY(n), game.history.RecPiece(n),
-            game.history.RecResult(n), game.work.BestScore, host.mates > 0, host.checks > 0});
+    add(Ply{n, true, game.history.RecFromX(n), game.history.RecFromY(n), game.history.RecToX(n), game.history.RecToY(n),
+            game.history.RecPiece(n), game.history.RecResult(n), game.work.BestScore, host.mates > 0, host.checks > 0});
     if (game.Ended) {
         winner = Winner::Upper, reason = Reason::KingTaken;
         return false;
@@ -105,8 +106,8 @@ bool Selfplay::lowerPly(bool& over) {
     const int answer = commitLower(game, m);
     if (answer < 0 || game.history.RecordCount != before + 1) return false;
     const int n = game.history.RecordCount;
-    add(Ply{n, false, game.history.RecFromX(n), game.history.RecFromY(n), game.history.RecToX(n), game.history.RecToY(n), game.history.RecPiece(n),
-            game.history.RecResult(n), m.score, false, false});
+    add(Ply{n, false, game.history.RecFromX(n), game.history.RecFromY(n), game.history.RecToX(n),
+            game.history.RecToY(n), game.history.RecPiece(n), game.history.RecResult(n), m.score, false, false});
     if (game.Ended) {
         winner = Winner::Lower, reason = takesKing ? Reason::KingTaken : Reason::Mate;
         over = true;

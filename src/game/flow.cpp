@@ -72,7 +72,8 @@ void Game::SIDOU_Click() {
 
 void Game::再開() {
     host.message("OKですか？", "再開", Buttons::Ok);
-    const int last = history.RecordCount >= 1 && history.RecordCount <= HISTORY_MAX ? history.RecResult(history.RecordCount) : EMPTY;
+    const int last =
+        history.RecordCount >= 1 && history.RecordCount <= HISTORY_MAX ? history.RecResult(history.RecordCount) : EMPTY;
     if (last > -30) {
         Turn = HumanSide;  // the upper side moved last
     } else if (GameMode == MODE_COMPUTER) {
@@ -138,7 +139,8 @@ void Game::Form_MouseDown(int button, int, double X, double Y) {
             描画_桝輪郭(COLOUR_SELECT, x, y);
             return;
         }
-        if (!own(selection.MovePiece) || 移動チェック(selection.MoveFromX, selection.MoveFromY, selection.MoveToX, selection.MoveToY, selection.MovePiece) == NO) {
+        if (!own(selection.MovePiece) || 移動チェック(selection.MoveFromX, selection.MoveFromY, selection.MoveToX,
+                                                      selection.MoveToY, selection.MovePiece) == NO) {
             効果音(sounds.SoundForbidden);
             消去_移動指導();
             selection.SelectState = 0;
@@ -188,7 +190,8 @@ void Game::指し手確定(int button) {
 }
 
 int Game::指し手反映(int button) {
-    if (!手順保存(selection.MoveFromX, selection.MoveFromY, selection.MoveToX, selection.MoveToY, selection.MovePiece, pos.Board(selection.MoveToX, selection.MoveToY))) {
+    if (!手順保存(selection.MoveFromX, selection.MoveFromY, selection.MoveToX, selection.MoveToY, selection.MovePiece,
+                  pos.Board(selection.MoveToX, selection.MoveToY))) {
         効果音(sounds.SoundForbidden);
         消去_移動指導();
         selection.SelectState = 0;
@@ -198,7 +201,9 @@ int Game::指し手反映(int button) {
     MoveNumber = MoveNumber + 1;
     描画_手数(MoveNumber, COLOUR_WHITE);
 
-    if (調査_駒成(selection.MoveFromX, selection.MoveFromY, selection.MoveToX, selection.MoveToY, selection.MovePiece) == YES && button == RIGHT_BUTTON)
+    if (調査_駒成(selection.MoveFromX, selection.MoveFromY, selection.MoveToX, selection.MoveToY,
+                  selection.MovePiece) == YES &&
+        button == RIGHT_BUTTON)
         selection.MovePiece = work.PromotedCode;
     history.RecResult(history.RecordCount) = selection.MovePiece;
 
@@ -208,8 +213,8 @@ int Game::指し手反映(int button) {
 
     const int captured = pos.Board(selection.MoveToX, selection.MoveToY);
     駒移動(selection.MoveFromX, selection.MoveFromY, selection.MoveToX, selection.MoveToY, selection.MovePiece);
-    描画_移動結果(取得_打駒座標X(selection.MovePiece), 取得_打駒座標Y(selection.MovePiece), selection.MoveToX, selection.MoveToY, selection.MovePiece,
-                 ResultColour);
+    描画_移動結果(取得_打駒座標X(selection.MovePiece), 取得_打駒座標Y(selection.MovePiece), selection.MoveToX,
+                  selection.MoveToY, selection.MovePiece, ResultColour);
     効果音(sounds.SoundPiece);
 
     if (GameMode == MODE_COMPUTER) {

@@ -110,7 +110,8 @@ void Game::書込_環境設定ファイル() {
     setChecked(Menu::SIDOU, false);
     setChecked(Menu::BGM, true);
     if (!retried)
-        host.message("設定ファイル \"Orizen.ini\" を書き込めません（" + error + "）", "Orizen", Buttons::Ok, Icon::Warning);
+        host.message("設定ファイル \"Orizen.ini\" を書き込めません（" + error + "）", "Orizen", Buttons::Ok,
+                     Icon::Warning);
 }
 
 void Game::背景_Click(Menu item, int kind) {

@@ -37,7 +37,8 @@ std::intptr_t Game::サウンド_読込(const std::string& name, int mode) {
         サウンド_エラー表示("ファイルが空です: " + name);
         return 0;
     }
-    return sound.dsCreateDSB(sounds.SoundSystem, reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size(), mode);
+    return sound.dsCreateDSB(sounds.SoundSystem, reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size(),
+                             mode);
 }
 
 void Game::サウンド_終了() {

@@ -12,8 +12,8 @@ bool Autosave::check(const Game& g) {
     const int count = g.history.RecordLength < HISTORY_MAX ? g.history.RecordLength : HISTORY_MAX;
     moves_.clear();
     for (int i = 1; i <= count; ++i)
-        moves_.push_back({g.history.RecFromX(i), g.history.RecFromY(i), g.history.RecToX(i), g.history.RecToY(i), g.history.RecResult(i), g.history.RecPiece(i),
-                          g.history.RecCaptured(i)});
+        moves_.push_back({g.history.RecFromX(i), g.history.RecFromY(i), g.history.RecToX(i), g.history.RecToY(i),
+                          g.history.RecResult(i), g.history.RecPiece(i), g.history.RecCaptured(i)});
     const auto same = [](const RecordMove& a, const RecordMove& b) {
         return a.fromX == b.fromX && a.fromY == b.fromY && a.toX == b.toX && a.toY == b.toY &&
                a.result == b.result && a.piece == b.piece && a.captured == b.captured;

@@ -64,7 +64,8 @@ void Game::Command1_Click() {
     std::vector<RecordMove> moves;
     const int count = history.RecordCount < HISTORY_MAX ? history.RecordCount : HISTORY_MAX;
     for (int i = 1; i <= count; ++i)
-        moves.push_back({history.RecFromX(i), history.RecFromY(i), history.RecToX(i), history.RecToY(i), history.RecResult(i), history.RecPiece(i), history.RecCaptured(i)});
+        moves.push_back({history.RecFromX(i), history.RecFromY(i), history.RecToX(i), history.RecToY(i),
+                         history.RecResult(i), history.RecPiece(i), history.RecCaptured(i)});
     std::string bytes;
     if (!formatRecord(host.panelField(2), lowerFirst ? second : first, lowerFirst ? first : second, moves, bytes)) {
         host.message("棋譜ファイルに書けない文字が名前に含まれています", "棋譜保存", Buttons::Ok);
@@ -88,7 +89,8 @@ void storeRecord(Game& g, const RecordFile& record) {
     const int count = std::min(static_cast<int>(record.moves.size()), HISTORY_MAX);
     for (int n = 1; n <= count; ++n) {
         const RecordMove& m = record.moves[n - 1];
-        g.history.RecFromX(n) = m.fromX, g.history.RecFromY(n) = m.fromY, g.history.RecToX(n) = m.toX, g.history.RecToY(n) = m.toY;
+        g.history.RecFromX(n) = m.fromX, g.history.RecFromY(n) = m.fromY, g.history.RecToX(n) = m.toX,
+        g.history.RecToY(n) = m.toY;
         g.history.RecResult(n) = m.result, g.history.RecPiece(n) = m.piece, g.history.RecCaptured(n) = m.captured;
     }
     g.history.RecordCount = 0;

@@ -12,12 +12,15 @@ std::string moveText(int fromX, int toX, int toY, int before, int after) {
 
 std::vector<MoveRow> historyRows(const Game& g) {
     std::vector<MoveRow> rows;
-    const int length = g.history.RecordLength < 0 ? 0 : g.history.RecordLength > HISTORY_MAX ? HISTORY_MAX : g.history.RecordLength;
+    const int length = g.history.RecordLength < 0             ? 0
+                       : g.history.RecordLength > HISTORY_MAX ? HISTORY_MAX
+                                                              : g.history.RecordLength;
     rows.reserve(static_cast<std::size_t>(length));
     const bool lowerFirst = g.history.RecPiece(1) < 0;
     for (int n = 1; n <= length; ++n)
         rows.push_back(MoveRow{n, (g.history.RecPiece(n) < 0) == lowerFirst,
-                               moveText(g.history.RecFromX(n), g.history.RecToX(n), g.history.RecToY(n), g.history.RecPiece(n), g.history.RecResult(n))});
+                               moveText(g.history.RecFromX(n), g.history.RecToX(n), g.history.RecToY(n),
+                                        g.history.RecPiece(n), g.history.RecResult(n))});
     return rows;
 }
 

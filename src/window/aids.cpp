@@ -90,8 +90,8 @@ void Aids::clearHint() {
 }
 
 bool Aids::hintCurrent() const {
-    return hint_ && hint_->board == game_.pos.Board && hint_->lower == game_.pos.HandLower && hint_->upper == game_.pos.HandUpper &&
-           hint_->turn == game_.Turn;
+    return hint_ && hint_->board == game_.pos.Board && hint_->lower == game_.pos.HandLower &&
+           hint_->upper == game_.pos.HandUpper && hint_->turn == game_.Turn;
 }
 
 const QImage* Aids::shownImage(std::uint64_t& generation) {

@@ -144,8 +144,10 @@ void BufferCanvas::text(double X, double Y, const std::string& utf8, int colour,
     const QString s = QString::fromStdString(utf8);
     p.drawText(baseline, s);
     // The ink's box and the line's, with room for the smoothing around the glyphs.
-    const QRectF line(baseline.x(), baseline.y() - f.metrics.ascent(), f.metrics.horizontalAdvance(s), f.metrics.height());
-    outlines_.covered(f.metrics.boundingRect(s).translated(baseline).united(line).toAlignedRect().adjusted(-4, -4, 4, 4));
+    const QRectF line(baseline.x(), baseline.y() - f.metrics.ascent(), f.metrics.horizontalAdvance(s),
+                      f.metrics.height());
+    outlines_.covered(
+        f.metrics.boundingRect(s).translated(baseline).united(line).toAlignedRect().adjusted(-4, -4, 4, 4));
     changed();
 }
 

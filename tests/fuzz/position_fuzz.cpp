@@ -34,7 +34,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         }
     for (int i = 0; i < 8; ++i) {
         const int u = pos.handUpper(i), l = pos.handLower(i);
-        fuzz::require(u >= 0 && l >= 0 && u <= cli::kMaxHandCount && l <= cli::kMaxHandCount, "a hand count out of range");
+        fuzz::require(u >= 0 && l >= 0 && u <= cli::kMaxHandCount && l <= cli::kMaxHandCount,
+                      "a hand count out of range");
         fuzz::require(i != 0 || (u == 0 && l == 0), "a count for hand index 0");
     }
     fuzz::require(pos.level >= 1 && pos.level <= level4::kLevel, "a level out of range");
@@ -52,7 +53,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     auto fresh = std::make_unique<fuzz::Silent>();
     cli::place(fresh->game, pos);
     long scored = 0;
-    const Game::Choice c = fresh->game.探索([](void* n, const Game::ScoredCandidate&) { ++*static_cast<long*>(n); }, &scored);
+    const Game::Choice c =
+        fresh->game.探索([](void* n, const Game::ScoredCandidate&) { ++*static_cast<long*>(n); }, &scored);
     if (c.found) {
         const bool drop = c.fx == -1;
         fuzz::require(drop ? c.fy >= 1 && c.fy <= 7 && c.before == kHandCode[c.fy] && pos.handUpper(c.fy) > 0

@@ -37,7 +37,8 @@ void requireConsistent(Started& s) {
     for (int i = 0; i < 5; ++i)
         if (g.isChecked(kBackgroundItems[i])) ++marked, kind = kBackgroundKinds[i];
     fuzz::require(marked == 1, "not exactly one background marked");
-    fuzz::require(g.settings.BackgroundKind == 0 || g.settings.BackgroundKind == kind, "the background drawn is not the one marked");
+    fuzz::require(g.settings.BackgroundKind == 0 || g.settings.BackgroundKind == kind,
+                  "the background drawn is not the one marked");
     fuzz::require(g.settings.GuidanceColour == (g.isChecked(Menu::SIDOU) ? COLOUR_WHITE : COLOUR_GREEN),
                   "the guidance colour does not follow its mark");
     for (const auto& [item, on] : s.host.checks)

@@ -28,7 +28,8 @@ void command(MainWindow& w, Menu item) {
 
 void press(MainWindow& w, int x, int y, Qt::MouseButton b = Qt::LeftButton) {
     BoardWidget* board = w.board();
-    const QPointF pos = board->fromUnits(QPointF(BoardLeft + (x + 0.5) * SquareWidth, BoardTop + (y + 0.5) * SquareHeight));
+    const QPointF pos =
+        board->fromUnits(QPointF(BoardLeft + (x + 0.5) * SquareWidth, BoardTop + (y + 0.5) * SquareHeight));
     QMouseEvent e(QEvent::MouseButtonPress, pos, board->mapToGlobal(pos), b, b, Qt::NoModifier);
     QApplication::sendEvent(board, &e);
     settle();

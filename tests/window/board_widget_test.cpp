@@ -75,8 +75,9 @@ TEST(BackBuffer, StartUpShowsBoardStandsTilesCoordinatesAndTitle) {
 
     // Grid lines and stand frames are one 96-dpi pixel of green; the board's last edges too.
     const QRgb green = paletteColour(COLOUR_GREEN).rgb();
-    for (QPoint p : {cellOrigin(5, 5), cellOrigin(5, 5) + QPoint(3, 40), cellOrigin(28, 9) + QPoint(0, 40),
-                     cellOrigin(9, 28) + QPoint(40, 3), cellOrigin(29, 21) + QPoint(40, 0), cellOrigin(-1, 8) + QPoint(40, 3)})
+    for (QPoint p :
+         {cellOrigin(5, 5), cellOrigin(5, 5) + QPoint(3, 40), cellOrigin(28, 9) + QPoint(0, 40),
+          cellOrigin(9, 28) + QPoint(40, 3), cellOrigin(29, 21) + QPoint(40, 0), cellOrigin(-1, 8) + QPoint(40, 3)})
         EXPECT_EQ(buf.pixel(p), green) << p.x() << "," << p.y();
 
     // The file numbers are printed in yellow over the top margin: 27 at the left, 1 at the right.
@@ -123,7 +124,10 @@ TEST(BackBuffer, OutlinesAlreadyShownAreLeftOutWithTheSamePixels) {
         const double dX = kind % 7 == 0 ? pick(-300, 300) : 0, dY = kind % 11 == 0 ? pick(-300, 300) : 0;
         if (kind < 80) on([&](BufferCanvas& c) { c.outline(colour, X + dX, Y + dY); });
         else if (kind < 90) on([&](BufferCanvas& c) { c.picture(codes[kind % 7], X + dX, Y + dY); });
-        else if (kind < 99) on([&](BufferCanvas& c) { c.text(X + dX, Y + dY, kind % 2 ? "１４" : "飛成", colour, 9 + kind % 6, kind % 3 == 0); });
+        else if (kind < 99)
+            on([&](BufferCanvas& c) {
+                c.text(X + dX, Y + dY, kind % 2 ? "１４" : "飛成", colour, 9 + kind % 6, kind % 3 == 0);
+            });
         else on([&](BufferCanvas& c) { c.fill(colour); });
         if (step % 250 == 0) {
             ASSERT_EQ(fast.image(), plain.image()) << "after step " << step;
@@ -134,7 +138,8 @@ TEST(BackBuffer, OutlinesAlreadyShownAreLeftOutWithTheSamePixels) {
     // Clearing every square twice: the second time draws nothing.
     auto clear = [&](BufferCanvas& c) {
         for (int x = 1; x <= 27; ++x)
-            for (int y = 1; y <= 27; ++y) c.outline(COLOUR_GREEN, BoardLeft + x * SquareWidth, BoardTop + y * SquareHeight);
+            for (int y = 1; y <= 27; ++y)
+                c.outline(COLOUR_GREEN, BoardLeft + x * SquareWidth, BoardTop + y * SquareHeight);
     };
     on(clear);
     const std::uint64_t once = fast.generation();

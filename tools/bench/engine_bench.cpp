@@ -40,10 +40,9 @@ int main(int argc, char** argv) {
         limits.threads = threads;
         const engine::Report r = engine::think(p, nullptr, 0, limits);
         auto at = [&](int d) { return d <= r.depth ? r.depthSeconds[d] * 1000 : -1.0; };
-        std::printf("%-10s %5d %10llu %9.0f %9.1f %9.1f %9.1f%s\n",
-                    std::filesystem::path(f).stem().string().c_str(), r.depth,
-                    static_cast<unsigned long long>(r.nodes), r.seconds > 0 ? r.nodes / r.seconds / 1000 : 0.0, at(1), at(3), at(4),
-                    r.forced ? "  (forced)" : "");
+        std::printf("%-10s %5d %10llu %9.0f %9.1f %9.1f %9.1f%s\n", std::filesystem::path(f).stem().string().c_str(),
+                    r.depth, static_cast<unsigned long long>(r.nodes), r.seconds > 0 ? r.nodes / r.seconds / 1000 : 0.0,
+                    at(1), at(3), at(4), r.forced ? "  (forced)" : "");
     }
     return 0;
 }

@@ -38,20 +38,25 @@ struct Hash {
 // The position, the turn's working state, the survey's maps and the four maps no survey clears.
 void addState(Hash& h, const Game& g) {
     h.add(g.pos.Board), h.add(g.pos.HandUpper), h.add(g.pos.HandLower);
-    for (int v : {g.pos.UpperHandCount, g.pos.LowerHandCount, g.pos.LowerKingX, g.pos.LowerKingY, g.pos.UpperKingX, g.pos.UpperKingY,
-                  g.Winner, g.Turn, g.MoveNumber, g.history.RecordCount, g.work.PromotedCode})
+    for (int v : {g.pos.UpperHandCount, g.pos.LowerHandCount, g.pos.LowerKingX, g.pos.LowerKingY, g.pos.UpperKingX,
+                  g.pos.UpperKingY, g.Winner, g.Turn, g.MoveNumber, g.history.RecordCount, g.work.PromotedCode})
         h.add(int64_t(v));
     h.add(g.pos.PawnOnFileLower), h.add(g.pos.PawnOnFileUpper);
-    h.add(g.work.BestScore), h.add(g.work.BoardBefore), h.add(g.work.LowerInfluenceBefore), h.add(g.work.UpperInfluenceBefore);
+    h.add(g.work.BestScore), h.add(g.work.BoardBefore), h.add(g.work.LowerInfluenceBefore),
+        h.add(g.work.UpperInfluenceBefore);
     h.add(g.work.UpperAttackerXBefore), h.add(g.work.UpperAttackerYBefore);
-    for (int v : {g.work.UpperHandCountBefore, g.work.LowerKingEscapes, g.work.CandidatePiece, g.work.MoverKingDistance}) h.add(int64_t(v));
+    for (int v :
+         {g.work.UpperHandCountBefore, g.work.LowerKingEscapes, g.work.CandidatePiece, g.work.MoverKingDistance})
+        h.add(int64_t(v));
     h.add(g.work.BishopTargets);
-    for (const Map* m : {&g.maps.LowerInfluence, &g.maps.UpperInfluence, &g.maps.LowerGuard, &g.maps.UpperGuard, &g.maps.LowerAttacker,
-                         &g.maps.LowerAttackerX, &g.maps.LowerAttackerY, &g.maps.UpperAttacker, &g.maps.CheckByLower, &g.maps.CheckByUpper,
-                         &g.maps.LowerPinned})
+    for (const Map* m : {&g.maps.LowerInfluence, &g.maps.UpperInfluence, &g.maps.LowerGuard, &g.maps.UpperGuard,
+                         &g.maps.LowerAttacker, &g.maps.LowerAttackerX, &g.maps.LowerAttackerY, &g.maps.UpperAttacker,
+                         &g.maps.CheckByLower, &g.maps.CheckByUpper, &g.maps.LowerPinned})
         h.add(*m);
     h.add(int64_t(g.maps.UpperPinFound));
-    for (const Map* m : {&g.memory.UpperGuardX, &g.memory.UpperGuardY, &g.memory.UpperAttackerX, &g.memory.UpperAttackerY}) h.add(*m);
+    for (const Map* m :
+         {&g.memory.UpperGuardX, &g.memory.UpperGuardY, &g.memory.UpperAttackerX, &g.memory.UpperAttackerY})
+        h.add(*m);
 }
 
 // The engine that searches as `mode` says.

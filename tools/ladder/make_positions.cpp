@@ -35,7 +35,8 @@ std::vector<Move> moves(Game& g, bool lower) {
                     const int d = g.pos.Board(tx, ty);
                     if (d == OU || d == -OU || g.移動チェック(x, y, tx, ty, p) == NO) continue;
                     int after = p;
-                    if (g.調査_駒成(x, y, tx, ty, p) == YES && Game::移動後チェック(ty, p) == NO) after = g.work.PromotedCode;
+                    if (g.調査_駒成(x, y, tx, ty, p) == YES && Game::移動後チェック(ty, p) == NO)
+                        after = g.work.PromotedCode;
                     out.push_back({x, y, tx, ty, after});
                 }
         }

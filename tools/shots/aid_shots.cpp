@@ -24,7 +24,8 @@ void settle() {
 
 void press(MainWindow& w, int x, int y, Qt::MouseButton b) {
     BoardWidget* board = w.board();
-    const QPointF pos = board->fromUnits(QPointF(BoardLeft + (x + 0.5) * SquareWidth, BoardTop + (y + 0.5) * SquareHeight));
+    const QPointF pos =
+        board->fromUnits(QPointF(BoardLeft + (x + 0.5) * SquareWidth, BoardTop + (y + 0.5) * SquareHeight));
     QMouseEvent e(QEvent::MouseButtonPress, pos, board->mapToGlobal(pos), b, b, Qt::NoModifier);
     QApplication::sendEvent(board, &e);
     settle();
@@ -47,7 +48,8 @@ int main(int argc, char** argv) {
     // Every box is answered with its default button as soon as it is up.
     QTimer boxes;
     QObject::connect(&boxes, &QTimer::timeout, [] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) box->defaultButton() ? box->defaultButton()->click() : box->accept();
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+            box->defaultButton() ? box->defaultButton()->click() : box->accept();
     });
     boxes.start(20);
 

@@ -40,7 +40,8 @@ void settle() {
 // A press on the centre of screen cell (x, y), as the mouse gives it.
 void press(MainWindow& w, int x, int y, Qt::MouseButton b = Qt::LeftButton) {
     BoardWidget* board = w.board();
-    const QPointF pos = board->fromUnits(QPointF(BoardLeft + (x + 0.5) * SquareWidth, BoardTop + (y + 0.5) * SquareHeight));
+    const QPointF pos =
+        board->fromUnits(QPointF(BoardLeft + (x + 0.5) * SquareWidth, BoardTop + (y + 0.5) * SquareHeight));
     QMouseEvent e(QEvent::MouseButtonPress, pos, board->mapToGlobal(pos), b, b, Qt::NoModifier);
     QApplication::sendEvent(board, &e);
     settle();
@@ -186,8 +187,9 @@ int bench() {
         for (int i = 0; i < kClicks; ++i) press(w, i % 2 ? 14 : 10, i % 2 ? 14 : 18);
         shown = std::min(shown, double(t.nsecsElapsed()) / 1e6);
     }
-    std::printf("%d clicks (select, deselect), best of %d: %.1f ms drawing in the buffer, %.1f ms with the window repainted\n",
-                kClicks, kRounds, drawing, shown);
+    std::printf(
+        "%d clicks (select, deselect), best of %d: %.1f ms drawing in the buffer, %.1f ms with the window repainted\n",
+        kClicks, kRounds, drawing, shown);
     return 0;
 }
 

@@ -80,7 +80,8 @@ void start(Game& g, const Style& style, std::mt19937_64& rng) {
         }
         for (int k = 1; k <= 7; ++k) g.pos.HandUpper(k) = int(rng() % 4), g.pos.HandLower(k) = int(rng() % 4);
         g.pos.UpperHandCount = g.pos.LowerHandCount = 0;
-        for (int k = 1; k <= 7; ++k) g.pos.UpperHandCount += g.pos.HandUpper(k), g.pos.LowerHandCount += g.pos.HandLower(k);
+        for (int k = 1; k <= 7; ++k)
+            g.pos.UpperHandCount += g.pos.HandUpper(k), g.pos.LowerHandCount += g.pos.HandLower(k);
     }
     g.settings.ComputerLevel = 1 + int(rng() % 3);
     g.勢力調査();

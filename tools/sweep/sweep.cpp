@@ -56,18 +56,21 @@ std::string compare(const Searched& quick, const Game& a, const Searched& plain,
                line("bestmove", d.fx, d.fy, d.tx, d.ty, d.before, d.after, d.score);
 #define SAME(field) \
     if (!(a.field == b.field)) return "state left behind: " #field;
-    SAME(pos.Board) SAME(pos.HandUpper) SAME(pos.HandLower) SAME(pos.UpperHandCount) SAME(pos.LowerHandCount)
-    SAME(pos.LowerKingX) SAME(pos.LowerKingY) SAME(pos.UpperKingX) SAME(pos.UpperKingY) SAME(Winner)
-    SAME(pos.PawnOnFileLower) SAME(pos.PawnOnFileUpper) SAME(work.PromotedCode)
-    SAME(work.BestScore) SAME(work.BoardBefore) SAME(work.LowerInfluenceBefore) SAME(work.UpperInfluenceBefore)
-    SAME(work.UpperAttackerXBefore) SAME(work.UpperAttackerYBefore) SAME(work.UpperHandCountBefore) SAME(work.LowerKingEscapes)
-    SAME(work.CandidatePiece) SAME(work.MoverKingDistance) SAME(work.BishopTargets)
-    SAME(maps.LowerInfluence) SAME(maps.UpperInfluence) SAME(maps.LowerGuard) SAME(maps.UpperGuard) SAME(memory.UpperGuardX) SAME(memory.UpperGuardY)
-    SAME(maps.LowerAttacker) SAME(maps.LowerAttackerX) SAME(maps.LowerAttackerY)
-    SAME(maps.UpperAttacker) SAME(memory.UpperAttackerX) SAME(memory.UpperAttackerY)
-    SAME(maps.CheckByLower) SAME(maps.CheckByUpper) SAME(maps.LowerPinned) SAME(maps.UpperPinFound)
+    SAME(pos.Board)
+    SAME(pos.HandUpper) SAME(pos.HandLower) SAME(pos.UpperHandCount) SAME(pos.LowerHandCount) SAME(pos.LowerKingX)
+        SAME(pos.LowerKingY) SAME(pos.UpperKingX) SAME(pos.UpperKingY) SAME(Winner) SAME(pos.PawnOnFileLower)
+            SAME(pos.PawnOnFileUpper) SAME(work.PromotedCode) SAME(work.BestScore) SAME(work.BoardBefore)
+                SAME(work.LowerInfluenceBefore) SAME(work.UpperInfluenceBefore) SAME(work.UpperAttackerXBefore)
+                    SAME(work.UpperAttackerYBefore) SAME(work.UpperHandCountBefore) SAME(work.LowerKingEscapes)
+                        SAME(work.CandidatePiece) SAME(work.MoverKingDistance) SAME(work.BishopTargets)
+                            SAME(maps.LowerInfluence) SAME(maps.UpperInfluence) SAME(maps.LowerGuard)
+                                SAME(maps.UpperGuard) SAME(memory.UpperGuardX) SAME(memory.UpperGuardY)
+                                    SAME(maps.LowerAttacker) SAME(maps.LowerAttackerX) SAME(maps.LowerAttackerY)
+                                        SAME(maps.UpperAttacker) SAME(memory.UpperAttackerX) SAME(memory.UpperAttackerY)
+                                            SAME(maps.CheckByLower) SAME(maps.CheckByUpper) SAME(maps.LowerPinned)
+                                                SAME(maps.UpperPinFound)
 #undef SAME
-    return "";
+                                                    return "";
 }
 
 // Both ways on copies of g; the quick one's game is kept in `after`.
