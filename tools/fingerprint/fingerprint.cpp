@@ -148,7 +148,7 @@ std::string run(const Options& o, bool& agree) {
     };
     const std::string positions = o.sourceDir + "/tests/data/positions/", games = o.sourceDir + "/tests/data/selfplay/";
     for (int i = 1; i <= 10; ++i) {
-        char name[16];
+        char name[24];
         std::snprintf(name, sizeof name, "sample%02d", i);
         cli::Position p;
         std::string error;
