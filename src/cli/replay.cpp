@@ -51,7 +51,8 @@ int runReplay(int argc, char** argv) {
     Headless h;
     Game& g = h.game;
     g.初期設定();
-    storeRecord(g, record);
+    storeRecord(g.history, record);
+    g.MoveNumber = 0;
     g.RecordMode = YES;
     for (long n = 1; n <= wanted; ++n) {
         g.AFTER_Click();

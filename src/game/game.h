@@ -8,18 +8,13 @@
 #include <string>
 
 #include "analysis.h"
+#include "history.h"
 #include "codes.h"
 #include "grid.h"
 #include "menu.h"
 #include "platform.h"
 
 namespace orizen {
-
-// The moves played: entry n is move n; RecordCount is the current one, RecordLength the last stored.
-struct History {
-    Row<int, HISTORY_MAX + 1> RecFromX{}, RecFromY{}, RecToX{}, RecToY{}, RecCaptured{}, RecPiece{}, RecResult{};
-    int RecordCount = 0, RecordLength = 0;
-};
 
 // The person's move being entered: whether a piece is picked up, and the move so far.
 struct Selection {

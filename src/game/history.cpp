@@ -21,26 +21,26 @@ inline bool promotable(int code) { return handPiece(code) && code != 110 && code
 
 }  // namespace
 
-bool Game::手順保存(int sx, int sy, int tx, int ty, int before, int after) {
+bool History::store(const Position& p, int sx, int sy, int tx, int ty, int before, int after) {
     // Never past the last entry, never a destination the board cannot be read at.
-    if (history.RecordCount < 0 || history.RecordCount >= HISTORY_MAX || !onBoard(tx, ty)) return false;
-    history.RecordCount = history.RecordCount + 1;
-    const int n = history.RecordCount;
-    history.RecFromX(n) = sx;
-    history.RecFromY(n) = sy;
-    history.RecToX(n) = tx;
-    history.RecToY(n) = ty;
-    history.RecPiece(n) = before;
-    history.RecResult(n) = after;
-    history.RecCaptured(n) = pos.Board(tx, ty);
-    history.RecordLength = history.RecordCount;  // a new move ends what could have been stepped into
+    if (RecordCount < 0 || RecordCount >= HISTORY_MAX || !onBoard(tx, ty)) return false;
+    RecordCount = RecordCount + 1;
+    const int n = RecordCount;
+    RecFromX(n) = sx;
+    RecFromY(n) = sy;
+    RecToX(n) = tx;
+    RecToY(n) = ty;
+    RecPiece(n) = before;
+    RecResult(n) = after;
+    RecCaptured(n) = p.Board(tx, ty);
+    RecordLength = RecordCount;  // a new move ends what could have been stepped into
     return true;
 }
 
-int Game::調査_手順適合(int n, bool forward) const {
+int History::fits(const Position& p, int n, bool forward) const {
     if (n < 1 || n > HISTORY_MAX) return NO;
-    const int fx = history.RecFromX(n), fy = history.RecFromY(n), tx = history.RecToX(n), ty = history.RecToY(n);
-    const int piece = history.RecPiece(n), result = history.RecResult(n), captured = history.RecCaptured(n);
+    const int fx = RecFromX(n), fy = RecFromY(n), tx = RecToX(n), ty = RecToY(n);
+    const int piece = RecPiece(n), result = RecResult(n), captured = RecCaptured(n);
     if (!onBoard(tx, ty) || !isPieceCode(piece) || !isPieceCode(result)) return NO;
     const bool lower = piece < 0;
     if (result != piece && !(promotable(piece) && result == (lower ? piece - 1 : piece + 1))) return NO;
@@ -54,15 +54,15 @@ int Game::調査_手順適合(int n, bool forward) const {
         return NO;
     }
 
-    const Row<int, 8>& hand = lower ? pos.HandLower : pos.HandUpper;
-    const int total = lower ? pos.LowerHandCount : pos.UpperHandCount;
+    const Row<int, 8>& hand = lower ? p.HandLower : p.HandUpper;
+    const int total = lower ? p.LowerHandCount : p.UpperHandCount;
     if (forward) {
-        if (pos.Board(tx, ty) != captured) return NO;
+        if (p.Board(tx, ty) != captured) return NO;
         if (drop) return hand(kindOf(piece)) >= 1 && total >= 1 ? YES : NO;
-        return pos.Board(fx, fy) == piece ? YES : NO;
+        return p.Board(fx, fy) == piece ? YES : NO;
     }
-    if (pos.Board(tx, ty) != result) return NO;
-    if (!drop && pos.Board(fx, fy) != EMPTY) return NO;
+    if (p.Board(tx, ty) != result) return NO;
+    if (!drop && p.Board(fx, fy) != EMPTY) return NO;
     if (captured != EMPTY) {
         // The captor gives the piece back; a king only ever counted in the total.
         if (total < 1) return NO;
@@ -70,6 +70,12 @@ int Game::調査_手順適合(int n, bool forward) const {
     }
     return YES;
 }
+
+bool Game::手順保存(int sx, int sy, int tx, int ty, int before, int after) {
+    return history.store(pos, sx, sy, tx, ty, before, after);
+}
+
+int Game::調査_手順適合(int n, bool forward) const { return history.fits(pos, n, forward); }
 
 void Game::REPLAY_Click() {
     if (Ended) return;

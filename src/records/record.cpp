@@ -84,18 +84,16 @@ void Game::Command1_Click() {
     host.message("棋譜を書き込みました", "  ", Buttons::Ok);
 }
 
-void storeRecord(Game& g, const RecordFile& record) {
+void storeRecord(History& h, const RecordFile& record) {
     // The reader never gives more than the history holds; the bound is kept here all the same.
     const int count = std::min(static_cast<int>(record.moves.size()), HISTORY_MAX);
     for (int n = 1; n <= count; ++n) {
         const RecordMove& m = record.moves[n - 1];
-        g.history.RecFromX(n) = m.fromX, g.history.RecFromY(n) = m.fromY, g.history.RecToX(n) = m.toX,
-        g.history.RecToY(n) = m.toY;
-        g.history.RecResult(n) = m.result, g.history.RecPiece(n) = m.piece, g.history.RecCaptured(n) = m.captured;
+        h.RecFromX(n) = m.fromX, h.RecFromY(n) = m.fromY, h.RecToX(n) = m.toX, h.RecToY(n) = m.toY;
+        h.RecResult(n) = m.result, h.RecPiece(n) = m.piece, h.RecCaptured(n) = m.captured;
     }
-    g.history.RecordCount = 0;
-    g.MoveNumber = 0;
-    g.history.RecordLength = count;
+    h.RecordCount = 0;
+    h.RecordLength = count;
 }
 
 void Game::File1_Click(const std::string& path) {
@@ -118,7 +116,8 @@ void Game::File1_Click(const std::string& path) {
         canvas.text(kHeaderAt[i][0], kHeaderAt[i][1], RecordLine, COLOUR_WHITE, 12, settings.FontBold);
     }
 
-    storeRecord(*this, record);
+    storeRecord(history, record);
+    MoveNumber = 0;
     const int count = history.RecordLength;
     canvas.refresh();
 

@@ -7,7 +7,7 @@
 
 namespace orizen {
 
-class Game;
+struct History;
 
 struct RecordMove {
     int fromX = 0, fromY = 0, toX = 0, toY = 0, result = 0, piece = 0, captured = 0;
@@ -43,7 +43,7 @@ RecordFile parseRecord(const std::string& bytes);
 
 // Puts the moves of a record into the game's history, to be stepped into from the position on the
 // board: nothing made yet, every move ahead.
-void storeRecord(Game& game, const RecordFile& record);
+void storeRecord(History& history, const RecordFile& record);
 
 // The file's bytes: Shift_JIS, CR LF line ends. False when a header text has no Shift_JIS form
 // or holds a line break.

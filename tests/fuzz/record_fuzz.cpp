@@ -39,7 +39,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Game& g = silent->game;
     g.初期設定();
     g.RecordMode = YES;
-    storeRecord(g, record);
+    storeRecord(g.history, record);
+    g.MoveNumber = 0;
     fuzz::require(g.history.RecordLength == static_cast<int>(record.moves.size()), "not every move was stored");
     const Grid<int16_t> opening = g.pos.Board;
 
