@@ -22,6 +22,11 @@ struct Position {
     int LowerHandCount = 0, UpperHandCount = 0;
     int LowerKingX = 0, LowerKingY = 0, UpperKingX = 0, UpperKingY = 0;
     Row<int8_t, 28> PawnOnFileLower{}, PawnOnFileUpper{};
+
+    // Plays `piece` onto (tx, ty) from (sx, sy), from the upper hand (sx -1, sy the kind) or from
+    // the lower hand (sx 29, sy 20 + the kind): what stood there goes to the mover's hand (a king
+    // counts in the total only), and the lower king's square follows it. Returns what stood there.
+    int play(int sx, int sy, int tx, int ty, int piece);
 };
 
 // What the influence survey finds, all of it rewritten by each survey.

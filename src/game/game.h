@@ -70,7 +70,8 @@ public:
 
     // ---- Making a move -----------------------------------------------------------------------
     void 駒移動(int sx, int sy, int tx, int ty, int piece);
-    void 駒取得(int captured);
+    void 駒取得(int captured);  // a captured king ends the game
+    void drawMove(int sx, int sy, int tx, int ty, int piece, int captured);
     static int 取得_打駒座標X(int piece);
     static int 取得_打駒座標Y(int piece);
 

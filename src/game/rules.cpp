@@ -3,6 +3,29 @@
 
 namespace orizen {
 
+int kindOf(int code) {
+    switch (code < 0 ? -code : code) {
+        case 30: case 31: return 1;
+        case 40: case 41: return 2;
+        case 50: case 51: return 3;
+        case 100: case 101: return 4;
+        case 110: case 111: return 5;
+        case 800: case 801: return 6;
+        case 900: case 901: return 7;
+        default: return 0;
+    }
+}
+
+bool isPieceCode(int code) {
+    switch (code < 0 ? -code : code) {
+        case 30: case 31: case 40: case 41: case 50: case 51: case 100: case 101: case 110:
+        case 800: case 801: case 900: case 901: case 950:
+            return true;
+        default:
+            return false;
+    }
+}
+
 namespace {
 
 inline bool kingStep(int dx, int dy) { return dx >= -1 && dx <= 1 && dy >= -1 && dy <= 1; }
@@ -101,6 +124,32 @@ void Analysis::調査_2歩フラグ設定() {
             if (pos.Board(x, y) == 30) pos.PawnOnFileUpper(x) = 1;
         }
     }
+}
+
+int Position::play(int sx, int sy, int tx, int ty, int piece) {
+    const int dest = Board(tx, ty);
+    if (dest <= -30) {
+        UpperHandCount = UpperHandCount + 1;
+        if (const int k = kindOf(dest); k != 0) HandUpper(k) = HandUpper(k) + 1;
+    } else if (dest >= 30) {
+        LowerHandCount = LowerHandCount + 1;
+        if (const int k = kindOf(dest); k != 0) HandLower(k) = HandLower(k) + 1;
+    }
+    Board(tx, ty) = static_cast<int16_t>(piece);
+    if (piece == -950) {
+        LowerKingX = tx;
+        LowerKingY = ty;
+    }
+    if (sx == -1) {
+        UpperHandCount = UpperHandCount - 1;
+        HandUpper(sy) = HandUpper(sy) - 1;
+    } else if (sx == 29) {
+        LowerHandCount = LowerHandCount - 1;
+        HandLower(sy - 20) = HandLower(sy - 20) - 1;
+    } else {
+        Board(sx, sy) = EMPTY;
+    }
+    return dest;
 }
 
 int Analysis::移動後チェック(int ty, int piece) {
