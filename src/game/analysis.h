@@ -66,7 +66,6 @@ struct Settings {
     int GuidanceColour = COLOUR_WHITE;
     int GuidanceOffColour = COLOUR_GREEN;
     int BackgroundKind = 0;
-    bool FontBold = false;
     bool Checked[kMenuCount] = {};  // the menu's check marks
 };
 

@@ -48,6 +48,9 @@ public:
     History history;       // the moves played, to step back and forth through
     Selection selection;   // the person's move being entered
     SoundHandles sounds;   // the loaded sounds
+    // Whether texts are drawn bold: the window's font, which drawing the board's numbers makes
+    // bold for good. Drawing changes nothing else.
+    mutable bool FontBold = false;
 
     // ---- Flow of play ------------------------------------------------------------------------
     int Turn = NO_GAME;
@@ -71,7 +74,7 @@ public:
     // ---- Making a move -----------------------------------------------------------------------
     void 駒移動(int sx, int sy, int tx, int ty, int piece);
     void 駒取得(int captured);  // a captured king ends the game
-    void drawMove(int sx, int sy, int tx, int ty, int piece, int captured);
+    void drawMove(int sx, int sy, int tx, int ty, int piece, int captured) const;
     static int 取得_打駒座標X(int piece);
     static int 取得_打駒座標Y(int piece);
 
@@ -131,33 +134,33 @@ public:
 
     // ---- Board drawing -----------------------------------------------------------------------
 
-    void 描画_絵(int code, double x, double y);
-    void 描画_桝輪郭(int colour, double x, double y);
-    void 描画_盤();
-    void 描画_自持盤();
-    void 描画_敵持盤();
-    void 描画_背景(int kind);
-    void 画面_再描画();
+    void 描画_絵(int code, double x, double y) const;
+    void 描画_桝輪郭(int colour, double x, double y) const;
+    void 描画_盤() const;
+    void 描画_自持盤() const;
+    void 描画_敵持盤() const;
+    void 描画_背景(int kind) const;
+    void 画面_再描画() const;
 
     // ---- Status and text display -------------------------------------------------------------
-    void 描画_数値(double x, double y, int value, int colour, int mode, int size);
-    void 描画_数値(double x, double y, const std::string& value, int colour, int mode, int size);
-    void 描画_文字列(double x, double y, int code, int colour, int size);
-    void 描画_移動駒種類(double x, double y, const std::string& text, int colour);
+    void 描画_数値(double x, double y, int value, int colour, int mode, int size) const;
+    void 描画_数値(double x, double y, const std::string& value, int colour, int mode, int size) const;
+    void 描画_文字列(double x, double y, int code, int colour, int size) const;
+    void 描画_移動駒種類(double x, double y, const std::string& text, int colour) const;
     static std::string 文字列変換(int value);
-    void 描画_桝_数値();
-    void 描画_手数(int n, int colour);
-    void 描画_レベル(int level);
-    void 描画_移動結果(double x, double y, int tx, int ty, int piece, int colour);
-    void 消去_移動結果(double x, double y);
-    void 描画_移動可能桝色(int sx, int sy, int piece);
-    void 消去_移動指導();
+    void 描画_桝_数値() const;
+    void 描画_手数(int n, int colour) const;
+    void 描画_レベル(int level) const;
+    void 描画_移動結果(double x, double y, int tx, int ty, int piece, int colour) const;
+    void 消去_移動結果(double x, double y) const;
+    void 描画_移動可能桝色(int sx, int sy, int piece) const;
+    void 消去_移動指導() const;
 
     // ---- Game records ------------------------------------------------------------------------
     std::string RecordLine;
-    void 描画_可視(bool drive, bool folder, bool files);
-    void 描画_棋譜_IO(int flag);
-    void 描画_棋譜読込み部分消去();
+    void 描画_可視(bool drive, bool folder, bool files) const;
+    void 描画_棋譜_IO(int flag) const;
+    void 描画_棋譜読込み部分消去() const;
     void KIFU_READ_Click();
     void KIFU_WRITE_Click();
     void Command1_Click();                     // RETURN: write the record

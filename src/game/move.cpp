@@ -19,7 +19,7 @@ void Game::駒取得(int captured) {
 }
 
 // The squares and stands a move changed, in the order the move changed them.
-void Game::drawMove(int sx, int sy, int tx, int ty, int piece, int captured) {
+void Game::drawMove(int sx, int sy, int tx, int ty, int piece, int captured) const {
     if (captured <= -30)
         描画_敵持盤();
     else if (captured >= 30)

@@ -7,11 +7,11 @@
 
 namespace orizen {
 
-void Game::描画_可視(bool drive, bool folder, bool files) { host.showPanelLists(drive, folder, files); }
+void Game::描画_可視(bool drive, bool folder, bool files) const { host.showPanelLists(drive, folder, files); }
 
-void Game::描画_棋譜_IO(int flag) { host.showPanelFields(flag == 0); }
+void Game::描画_棋譜_IO(int flag) const { host.showPanelFields(flag == 0); }
 
-void Game::描画_棋譜読込み部分消去() {
+void Game::描画_棋譜読込み部分消去() const {
     描画_桝_数値();
     描画_絵(settings.BackgroundKind, -1, 28);
     描画_絵(settings.BackgroundKind, 0, 10);
@@ -113,7 +113,7 @@ void Game::File1_Click(const std::string& path) {
     static constexpr double kHeaderAt[3][2] = {{800, 6350}, {3700, 100}, {3700, 6350}};
     for (int i = 0; i < 3; ++i) {
         if (i < record.headerLines) RecordLine = record.lines[i];
-        canvas.text(kHeaderAt[i][0], kHeaderAt[i][1], RecordLine, COLOUR_WHITE, 12, settings.FontBold);
+        canvas.text(kHeaderAt[i][0], kHeaderAt[i][1], RecordLine, COLOUR_WHITE, 12, FontBold);
     }
 
     storeRecord(history, record);

@@ -10,11 +10,11 @@ inline double cellY(double y) { return BoardTop + y * SquareHeight; }
 
 }  // namespace
 
-void Game::描画_絵(int code, double x, double y) { canvas.picture(code, cellX(x), cellY(y)); }
+void Game::描画_絵(int code, double x, double y) const { canvas.picture(code, cellX(x), cellY(y)); }
 
-void Game::描画_桝輪郭(int colour, double x, double y) { canvas.outline(colour, cellX(x), cellY(y)); }
+void Game::描画_桝輪郭(int colour, double x, double y) const { canvas.outline(colour, cellX(x), cellY(y)); }
 
-void Game::描画_盤() {
+void Game::描画_盤() const {
     for (int x = 1; x <= 27; ++x)
         for (int y = 1; y <= 27; ++y) {
             描画_絵(pos.Board(x, y), x, y);
@@ -22,7 +22,7 @@ void Game::描画_盤() {
         }
 }
 
-void Game::描画_自持盤() {
+void Game::描画_自持盤() const {
     for (int i = 1; i <= 7; ++i) {
         描画_絵(0, 29, 20 + i);
         描画_絵(settings.BackgroundKind, 30, 20 + i);
@@ -36,7 +36,7 @@ void Game::描画_自持盤() {
     }
 }
 
-void Game::描画_敵持盤() {
+void Game::描画_敵持盤() const {
     for (int i = 1; i <= 7; ++i) {
         const int k = 8 - i;
         描画_絵(0, -1, i);
@@ -51,13 +51,13 @@ void Game::描画_敵持盤() {
     }
 }
 
-void Game::描画_背景(int kind) {
+void Game::描画_背景(int kind) const {
     for (int x = -4; x <= 37; ++x)
         for (int y = -2; y <= 30; ++y)
             if (x < 1 || x > BoardSize || y < 1 || y > BoardSize) 描画_絵(kind, x, y);
 }
 
-void Game::画面_再描画() {
+void Game::画面_再描画() const {
     描画_背景(settings.BackgroundKind);
     描画_桝_数値();
     描画_自持盤();

@@ -10,24 +10,24 @@ inline double cellY(double y) { return BoardTop + y * SquareHeight; }
 
 }  // namespace
 
-void Game::描画_数値(double x, double y, int value, int colour, int mode, int size) {
+void Game::描画_数値(double x, double y, int value, int colour, int mode, int size) const {
     // Numbers print with their sign position: a blank before a positive number.
     std::string text(value < 0 ? "" : " ");
     text += std::to_string(value);
     描画_数値(x, y, text, colour, mode, size);
 }
 
-void Game::描画_数値(double x, double y, const std::string& value, int colour, int mode, int size) {
+void Game::描画_数値(double x, double y, const std::string& value, int colour, int mode, int size) const {
     (void)mode;  // every caller passes 0: the value is printed unchanged
-    canvas.text(cellX(x), cellY(y), value, colour, size, settings.FontBold);
+    canvas.text(cellX(x), cellY(y), value, colour, size, FontBold);
 }
 
-void Game::描画_文字列(double x, double y, int code, int colour, int size) {
-    if (code == 99) canvas.text(cellX(x) + 120, cellY(y) + 160, "手目", colour, size, settings.FontBold);
+void Game::描画_文字列(double x, double y, int code, int colour, int size) const {
+    if (code == 99) canvas.text(cellX(x) + 120, cellY(y) + 160, "手目", colour, size, FontBold);
 }
 
-void Game::描画_移動駒種類(double x, double y, const std::string& text, int colour) {
-    canvas.text(cellX(x), cellY(y), text, colour, 12, settings.FontBold);
+void Game::描画_移動駒種類(double x, double y, const std::string& text, int colour) const {
+    canvas.text(cellX(x), cellY(y), text, colour, 12, FontBold);
 }
 
 std::string Game::文字列変換(int value) {
@@ -53,8 +53,8 @@ std::string Game::文字列変換(int value) {
     }
 }
 
-void Game::描画_桝_数値() {
-    settings.FontBold = true;
+void Game::描画_桝_数値() const {
+    FontBold = true;
     for (int i = 1; i <= 27; ++i) {
         描画_絵(settings.BackgroundKind, i, 0);
         const std::string file = 文字列変換(28 - i);
@@ -78,7 +78,7 @@ void Game::描画_桝_数値() {
     }
 }
 
-void Game::描画_手数(int n, int colour) {
+void Game::描画_手数(int n, int colour) const {
     (void)colour;  // the number is always white
     描画_絵(settings.BackgroundKind, 31, 3);
     描画_絵(settings.BackgroundKind, 32, 3);
@@ -91,18 +91,18 @@ void Game::描画_手数(int n, int colour) {
     描画_文字列(31.8, 2.9, 99, COLOUR_WHITE, 10);
 }
 
-void Game::描画_レベル(int level) {
+void Game::描画_レベル(int level) const {
     描画_数値(-3.4, 0.2, "LEVEL", COLOUR_BLACK, 0, 10);
     描画_数値(-3.5, 0.1, "LEVEL", COLOUR_WHITE, 0, 10);
     描画_数値(-0.9, 0.1, level, COLOUR_BLACK, 0, 12);
     描画_数値(-1, 0.1, level, COLOUR_WHITE, 0, 12);
 }
 
-void Game::消去_移動結果(double x, double y) {
+void Game::消去_移動結果(double x, double y) const {
     for (int i = 0; i <= 4; ++i) 描画_絵(settings.BackgroundKind, x + i, y + 0.3);
 }
 
-void Game::描画_移動結果(double x, double y, int tx, int ty, int piece, int colour) {
+void Game::描画_移動結果(double x, double y, int tx, int ty, int piece, int colour) const {
     消去_移動結果(x, y);
     描画_桝輪郭(settings.BackColourIndex, -1, 7);
     const std::string file = 文字列変換(28 - tx), rank = 文字列変換(ty), name = 文字列変換(piece);
@@ -115,7 +115,7 @@ void Game::描画_移動結果(double x, double y, int tx, int ty, int piece, in
     canvas.refresh();
 }
 
-void Game::描画_移動可能桝色(int sx, int sy, int piece) {
+void Game::描画_移動可能桝色(int sx, int sy, int piece) const {
     消去_移動指導();
     if (!isChecked(Menu::SIDOU)) return;
     for (int x = 1; x <= 27; ++x)
@@ -123,7 +123,7 @@ void Game::描画_移動可能桝色(int sx, int sy, int piece) {
             if (移動チェック(sx, sy, x, y, piece) == YES) 描画_桝輪郭(settings.GuidanceColour, x, y);
 }
 
-void Game::消去_移動指導() {
+void Game::消去_移動指導() const {
     for (int x = 1; x <= 27; ++x)
         for (int y = 1; y <= 27; ++y) 描画_桝輪郭(settings.GuidanceOffColour, x, y);
     for (int k = 1; k <= 7; ++k) {
