@@ -33,4 +33,15 @@ inline std::unique_ptr<Headless> replica(const Game& from, search::Engine* engin
     return h;
 }
 
+// True when the king of the side that moves (lower or upper) is not attacked once the move is
+// played, tried on a copy of the position and its survey.
+inline bool kingSafeAfter(const Analysis& g, int fx, int fy, int tx, int ty, int piece, bool lower) {
+    auto trial = std::make_unique<Analysis>(g);
+    trial->pos.play(fx, fy, tx, ty, piece);
+    trial->勢力調査();
+    const Position& p = trial->pos;
+    return lower ? trial->maps.UpperInfluence(p.LowerKingX, p.LowerKingY) == 0
+                 : trial->maps.LowerInfluence(p.UpperKingX, p.UpperKingY) == 0;
+}
+
 }  // namespace orizen

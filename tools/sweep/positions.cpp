@@ -44,14 +44,7 @@ void collect(Game& g, bool lower, const Style& style, std::mt19937_64& rng, Move
 }
 
 // True when the mover's king is not attacked after the move.
-bool safe(const Game& g, const Mover& m, bool lower) {
-    const auto held = replica(g);
-    Game& trial = held->game;
-    trial.駒移動(m.fx, m.fy, m.tx, m.ty, m.piece);
-    trial.勢力調査();
-    return lower ? trial.maps.UpperInfluence(trial.pos.LowerKingX, trial.pos.LowerKingY) == 0
-                 : trial.maps.LowerInfluence(trial.pos.UpperKingX, trial.pos.UpperKingY) == 0;
-}
+bool safe(const Game& g, const Mover& m, bool lower) { return kingSafeAfter(g, m.fx, m.fy, m.tx, m.ty, m.piece, lower); }
 
 }  // namespace
 
