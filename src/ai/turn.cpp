@@ -165,10 +165,13 @@ void Game::com_ban着手(const Choice& c) {
         終了("ｺﾝﾋﾟｭｰﾀ");
         return;
     }
-    if (詰めかMAN() == YES)
+    if (詰めかMAN() == YES) {
+        host.notify(Event::MateAnnounced);
         host.message("よし！!", "詰め ?", Buttons::Ok);
-    else if (maps.UpperInfluence(pos.LowerKingX, pos.LowerKingY) > 0)
+    } else if (maps.UpperInfluence(pos.LowerKingX, pos.LowerKingY) > 0) {
+        host.notify(Event::CheckAnnounced);
         host.message("   ** 王手 **", "", Buttons::Ok);
+    }
 
     描画_移動結果(UpperResultX, UpperResultY, c.tx, c.ty, c.after, COLOUR_WHITE);
     Turn = HumanSide;

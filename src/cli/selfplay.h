@@ -13,11 +13,14 @@
 
 namespace orizen::cli {
 
-// The game's dialogs: the announcements are counted, "続けますか？" is answered No (the game ends,
-// it does not start again), every other box is acknowledged.
+// The game's dialogs: the announcements are counted, the question after a game over is answered No
+// (the game ends, it does not start again), every other box is acknowledged.
 class SelfplayHost final : public Host {
 public:
     int mates = 0, checks = 0;
+    bool gameOver = false;
+
+    void notify(Event e) override;
 
     Answer message(const std::string& text, const std::string&, Buttons b, Icon) override;
     void setChecked(Menu, bool) override {}

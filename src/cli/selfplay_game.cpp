@@ -9,10 +9,6 @@ namespace orizen::cli {
 
 namespace {
 
-constexpr const char* kMateText = "よし！!";
-constexpr const char* kCheckText = "   ** 王手 **";
-constexpr const char* kAgainText = "続けますか？";
-
 // A press of the left button on the middle of cell (x, y), as the window delivers it.
 void click(Game& g, int x, int y) {
     g.Form_MouseDown(LEFT_BUTTON, 0, BoardLeft + x * SquareWidth + SquareWidth / 2.0,
@@ -21,11 +17,15 @@ void click(Game& g, int x, int y) {
 
 }  // namespace
 
-Answer SelfplayHost::message(const std::string& text, const std::string&, Buttons b, Icon) {
-    if (text == kMateText) ++mates;
-    if (text == kCheckText) ++checks;
+void SelfplayHost::notify(Event e) {
+    if (e == Event::MateAnnounced) ++mates;
+    if (e == Event::CheckAnnounced) ++checks;
+    if (e == Event::GameOver) gameOver = true;
+}
+
+Answer SelfplayHost::message(const std::string&, const std::string&, Buttons b, Icon) {
     if (b == Buttons::Ok) return Answer::Ok;
-    return text == kAgainText ? Answer::No : Answer::Yes;
+    return gameOver ? Answer::No : Answer::Yes;  // after a game over: not again
 }
 
 int commitLower(Game& g, const LowerMove& m) {

@@ -6,6 +6,7 @@ namespace orizen {
 void Game::終了(const std::string& winner) {
     if (Ended) return;
     効果音(sounds.SoundGameEnd);
+    host.notify(Event::GameOver);
     host.message(winner + "の勝ちです", "終了", Buttons::Ok);
     if (host.message("続けますか？", "再ゲーム", Buttons::YesNo) == Answer::Yes) {
         初期設定();

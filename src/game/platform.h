@@ -31,6 +31,11 @@ public:
 };
 
 enum class Buttons { Ok, YesNo };
+
+// What happened in a game, told to the host as a value before the box that shows it: the
+// computer announcing mate or check after its move, a game over (the box that names the winner
+// and the question whether to play again follow).
+enum class Event { MateAnnounced, CheckAnnounced, GameOver };
 enum class Icon { None, Warning };
 enum class Answer { Ok, Yes, No };
 
@@ -41,6 +46,8 @@ public:
     // A modal message box; returns the button pressed.
     virtual Answer message(const std::string& text, const std::string& title, Buttons buttons,
                            Icon icon = Icon::None) = 0;
+    // An event of the game, before its box; nothing by default.
+    virtual void notify(Event event) { (void)event; }
     // Set or clear a menu item's check mark.
     virtual void setChecked(Menu item, bool on) = 0;
     // End the program (after the game has run its shutdown).
