@@ -56,4 +56,18 @@ inline void each(const Analysis& g, int x, int y, int piece, Visit&& visit) {
     }
 }
 
+// The drops the rules allow the lower side (lower) or the upper side, in hand order, then board
+// order: visit(from x, from y, to x, to y, code), the source as the history stores a drop.
+template <class Visit>
+inline void eachDrop(const Analysis& g, bool lower, Visit&& visit) {
+    for (int k = 1; k <= 7; ++k) {
+        if ((lower ? g.pos.HandLower(k) : g.pos.HandUpper(k)) <= 0) continue;
+        const int code = lower ? -kHandCode[k] : kHandCode[k];
+        const int fx = lower ? 29 : -1, fy = lower ? 20 + k : k;
+        for (int tx = 1; tx <= 27; ++tx)
+            for (int ty = 1; ty <= 27; ++ty)
+                if (g.移動チェック(fx, fy, tx, ty, code) == YES) visit(fx, fy, tx, ty, code);
+    }
+}
+
 }  // namespace orizen::moves

@@ -23,47 +23,33 @@ struct Pool::State {
 
 int Pool::defaultSize() { return int(std::clamp(std::thread::hardware_concurrency(), 1u, 8u)); }
 
-Pool::Pool(int threads) : state_(new State) { resize(threads); }
+Pool::Pool(int threads) : state_(new State), size_(std::clamp(threads, 1, 8)) {
+    for (int w = 1; w < size_; ++w)
+        state_->threads.emplace_back([this, w] {
+            State& s = *state_;
+            unsigned seen = 0;
+            for (;;) {
+                std::unique_lock<std::mutex> lock(s.mutex);
+                s.wake.wait(lock, [&] { return s.quit || s.generation != seen; });
+                if (s.quit) return;
+                seen = s.generation;
+                const Job job = s.job;
+                void* context = s.context;
+                lock.unlock();
+                job(context, w);
+                lock.lock();
+                if (--s.busy == 0) s.finished.notify_one();
+            }
+        });
+}
 
-void Pool::stop() {
+Pool::~Pool() {
     {
         std::lock_guard<std::mutex> lock(state_->mutex);
         state_->quit = true;
     }
     state_->wake.notify_all();
     for (std::thread& t : state_->threads) t.join();
-    state_->threads.clear();
-    state_->quit = false;
-}
-
-void Pool::resize(int threads) {
-    State& s = *state_;
-    const std::lock_guard<std::mutex> running(s.running);
-    stop();
-    size_ = std::clamp(threads, 1, 8);
-    // A new thread waits for the next job, not the last one.
-    const unsigned last = s.generation;
-    for (int w = 1; w < size_; ++w)
-        s.threads.emplace_back([this, w, last] {
-            State& st = *state_;
-            unsigned seen = last;
-            for (;;) {
-                std::unique_lock<std::mutex> lock(st.mutex);
-                st.wake.wait(lock, [&] { return st.quit || st.generation != seen; });
-                if (st.quit) return;
-                seen = st.generation;
-                const Job job = st.job;
-                void* context = st.context;
-                lock.unlock();
-                job(context, w);
-                lock.lock();
-                if (--st.busy == 0) st.finished.notify_one();
-            }
-        });
-}
-
-Pool::~Pool() {
-    stop();
     delete state_;
 }
 

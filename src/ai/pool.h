@@ -14,8 +14,6 @@ public:
     Pool& operator=(const Pool&) = delete;
     // The machine's width, at most eight.
     static int defaultSize();
-    // Threads a job runs on from now on, 1 to 8; not while a job runs.
-    void resize(int threads);
     // Threads a job runs on, the caller included (worker 0).
     int size() const { return size_; }
     void run(Job job, void* context);
@@ -51,7 +49,6 @@ public:
     ~Pool();
 
 private:
-    void stop();
     struct State;
     State* state_;
     int size_ = 1;

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "ai/moves.h"
 #include "game/game.h"
 #include "game/headless.h"
 
@@ -23,7 +24,7 @@ struct Move {
 };
 
 // Every move and drop of the side, promoting only where the piece could not move again.
-std::vector<Move> moves(Game& g, bool lower) {
+std::vector<Move> allMoves(Game& g, bool lower) {
     std::vector<Move> out;
     g.調査_2歩フラグ設定();
     for (int x = 1; x <= 27; ++x)
@@ -40,14 +41,7 @@ std::vector<Move> moves(Game& g, bool lower) {
                     out.push_back({x, y, tx, ty, after});
                 }
         }
-    for (int k = 1; k <= 7; ++k) {
-        if ((lower ? g.pos.HandLower(k) : g.pos.HandUpper(k)) <= 0) continue;
-        const int code = lower ? -kHandCode[k] : kHandCode[k];
-        for (int tx = 1; tx <= 27; ++tx)
-            for (int ty = 1; ty <= 27; ++ty)
-                if (g.移動チェック(lower ? 29 : -1, lower ? 20 + k : k, tx, ty, code) == YES)
-                    out.push_back({lower ? 29 : -1, lower ? 20 + k : k, tx, ty, code});
-    }
+    moves::eachDrop(g, lower, [&](int fx, int fy, int tx, int ty, int code) { out.push_back({fx, fy, tx, ty, code}); });
     return out;
 }
 
@@ -72,7 +66,7 @@ int main(int argc, char** argv) {
         const int plies = 6 + 2 * int(rng() % 4);  // 6 to 12: the lower side is to move
         for (int ply = 0; ply < plies; ++ply) {
             const bool lower = ply % 2 == 0;
-            const std::vector<Move> all = moves(*g, lower);
+            const std::vector<Move> all = allMoves(*g, lower);
             for (;;) {
                 const Move& m = all[rng() % all.size()];
                 if (!safe(*g, m, lower)) continue;

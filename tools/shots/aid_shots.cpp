@@ -11,27 +11,11 @@
 #include <cstdio>
 
 #include "ai/choose.h"
+#include "drive.h"
 #include "window/main_window.h"
 
 using namespace orizen;
 using namespace orizen::window;
-
-namespace {
-
-void settle() {
-    for (int i = 0; i < 5; ++i) QApplication::processEvents();
-}
-
-void press(MainWindow& w, int x, int y, Qt::MouseButton b) {
-    BoardWidget* board = w.board();
-    const QPointF pos =
-        board->fromUnits(QPointF(BoardLeft + (x + 0.5) * SquareWidth, BoardTop + (y + 0.5) * SquareHeight));
-    QMouseEvent e(QEvent::MouseButtonPress, pos, board->mapToGlobal(pos), b, b, Qt::NoModifier);
-    QApplication::sendEvent(board, &e);
-    settle();
-}
-
-}  // namespace
 
 int main(int argc, char** argv) {
     if (argc != 2) {
@@ -47,11 +31,7 @@ int main(int argc, char** argv) {
 
     // Every box is answered with its default button as soon as it is up.
     QTimer boxes;
-    QObject::connect(&boxes, &QTimer::timeout, [] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
-            box->defaultButton() ? box->defaultButton()->click() : box->accept();
-    });
-    boxes.start(20);
+    answerBoxes(boxes, 20);
 
     NullSound sound;
     MainWindow w(sound);

@@ -26,26 +26,13 @@
 #include <map>
 #include <string>
 
+#include "drive.h"
 #include "window/main_window.h"
 
 using namespace orizen;
 using namespace orizen::window;
 
 namespace {
-
-void settle() {
-    for (int i = 0; i < 5; ++i) QApplication::processEvents();
-}
-
-// A press on the centre of screen cell (x, y), as the mouse gives it.
-void press(MainWindow& w, int x, int y, Qt::MouseButton b = Qt::LeftButton) {
-    BoardWidget* board = w.board();
-    const QPointF pos =
-        board->fromUnits(QPointF(BoardLeft + (x + 0.5) * SquareWidth, BoardTop + (y + 0.5) * SquareHeight));
-    QMouseEvent e(QEvent::MouseButtonPress, pos, board->mapToGlobal(pos), b, b, Qt::NoModifier);
-    QApplication::sendEvent(board, &e);
-    settle();
-}
 
 void menu(MainWindow& w, Menu item) {
     w.menuItems().action(item)->trigger();
@@ -70,11 +57,7 @@ struct Session {
     MainWindow w{sound};
 
     explicit Session(const QString& work) {
-        QObject::connect(&boxes, &QTimer::timeout, [] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
-                box->defaultButton() ? box->defaultButton()->click() : box->accept();
-        });
-        boxes.start(5);
+        answerBoxes(boxes, 5);
         QDir(work).removeRecursively();
         QDir().mkpath(work);
         w.game().WorkFolder = QDir(work).absolutePath().toStdString();

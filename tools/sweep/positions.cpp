@@ -33,18 +33,14 @@ void collect(Game& g, bool lower, const Style& style, std::mt19937_64& rng, Move
                 (g.pos.Board(tx, ty) == EMPTY ? m.quiet : m.captures).push_back({x, y, tx, ty, after});
             });
         }
-    for (int k = 1; k <= 7; ++k) {
-        if ((lower ? g.pos.HandLower(k) : g.pos.HandUpper(k)) <= 0) continue;
-        const int code = lower ? -kHandCode[k] : kHandCode[k];
-        for (int tx = 1; tx <= 27; ++tx)
-            for (int ty = 1; ty <= 27; ++ty)
-                if (g.移動チェック(lower ? 29 : -1, lower ? 20 + k : k, tx, ty, code) == YES)
-                    m.drops.push_back({lower ? 29 : -1, lower ? 20 + k : k, tx, ty, code});
-    }
+    moves::eachDrop(g, lower,
+                    [&](int fx, int fy, int tx, int ty, int code) { m.drops.push_back({fx, fy, tx, ty, code}); });
 }
 
 // True when the mover's king is not attacked after the move.
-bool safe(const Game& g, const Mover& m, bool lower) { return kingSafeAfter(g, m.fx, m.fy, m.tx, m.ty, m.piece, lower); }
+bool safe(const Game& g, const Mover& m, bool lower) {
+    return kingSafeAfter(g, m.fx, m.fy, m.tx, m.ty, m.piece, lower);
+}
 
 }  // namespace
 
