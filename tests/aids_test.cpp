@@ -26,10 +26,10 @@ struct TurnState {
 };
 
 TurnState turnState(const Game& g) {
-    return {g.maps.LowerInfluence,    g.maps.UpperInfluence,
-            g.memory.UpperGuardX,     g.memory.UpperGuardY,
-            g.memory.UpperAttackerX,  g.memory.UpperAttackerY,
-            g.work.MoverKingDistance, {g.pos.LowerKingX, g.pos.LowerKingY, g.pos.UpperKingX, g.pos.UpperKingY}};
+    return {g.survey().LowerInfluence,    g.survey().UpperInfluence,
+            g.remembered().UpperGuardX,     g.remembered().UpperGuardY,
+            g.remembered().UpperAttackerX,  g.remembered().UpperAttackerY,
+            g.turnWork().MoverKingDistance, {g.position().LowerKingX, g.position().LowerKingY, g.position().UpperKingX, g.position().UpperKingY}};
 }
 
 }  // namespace
@@ -45,7 +45,7 @@ TEST(Hint, IsGivenForTheSideToMoveWhileAPersonIsToMove) {
     EXPECT_EQ(fields(m), (std::array{14, 18, 14, 17, -30, -30}));  // the self-play game's first move
     ASSERT_TRUE(hintMove(g, true, m));  // the searching level's: a lower move
     EXPECT_LT(m.before, 0);
-    g.Turn = g.OtherSide;  // the computer's turn
+    g.arrangeFlow().Turn = g.state().OtherSide;  // the computer's turn
     EXPECT_EQ(hintSide(g), 0);
 
     g.START_Click();
@@ -53,7 +53,7 @@ TEST(Hint, IsGivenForTheSideToMoveWhileAPersonIsToMove) {
     EXPECT_EQ(hintSide(g), 1);
     ASSERT_TRUE(hintMove(g, false, m, 3));
     EXPECT_EQ(fields(m), (std::array{14, 10, 14, 11, 30, 30}));  // as the computer answers it
-    g.Winner = g.HumanSide;
+    g.arrangeFlow().Winner = g.state().HumanSide;
     EXPECT_EQ(hintSide(g), 0);
 }
 
@@ -118,15 +118,15 @@ TEST(MoveNotes, WriteFileRankAndPieceWithPromotionsAndDrops) {
 TEST(InfluenceMap, BalancesTheTwoSidesReachOfABoard) {
     Harness h;
     InfluenceMap map;
-    EXPECT_TRUE(map.update(h.game.pos.Board));
-    EXPECT_FALSE(map.update(h.game.pos.Board));  // the same board is not surveyed again
+    EXPECT_TRUE(map.update(h.game.position().Board));
+    EXPECT_FALSE(map.update(h.game.position().Board));  // the same board is not surveyed again
     for (int x = 1; x <= 27; ++x) {
         EXPECT_EQ(map.balance(x, 11), -1);
         EXPECT_EQ(map.balance(x, 17), 1);
         for (int y = 12; y <= 16; ++y) EXPECT_EQ(map.balance(x, y), 0);
     }
     EXPECT_EQ(map.balance(14, 10), -3);  // the pawn, the rook and a bishop
-    Grid<int16_t> board = h.game.pos.Board;
+    Grid<int16_t> board = h.game.position().Board;
     board(14, 17) = -30;
     board(14, 18) = EMPTY;
     EXPECT_TRUE(map.update(board));

@@ -51,11 +51,11 @@ TEST(Autosave, EveryMoveIsWrittenAndReadsBackAsTheGameSoFar) {
     h.game.menuClick(Menu::REPLAY);
     EXPECT_FALSE(save.check(h.game));
     // A record being viewed and a reversed board are not the game in progress.
-    h.game.RecordMode = YES;
-    h.game.history.RecordLength = 1;
+    h.game.arrangeFlow().RecordMode = YES;
+    h.game.arrangeHistory().RecordLength = 1;
     EXPECT_FALSE(save.check(h.game));
-    h.game.RecordMode = NO;
-    h.game.Reversed = YES;
+    h.game.arrangeFlow().RecordMode = NO;
+    h.game.arrangeFlow().Reversed = YES;
     EXPECT_FALSE(save.check(h.game));
     EXPECT_EQ(readBack(save.path()).moves.size(), 2u);
 }

@@ -11,10 +11,10 @@ TEST(Opening, EachSideHasItsEightySevenPiecesAndMirrorsTheOther) {
     std::map<int, int> count;
     for (int x = 1; x <= 27; ++x)
         for (int y = 1; y <= 27; ++y) {
-            const int c = g.pos.Board(x, y);
+            const int c = g.position().Board(x, y);
             ++count[c];
-            EXPECT_EQ(c, -g.pos.Board(28 - x, 28 - y)) << x << "," << y;
-            EXPECT_EQ(c, g.pos.Board(28 - x, y)) << "left-right symmetry at " << x << "," << y;
+            EXPECT_EQ(c, -g.position().Board(28 - x, 28 - y)) << x << "," << y;
+            EXPECT_EQ(c, g.position().Board(28 - x, y)) << "left-right symmetry at " << x << "," << y;
             if (y >= 11 && y <= 17) {
                 EXPECT_EQ(c, EMPTY);
             }
@@ -24,27 +24,27 @@ TEST(Opening, EachSideHasItsEightySevenPiecesAndMirrorsTheOther) {
         EXPECT_EQ(count[code], n) << code;
         EXPECT_EQ(count[-code], n) << -code;
     }
-    EXPECT_EQ(g.pos.Board(14, 1), 950);
-    EXPECT_EQ(g.pos.Board(14, 27), -950);
+    EXPECT_EQ(g.position().Board(14, 1), 950);
+    EXPECT_EQ(g.position().Board(14, 27), -950);
     for (int i = 1; i <= 7; ++i) {
-        EXPECT_EQ(g.pos.HandLower(i), 0);
-        EXPECT_EQ(g.pos.HandUpper(i), 0);
+        EXPECT_EQ(g.position().HandLower(i), 0);
+        EXPECT_EQ(g.position().HandUpper(i), 0);
     }
-    EXPECT_EQ(g.pos.LowerHandCount, 0);
-    EXPECT_EQ(g.pos.UpperHandCount, 0);
-    EXPECT_EQ(g.Turn, NO_GAME);
-    EXPECT_EQ(g.GameMode, NO_GAME);
+    EXPECT_EQ(g.position().LowerHandCount, 0);
+    EXPECT_EQ(g.position().UpperHandCount, 0);
+    EXPECT_EQ(g.state().Turn, NO_GAME);
+    EXPECT_EQ(g.state().GameMode, NO_GAME);
 }
 
 TEST(Opening, StartUpLoadsTheFiveSoundsInOrder) {
     Harness h;
-    EXPECT_EQ(h.game.sounds.SoundOther, 1);
-    EXPECT_EQ(h.game.sounds.SoundForbidden, 2);
-    EXPECT_EQ(h.game.sounds.SoundPiece, 3);
-    EXPECT_EQ(h.game.sounds.SoundGameEnd, 4);
-    EXPECT_EQ(h.game.sounds.SoundBgm, 5);
+    EXPECT_EQ(h.game.soundHandles().SoundOther, 1);
+    EXPECT_EQ(h.game.soundHandles().SoundForbidden, 2);
+    EXPECT_EQ(h.game.soundHandles().SoundPiece, 3);
+    EXPECT_EQ(h.game.soundHandles().SoundGameEnd, 4);
+    EXPECT_EQ(h.game.soundHandles().SoundBgm, 5);
     EXPECT_TRUE(h.game.isChecked(Menu::LEVEL3));
-    EXPECT_EQ(h.game.settings.ComputerLevel, 3);
+    EXPECT_EQ(h.game.options().ComputerLevel, 3);
 }
 
 }  // namespace orizen::test

@@ -42,10 +42,10 @@ TEST(Redraw, DrawsBackgroundCoordinatesStandsBoardLevelAndTitleInThatOrder) {
         SCOPED_TRACE(mode);
         Harness h;
         Game& g = h.game;
-        g.settings.BackgroundKind = BG_TAKE;
-        g.GameMode = mode;
-        g.pos.HandLower(1) = 3;
-        g.pos.HandUpper(7) = 12;
+        g.arrange().settings.BackgroundKind = BG_TAKE;
+        g.arrangeFlow().GameMode = mode;
+        g.arrange().pos.HandLower(1) = 3;
+        g.arrange().pos.HandUpper(7) = 12;
         h.canvas.clear();
         g.画面_再描画();
         const auto& ops = h.canvas.ops;

@@ -31,10 +31,10 @@ std::vector<test::Bare*> randomGames(int count, unsigned seed) {
         auto* b = new test::Bare;
         for (int x = 1; x <= 27; ++x)
             for (int y = 1; y <= 27; ++y)
-                if (rng() % 100 < 18) b->g.pos.Board(x, y) = int16_t(kCodes[rng() % 13] * (rng() % 2 ? 1 : -1));
-        b->g.pos.Board(1 + rng() % 27, 1 + rng() % 27) = orizen::OU;
-        b->g.pos.Board(1 + rng() % 27, 1 + rng() % 27) = -orizen::OU;
-        for (int k = 1; k <= 7; ++k) b->g.pos.HandUpper(k) = int(rng() % 3), b->g.pos.HandLower(k) = int(rng() % 3);
+                if (rng() % 100 < 18) b->g.arrange().pos.Board(x, y) = int16_t(kCodes[rng() % 13] * (rng() % 2 ? 1 : -1));
+        b->g.arrange().pos.Board(1 + rng() % 27, 1 + rng() % 27) = orizen::OU;
+        b->g.arrange().pos.Board(1 + rng() % 27, 1 + rng() % 27) = -orizen::OU;
+        for (int k = 1; k <= 7; ++k) b->g.arrange().pos.HandUpper(k) = int(rng() % 3), b->g.arrange().pos.HandLower(k) = int(rng() % 3);
         b->g.調査_2歩フラグ設定();
         out.push_back(b);
     }
@@ -47,18 +47,18 @@ std::vector<MoveKey> byRules(Game& g, bool upper) {
     std::vector<MoveKey> out;
     for (int x = 1; x <= 27; ++x)
         for (int y = 1; y <= 27; ++y) {
-            const int piece = g.pos.Board(x, y);
+            const int piece = g.position().Board(x, y);
             if (upper ? piece < 30 : piece > -30) continue;
             for (int tx = 1; tx <= 27; ++tx)
                 for (int ty = 1; ty <= 27; ++ty) {
                     if (g.移動チェック(x, y, tx, ty, piece) != YES) continue;
                     const bool may = g.調査_駒成(x, y, tx, ty, piece) == YES;
-                    if (may) out.emplace_back(x, y, tx, ty, g.work.PromotedCode);
+                    if (may) out.emplace_back(x, y, tx, ty, g.turnWork().PromotedCode);
                     if (!may || Game::移動後チェック(ty, piece) == YES) out.emplace_back(x, y, tx, ty, piece);
                 }
         }
     for (int k = 1; k <= 7; ++k) {
-        if ((upper ? g.pos.HandUpper(k) : g.pos.HandLower(k)) <= 0) continue;
+        if ((upper ? g.position().HandUpper(k) : g.position().HandLower(k)) <= 0) continue;
         const int code = upper ? kHandCode[k] : -kHandCode[k];
         for (int tx = 1; tx <= 27; ++tx)
             for (int ty = 1; ty <= 27; ++ty)
@@ -243,7 +243,7 @@ void checkedGame(const cli::Position* start, int plies, int& checked) {
     cli::Selfplay game(settings, start);
     test::Bare shadow;
     shadow.opening();
-    if (start != nullptr) shadow.g.pos.Board = start->board;
+    if (start != nullptr) shadow.g.arrange().pos.Board = start->board;
     struct Check {
         Game& s;
         int& plies;
@@ -264,7 +264,7 @@ void checkedGame(const cli::Position* start, int plies, int& checked) {
         },
         &check);
     EXPECT_TRUE(played);
-    EXPECT_EQ(shadow.g.pos.Board, game.game.pos.Board);
+    EXPECT_EQ(shadow.g.position().Board, game.game.position().Board);
 }
 
 TEST(Engine, SelfPlayMakesOnlyMovesTheRulesAllow) {

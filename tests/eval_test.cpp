@@ -9,12 +9,12 @@ namespace orizen::test {
 void cornerMate(Game& g, Row<int, 8> upper, std::initializer_list<Piece> more = {}) {
     std::vector<Piece> pieces{{14, 1, 950}, {1, 27, -950}, {1, 25, 110}, {3, 26, 100}};
     pieces.insert(pieces.end(), more.begin(), more.end());
-    g.pos.Board.fill(EMPTY);
-    for (const Piece& p : pieces) g.pos.Board(p.x, p.y) = static_cast<int16_t>(p.code);
-    g.pos.HandUpper = upper;
-    g.pos.HandLower = {};
-    g.pos.UpperHandCount = handSum(upper);
-    g.pos.LowerHandCount = 0;
+    g.arrange().pos.Board.fill(EMPTY);
+    for (const Piece& p : pieces) g.arrange().pos.Board(p.x, p.y) = static_cast<int16_t>(p.code);
+    g.arrange().pos.HandUpper = upper;
+    g.arrange().pos.HandLower = {};
+    g.arrange().pos.UpperHandCount = handSum(upper);
+    g.arrange().pos.LowerHandCount = 0;
     g.勢力調査();
 }
 
@@ -109,7 +109,7 @@ TEST(Evaluation, LevelsAddTheirTermGroups) {
     double score[4];
     for (int level = 1; level <= 3; ++level) {
         setUp(g, {{14, 1, 950}, {14, 27, -950}, {5, 10, 110}, {6, 11, -900}});
-        g.settings.ComputerLevel = level;
+        g.arrange().settings.ComputerLevel = level;
         score[level] = search(g).score(5, 10, 6, 11, 110);
     }
     // Level 2: one step nearer the king's rank (0.1), then the rook's value.
@@ -122,7 +122,7 @@ TEST(Evaluation, PromotionScoresTenMoreBeforeAnyOtherTerm) {
     Harness h(false);
     Game& g = h.game;
     setUp(g, {{27, 1, 950}, {1, 27, -950}, {20, 17, 100}});
-    g.settings.ComputerLevel = 1;
+    g.arrange().settings.ComputerLevel = 1;
     const Scored s = search(g);
     const auto both = s.of(20, 17, 20, 18);
     ASSERT_EQ(both.size(), 2u);
@@ -137,14 +137,14 @@ TEST(Danger, AForkEarnsATenthForEachPieceAndTheCheaperValue) {
     Game& g = h.game;
     setUp(g, {{14, 1, 950}, {14, 27, -950}, {9, 12, -100}, {11, 12, -110}}, hand(0, 0, 1, 0, 0, 0, 0));
     search(g);  // the turn's snapshots
-    g.pos.Board(10, 10) = 50;
+    g.arrange().pos.Board(10, 10) = 50;
     g.勢力調査();
     const double fork = g.盤評価_COM危険座標(50, 10, 10);
     const double none = g.盤評価_COM危険座標(50, 20, 20);  // nothing to take from there
     EXPECT_NEAR(fork - none, 0.1 + 0.1 + 100, 1e-9);
 
     // Attacked where it stands, the knight forks nothing.
-    g.pos.Board(10, 11) = -30;
+    g.arrange().pos.Board(10, 11) = -30;
     g.勢力調査();
     EXPECT_EQ(g.盤評価_COM危険座標(50, 10, 10), g.盤評価_COM危険座標(50, 20, 20));
 }

@@ -163,7 +163,7 @@ struct Harness {
     explicit Harness(bool start = true) {
         folder.writeSounds();
         if (start) folder.write("Orizen.ini", "\x94\x77\x8c\x69\x89\xe6=\x8f\xf4\r\n\x88\xda\x93\xae\x8e\x77\x93\xb1=ON\r\nBGM=OFF\r\n");
-        game.WorkFolder = folder.path.string();
+        game.setFolders(folder.path.string(), game.locations().AssetFolder);
         if (start) game.Form_Load();
     }
 

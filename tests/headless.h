@@ -19,7 +19,7 @@ struct Bare {
         int x, y, code;
     };
     Bare& put(std::initializer_list<Piece> pieces) {
-        for (const Piece& p : pieces) g.pos.Board(p.x, p.y) = int16_t(p.code);
+        for (const Piece& p : pieces) g.arrange().pos.Board(p.x, p.y) = int16_t(p.code);
         return *this;
     }
     Bare& opening() {

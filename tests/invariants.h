@@ -18,7 +18,7 @@ inline std::string unsoundPosition(const Game& g) {
     int pieces[8] = {}, kings[2] = {};  // kings[0] lower, kings[1] upper
     for (int x = 1; x <= BoardSize; ++x)
         for (int y = 1; y <= BoardSize; ++y) {
-            const int c = g.pos.Board(x, y);
+            const int c = g.position().Board(x, y);
             if (c == EMPTY) continue;
             if (!isPieceCode(c))
                 return "code " + std::to_string(c) + " at " + std::to_string(x) + "," + std::to_string(y);
@@ -30,25 +30,25 @@ inline std::string unsoundPosition(const Game& g) {
     if (kings[0] > 1 || kings[1] > 1) return "two kings of one side";
     int lowerSum = 0, upperSum = 0;
     for (int k = 1; k <= 7; ++k) {
-        if (g.pos.HandLower(k) < 0 || g.pos.HandUpper(k) < 0) return "negative hand count of kind " + std::to_string(k);
-        lowerSum += g.pos.HandLower(k);
-        upperSum += g.pos.HandUpper(k);
-        if (pieces[k] + g.pos.HandLower(k) + g.pos.HandUpper(k) != 2 * kOpeningCount[k])
+        if (g.position().HandLower(k) < 0 || g.position().HandUpper(k) < 0) return "negative hand count of kind " + std::to_string(k);
+        lowerSum += g.position().HandLower(k);
+        upperSum += g.position().HandUpper(k);
+        if (pieces[k] + g.position().HandLower(k) + g.position().HandUpper(k) != 2 * kOpeningCount[k])
             return "kind " + std::to_string(k) + " not conserved: " + std::to_string(pieces[k]) + " on the board, " +
-                   std::to_string(g.pos.HandLower(k)) + " + " + std::to_string(g.pos.HandUpper(k)) + " in hand";
+                   std::to_string(g.position().HandLower(k)) + " + " + std::to_string(g.position().HandUpper(k)) + " in hand";
     }
-    if (g.pos.LowerHandCount - lowerSum != 1 - kings[1])
-        return "lower total " + std::to_string(g.pos.LowerHandCount) + " for " + std::to_string(lowerSum) + " in hand";
-    if (g.pos.UpperHandCount - upperSum != 1 - kings[0])
-        return "upper total " + std::to_string(g.pos.UpperHandCount) + " for " + std::to_string(upperSum) + " in hand";
+    if (g.position().LowerHandCount - lowerSum != 1 - kings[1])
+        return "lower total " + std::to_string(g.position().LowerHandCount) + " for " + std::to_string(lowerSum) + " in hand";
+    if (g.position().UpperHandCount - upperSum != 1 - kings[0])
+        return "upper total " + std::to_string(g.position().UpperHandCount) + " for " + std::to_string(upperSum) + " in hand";
     return {};
 }
 
 // Empty when the history's counters are within what it holds.
 inline std::string unsoundHistory(const Game& g) {
-    if (g.history.RecordCount < 0 || g.history.RecordCount > g.history.RecordLength ||
-        g.history.RecordLength > HISTORY_MAX)
-        return "history at " + std::to_string(g.history.RecordCount) + " of " + std::to_string(g.history.RecordLength);
+    if (g.moveHistory().RecordCount < 0 || g.moveHistory().RecordCount > g.moveHistory().RecordLength ||
+        g.moveHistory().RecordLength > HISTORY_MAX)
+        return "history at " + std::to_string(g.moveHistory().RecordCount) + " of " + std::to_string(g.moveHistory().RecordLength);
     return {};
 }
 

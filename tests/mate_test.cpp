@@ -27,20 +27,20 @@ TEST(MateLower, APieceInHandParriesAnyCheckFromAfarButNotFromNextDoor) {
     cornered(b);
     b.survey();
     EXPECT_EQ(b.g.詰めかMAN(), YES);
-    b.g.pos.LowerHandCount = 1;
+    b.g.arrange().pos.LowerHandCount = 1;
     EXPECT_EQ(b.g.詰めかMAN(), NO);  // the lance checks from six squares away
 
     // A knight's check marks the king's own square: no piece in hand helps.
     Bare k;
     k.put({{1, 27, -950}, {2, 25, 50}, {3, 27, 110}, {1, 25, 100}}).survey();
-    EXPECT_EQ(k.g.maps.CheckByUpper(1, 27), 9);
-    k.g.pos.LowerHandCount = 3;
+    EXPECT_EQ(k.g.survey().CheckByUpper(1, 27), 9);
+    k.g.arrange().pos.LowerHandCount = 3;
     EXPECT_EQ(k.g.詰めかMAN(), YES);
 
     // A gold next to the king, defended: mate whatever is in hand.
     Bare gold;
     gold.put({{14, 27, -950}, {14, 26, 110}, {14, 25, 30}, {13, 20, 900}, {15, 20, 900}}).survey();
-    gold.g.pos.LowerHandCount = 5;
+    gold.g.arrange().pos.LowerHandCount = 5;
     EXPECT_EQ(gold.g.詰めかMAN(), YES);
 }
 
@@ -60,14 +60,14 @@ TEST(MateLower, EscapeSquaresAndWhatStandsOnThem) {
     // An undefended upper piece there: the king may take it, but it is no escape square.
     Bare take;
     take.put({{1, 27, -950}, {1, 20, 40}, {3, 27, 110}, {2, 26, 30}}).survey();
-    EXPECT_EQ(take.g.maps.UpperInfluence(2, 26), 0);
+    EXPECT_EQ(take.g.survey().UpperInfluence(2, 26), 0);
     EXPECT_EQ(take.g.調査_自王逃道(), 0);
     EXPECT_EQ(take.g.詰めかMAN(), NO);
 
     // The square behind the king on the checking line is covered: the ray passes through.
     Bare line;
     line.put({{14, 14, -950}, {14, 5, 900}, {13, 5, 900}, {15, 5, 900}}).survey();
-    EXPECT_EQ(line.g.maps.UpperInfluence(14, 15), 1);
+    EXPECT_EQ(line.g.survey().UpperInfluence(14, 15), 1);
     EXPECT_EQ(line.g.詰めかMAN(), YES);
 }
 
@@ -77,11 +77,11 @@ TEST(MateLower, ParryingMovesAreTriedAndUndone) {
     capture.put({{14, 27, -950}, {14, 24, 900}, {13, 20, 900}, {15, 20, 900}}).survey();
     EXPECT_EQ(capture.g.詰めかMAN(), YES);
     capture.put({{11, 21, -800}}).survey();
-    const Grid<int16_t> board = capture.g.pos.Board;
-    const Map influence = capture.g.maps.UpperInfluence;
+    const Grid<int16_t> board = capture.g.position().Board;
+    const Map influence = capture.g.survey().UpperInfluence;
     EXPECT_EQ(capture.g.詰めかMAN(), NO);
-    EXPECT_TRUE(capture.g.pos.Board == board);
-    EXPECT_TRUE(capture.g.maps.UpperInfluence == influence);  // no survey of its own
+    EXPECT_TRUE(capture.g.position().Board == board);
+    EXPECT_TRUE(capture.g.survey().UpperInfluence == influence);  // no survey of its own
 
     // A silver can step between, but that opens the bishop's line: still mate.
     Bare pinned;
@@ -96,27 +96,27 @@ TEST(MateUpper, MirrorsTheLowerTestAndJudgesTrialsBySurvey) {
     Bare b;
     b.put({{27, 1, 950}, {27, 8, -40}, {25, 1, -110}, {26, 3, -100}}).survey();
     EXPECT_EQ(b.g.詰めかCOM(), YES);
-    b.g.pos.UpperHandCount = 1;
+    b.g.arrange().pos.UpperHandCount = 1;
     EXPECT_EQ(b.g.詰めかCOM(), NO);
-    b.g.pos.UpperHandCount = 0;
+    b.g.arrange().pos.UpperHandCount = 0;
 
     // A bishop takes the lance: the trial's survey finds the king free.
     b.put({{20, 1, 800}}).survey();
-    const Grid<int16_t> board = b.g.pos.Board;
+    const Grid<int16_t> board = b.g.position().Board;
     EXPECT_EQ(b.g.詰めかCOM(), NO);
-    EXPECT_TRUE(b.g.pos.Board == board);
+    EXPECT_TRUE(b.g.position().Board == board);
     // The maps now describe the trial position, lance taken.
-    EXPECT_EQ(b.g.pos.Board(27, 8), -40);
-    EXPECT_EQ(b.g.maps.LowerInfluence(27, 7), 0);
+    EXPECT_EQ(b.g.position().Board(27, 8), -40);
+    EXPECT_EQ(b.g.survey().LowerInfluence(27, 7), 0);
 
     // The silver can step between, but that opens a lower bishop's line: the trial's survey
     // sees it.
     Bare open;
     open.put({{27, 1, 950}, {27, 8, -40}, {25, 1, -110}, {26, 2, 100}, {23, 5, -800}}).survey();
-    EXPECT_EQ(open.g.maps.LowerInfluence(27, 1), 1);
-    const Grid<int16_t> before = open.g.pos.Board;
+    EXPECT_EQ(open.g.survey().LowerInfluence(27, 1), 1);
+    const Grid<int16_t> before = open.g.position().Board;
     EXPECT_EQ(open.g.詰めかCOM(), YES);
-    EXPECT_TRUE(open.g.pos.Board == before);
+    EXPECT_TRUE(open.g.position().Board == before);
     open.put({{23, 5, EMPTY}}).survey();
     EXPECT_EQ(open.g.詰めかCOM(), NO);
 }
@@ -124,8 +124,8 @@ TEST(MateUpper, MirrorsTheLowerTestAndJudgesTrialsBySurvey) {
 TEST(MateUpper, KnightCheckAndNoKing) {
     Bare k;
     k.put({{27, 1, 950}, {26, 3, -50}, {25, 1, -110}, {27, 3, -100}}).survey();
-    EXPECT_EQ(k.g.maps.CheckByLower(27, 1), 9);
-    k.g.pos.UpperHandCount = 2;
+    EXPECT_EQ(k.g.survey().CheckByLower(27, 1), 9);
+    k.g.arrange().pos.UpperHandCount = 2;
     EXPECT_EQ(k.g.詰めかCOM(), YES);
 
     Bare none;

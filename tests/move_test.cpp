@@ -34,68 +34,68 @@ struct Moves : ::testing::Test {
 }  // namespace
 
 TEST_F(Moves, CapturesGoToTheCaptorsHandUnpromoted) {
-    g.pos.Board(5, 5) = 901;
-    g.pos.Board(5, 9) = -900;
+    g.arrange().pos.Board(5, 5) = 901;
+    g.arrange().pos.Board(5, 9) = -900;
     g.駒移動(5, 9, 5, 5, -900);
-    EXPECT_EQ(g.pos.Board(5, 5), -900);
-    EXPECT_EQ(g.pos.Board(5, 9), EMPTY);
-    EXPECT_EQ(g.pos.HandLower(7), 1);
-    EXPECT_EQ(g.pos.LowerHandCount, 1);
+    EXPECT_EQ(g.position().Board(5, 5), -900);
+    EXPECT_EQ(g.position().Board(5, 9), EMPTY);
+    EXPECT_EQ(g.position().HandLower(7), 1);
+    EXPECT_EQ(g.position().LowerHandCount, 1);
     EXPECT_EQ(picturesAt(29, 27), (std::vector<int>{0, -900}));  // the stand shows the rook
     EXPECT_EQ(textsAt(30, 27.2), std::vector<std::string>{" 1"});
     EXPECT_EQ(picturesAt(5, 9), std::vector<int>{0});
     EXPECT_EQ(picturesAt(5, 5), std::vector<int>{-900});
 
-    g.pos.Board(8, 8) = 111;
-    g.pos.Board(7, 7) = -101;
+    g.arrange().pos.Board(8, 8) = 111;
+    g.arrange().pos.Board(7, 7) = -101;
     g.駒移動(7, 7, 8, 8, -101);
-    EXPECT_EQ(g.pos.HandLower(5), 1);  // the reserved promoted gold goes back as a gold
-    EXPECT_EQ(g.pos.HandLower(1), 0);
+    EXPECT_EQ(g.position().HandLower(5), 1);  // the reserved promoted gold goes back as a gold
+    EXPECT_EQ(g.position().HandLower(1), 0);
     EXPECT_TRUE(totalsMatchHands(g));
 
-    g.pos.Board(20, 20) = 100;
-    g.pos.Board(20, 21) = -31;
+    g.arrange().pos.Board(20, 20) = 100;
+    g.arrange().pos.Board(20, 21) = -31;
     g.駒移動(20, 20, 20, 21, 101);
-    EXPECT_EQ(g.pos.HandUpper(1), 1);
-    EXPECT_EQ(g.pos.UpperHandCount, 1);
-    EXPECT_EQ(g.pos.Board(20, 21), 101);
+    EXPECT_EQ(g.position().HandUpper(1), 1);
+    EXPECT_EQ(g.position().UpperHandCount, 1);
+    EXPECT_EQ(g.position().Board(20, 21), 101);
 }
 
 TEST_F(Moves, DropsComeOutOfTheHand) {
-    g.pos.HandLower(1) = 1, g.pos.LowerHandCount = 1;
+    g.arrange().pos.HandLower(1) = 1, g.arrange().pos.LowerHandCount = 1;
     g.駒移動(29, 21, 4, 15, -30);
-    EXPECT_EQ(g.pos.HandLower(1), 0);
-    EXPECT_EQ(g.pos.LowerHandCount, 0);
-    EXPECT_EQ(g.pos.Board(4, 15), -30);
+    EXPECT_EQ(g.position().HandLower(1), 0);
+    EXPECT_EQ(g.position().LowerHandCount, 0);
+    EXPECT_EQ(g.position().Board(4, 15), -30);
     EXPECT_EQ(picturesAt(29, 21).back(), 0);  // the slot is empty again
 
-    g.pos.HandUpper(6) = 2, g.pos.UpperHandCount = 2;
+    g.arrange().pos.HandUpper(6) = 2, g.arrange().pos.UpperHandCount = 2;
     g.駒移動(-1, 6, 4, 16, 800);  // the upper hand by kind index
-    EXPECT_EQ(g.pos.HandUpper(6), 1);
-    EXPECT_EQ(g.pos.UpperHandCount, 1);
-    EXPECT_EQ(g.pos.Board(4, 16), 800);
+    EXPECT_EQ(g.position().HandUpper(6), 1);
+    EXPECT_EQ(g.position().UpperHandCount, 1);
+    EXPECT_EQ(g.position().Board(4, 16), 800);
 }
 
 TEST_F(Moves, TakingAKingNamesTheWinnerAndCountsOnlyInTheTotal) {
-    g.HumanSide = TURN_SECOND, g.OtherSide = TURN_FIRST;
-    g.pos.Board(14, 2) = -110;
+    g.arrangeFlow().HumanSide = TURN_SECOND, g.arrangeFlow().OtherSide = TURN_FIRST;
+    g.arrange().pos.Board(14, 2) = -110;
     g.駒移動(14, 2, 14, 1, -110);
-    EXPECT_EQ(g.Winner, TURN_SECOND);
-    EXPECT_EQ(g.pos.LowerHandCount, 1);
-    EXPECT_EQ(handSum(g.pos.HandLower), 0);
+    EXPECT_EQ(g.state().Winner, TURN_SECOND);
+    EXPECT_EQ(g.position().LowerHandCount, 1);
+    EXPECT_EQ(handSum(g.position().HandLower), 0);
 
-    g.Winner = NO_GAME;
-    g.pos.Board(13, 26) = 100;
+    g.arrangeFlow().Winner = NO_GAME;
+    g.arrange().pos.Board(13, 26) = 100;
     g.駒移動(13, 26, 14, 27, 101);
-    EXPECT_EQ(g.Winner, TURN_FIRST);
-    EXPECT_EQ(g.pos.UpperHandCount, 1);
-    EXPECT_EQ(handSum(g.pos.HandUpper), 0);
+    EXPECT_EQ(g.state().Winner, TURN_FIRST);
+    EXPECT_EQ(g.position().UpperHandCount, 1);
+    EXPECT_EQ(handSum(g.position().HandUpper), 0);
 }
 
 TEST_F(Moves, TheLowerKingsSquareFollowsIt) {
     g.駒移動(14, 27, 13, 26, -950);
-    EXPECT_EQ(g.pos.LowerKingX, 13);
-    EXPECT_EQ(g.pos.LowerKingY, 26);
+    EXPECT_EQ(g.position().LowerKingX, 13);
+    EXPECT_EQ(g.position().LowerKingY, 26);
 }
 
 TEST(MoveHelpers, MustPromoteWhereThePieceCouldNeverMoveAgain) {
@@ -143,7 +143,7 @@ TEST_F(Moves, NumbersAndTextsStartWhereTheWindowExpectsThem) {
         EXPECT_EQ(t[1].text[0], ' ');
         EXPECT_EQ(t[3].text, "手目");
     }
-    g.pos.HandLower(4) = 12;
+    g.arrange().pos.HandLower(4) = 12;
     h.canvas.clear();
     g.描画_自持盤();
     EXPECT_EQ(textsAt(30, 24.2), std::vector<std::string>{" 12"});
@@ -155,10 +155,10 @@ TEST_F(Moves, NumbersAndTextsStartWhereTheWindowExpectsThem) {
     EXPECT_EQ(Game::文字列変換(-801), "角成");
 
     // A code without a picture leaves the square as it was, outlined all the same.
-    g.pos.Board(3, 3) = 111;
+    g.arrange().pos.Board(3, 3) = 111;
     h.canvas.clear();
     g.描画_盤();
-    EXPECT_EQ(lastOutline(h.canvas, 3, 3), g.settings.BackColourIndex);
+    EXPECT_EQ(lastOutline(h.canvas, 3, 3), g.options().BackColourIndex);
     h.canvas.clear();
     g.描画_背景(BG_TAKE);
     for (const auto& op : h.canvas.ops)

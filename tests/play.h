@@ -19,25 +19,25 @@ struct Position {
 };
 
 inline Position snapshot(const Game& g) {
-    return {g.pos.Board, g.pos.HandLower, g.pos.HandUpper, g.pos.LowerHandCount, g.pos.UpperHandCount};
+    return {g.position().Board, g.position().HandLower, g.position().HandUpper, g.position().LowerHandCount, g.position().UpperHandCount};
 }
 
 inline int handSum(const Row<int, 8>& hand) { return std::accumulate(hand.v + 1, hand.v + 8, 0); }
 
 inline bool totalsMatchHands(const Game& g) {
-    return g.pos.LowerHandCount == handSum(g.pos.HandLower) && g.pos.UpperHandCount == handSum(g.pos.HandUpper);
+    return g.position().LowerHandCount == handSum(g.position().HandLower) && g.position().UpperHandCount == handSum(g.position().HandUpper);
 }
 
 // An empty board with both kings on their opening squares and empty hands: a position to build
 // by hand before starting a game from it.
 inline void clearPosition(Game& g) {
     for (int x = 1; x <= 27; ++x)
-        for (int y = 1; y <= 27; ++y) g.pos.Board(x, y) = EMPTY;
-    g.pos.Board(14, 1) = 950;
-    g.pos.Board(14, 27) = -950;
-    g.pos.HandLower.fill(0);
-    g.pos.HandUpper.fill(0);
-    g.pos.LowerHandCount = g.pos.UpperHandCount = 0;
+        for (int y = 1; y <= 27; ++y) g.arrange().pos.Board(x, y) = EMPTY;
+    g.arrange().pos.Board(14, 1) = 950;
+    g.arrange().pos.Board(14, 27) = -950;
+    g.arrange().pos.HandLower.fill(0);
+    g.arrange().pos.HandUpper.fill(0);
+    g.arrange().pos.LowerHandCount = g.arrange().pos.UpperHandCount = 0;
 }
 
 // A move by clicks: the source, then the destination with the given button.
@@ -85,16 +85,16 @@ struct Candidate {
 // Every move and drop the side to move may make, as the person would click it. Captures of a
 // king are left out: they end the game.
 inline std::vector<Candidate> candidates(Game& g, std::mt19937& rng) {
-    const bool lower = g.Turn == g.HumanSide;
+    const bool lower = g.state().Turn == g.state().HumanSide;
     std::vector<Candidate> out;
     g.調査_2歩フラグ設定();
     for (int x = 1; x <= 27; ++x)
         for (int y = 1; y <= 27; ++y) {
-            const int p = g.pos.Board(x, y);
+            const int p = g.position().Board(x, y);
             if (lower ? p > -30 : p < 30) continue;
             for (int tx = 1; tx <= 27; ++tx)
                 for (int ty = 1; ty <= 27; ++ty) {
-                    const int d = g.pos.Board(tx, ty);
+                    const int d = g.position().Board(tx, ty);
                     if (d == 950 || d == -950 || g.移動チェック(x, y, tx, ty, p) == NO) continue;
                     const bool may = g.調査_駒成(x, y, tx, ty, p) == YES;
                     const bool must = Game::移動後チェック(ty, p) == NO;
@@ -103,7 +103,7 @@ inline std::vector<Candidate> candidates(Game& g, std::mt19937& rng) {
                 }
         }
     for (int k = 1; k <= 7; ++k) {
-        if ((lower ? g.pos.HandLower(k) : g.pos.HandUpper(k)) <= 0) continue;
+        if ((lower ? g.position().HandLower(k) : g.position().HandUpper(k)) <= 0) continue;
         const int code = lower ? -kHandCode[k] : kHandCode[k];
         const int sx = lower ? 29 : -1, sy = lower ? 20 + k : 8 - k;
         for (int tx = 1; tx <= 27; ++tx)

@@ -25,11 +25,11 @@ std::string runCli(const std::string& args) {
 std::string boardText(const Game& g) {
     std::string s = "board\n";
     for (int y = 1; y <= 27; ++y)
-        for (int x = 1; x <= 27; ++x) s += std::to_string(g.pos.Board(x, y)) + (x < 27 ? " " : "\n");
+        for (int x = 1; x <= 27; ++x) s += std::to_string(g.position().Board(x, y)) + (x < 27 ? " " : "\n");
     s += "hand-upper";
-    for (int i = 1; i <= 7; ++i) s += " " + std::to_string(g.pos.HandUpper(i));
+    for (int i = 1; i <= 7; ++i) s += " " + std::to_string(g.position().HandUpper(i));
     s += "\nhand-lower";
-    for (int i = 1; i <= 7; ++i) s += " " + std::to_string(g.pos.HandLower(i));
+    for (int i = 1; i <= 7; ++i) s += " " + std::to_string(g.position().HandLower(i));
     return s + "\n";
 }
 
@@ -45,7 +45,7 @@ TEST(RecordRoundTrip, SavedAtMoveThirtyAndAtMoveFiveAfterSteppingBack) {
     for (int ply = 1; ply <= 30; ++ply) {
         const Candidate c = choose(candidates(g, rng), rng);
         play(h, c.fx, c.fy, c.tx, c.ty, c.button);
-        ASSERT_EQ(g.history.RecordCount, ply);
+        ASSERT_EQ(g.moveHistory().RecordCount, ply);
         seen.push_back(snapshot(g));
     }
     h.host.fields[1] = "thirty";
@@ -63,7 +63,7 @@ TEST(RecordRoundTrip, SavedAtMoveThirtyAndAtMoveFiveAfterSteppingBack) {
         const std::string path = (h.folder.path / (std::string(name) + ".棋譜")).string();
         h.host.boxes.clear();
         g.File1_Click(path);
-        ASSERT_EQ(g.history.RecordLength, moves) << name;
+        ASSERT_EQ(g.moveHistory().RecordLength, moves) << name;
         EXPECT_EQ(snapshot(g), seen[0]);
         for (int n = 1; n <= moves; ++n) {
             g.menuClick(Menu::AFTER);

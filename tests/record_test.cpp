@@ -129,13 +129,13 @@ struct RecordPanel : ::testing::Test {
 };
 
 TEST_F(RecordPanel, WritingIsRefusedWithItsMessages) {
-    h.game.Reversed = YES;
+    h.game.arrangeFlow().Reversed = YES;
     h.game.KIFU_WRITE_Click();
-    h.game.Reversed = NO;
+    h.game.arrangeFlow().Reversed = NO;
     h.game.Command1_Click();
     h.host.fields[1] = "a";
     h.game.Command1_Click();
-    h.game.history.RecordCount = 1;
+    h.game.arrangeHistory().RecordCount = 1;
     h.host.fields[1] = "x/y";
     h.game.Command1_Click();
     h.host.fields[1] = "ok";
@@ -155,20 +155,20 @@ TEST_F(RecordPanel, WritingIsRefusedWithItsMessages) {
 
 TEST_F(RecordPanel, WritesTheMovesUpToTheCurrentOneWithNamesInTurnOrder) {
     Game& g = h.game;
-    g.history.RecordCount = 2;
-    g.history.RecordLength = 3;
+    g.arrangeHistory().RecordCount = 2;
+    g.arrangeHistory().RecordLength = 3;
     const RecordMove moves[] = {{5, 18, 5, 17, -30, -30, 0}, {-1, 7, 3, 12, 30, 30, 0}, {5, 17, 5, 16, -30, -30, 0}};
     for (int n = 1; n <= 3; ++n) {
         const RecordMove& m = moves[n - 1];
-        g.history.RecFromX(n) = m.fromX, g.history.RecFromY(n) = m.fromY, g.history.RecToX(n) = m.toX,
-        g.history.RecToY(n) = m.toY;
-        g.history.RecResult(n) = m.result, g.history.RecPiece(n) = m.piece, g.history.RecCaptured(n) = m.captured;
+        g.arrangeHistory().RecFromX(n) = m.fromX, g.arrangeHistory().RecFromY(n) = m.fromY, g.arrangeHistory().RecToX(n) = m.toX,
+        g.arrangeHistory().RecToY(n) = m.toY;
+        g.arrangeHistory().RecResult(n) = m.result, g.arrangeHistory().RecPiece(n) = m.piece, g.arrangeHistory().RecCaptured(n) = m.captured;
     }
     h.host.fields[1] = "game.棋譜";
     h.host.fields[2] = "名局";
     h.host.fields[3] = "先";
     h.host.fields[4] = "後";
-    g.HumanSide = TURN_SECOND;
+    g.arrangeFlow().HumanSide = TURN_SECOND;
     g.Command1_Click();
     std::string expected;
     ASSERT_TRUE(toCp932("名局\r\n先\r\n後\r\n", expected));
@@ -181,16 +181,16 @@ TEST_F(RecordPanel, WritesTheMovesUpToTheCurrentOneWithNamesInTurnOrder) {
     h.host.fields[1] = "game2";
     h.host.fields[3] = "先";
     h.host.fields[4] = "後";
-    g.HumanSide = TURN_FIRST;
+    g.arrangeFlow().HumanSide = TURN_FIRST;
     g.Command1_Click();
     EXPECT_EQ(read("game2.棋譜").substr(0, 8), "\r\n\x8c\xe3\r\n\x90\xe6");
 }
 
 TEST_F(RecordPanel, AFailedWriteKeepsTheOldFileAndSaysSo) {
-    h.game.history.RecordCount = 1;
-    h.game.history.RecFromX(1) = 5, h.game.history.RecFromY(1) = 18, h.game.history.RecToX(1) = 5,
-    h.game.history.RecToY(1) = 17;
-    h.game.history.RecResult(1) = h.game.history.RecPiece(1) = -30;
+    h.game.arrangeHistory().RecordCount = 1;
+    h.game.arrangeHistory().RecFromX(1) = 5, h.game.arrangeHistory().RecFromY(1) = 18, h.game.arrangeHistory().RecToX(1) = 5,
+    h.game.arrangeHistory().RecToY(1) = 17;
+    h.game.arrangeHistory().RecResult(1) = h.game.arrangeHistory().RecPiece(1) = -30;
     std::filesystem::create_directory(h.folder.path / "taken.棋譜");
     h.host.fields[1] = "taken";
     h.game.Command1_Click();
@@ -203,14 +203,14 @@ TEST_F(RecordPanel, AFailedWriteKeepsTheOldFileAndSaysSo) {
 
 TEST_F(RecordPanel, ReadingResetsTheGameAndEntersRecordMode) {
     h.folder.write("r.棋譜", kKonpyuta + "\r\n" + kGote + "\r\n" + kSente + "\r\n5 185 17-30 -30 0   \r\n");
-    h.game.MoveNumber = 7;
+    h.game.arrangeFlow().MoveNumber = 7;
     h.canvas.clear();
     h.game.File1_Click((h.folder.path / "r.棋譜").string());
-    EXPECT_EQ(h.game.RecordMode, YES);
-    EXPECT_EQ(h.game.history.RecordLength, 1);
-    EXPECT_EQ(h.game.history.RecordCount, 0);
-    EXPECT_EQ(h.game.MoveNumber, 0);
-    EXPECT_EQ(h.game.history.RecPiece(1), -30);
+    EXPECT_EQ(h.game.state().RecordMode, YES);
+    EXPECT_EQ(h.game.moveHistory().RecordLength, 1);
+    EXPECT_EQ(h.game.moveHistory().RecordCount, 0);
+    EXPECT_EQ(h.game.state().MoveNumber, 0);
+    EXPECT_EQ(h.game.moveHistory().RecPiece(1), -30);
     std::vector<std::pair<std::string, std::pair<double, double>>> printed;
     for (const auto& t : h.canvas.texts())
         if (t.size == 12 && t.code == COLOUR_WHITE && t.text != " 3") printed.push_back({t.text, {t.X, t.Y}});
@@ -229,21 +229,21 @@ TEST_F(RecordPanel, EmptyBadOrMissingFilesSayWhatHappened) {
     h.folder.write("empty.棋譜", "");
     h.game.File1_Click((h.folder.path / "empty.棋譜").string());
     EXPECT_EQ(h.host.boxes.back().text, "棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません");
-    EXPECT_EQ(h.game.RecordMode, YES);
+    EXPECT_EQ(h.game.state().RecordMode, YES);
 
     h.host.boxes.clear();
     h.folder.write("bad.棋譜", crlf({"g", "u", "l", "5 185 17-30 -30 0   ", "99999999999999999999"}));
     h.game.File1_Click((h.folder.path / "bad.棋譜").string());
-    EXPECT_EQ(h.game.history.RecordLength, 1);
+    EXPECT_EQ(h.game.moveHistory().RecordLength, 1);
     ASSERT_EQ(h.host.boxes.size(), 3u);
     EXPECT_EQ(h.host.boxes[0].text, "棋譜ファイルの2手目が正しくありません。1手目までを読み込みました");
 
     h.host.boxes.clear();
-    h.game.RecordMode = NO;
+    h.game.arrangeFlow().RecordMode = NO;
     h.game.File1_Click((h.folder.path / "missing.棋譜").string());
     ASSERT_EQ(h.host.boxes.size(), 1u);
     EXPECT_EQ(h.host.boxes[0].text.rfind("棋譜ファイルを読み込めません", 0), 0u);
-    EXPECT_EQ(h.game.RecordMode, NO) << "nothing changes when the file cannot be read";
+    EXPECT_EQ(h.game.state().RecordMode, NO) << "nothing changes when the file cannot be read";
 }
 
 }  // namespace orizen::test

@@ -15,12 +15,12 @@ struct Piece {
 // An empty board holding only the given pieces, the given hands, and one influence survey, as a
 // position file is placed before a search.
 inline void setUp(Game& g, std::initializer_list<Piece> pieces, Row<int, 8> upper = {}, Row<int, 8> lower = {}) {
-    g.pos.Board.fill(EMPTY);
-    for (const Piece& p : pieces) g.pos.Board(p.x, p.y) = static_cast<int16_t>(p.code);
-    g.pos.HandUpper = upper;
-    g.pos.HandLower = lower;
-    g.pos.UpperHandCount = handSum(upper);
-    g.pos.LowerHandCount = handSum(lower);
+    g.arrange().pos.Board.fill(EMPTY);
+    for (const Piece& p : pieces) g.arrange().pos.Board(p.x, p.y) = static_cast<int16_t>(p.code);
+    g.arrange().pos.HandUpper = upper;
+    g.arrange().pos.HandLower = lower;
+    g.arrange().pos.UpperHandCount = handSum(upper);
+    g.arrange().pos.LowerHandCount = handSum(lower);
     g.勢力調査();
 }
 

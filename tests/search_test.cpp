@@ -23,14 +23,14 @@ void randomPosition(Game& g, std::mt19937& rng, int changes) {
     std::uniform_int_distribution<int> sq(1, 27), code(0, 13), count(0, 3), coin(0, 2);
     for (int i = 0; i < changes; ++i) {
         const int x = sq(rng), y = sq(rng);
-        if (g.pos.Board(x, y) == 950 || g.pos.Board(x, y) == -950) continue;
+        if (g.position().Board(x, y) == 950 || g.position().Board(x, y) == -950) continue;
         const int c = coin(rng);
-        g.pos.Board(x, y) = int16_t(c == 0 ? EMPTY : c == 1 ? kCodes[code(rng)] : -kCodes[code(rng)]);
+        g.arrange().pos.Board(x, y) = int16_t(c == 0 ? EMPTY : c == 1 ? kCodes[code(rng)] : -kCodes[code(rng)]);
     }
-    for (int k = 1; k <= 7; ++k) g.pos.HandUpper(k) = count(rng), g.pos.HandLower(k) = count(rng);
-    g.pos.UpperHandCount = handSum(g.pos.HandUpper);
-    g.pos.LowerHandCount = handSum(g.pos.HandLower);
-    g.settings.ComputerLevel = 1 + int(rng() % 3);
+    for (int k = 1; k <= 7; ++k) g.arrange().pos.HandUpper(k) = count(rng), g.arrange().pos.HandLower(k) = count(rng);
+    g.arrange().pos.UpperHandCount = handSum(g.position().HandUpper);
+    g.arrange().pos.LowerHandCount = handSum(g.position().HandLower);
+    g.arrange().settings.ComputerLevel = 1 + int(rng() % 3);
     g.勢力調査();
 }
 
@@ -49,15 +49,15 @@ search::Engine& plainEngine() {
 Run searchCopy(const Game& g, search::Engine& engine) {
     Run r{{}, std::make_unique<Bare>(engine)};
     Game& c = r.after->g;
-    c.pos.Board = g.pos.Board;
-    c.pos.HandUpper = g.pos.HandUpper, c.pos.HandLower = g.pos.HandLower;
-    c.pos.UpperHandCount = g.pos.UpperHandCount, c.pos.LowerHandCount = g.pos.LowerHandCount;
-    c.settings.ComputerLevel = g.settings.ComputerLevel;
-    c.memory.UpperGuardX = g.memory.UpperGuardX, c.memory.UpperGuardY = g.memory.UpperGuardY;
-    c.memory.UpperAttackerX = g.memory.UpperAttackerX, c.memory.UpperAttackerY = g.memory.UpperAttackerY;
-    c.pos.LowerKingX = g.pos.LowerKingX, c.pos.LowerKingY = g.pos.LowerKingY, c.pos.UpperKingX = g.pos.UpperKingX,
-    c.pos.UpperKingY = g.pos.UpperKingY;
-    c.work.MoverKingDistance = g.work.MoverKingDistance;
+    c.arrange().pos.Board = g.position().Board;
+    c.arrange().pos.HandUpper = g.position().HandUpper, c.arrange().pos.HandLower = g.position().HandLower;
+    c.arrange().pos.UpperHandCount = g.position().UpperHandCount, c.arrange().pos.LowerHandCount = g.position().LowerHandCount;
+    c.arrange().settings.ComputerLevel = g.options().ComputerLevel;
+    c.arrange().memory.UpperGuardX = g.remembered().UpperGuardX, c.arrange().memory.UpperGuardY = g.remembered().UpperGuardY;
+    c.arrange().memory.UpperAttackerX = g.remembered().UpperAttackerX, c.arrange().memory.UpperAttackerY = g.remembered().UpperAttackerY;
+    c.arrange().pos.LowerKingX = g.position().LowerKingX, c.arrange().pos.LowerKingY = g.position().LowerKingY, c.arrange().pos.UpperKingX = g.position().UpperKingX,
+    c.arrange().pos.UpperKingY = g.position().UpperKingY;
+    c.arrange().work.MoverKingDistance = g.turnWork().MoverKingDistance;
     c.勢力調査();
     r.scored = search(c);
     return r;
@@ -75,26 +75,26 @@ void expectSameSearch(const Game& g, const std::string& what, search::Engine& qu
             << p.after << ' ' << p.score << " against " << q.score;
     }
     EXPECT_EQ(fast.scored.choice.score, plain.scored.choice.score) << what;
-    EXPECT_EQ(a.pos.Board, b.pos.Board) << what;
-    EXPECT_EQ(a.memory.UpperGuardX, b.memory.UpperGuardX) << what;
-    EXPECT_EQ(a.memory.UpperGuardY, b.memory.UpperGuardY) << what;
-    EXPECT_EQ(a.memory.UpperAttackerX, b.memory.UpperAttackerX) << what;
-    EXPECT_EQ(a.memory.UpperAttackerY, b.memory.UpperAttackerY) << what;
-    EXPECT_EQ(a.maps.LowerInfluence, b.maps.LowerInfluence) << what;
-    EXPECT_EQ(a.maps.UpperInfluence, b.maps.UpperInfluence) << what;
-    EXPECT_EQ(a.maps.UpperGuard, b.maps.UpperGuard) << what;
-    EXPECT_EQ(a.maps.LowerAttacker, b.maps.LowerAttacker) << what;
-    EXPECT_EQ(a.maps.CheckByUpper, b.maps.CheckByUpper) << what;
-    EXPECT_EQ(a.work.UpperAttackerXBefore, b.work.UpperAttackerXBefore) << what;
-    EXPECT_EQ(a.work.BishopTargets, b.work.BishopTargets) << what;
-    EXPECT_EQ(a.maps.LowerPinned, b.maps.LowerPinned) << what;
-    EXPECT_EQ(a.work.MoverKingDistance, b.work.MoverKingDistance) << what;
-    EXPECT_EQ(a.work.CandidatePiece, b.work.CandidatePiece) << what;
-    EXPECT_EQ(a.work.PromotedCode, b.work.PromotedCode) << what;
-    EXPECT_EQ(a.work.BestScore, b.work.BestScore) << what;
-    EXPECT_EQ(a.work.LowerKingEscapes, b.work.LowerKingEscapes) << what;
-    EXPECT_EQ(std::tie(a.pos.LowerKingX, a.pos.LowerKingY, a.pos.UpperKingX, a.pos.UpperKingY),
-              std::tie(b.pos.LowerKingX, b.pos.LowerKingY, b.pos.UpperKingX, b.pos.UpperKingY))
+    EXPECT_EQ(a.position().Board, b.position().Board) << what;
+    EXPECT_EQ(a.remembered().UpperGuardX, b.remembered().UpperGuardX) << what;
+    EXPECT_EQ(a.remembered().UpperGuardY, b.remembered().UpperGuardY) << what;
+    EXPECT_EQ(a.remembered().UpperAttackerX, b.remembered().UpperAttackerX) << what;
+    EXPECT_EQ(a.remembered().UpperAttackerY, b.remembered().UpperAttackerY) << what;
+    EXPECT_EQ(a.survey().LowerInfluence, b.survey().LowerInfluence) << what;
+    EXPECT_EQ(a.survey().UpperInfluence, b.survey().UpperInfluence) << what;
+    EXPECT_EQ(a.survey().UpperGuard, b.survey().UpperGuard) << what;
+    EXPECT_EQ(a.survey().LowerAttacker, b.survey().LowerAttacker) << what;
+    EXPECT_EQ(a.survey().CheckByUpper, b.survey().CheckByUpper) << what;
+    EXPECT_EQ(a.turnWork().UpperAttackerXBefore, b.turnWork().UpperAttackerXBefore) << what;
+    EXPECT_EQ(a.turnWork().BishopTargets, b.turnWork().BishopTargets) << what;
+    EXPECT_EQ(a.survey().LowerPinned, b.survey().LowerPinned) << what;
+    EXPECT_EQ(a.turnWork().MoverKingDistance, b.turnWork().MoverKingDistance) << what;
+    EXPECT_EQ(a.turnWork().CandidatePiece, b.turnWork().CandidatePiece) << what;
+    EXPECT_EQ(a.turnWork().PromotedCode, b.turnWork().PromotedCode) << what;
+    EXPECT_EQ(a.turnWork().BestScore, b.turnWork().BestScore) << what;
+    EXPECT_EQ(a.turnWork().LowerKingEscapes, b.turnWork().LowerKingEscapes) << what;
+    EXPECT_EQ(std::tie(a.position().LowerKingX, a.position().LowerKingY, a.position().UpperKingX, a.position().UpperKingY),
+              std::tie(b.position().LowerKingX, b.position().LowerKingY, b.position().UpperKingX, b.position().UpperKingY))
         << what;
 }
 
@@ -108,10 +108,10 @@ TEST(Search, DeltaWayMatchesThePlainWayOnRandomPositions) {
         // Square maps left over from other surveys, as a game has them.
         for (int x = 1; x <= 27; ++x)
             for (int y = 1; y <= 27; ++y) {
-                b.g.memory.UpperGuardX(x, y) = int16_t(rng() % 28),
-                                          b.g.memory.UpperAttackerY(x, y) = int16_t(rng() % 28);
+                b.g.arrange().memory.UpperGuardX(x, y) = int16_t(rng() % 28),
+                                          b.g.arrange().memory.UpperAttackerY(x, y) = int16_t(rng() % 28);
             }
-        b.g.work.MoverKingDistance = int(rng() % 20);
+        b.g.arrange().work.MoverKingDistance = int(rng() % 20);
         expectSameSearch(b.g, "round " + std::to_string(round));
         if (HasFatalFailure()) return;
     }
@@ -123,8 +123,8 @@ TEST(Search, DeltaWayMatchesThePlainWayOverAGame) {
     std::unique_ptr<Bare> games[2] = {std::make_unique<Bare>(), std::make_unique<Bare>(plainEngine())};
     for (auto& h : games) {
         h->g.初期設定();
-        h->g.pos.HandUpper = hand(2, 1, 1, 1, 1, 1, 1);
-        h->g.pos.UpperHandCount = handSum(h->g.pos.HandUpper);
+        h->g.arrange().pos.HandUpper = hand(2, 1, 1, 1, 1, 1, 1);
+        h->g.arrange().pos.UpperHandCount = handSum(h->g.position().HandUpper);
         h->g.勢力調査();
     }
     for (int turn = 0; turn < 12; ++turn) {
@@ -136,7 +136,7 @@ TEST(Search, DeltaWayMatchesThePlainWayOverAGame) {
             // A lower reply: the first pawn that can step.
             for (int x = 1; x <= 27; ++x) {
                 const int y = 18 - (turn / 27);
-                if (g.pos.Board(x, y) == -30 && g.pos.Board(x, y - 1) == EMPTY) {
+                if (g.position().Board(x, y) == -30 && g.position().Board(x, y - 1) == EMPTY) {
                     g.駒移動(x, y, x, y - 1, -30);
                     break;
                 }
@@ -146,8 +146,8 @@ TEST(Search, DeltaWayMatchesThePlainWayOverAGame) {
         ASSERT_EQ(std::tie(c[0].fx, c[0].fy, c[0].tx, c[0].ty, c[0].after, c[0].score),
                   std::tie(c[1].fx, c[1].fy, c[1].tx, c[1].ty, c[1].after, c[1].score))
             << "turn " << turn;
-        EXPECT_EQ(games[0]->g.memory.UpperGuardX, games[1]->g.memory.UpperGuardX) << "turn " << turn;
-        EXPECT_EQ(games[0]->g.memory.UpperAttackerY, games[1]->g.memory.UpperAttackerY) << "turn " << turn;
+        EXPECT_EQ(games[0]->g.remembered().UpperGuardX, games[1]->g.remembered().UpperGuardX) << "turn " << turn;
+        EXPECT_EQ(games[0]->g.remembered().UpperAttackerY, games[1]->g.remembered().UpperAttackerY) << "turn " << turn;
     }
 }
 
@@ -188,48 +188,48 @@ TEST(Search, DeltaSurveyAgreesWithAFullSurvey) {
     for (int round = 0; round < 6; ++round) {
         randomPosition(b.g, rng, 80);
         Game& g = b.g;
-        g.work.BoardBefore = g.pos.Board;
-        g.work.UpperInfluenceBefore = g.maps.UpperInfluence;
-        base->take(g);
+        g.arrange().work.BoardBefore = g.position().Board;
+        g.arrange().work.UpperInfluenceBefore = g.survey().UpperInfluence;
+        base->take(g.arrange());
         for (int x = 1; x <= 27; ++x)
             for (int y = 1; y <= 27; ++y) {
-                const int piece = g.pos.Board(x, y);
+                const int piece = g.position().Board(x, y);
                 if (piece < 30) continue;
                 for (int tx = 1; tx <= 27; ++tx)
                     for (int ty = 1; ty <= 27; ++ty) {
                         if (g.移動チェック(x, y, tx, ty, piece) != YES || (rng() % 4) != 0) continue;
-                        const int captured = g.pos.Board(tx, ty);
-                        g.pos.Board(x, y) = EMPTY;
-                        g.pos.Board(tx, ty) = int16_t(piece);
+                        const int captured = g.position().Board(tx, ty);
+                        g.arrange().pos.Board(x, y) = EMPTY;
+                        g.arrange().pos.Board(tx, ty) = int16_t(piece);
                         int xs[2] = {tx, x}, ys[2] = {ty, y}, n = 0;
-                        ASSERT_TRUE(delta->apply(g, *base, 2, xs, ys, written.data(), n));
-                        full.g.pos.Board = g.pos.Board;
-                        full.g.memory.UpperGuardX.fill(0), full.g.memory.UpperGuardY.fill(0);
-                        full.g.memory.UpperAttackerX.fill(0), full.g.memory.UpperAttackerY.fill(0);
+                        ASSERT_TRUE(delta->apply(g.arrange(), *base, 2, xs, ys, written.data(), n));
+                        full.g.arrange().pos.Board = g.position().Board;
+                        full.g.arrange().memory.UpperGuardX.fill(0), full.g.arrange().memory.UpperGuardY.fill(0);
+                        full.g.arrange().memory.UpperAttackerX.fill(0), full.g.arrange().memory.UpperAttackerY.fill(0);
                         full.g.勢力調査();
-                        EXPECT_EQ(g.maps.LowerInfluence, full.g.maps.LowerInfluence);
-                        EXPECT_EQ(g.maps.UpperInfluence, full.g.maps.UpperInfluence);
-                        EXPECT_EQ(g.maps.UpperGuard, full.g.maps.UpperGuard);
-                        EXPECT_EQ(g.maps.LowerAttacker, full.g.maps.LowerAttacker);
-                        EXPECT_EQ(g.maps.LowerAttackerX, full.g.maps.LowerAttackerX);
-                        EXPECT_EQ(g.maps.LowerAttackerY, full.g.maps.LowerAttackerY);
-                        EXPECT_EQ(g.pos.UpperKingX, full.g.pos.UpperKingX);
+                        EXPECT_EQ(g.survey().LowerInfluence, full.g.survey().LowerInfluence);
+                        EXPECT_EQ(g.survey().UpperInfluence, full.g.survey().UpperInfluence);
+                        EXPECT_EQ(g.survey().UpperGuard, full.g.survey().UpperGuard);
+                        EXPECT_EQ(g.survey().LowerAttacker, full.g.survey().LowerAttacker);
+                        EXPECT_EQ(g.survey().LowerAttackerX, full.g.survey().LowerAttackerX);
+                        EXPECT_EQ(g.survey().LowerAttackerY, full.g.survey().LowerAttackerY);
+                        EXPECT_EQ(g.position().UpperKingX, full.g.position().UpperKingX);
                         for (int i = 0; i < n; ++i) {
                             const int wx = written[i].cell / 27 + 1, wy = written[i].cell % 27 + 1;
-                            EXPECT_EQ(written[i].gx, full.g.memory.UpperGuardX(wx, wy)) << wx << ' ' << wy;
-                            EXPECT_EQ(written[i].gy, full.g.memory.UpperGuardY(wx, wy));
-                            EXPECT_EQ(written[i].ax, full.g.memory.UpperAttackerX(wx, wy));
-                            EXPECT_EQ(written[i].ay, full.g.memory.UpperAttackerY(wx, wy));
+                            EXPECT_EQ(written[i].gx, full.g.remembered().UpperGuardX(wx, wy)) << wx << ' ' << wy;
+                            EXPECT_EQ(written[i].gy, full.g.remembered().UpperGuardY(wx, wy));
+                            EXPECT_EQ(written[i].ax, full.g.remembered().UpperAttackerX(wx, wy));
+                            EXPECT_EQ(written[i].ay, full.g.remembered().UpperAttackerY(wx, wy));
                         }
-                        delta->undo(g);
-                        g.pos.Board(tx, ty) = int16_t(captured);
-                        g.pos.Board(x, y) = int16_t(piece);
+                        delta->undo(g.arrange());
+                        g.arrange().pos.Board(tx, ty) = int16_t(captured);
+                        g.arrange().pos.Board(x, y) = int16_t(piece);
                         ++tried;
                         if (HasFailure()) return;
                     }
             }
-        EXPECT_EQ(g.maps.LowerInfluence, base->li);
-        EXPECT_EQ(g.maps.UpperGuard, base->ug);
+        EXPECT_EQ(g.survey().LowerInfluence, base->li);
+        EXPECT_EQ(g.survey().UpperGuard, base->ug);
     }
     EXPECT_GT(tried, 100);
 }

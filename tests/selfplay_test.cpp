@@ -167,9 +167,9 @@ TEST(Selfplay, TakingAKingEndsTheGameAndTheGameDoesNotStartAgain) {
     EXPECT_EQ(lower.reason, Reason::KingTaken);
     EXPECT_EQ(lower.plies[1].score, 9999);
     Game& g = lower.game;
-    EXPECT_TRUE(g.Ended);
-    EXPECT_EQ(g.Winner, g.HumanSide);
-    EXPECT_EQ(g.pos.Board(1, 2), -110);  // the final position stays: no new game was set out
+    EXPECT_TRUE(g.state().Ended);
+    EXPECT_EQ(g.state().Winner, g.state().HumanSide);
+    EXPECT_EQ(g.position().Board(1, 2), -110);  // the final position stays: no new game was set out
     // The mate test the game asked after the taking move answered YES as well; the take is reported.
     g.勢力調査();
     EXPECT_EQ(g.詰めかCOM(), YES);
@@ -180,7 +180,7 @@ TEST(Selfplay, TakingAKingEndsTheGameAndTheGameDoesNotStartAgain) {
     ASSERT_EQ(upper.plies.size(), 2u);
     EXPECT_EQ(upper.winner, Side::Upper);
     EXPECT_EQ(upper.reason, Reason::KingTaken);
-    EXPECT_TRUE(upper.game.Ended);
+    EXPECT_TRUE(upper.game.state().Ended);
     // No announcement after the king is taken, though the mate test would say YES on its square.
     EXPECT_FALSE(upper.plies[1].mate || upper.plies[1].check);
     upper.game.勢力調査();
@@ -227,8 +227,8 @@ TEST(Selfplay, ASideWithNothingToMoveLoses) {
 
     Selfplay s(settings(500, true), &lowerAlone);
     ASSERT_TRUE(s.play());
-    EXPECT_TRUE(s.game.Ended);  // the computer gave the game up through the game's own end
-    EXPECT_EQ(s.game.history.RecordCount, 0);
+    EXPECT_TRUE(s.game.state().Ended);  // the computer gave the game up through the game's own end
+    EXPECT_EQ(s.game.moveHistory().RecordCount, 0);
 }
 
 TEST(Selfplay, ThePlyLimit) {
@@ -273,18 +273,18 @@ TEST(Selfplay, BadArgumentsAreRefused) {
 TEST(Selfplay, TheLowerSideSeesThePositionAsReverseTurnsItAndItsChoiceComesBack) {
     Harness h;
     Game& g = h.game;
-    g.pos.Board(3, 15) = 800;
-    g.pos.Board(20, 12) = -41;
-    g.pos.HandLower(2) = 3, g.pos.HandUpper(6) = 1;
-    g.pos.LowerHandCount = 3, g.pos.UpperHandCount = 1;
+    g.arrange().pos.Board(3, 15) = 800;
+    g.arrange().pos.Board(20, 12) = -41;
+    g.arrange().pos.HandLower(2) = 3, g.arrange().pos.HandUpper(6) = 1;
+    g.arrange().pos.LowerHandCount = 3, g.arrange().pos.UpperHandCount = 1;
     Headless turned;
     turnRound(g, turned.game);
     g.REVERSE_Click();
-    EXPECT_TRUE(turned.game.pos.Board == g.pos.Board);
-    EXPECT_TRUE(turned.game.pos.HandUpper == g.pos.HandUpper);
-    EXPECT_TRUE(turned.game.pos.HandLower == g.pos.HandLower);
-    EXPECT_EQ(turned.game.pos.UpperHandCount, g.pos.UpperHandCount);
-    EXPECT_EQ(turned.game.pos.LowerHandCount, g.pos.LowerHandCount);
+    EXPECT_TRUE(turned.game.position().Board == g.position().Board);
+    EXPECT_TRUE(turned.game.position().HandUpper == g.position().HandUpper);
+    EXPECT_TRUE(turned.game.position().HandLower == g.position().HandLower);
+    EXPECT_EQ(turned.game.position().UpperHandCount, g.position().UpperHandCount);
+    EXPECT_EQ(turned.game.position().LowerHandCount, g.position().LowerHandCount);
 
     const cli::LowerMove drop = turnBack(Game::Choice{true, -1, 5, 3, 4, 110, 110, 12.5});
     EXPECT_EQ((std::array{drop.fromX, drop.fromY, drop.toX, drop.toY, drop.before, drop.after}),
@@ -315,31 +315,31 @@ TEST(Selfplay, TheLowerMoveIsCommittedAsThePersonsClicksCommitIt) {
         Harness byClicks, byTool;
         for (Harness* h : {&byClicks, &byTool}) {
             Game& g = h->game;
-            g.pos.Board(18, 18) = EMPTY, g.pos.Board(10, 10) = EMPTY;  // the bishops see each other
-            g.pos.HandLower(3) = 2, g.pos.LowerHandCount = 2;
+            g.arrange().pos.Board(18, 18) = EMPTY, g.arrange().pos.Board(10, 10) = EMPTY;  // the bishops see each other
+            g.arrange().pos.HandLower(3) = 2, g.arrange().pos.LowerHandCount = 2;
             g.menuClick(Menu::SENTE);
         }
         play(byClicks, c.move.fromX, c.move.fromY, c.move.toX, c.move.toY, c.button);
         Game& t = byTool.game;
         ASSERT_EQ(cli::commitLower(t, c.move), YES);
-        EXPECT_EQ(t.history.RecResult(t.history.RecordCount), c.move.after);
+        EXPECT_EQ(t.moveHistory().RecResult(t.moveHistory().RecordCount), c.move.after);
         t.com_ban();
 
         const Game& k = byClicks.game;
-        EXPECT_EQ(k.history.RecordCount, 2);
+        EXPECT_EQ(k.moveHistory().RecordCount, 2);
         EXPECT_TRUE(snapshot(k) == snapshot(t));
-        EXPECT_EQ(k.MoveNumber, t.MoveNumber);
+        EXPECT_EQ(k.state().MoveNumber, t.state().MoveNumber);
         for (int n = 1; n <= 2; ++n)
             EXPECT_EQ(
-                (std::array{k.history.RecFromX(n), k.history.RecFromY(n), k.history.RecToX(n), k.history.RecToY(n),
-                            k.history.RecPiece(n), k.history.RecResult(n), k.history.RecCaptured(n)}),
-                (std::array{t.history.RecFromX(n), t.history.RecFromY(n), t.history.RecToX(n), t.history.RecToY(n),
-                            t.history.RecPiece(n), t.history.RecResult(n), t.history.RecCaptured(n)}));
-        EXPECT_TRUE(k.memory.UpperGuardX == t.memory.UpperGuardX && k.memory.UpperAttackerY == t.memory.UpperAttackerY);
-        EXPECT_EQ(k.work.BestScore, t.work.BestScore);
-        EXPECT_EQ(k.work.MoverKingDistance, t.work.MoverKingDistance);
-        EXPECT_EQ(k.Turn, k.HumanSide);
-        EXPECT_EQ(t.Turn, t.HumanSide);
+                (std::array{k.moveHistory().RecFromX(n), k.moveHistory().RecFromY(n), k.moveHistory().RecToX(n), k.moveHistory().RecToY(n),
+                            k.moveHistory().RecPiece(n), k.moveHistory().RecResult(n), k.moveHistory().RecCaptured(n)}),
+                (std::array{t.moveHistory().RecFromX(n), t.moveHistory().RecFromY(n), t.moveHistory().RecToX(n), t.moveHistory().RecToY(n),
+                            t.moveHistory().RecPiece(n), t.moveHistory().RecResult(n), t.moveHistory().RecCaptured(n)}));
+        EXPECT_TRUE(k.remembered().UpperGuardX == t.remembered().UpperGuardX && k.remembered().UpperAttackerY == t.remembered().UpperAttackerY);
+        EXPECT_EQ(k.turnWork().BestScore, t.turnWork().BestScore);
+        EXPECT_EQ(k.turnWork().MoverKingDistance, t.turnWork().MoverKingDistance);
+        EXPECT_EQ(k.state().Turn, k.state().HumanSide);
+        EXPECT_EQ(t.state().Turn, t.state().HumanSide);
     }
 
     // A move the click path refuses is not committed.
@@ -347,7 +347,7 @@ TEST(Selfplay, TheLowerMoveIsCommittedAsThePersonsClicksCommitIt) {
     h.game.menuClick(Menu::SENTE);
     EXPECT_EQ(cli::commitLower(h.game, cli::LowerMove{14, 18, 14, 16, -30, -30, 0}), -1);  // a pawn two steps
     EXPECT_EQ(cli::commitLower(h.game, cli::LowerMove{29, 21, 14, 15, -30, -30, 0}), -1);  // an empty hand slot
-    EXPECT_EQ(h.game.history.RecordCount, 0);
+    EXPECT_EQ(h.game.moveHistory().RecordCount, 0);
 }
 
 }  // namespace orizen::test

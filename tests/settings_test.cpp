@@ -34,12 +34,12 @@ struct Settings : ::testing::Test {
 TEST_F(Settings, AMissingFileIsCreatedWithTheDefaults) {
     h.game.Form_Load();
     EXPECT_EQ(file(), "背景画=緑\r\n移動指導=OFF\r\nBGM=OFF\r\n");
-    EXPECT_EQ(h.game.settings.BackgroundKind, BG_MIDORI);
+    EXPECT_EQ(h.game.options().BackgroundKind, BG_MIDORI);
     EXPECT_TRUE(checked(Menu::MIDORI));
     EXPECT_TRUE(unchecked(Menu::TATAMI));
     EXPECT_TRUE(unchecked(Menu::SIDOU));
     EXPECT_TRUE(unchecked(Menu::BGM));
-    EXPECT_EQ(h.game.settings.GuidanceColour, COLOUR_WHITE) << "left as start-up set it";
+    EXPECT_EQ(h.game.options().GuidanceColour, COLOUR_WHITE) << "left as start-up set it";
 }
 
 TEST_F(Settings, OnlyBgmOnStartsTheMusicAndKeepsTheRestAsStartUpLeftIt) {
@@ -47,28 +47,28 @@ TEST_F(Settings, OnlyBgmOnStartsTheMusicAndKeepsTheRestAsStartUpLeftIt) {
     EXPECT_NE(std::find(h.sound.calls.begin(), h.sound.calls.end(), "dsPlayLooping 5"), h.sound.calls.end());
     EXPECT_TRUE(checked(Menu::SIDOU));
     EXPECT_TRUE(h.game.isChecked(Menu::TATAMI)) << "the design-time mark stays";
-    EXPECT_EQ(h.game.settings.BackgroundKind, 0);
+    EXPECT_EQ(h.game.options().BackgroundKind, 0);
     h.game.BGM_Click();
     EXPECT_EQ(file(), "背景画=畳\r\n移動指導=ON\r\nBGM=OFF\r\n");
 }
 
 TEST_F(Settings, ValuesAreMatchedExactlyAndOddLinesAreSkipped) {
     start("背景画=宇宙\r\nno equals sign\r\n移動指導=on\r\nBGM=ON \r\n背景画=紫\r\nother=1\r\n");
-    EXPECT_EQ(h.game.settings.BackgroundKind, BG_UCHU);
+    EXPECT_EQ(h.game.options().BackgroundKind, BG_UCHU);
     EXPECT_TRUE(checked(Menu::UCHU));
     EXPECT_TRUE(unchecked(Menu::TATAMI));
     EXPECT_TRUE(unchecked(Menu::SIDOU));
-    EXPECT_EQ(h.game.settings.GuidanceColour, COLOUR_GREEN);
+    EXPECT_EQ(h.game.options().GuidanceColour, COLOUR_GREEN);
     EXPECT_TRUE(unchecked(Menu::BGM));
     for (const auto& c : h.sound.calls) EXPECT_NE(c, "dsPlayLooping 5");
 }
 
 TEST_F(Settings, EveryChangeRewritesTheWholeFileInItsKeyOrder) {
     start("背景画=竹\nBGM=OFF\n移動指導=ON\n");  // LF-only and another order read too
-    EXPECT_EQ(h.game.settings.BackgroundKind, BG_TAKE);
+    EXPECT_EQ(h.game.options().BackgroundKind, BG_TAKE);
     h.game.menuClick(Menu::RENGA);
     EXPECT_EQ(file(), "背景画=煉瓦\r\n移動指導=ON\r\nBGM=OFF\r\n");
-    EXPECT_EQ(h.game.settings.BackgroundKind, BG_RENGA);
+    EXPECT_EQ(h.game.options().BackgroundKind, BG_RENGA);
     h.game.menuClick(Menu::BGM);
     EXPECT_EQ(file(), "背景画=煉瓦\r\n移動指導=ON\r\nBGM=ON\r\n");
     // Choosing the marked background again still saves and redraws everything.
@@ -90,14 +90,14 @@ TEST_F(Settings, MusicStopsAndStartsOnTheSameBuffer) {
 
 TEST_F(Settings, AFailedWriteFallsBackToTheDefaultsAndWarns) {
     start("背景画=宇宙\r\n移動指導=ON\r\nBGM=OFF\r\n");
-    h.game.WorkFolder = (h.folder.path / "gone").string();
+    h.game.setFolders((h.folder.path / "gone").string(), h.game.locations().AssetFolder);
     h.sound.calls.clear();
     h.game.menuClick(Menu::RENGA);
     EXPECT_TRUE(checked(Menu::MIDORI));
     EXPECT_TRUE(unchecked(Menu::RENGA));
     EXPECT_TRUE(unchecked(Menu::SIDOU));
     EXPECT_TRUE(checked(Menu::BGM));
-    EXPECT_EQ(h.game.settings.BackgroundKind, BG_RENGA) << "the fallback leaves the picture as it was";
+    EXPECT_EQ(h.game.options().BackgroundKind, BG_RENGA) << "the fallback leaves the picture as it was";
     EXPECT_TRUE(h.sound.calls.empty()) << "the music is neither started nor stopped";
     ASSERT_FALSE(h.host.boxes.empty());
     EXPECT_EQ(h.host.boxes.back().icon, Icon::Warning);

@@ -80,7 +80,7 @@ struct Rig {
         host.log = &log;
         host.folder = folder.path.string();
         folder.writeSounds();
-        game.WorkFolder = folder.path.string();
+        game.setFolders(folder.path.string(), game.locations().AssetFolder);
         game.Form_Load();
     }
 };
@@ -126,9 +126,9 @@ public:
         const Game& g = rig->game;
         note("click " + std::to_string(button) + " on " +
              std::to_string(int(std::floor((X - BoardLeft) / SquareWidth))) + "," +
-             std::to_string(int(std::floor((Y - BoardTop) / SquareHeight))) + " (turn " + std::to_string(g.Turn) +
-             ", mode " + std::to_string(g.GameMode) + ", history " + std::to_string(g.history.RecordCount) + "/" +
-             std::to_string(g.history.RecordLength) + ")");
+             std::to_string(int(std::floor((Y - BoardTop) / SquareHeight))) + " (turn " + std::to_string(g.state().Turn) +
+             ", mode " + std::to_string(g.state().GameMode) + ", history " + std::to_string(g.moveHistory().RecordCount) + "/" +
+             std::to_string(g.moveHistory().RecordLength) + ")");
         rig->game.Form_MouseDown(button, 0, X, Y);
     }
     void note(const std::string& what) {
@@ -147,21 +147,21 @@ public:
     // A legal move or drop of the side to move, as clicks; the king is taken when it can be.
     void legalMove(bool aim) {
         Game& g = rig->game;
-        if (g.Turn == NO_GAME) {
+        if (g.state().Turn == NO_GAME) {
             clickCell(LEFT_BUTTON, 1 + pick(27), 1 + pick(27));  // resumes or asks to start
             return;
         }
-        const bool lower = g.Turn == g.HumanSide;
+        const bool lower = g.state().Turn == g.state().HumanSide;
         struct Source {
             int x, y, code;
         };
         std::vector<Source> sources;
         for (int x = 1; x <= 27; ++x)
             for (int y = 1; y <= 27; ++y)
-                if (lower ? g.pos.Board(x, y) <= -30 : g.pos.Board(x, y) >= 30)
-                    sources.push_back({x, y, g.pos.Board(x, y)});
+                if (lower ? g.position().Board(x, y) <= -30 : g.position().Board(x, y) >= 30)
+                    sources.push_back({x, y, g.position().Board(x, y)});
         for (int k = 1; k <= 7; ++k)
-            if ((lower ? g.pos.HandLower(k) : g.pos.HandUpper(k)) > 0)
+            if ((lower ? g.position().HandLower(k) : g.position().HandUpper(k)) > 0)
                 sources.push_back(lower ? Source{29, 20 + k, -kHandCode[k]} : Source{-1, 8 - k, kHandCode[k]});
         g.調査_2歩フラグ設定();
         // Among the moves of a few pieces, often the one that takes most or comes closest to the
@@ -169,7 +169,7 @@ public:
         int enemyX = 14, enemyY = lower ? 1 : 27;
         for (int x = 1; x <= 27; ++x)
             for (int y = 1; y <= 27; ++y)
-                if (g.pos.Board(x, y) == (lower ? 950 : -950)) enemyX = x, enemyY = y;
+                if (g.position().Board(x, y) == (lower ? 950 : -950)) enemyX = x, enemyY = y;
         struct Choice {
             Source s;
             int tx, ty, score;
@@ -180,7 +180,7 @@ public:
             for (int tx = 1; tx <= 27; ++tx)
                 for (int ty = 1; ty <= 27; ++ty)
                     if (g.移動チェック(s.x, s.y, tx, ty, s.code) == YES) {
-                        const int taken = std::abs(g.pos.Board(tx, ty));
+                        const int taken = std::abs(g.position().Board(tx, ty));
                         const int distance = std::max(std::abs(tx - enemyX), std::abs(ty - enemyY));
                         all.push_back({s, tx, ty, taken * 10 - distance * 20 + pick(100)});
                     }
@@ -190,11 +190,11 @@ public:
         if (aim && pick(3) != 0)
             for (const Choice& o : all)
                 if (o.score > c.score) c = o;
-        const int taken = g.pos.Board(c.tx, c.ty);
-        const int before = g.history.RecordLength;
+        const int taken = g.position().Board(c.tx, c.ty);
+        const int before = g.moveHistory().RecordLength;
         clickCell(button(), c.s.x, c.s.y);
         clickCell(Game::移動後チェック(c.ty, c.s.code) == NO || pick(3) == 0 ? RIGHT_BUTTON : LEFT_BUTTON, c.tx, c.ty);
-        if (g.history.RecordLength != before || g.Turn == NO_GAME) {
+        if (g.moveHistory().RecordLength != before || g.state().Turn == NO_GAME) {
             ++moves;
             kingsTaken += taken == 950 || taken == -950;
         }
@@ -281,20 +281,20 @@ public:
             computerTurns += rig->canvas.thinking;
             computerTurnsLeft -= rig->canvas.thinking;
             rig->canvas.thinking = 0;
-            if (computerTurnsLeft <= 0 && g->GameMode == MODE_COMPUTER) {
+            if (computerTurnsLeft <= 0 && g->state().GameMode == MODE_COMPUTER) {
                 note("menu スタート (no computer turns left)");
                 g->menuClick(Menu::START);
             }
-            longestHistory = std::max(longestHistory, g->history.RecordLength);
+            longestHistory = std::max(longestHistory, g->moveHistory().RecordLength);
             std::string why = unsound(*g);
             if (why.empty() && !rig->canvas.fault.empty()) why = rig->canvas.fault;
             if (why.empty() && outside) why = "a record written outside its folder";
-            if (why.empty() && g->selection.SelectState != 0 && g->selection.SelectState != 1) why = "select state";
-            if (why.empty() && g->Turn != NO_GAME && g->Turn != TURN_FIRST && g->Turn != TURN_SECOND) why = "turn";
+            if (why.empty() && g->selected().SelectState != 0 && g->selected().SelectState != 1) why = "select state";
+            if (why.empty() && g->state().Turn != NO_GAME && g->state().Turn != TURN_FIRST && g->state().Turn != TURN_SECOND) why = "turn";
             // Against the computer, every event ends with the person to move, or no game, or the
             // program ended.
-            if (why.empty() && !g->Ended && g->GameMode == MODE_COMPUTER && g->Turn != NO_GAME &&
-                g->Turn != g->HumanSide)
+            if (why.empty() && !g->state().Ended && g->state().GameMode == MODE_COMPUTER && g->state().Turn != NO_GAME &&
+                g->state().Turn != g->state().HumanSide)
                 why = "the computer's turn left pending";
             if (!why.empty()) {
                 why = "event " + std::to_string(i) + ": " + why + "; the last events:";
@@ -303,7 +303,7 @@ public:
             }
             rig->host.boxes.clear();
             rig->sound.calls.clear();
-            if (g->Ended) {  // "No" to "続けますか？": the program ended; start it again
+            if (g->state().Ended) {  // "No" to "続けますか？": the program ended; start it again
                 collect();
                 note("the program ended; started again");
                 rig = std::make_unique<Rig>(rng, log);

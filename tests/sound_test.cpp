@@ -39,13 +39,13 @@ TEST(Sound, WithoutADeviceTheGameWarnsOnceAndRunsSilently) {
     EXPECT_EQ(h.host.boxes[0].text, "Direct Soundインターフェースが作成できません。");
     EXPECT_EQ(h.host.boxes[0].title, "Orizen.dll");
     EXPECT_EQ(h.host.boxes[0].icon, Icon::Warning);
-    EXPECT_EQ(h.game.sounds.SoundPiece, 0);
-    EXPECT_EQ(h.game.sounds.SoundBgm, 0);
+    EXPECT_EQ(h.game.soundHandles().SoundPiece, 0);
+    EXPECT_EQ(h.game.soundHandles().SoundBgm, 0);
     EXPECT_EQ(h.sound.calls, std::vector<std::string>{"dsInitialize"}) << "no buffer is made without a device";
     h.game.menuClick(Menu::START);
     h.click(5, 18);
     h.click(5, 17);
-    EXPECT_EQ(h.game.pos.Board(5, 17), -30) << "the game goes on";
+    EXPECT_EQ(h.game.position().Board(5, 17), -30) << "the game goes on";
 }
 
 TEST(Sound, AMissingFileIsSilentAndAnEmptyOneIsReported) {
@@ -54,9 +54,9 @@ TEST(Sound, AMissingFileIsSilentAndAnEmptyOneIsReported) {
     h.folder.write("禁止.wav", "");
     h.folder.write("Orizen.ini", "BGM=ON\r\n");
     h.game.Form_Load();
-    EXPECT_EQ(h.game.sounds.SoundBgm, 0);
-    EXPECT_EQ(h.game.sounds.SoundForbidden, 0);
-    EXPECT_NE(h.game.sounds.SoundPiece, 0);
+    EXPECT_EQ(h.game.soundHandles().SoundBgm, 0);
+    EXPECT_EQ(h.game.soundHandles().SoundForbidden, 0);
+    EXPECT_NE(h.game.soundHandles().SoundPiece, 0);
     ASSERT_EQ(h.host.boxes.size(), 1u) << "only the empty file is reported";
     EXPECT_EQ(h.host.boxes[0].title, "Orizen.dll");
     EXPECT_NE(h.host.boxes[0].text.find("禁止.wav"), std::string::npos);
@@ -88,7 +88,7 @@ TEST(Sound, TheVersionDialogPlaysItsSoundAndTheHelpPageOpensFromTheStartFolder) 
     EXPECT_EQ(h.played(), std::vector<std::intptr_t>{1});
     EXPECT_EQ(h.host.versionDialogs, 1);
     EXPECT_FALSE(h.host.panelFiles) << "the record panel closes first";
-    EXPECT_FALSE(h.game.HomePage.empty());
+    EXPECT_FALSE(h.game.locations().HomePage.empty());
 
     h.game.menuClick(Menu::KAISETU);
     ASSERT_EQ(h.host.opened.size(), 1u);
@@ -109,8 +109,8 @@ TEST(Sound, ANameThatLeadsToADeviceIsReportedNotRead) {
     std::filesystem::remove(h.folder.path / "BGM.wav");
     std::filesystem::create_symlink("/dev/zero", h.folder.path / "BGM.wav");
     h.game.Form_Load();
-    EXPECT_EQ(h.game.sounds.SoundBgm, 0);
-    EXPECT_NE(h.game.sounds.SoundPiece, 0);
+    EXPECT_EQ(h.game.soundHandles().SoundBgm, 0);
+    EXPECT_NE(h.game.soundHandles().SoundPiece, 0);
     ASSERT_EQ(h.host.boxes.size(), 1u);
     EXPECT_EQ(h.host.boxes[0].title, "Orizen.dll");
     EXPECT_EQ(h.host.boxes[0].text, "not a regular file: BGM.wav");

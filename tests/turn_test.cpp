@@ -12,7 +12,7 @@ void computerToMove(Harness& h, std::initializer_list<Piece> pieces, Row<int, 8>
     Game& g = h.game;
     g.menuClick(Menu::SENTE);
     setUp(g, pieces, upper, lower);
-    g.Turn = g.OtherSide;
+    g.arrangeFlow().Turn = g.state().OtherSide;
     h.host.boxes.clear();
     h.canvas.clear();
     h.played();
@@ -44,17 +44,17 @@ TEST(Turn, EveryMoveLosesThenTheFirstCandidateIsPlayedUnpromoted) {
     EXPECT_EQ(s.choice.after, 100);
 
     g.com_ban();
-    EXPECT_EQ(g.pos.Board(4, 17), 100);
-    EXPECT_EQ(g.pos.Board(5, 18), EMPTY);
-    EXPECT_EQ(g.history.RecordCount, 1);
-    EXPECT_EQ(g.history.RecFromX(1), 5);
-    EXPECT_EQ(g.history.RecResult(1), 100);
-    EXPECT_EQ(g.MoveNumber, 1);
-    EXPECT_EQ(g.Turn, g.HumanSide);
+    EXPECT_EQ(g.position().Board(4, 17), 100);
+    EXPECT_EQ(g.position().Board(5, 18), EMPTY);
+    EXPECT_EQ(g.moveHistory().RecordCount, 1);
+    EXPECT_EQ(g.moveHistory().RecFromX(1), 5);
+    EXPECT_EQ(g.moveHistory().RecResult(1), 100);
+    EXPECT_EQ(g.state().MoveNumber, 1);
+    EXPECT_EQ(g.state().Turn, g.state().HumanSide);
     EXPECT_TRUE(h.host.boxes.empty());
     EXPECT_TRUE(drew(h.canvas, "思考中"));
     EXPECT_EQ(lastOutline(h.canvas, 4, 17), COLOUR_WHITE);
-    EXPECT_EQ(h.played(), std::vector<std::intptr_t>{g.sounds.SoundPiece});
+    EXPECT_EQ(h.played(), std::vector<std::intptr_t>{g.soundHandles().SoundPiece});
 }
 
 TEST(Turn, PromotionIsScoredBothWaysUnlessThePieceWouldBeStuck) {
@@ -83,8 +83,8 @@ TEST(Turn, WithNothingToMoveTheComputerLoses) {
     h.host.answers = {Answer::Yes};
     g.com_ban();
     EXPECT_EQ(h.host.texts(), (std::vector<std::string>{"あなたの勝ちです", "続けますか？"}));
-    EXPECT_EQ(g.history.RecordCount, 0);
-    EXPECT_EQ(g.Turn, NO_GAME);
+    EXPECT_EQ(g.moveHistory().RecordCount, 0);
+    EXPECT_EQ(g.state().Turn, NO_GAME);
 }
 
 TEST(Turn, TakingTheKingEndsTheGameWithoutTheMateTest) {
@@ -94,8 +94,8 @@ TEST(Turn, TakingTheKingEndsTheGameWithoutTheMateTest) {
     h.host.answers = {Answer::No};
     g.com_ban();
     EXPECT_EQ(h.host.texts(), (std::vector<std::string>{"ｺﾝﾋﾟｭｰﾀの勝ちです", "続けますか？"}));
-    EXPECT_EQ(g.Winner, g.OtherSide);
-    EXPECT_TRUE(g.Ended);
+    EXPECT_EQ(g.state().Winner, g.state().OtherSide);
+    EXPECT_TRUE(g.state().Ended);
 }
 
 TEST(Turn, AMateIsAnnouncedAndPlayGoesOn) {
@@ -103,13 +103,13 @@ TEST(Turn, AMateIsAnnouncedAndPlayGoesOn) {
     Game& g = h.game;
     computerToMove(h, {{14, 1, 950}, {1, 27, -950}, {1, 25, 110}, {3, 26, 100}}, hand(0, 0, 0, 0, 1, 0, 0));
     g.com_ban();
-    EXPECT_EQ(g.pos.Board(1, 26), 110);
-    EXPECT_EQ(g.pos.HandUpper(5), 0);
+    EXPECT_EQ(g.position().Board(1, 26), 110);
+    EXPECT_EQ(g.position().HandUpper(5), 0);
     ASSERT_EQ(h.host.boxes.size(), 1u);
     EXPECT_EQ(h.host.boxes[0].text, "よし！!");
     EXPECT_EQ(h.host.boxes[0].title, "詰め ?");
     EXPECT_EQ(h.host.boxes[0].buttons, Buttons::Ok);
-    EXPECT_EQ(g.Turn, g.HumanSide);
+    EXPECT_EQ(g.state().Turn, g.state().HumanSide);
     EXPECT_TRUE(drew(h.canvas, "金"));
 }
 
@@ -119,7 +119,7 @@ TEST(Turn, ACheckIsAnnounced) {
     // Taking the undefended gold on the king's file checks; the pawn in hand keeps it from mate.
     computerToMove(h, {{14, 1, 950}, {14, 27, -950}, {14, 10, 900}, {14, 20, -110}}, {}, hand(1, 0, 0, 0, 0, 0, 0));
     g.com_ban();
-    EXPECT_EQ(g.pos.Board(14, 20), 901);
+    EXPECT_EQ(g.position().Board(14, 20), 901);
     ASSERT_EQ(h.host.boxes.size(), 1u);
     EXPECT_EQ(h.host.boxes[0].text, "   ** 王手 **");
     EXPECT_EQ(h.host.boxes[0].title, "");
@@ -129,15 +129,15 @@ TEST(Turn, AFullHistoryKeepsTheComputerFromMoving) {
     Harness h;
     Game& g = h.game;
     computerToMove(h, {{14, 1, 950}, {14, 27, -950}, {5, 5, 110}});
-    g.history.RecordCount = g.history.RecordLength = HISTORY_MAX;
+    g.arrangeHistory().RecordCount = g.arrangeHistory().RecordLength = HISTORY_MAX;
     const Position before = snapshot(g);
     g.com_ban();
     EXPECT_EQ(snapshot(g), before);
-    EXPECT_EQ(g.MoveNumber, 0);
+    EXPECT_EQ(g.state().MoveNumber, 0);
     ASSERT_EQ(h.host.boxes.size(), 1u);
     EXPECT_EQ(h.host.boxes[0].text, "棋譜は500手までです。これ以上指せません");
     EXPECT_EQ(h.host.boxes[0].title, "手数");
-    EXPECT_EQ(g.Turn, g.HumanSide);
+    EXPECT_EQ(g.state().Turn, g.state().HumanSide);
 }
 
 // Two games with the same moves reach the same choices and leave the same maps behind, the maps
@@ -151,17 +151,17 @@ TEST(Turn, SamePositionAndHistoryGiveTheSameMove) {
         play(*h, 5, 18, 5, 17);
     }
     EXPECT_EQ(snapshot(a.game), snapshot(b.game));
-    EXPECT_EQ(a.game.history.RecordCount, 6);
+    EXPECT_EQ(a.game.moveHistory().RecordCount, 6);
     for (int n = 1; n <= 6; ++n) {
-        EXPECT_EQ(a.game.history.RecFromX(n), b.game.history.RecFromX(n));
-        EXPECT_EQ(a.game.history.RecToY(n), b.game.history.RecToY(n));
-        EXPECT_EQ(a.game.history.RecResult(n), b.game.history.RecResult(n));
+        EXPECT_EQ(a.game.moveHistory().RecFromX(n), b.game.moveHistory().RecFromX(n));
+        EXPECT_EQ(a.game.moveHistory().RecToY(n), b.game.moveHistory().RecToY(n));
+        EXPECT_EQ(a.game.moveHistory().RecResult(n), b.game.moveHistory().RecResult(n));
     }
-    EXPECT_EQ(a.game.memory.UpperGuardX, b.game.memory.UpperGuardX);
-    EXPECT_EQ(a.game.memory.UpperGuardY, b.game.memory.UpperGuardY);
-    EXPECT_EQ(a.game.memory.UpperAttackerX, b.game.memory.UpperAttackerX);
-    EXPECT_EQ(a.game.memory.UpperAttackerY, b.game.memory.UpperAttackerY);
-    EXPECT_EQ(a.game.work.MoverKingDistance, b.game.work.MoverKingDistance);
+    EXPECT_EQ(a.game.remembered().UpperGuardX, b.game.remembered().UpperGuardX);
+    EXPECT_EQ(a.game.remembered().UpperGuardY, b.game.remembered().UpperGuardY);
+    EXPECT_EQ(a.game.remembered().UpperAttackerX, b.game.remembered().UpperAttackerX);
+    EXPECT_EQ(a.game.remembered().UpperAttackerY, b.game.remembered().UpperAttackerY);
+    EXPECT_EQ(a.game.turnWork().MoverKingDistance, b.game.turnWork().MoverKingDistance);
 }
 
 }  // namespace orizen::test

@@ -10,13 +10,13 @@ namespace orizen {
 
 void turnRound(const Game& g, Game& t) {
     for (int x = 1; x <= 27; ++x)
-        for (int y = 1; y <= 27; ++y) t.pos.Board(28 - x, 28 - y) = int16_t(-g.pos.Board(x, y));
+        for (int y = 1; y <= 27; ++y) t.arrange().pos.Board(28 - x, 28 - y) = int16_t(-g.position().Board(x, y));
     for (int i = 1; i <= 7; ++i) {
-        t.pos.HandUpper(i) = g.pos.HandLower(i);
-        t.pos.HandLower(i) = g.pos.HandUpper(i);
+        t.arrange().pos.HandUpper(i) = g.position().HandLower(i);
+        t.arrange().pos.HandLower(i) = g.position().HandUpper(i);
     }
-    t.pos.UpperHandCount = g.pos.LowerHandCount;
-    t.pos.LowerHandCount = g.pos.UpperHandCount;
+    t.arrange().pos.UpperHandCount = g.position().LowerHandCount;
+    t.arrange().pos.LowerHandCount = g.position().UpperHandCount;
 }
 
 PlannedMove turnBack(const Game::Choice& c) {
@@ -41,16 +41,16 @@ bool chooseMove(const Game& g, bool lower, int level, PlannedMove& out) {
         return true;
     }
     // Fresh for every choice: nothing a previous search left in the maps reaches this one.
-    auto fresh = std::make_unique<Headless>(g.engine);
+    auto fresh = std::make_unique<Headless>(g.searchEngine());
     Game& t = fresh->game;
     if (lower) {
         turnRound(g, t);
     } else {
-        t.pos.Board = g.pos.Board;
-        t.pos.HandUpper = g.pos.HandUpper;
-        t.pos.HandLower = g.pos.HandLower;
-        t.pos.UpperHandCount = g.pos.UpperHandCount;
-        t.pos.LowerHandCount = g.pos.LowerHandCount;
+        t.arrange().pos.Board = g.position().Board;
+        t.arrange().pos.HandUpper = g.position().HandUpper;
+        t.arrange().pos.HandLower = g.position().HandLower;
+        t.arrange().pos.UpperHandCount = g.position().UpperHandCount;
+        t.arrange().pos.LowerHandCount = g.position().LowerHandCount;
     }
     t.レベル_設定(level);
     t.勢力調査();
@@ -61,9 +61,9 @@ bool chooseMove(const Game& g, bool lower, int level, PlannedMove& out) {
 }
 
 int hintSide(const Game& g) {
-    if (g.Ended || g.Winner != NO_GAME || g.Turn == NO_GAME) return 0;
-    if (g.GameMode == MODE_COMPUTER) return g.Turn == g.HumanSide ? -1 : 0;
-    if (g.GameMode == MODE_HUMAN) return g.Turn == g.HumanSide ? -1 : g.Turn == g.OtherSide ? 1 : 0;
+    if (g.state().Ended || g.state().Winner != NO_GAME || g.state().Turn == NO_GAME) return 0;
+    if (g.state().GameMode == MODE_COMPUTER) return g.state().Turn == g.state().HumanSide ? -1 : 0;
+    if (g.state().GameMode == MODE_HUMAN) return g.state().Turn == g.state().HumanSide ? -1 : g.state().Turn == g.state().OtherSide ? 1 : 0;
     return 0;
 }
 

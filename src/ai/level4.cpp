@@ -30,7 +30,7 @@ void fill(Position& p, const Grid<int16_t>& board, const Row<int, 8>& upper, con
 
 Position positionOf(const Game& g, int side) {
     Position p;
-    fill(p, g.pos.Board, g.pos.HandUpper, g.pos.HandLower);
+    fill(p, g.position().Board, g.position().HandUpper, g.position().HandLower);
     p.side = side;
     p.refresh();
     return p;
@@ -39,12 +39,12 @@ Position positionOf(const Game& g, int side) {
 Request requestOf(const Game& g, int side) {
     Request r{positionOf(g, side), {}};
     // Walk the history back from the board; stop at the first entry that does not fit.
-    Grid<int16_t> board = g.pos.Board;
-    Row<int, 8> upper = g.pos.HandUpper, lower = g.pos.HandLower;
-    for (int n = std::min(g.history.RecordCount, HISTORY_MAX); n >= 1; --n) {
-        const int fx = g.history.RecFromX(n), fy = g.history.RecFromY(n), tx = g.history.RecToX(n),
-                  ty = g.history.RecToY(n);
-        const int piece = g.history.RecPiece(n), result = g.history.RecResult(n), captured = g.history.RecCaptured(n);
+    Grid<int16_t> board = g.position().Board;
+    Row<int, 8> upper = g.position().HandUpper, lower = g.position().HandLower;
+    for (int n = std::min(g.moveHistory().RecordCount, HISTORY_MAX); n >= 1; --n) {
+        const int fx = g.moveHistory().RecFromX(n), fy = g.moveHistory().RecFromY(n), tx = g.moveHistory().RecToX(n),
+                  ty = g.moveHistory().RecToY(n);
+        const int piece = g.moveHistory().RecPiece(n), result = g.moveHistory().RecResult(n), captured = g.moveHistory().RecCaptured(n);
         if (!onBoard(tx, ty) || board(tx, ty) != result || piece == 0) break;
         const bool byUpper = piece > 0;
         Row<int, 8>& mine = byUpper ? upper : lower;

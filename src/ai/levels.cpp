@@ -31,7 +31,7 @@ void Game::レベル_設定(int level) {
         setChecked(kItems[level - 1], true);
         settings.ComputerLevel = level;
     }
-    if (GameMode == MODE_COMPUTER) 描画_レベル(settings.ComputerLevel);
+    if (flow.GameMode == MODE_COMPUTER) 描画_レベル(settings.ComputerLevel);
 }
 
 }  // namespace orizen

@@ -151,17 +151,17 @@ void Game::com_ban着手(const Choice& c) {
         消去_移動結果(UpperResultX, UpperResultY);
         効果音(sounds.SoundForbidden);
         host.message(kHistoryFullText, kHistoryFullTitle, Buttons::Ok);
-        Turn = HumanSide;
+        flow.Turn = flow.HumanSide;
         return;
     }
-    MoveNumber = MoveNumber + 1;
-    描画_手数(MoveNumber, COLOUR_WHITE);
+    flow.MoveNumber = flow.MoveNumber + 1;
+    描画_手数(flow.MoveNumber, COLOUR_WHITE);
     駒移動(c.fx, c.fy, c.tx, c.ty, c.after);
     描画_桝輪郭(COLOUR_WHITE, c.tx, c.ty);
     効果音(sounds.SoundPiece);
     勢力調査();
 
-    if (Winner == OtherSide) {
+    if (flow.Winner == flow.OtherSide) {
         終了("ｺﾝﾋﾟｭｰﾀ");
         return;
     }
@@ -174,7 +174,7 @@ void Game::com_ban着手(const Choice& c) {
     }
 
     描画_移動結果(UpperResultX, UpperResultY, c.tx, c.ty, c.after, COLOUR_WHITE);
-    Turn = HumanSide;
+    flow.Turn = flow.HumanSide;
 }
 
 }  // namespace orizen

@@ -67,7 +67,7 @@ int runBestmove(int argc, char** argv) {
 
     Output out;
     Game::Choice c;
-    if (h->game.settings.ComputerLevel == level4::kLevel) {
+    if (h->game.options().ComputerLevel == level4::kLevel) {
         engine::Report r;
         c = level4::choose(level4::requestOf(h->game, engine::UPPER), nullptr, &r);
         if (scores) printSearch(out, r);

@@ -154,7 +154,7 @@ struct Parser {
         NullSound sound;
         Game g(canvas, host, sound);
         g.初期設定();
-        out = g.pos.Board;
+        out = g.position().Board;
     }
 };
 
@@ -225,17 +225,7 @@ std::string positionText(const Grid<int16_t>& board, const Row<int, 8>& handUppe
 }
 
 void place(Game& g, const Position& pos) {
-    g.pos.Board = pos.board;
-    for (int i = 1; i <= 7; ++i) {
-        g.pos.HandUpper(i) = pos.handUpper(i);
-        g.pos.HandLower(i) = pos.handLower(i);
-    }
-    g.pos.UpperHandCount = 0;
-    g.pos.LowerHandCount = 0;
-    for (int i = 1; i <= 7; ++i) {
-        g.pos.UpperHandCount += pos.handUpper(i);
-        g.pos.LowerHandCount += pos.handLower(i);
-    }
+    g.setPosition(pos.board, pos.handUpper, pos.handLower);
     g.レベル_設定(pos.level);
     g.勢力調査();
 }

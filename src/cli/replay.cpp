@@ -51,12 +51,12 @@ int runReplay(int argc, char** argv) {
     Headless h;
     Game& g = h.game;
     g.初期設定();
-    storeRecord(g.history, record);
-    g.MoveNumber = 0;
-    g.RecordMode = YES;
+    storeRecord(g.arrangeHistory(), record);
+    g.arrangeFlow().MoveNumber = 0;
+    g.arrangeFlow().RecordMode = YES;
     for (long n = 1; n <= wanted; ++n) {
         g.AFTER_Click();
-        if (g.history.RecordCount != n)
+        if (g.moveHistory().RecordCount != n)
             return refuse(std::string(path) + ": move " + std::to_string(n) + ": does not fit the position");
     }
 
@@ -69,7 +69,7 @@ int runReplay(int argc, char** argv) {
     out.word(oneLine(record.lines[2]).c_str());
     out.word("\n");
     out.line("# moves:", static_cast<int>(wanted));
-    out.word(positionText(g.pos.Board, g.pos.HandUpper, g.pos.HandLower).c_str());
+    out.word(positionText(g.position().Board, g.position().HandUpper, g.position().HandLower).c_str());
     return out.flush() ? 0 : 1;
 }
 

@@ -29,38 +29,29 @@ Answer SelfplayHost::message(const std::string&, const std::string&, Buttons b, 
 }
 
 int commitLower(Game& g, const LowerMove& m) {
-    if (g.Turn != g.HumanSide || g.GameMode != MODE_COMPUTER) return -1;
+    if (g.state().Turn != g.state().HumanSide || g.state().GameMode != MODE_COMPUTER) return -1;
     click(g, m.fromX, m.fromY);
-    if (g.selection.SelectState != 1 || g.selection.MoveFromX != m.fromX || g.selection.MoveFromY != m.fromY ||
-        g.selection.MovePiece != m.before)
+    if (g.selected().SelectState != 1 || g.selected().MoveFromX != m.fromX || g.selected().MoveFromY != m.fromY ||
+        g.selected().MovePiece != m.before)
         return -1;
 
     // The destination click's checks; a right click where the move promotes.
-    g.selection.MoveToX = m.toX, g.selection.MoveToY = m.toY;
+    g.arrangeSelection().MoveToX = m.toX, g.arrangeSelection().MoveToY = m.toY;
     const int button = m.after != m.before ? RIGHT_BUTTON : LEFT_BUTTON;
-    if (m.toX < 1 || m.toX > 27 || m.toY < 1 || m.toY > 27 || g.pos.Board(m.toX, m.toY) <= -30 ||
+    if (m.toX < 1 || m.toX > 27 || m.toY < 1 || m.toY > 27 || g.position().Board(m.toX, m.toY) <= -30 ||
         g.移動チェック(m.fromX, m.fromY, m.toX, m.toY, m.before) == NO ||
         (button == LEFT_BUTTON && Game::移動後チェック(m.toY, m.before) == NO))
         return -1;
     // The commit asks the same question again, so asking here leaves PromotedCode as it finds it.
     const int promotes = g.調査_駒成(m.fromX, m.fromY, m.toX, m.toY, m.before);
-    if (button == RIGHT_BUTTON && (promotes == NO || g.work.PromotedCode != m.after)) return -1;
+    if (button == RIGHT_BUTTON && (promotes == NO || g.turnWork().PromotedCode != m.after)) return -1;
     return g.指し手反映(button);
 }
 
 Selfplay::Selfplay(const SelfplaySettings& settings, const Position* start, search::Engine& engine)
     : game(canvas, host, sound, engine), settings_(settings) {
     game.初期設定();
-    if (start != nullptr) {
-        game.pos.Board = start->board;
-        game.pos.HandUpper = start->handUpper;
-        game.pos.HandLower = start->handLower;
-        game.pos.UpperHandCount = game.pos.LowerHandCount = 0;
-        for (int i = 1; i <= 7; ++i) {
-            game.pos.UpperHandCount += start->handUpper(i);
-            game.pos.LowerHandCount += start->handLower(i);
-        }
-    }
+    if (start != nullptr) game.setPosition(start->board, start->handUpper, start->handLower);
     game.レベル_設定(settings.upperLevel);
 }
 
@@ -72,21 +63,21 @@ void Selfplay::add(const Ply& p) {
 // The computer's turn, through GOTE for the first move of a game it begins. True when the game
 // goes on.
 bool Selfplay::upperPly(bool first) {
-    const int before = game.history.RecordCount;
+    const int before = game.moveHistory().RecordCount;
     host.mates = host.checks = 0;
     if (first)
         game.GOTE_Click();
     else
         game.com_ban();
-    if (game.history.RecordCount == before) {
+    if (game.moveHistory().RecordCount == before) {
         // Nothing played: com_ban found no move and gave the game to the person.
         winner = Winner::Lower, reason = Reason::NoMove;
         return false;
     }
-    const int n = game.history.RecordCount;
-    add(Ply{n, true, game.history.RecFromX(n), game.history.RecFromY(n), game.history.RecToX(n), game.history.RecToY(n),
-            game.history.RecPiece(n), game.history.RecResult(n), game.work.BestScore, host.mates > 0, host.checks > 0});
-    if (game.Ended) {
+    const int n = game.moveHistory().RecordCount;
+    add(Ply{n, true, game.moveHistory().RecFromX(n), game.moveHistory().RecFromY(n), game.moveHistory().RecToX(n), game.moveHistory().RecToY(n),
+            game.moveHistory().RecPiece(n), game.moveHistory().RecResult(n), game.turnWork().BestScore, host.mates > 0, host.checks > 0});
+    if (game.state().Ended) {
         winner = Winner::Upper, reason = Reason::KingTaken;
         return false;
     }
@@ -101,14 +92,14 @@ bool Selfplay::lowerPly(bool& over) {
         over = true;
         return false;
     }
-    const bool takesKing = m.toX >= 1 && m.toX <= 27 && m.toY >= 1 && m.toY <= 27 && game.pos.Board(m.toX, m.toY) == OU;
-    const int before = game.history.RecordCount;
+    const bool takesKing = m.toX >= 1 && m.toX <= 27 && m.toY >= 1 && m.toY <= 27 && game.position().Board(m.toX, m.toY) == OU;
+    const int before = game.moveHistory().RecordCount;
     const int answer = commitLower(game, m);
-    if (answer < 0 || game.history.RecordCount != before + 1) return false;
-    const int n = game.history.RecordCount;
-    add(Ply{n, false, game.history.RecFromX(n), game.history.RecFromY(n), game.history.RecToX(n),
-            game.history.RecToY(n), game.history.RecPiece(n), game.history.RecResult(n), m.score, false, false});
-    if (game.Ended) {
+    if (answer < 0 || game.moveHistory().RecordCount != before + 1) return false;
+    const int n = game.moveHistory().RecordCount;
+    add(Ply{n, false, game.moveHistory().RecFromX(n), game.moveHistory().RecFromY(n), game.moveHistory().RecToX(n),
+            game.moveHistory().RecToY(n), game.moveHistory().RecPiece(n), game.moveHistory().RecResult(n), m.score, false, false});
+    if (game.state().Ended) {
         winner = Winner::Lower, reason = takesKing ? Reason::KingTaken : Reason::Mate;
         over = true;
         return false;

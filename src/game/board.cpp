@@ -19,12 +19,12 @@ void Game::setChecked(Menu item, bool on) {
 }
 
 std::string Game::作業パス(const std::string& name) const {
-    if (WorkFolder.empty()) return name;
-    return WorkFolder + "/" + name;
+    if (places.WorkFolder.empty()) return name;
+    return places.WorkFolder + "/" + name;
 }
 
 std::string Game::素材パス(const std::string& name) const {
-    return AssetFolder.empty() ? 作業パス(name) : AssetFolder + "/" + name;
+    return places.AssetFolder.empty() ? 作業パス(name) : places.AssetFolder + "/" + name;
 }
 
 namespace {
@@ -48,9 +48,9 @@ const Placement kOpening[] = {
 }  // namespace
 
 void Game::初期設定() {
-    GameMode = NO_GAME;
-    Winner = NO_GAME;
-    Turn = NO_GAME;
+    flow.GameMode = NO_GAME;
+    flow.Winner = NO_GAME;
+    flow.Turn = NO_GAME;
     history.RecordCount = 0;
     selection.SelectState = 0;
     for (int i = 1; i <= 7; ++i) {
@@ -91,17 +91,17 @@ void Game::Form_Load() {
     sounds.SoundBgm = サウンド_読込("BGM.wav", 1);
 
     char cwd[PATH_MAX];
-    if (!AssetFolder.empty())
-        StartFolder = AssetFolder;
-    else if (!WorkFolder.empty())
-        StartFolder = WorkFolder;
+    if (!places.AssetFolder.empty())
+        places.StartFolder = places.AssetFolder;
+    else if (!places.WorkFolder.empty())
+        places.StartFolder = places.WorkFolder;
     else if (getcwd(cwd, sizeof cwd) != nullptr)
-        StartFolder = cwd;
+        places.StartFolder = cwd;
 
     selection.SelectState = 0;
-    RecordMode = NO;
-    Reversed = NO;
-    MoveNumber = 0;
+    flow.RecordMode = NO;
+    flow.Reversed = NO;
+    flow.MoveNumber = 0;
     history.RecordCount = 0;
     history.RecordLength = 0;
 
@@ -135,9 +135,9 @@ void Game::終了処理() {
 }
 
 void Game::Form_Unload() {
-    if (Ended) return;
+    if (flow.Ended) return;
     終了処理();
-    Ended = true;
+    flow.Ended = true;
     host.quit();
 }
 

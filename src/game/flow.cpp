@@ -6,59 +6,59 @@
 namespace orizen {
 
 void Game::TAIKYOKU_Click() {
-    if (Ended) return;
+    if (flow.Ended) return;
     描画_可視(false, false, false);
     描画_棋譜_IO(1);
 }
 
 void Game::STOP_Click() {
-    if (Ended) return;
+    if (flow.Ended) return;
     描画_可視(false, false, false);
     描画_棋譜_IO(1);
 }
 
 void Game::START_Click() {
-    if (Ended) return;
+    if (flow.Ended) return;
     描画_棋譜読込み部分消去();
     // The level is not shown in a game between two people.
     描画_絵(settings.BackgroundKind, -2, 0);
     描画_絵(settings.BackgroundKind, -1, 0);
     描画_絵(settings.BackgroundKind, 0, 0);
-    HumanSide = TURN_FIRST;
-    OtherSide = TURN_SECOND;
-    Turn = HumanSide;
-    GameMode = MODE_HUMAN;
+    flow.HumanSide = TURN_FIRST;
+    flow.OtherSide = TURN_SECOND;
+    flow.Turn = flow.HumanSide;
+    flow.GameMode = MODE_HUMAN;
     host.message("先手の番です", " ", Buttons::Ok);
 }
 
 void Game::SENTE_Click() {
-    if (Ended) return;
+    if (flow.Ended) return;
     描画_棋譜読込み部分消去();
     描画_レベル(settings.ComputerLevel);
     host.message("あなたの番です", " ", Buttons::Ok);
     selection.SelectState = 0;
-    HumanSide = TURN_FIRST;
-    OtherSide = TURN_SECOND;
-    Turn = TURN_FIRST;
-    GameMode = MODE_COMPUTER;
-    RecordMode = NO;
+    flow.HumanSide = TURN_FIRST;
+    flow.OtherSide = TURN_SECOND;
+    flow.Turn = TURN_FIRST;
+    flow.GameMode = MODE_COMPUTER;
+    flow.RecordMode = NO;
 }
 
 void Game::GOTE_Click() {
-    if (Ended) return;
+    if (flow.Ended) return;
     描画_棋譜読込み部分消去();
     描画_レベル(settings.ComputerLevel);
     selection.SelectState = 0;
-    HumanSide = TURN_SECOND;
-    OtherSide = TURN_FIRST;
-    Turn = TURN_FIRST;
-    GameMode = MODE_COMPUTER;
-    RecordMode = NO;
+    flow.HumanSide = TURN_SECOND;
+    flow.OtherSide = TURN_FIRST;
+    flow.Turn = TURN_FIRST;
+    flow.GameMode = MODE_COMPUTER;
+    flow.RecordMode = NO;
     com_ban();  // the computer moves first and hands the turn over
 }
 
 void Game::SIDOU_Click() {
-    if (Ended) return;
+    if (flow.Ended) return;
     if (isChecked(Menu::SIDOU)) {
         消去_移動指導();
         setChecked(Menu::SIDOU, false);
@@ -70,33 +70,39 @@ void Game::SIDOU_Click() {
     書込_環境設定ファイル();
 }
 
+void Game::putBackSelection() {
+    if (selection.SelectState != 1) return;
+    selection.SelectState = 0;
+    消去_移動指導();
+}
+
 void Game::再開() {
     host.message("OKですか？", "再開", Buttons::Ok);
     const int last =
         history.RecordCount >= 1 && history.RecordCount <= HISTORY_MAX ? history.RecResult(history.RecordCount) : EMPTY;
     if (last > -30) {
-        Turn = HumanSide;  // the upper side moved last
-    } else if (GameMode == MODE_COMPUTER) {
+        flow.Turn = flow.HumanSide;  // the upper side moved last
+    } else if (flow.GameMode == MODE_COMPUTER) {
         com_ban();
         // The computer may have ended the game: the board is then reset, or the program ends.
-        if (!Ended && GameMode == MODE_COMPUTER) Turn = HumanSide;
-    } else if (GameMode == MODE_HUMAN) {
-        Turn = OtherSide;
+        if (!flow.Ended && flow.GameMode == MODE_COMPUTER) flow.Turn = flow.HumanSide;
+    } else if (flow.GameMode == MODE_HUMAN) {
+        flow.Turn = flow.OtherSide;
     }
 }
 
 void Game::Form_MouseDown(int button, int, double X, double Y) {
-    if (Ended) return;
+    if (flow.Ended) return;
     描画_可視(false, false, false);
     描画_棋譜_IO(1);
 
-    if (Turn == NO_GAME) {
-        if (RecordMode == YES) {
+    if (flow.Turn == NO_GAME) {
+        if (flow.RecordMode == YES) {
             if (host.message("棋譜を '進 'で進めて下さい", "棋譜", Buttons::YesNo) == Answer::No) {
                 Form_Load();
                 効果音(sounds.SoundPiece);
             }
-        } else if (history.RecordCount == 0 || (GameMode != MODE_HUMAN && GameMode != MODE_COMPUTER)) {
+        } else if (history.RecordCount == 0 || (flow.GameMode != MODE_HUMAN && flow.GameMode != MODE_COMPUTER)) {
             // Moves stepped into after "play again" belong to no game: there is none to resume.
             効果音(sounds.SoundForbidden);
             host.message("「対局」で始めて下さい", "開始", Buttons::Ok);
@@ -108,7 +114,7 @@ void Game::Form_MouseDown(int button, int, double X, double Y) {
 
     const int x = static_cast<int>(std::floor((X - BoardLeft) / SquareWidth));
     const int y = static_cast<int>(std::floor((Y - BoardTop) / SquareHeight));
-    const bool lowerToMove = Turn == HumanSide;
+    const bool lowerToMove = flow.Turn == flow.HumanSide;
     const auto own = [&](int code) { return lowerToMove ? code <= -30 : code >= 30; };
 
     if (x >= 1 && x <= BoardSize && y >= 1 && y <= BoardSize) {
@@ -181,7 +187,7 @@ void Game::Form_MouseDown(int button, int, double X, double Y) {
         selection.MoveFromX = -1, selection.MoveFromY = y;
         selection.MovePiece = kHandCode[k];
         描画_移動可能桝色(selection.MoveFromX, selection.MoveFromY, selection.MovePiece);
-        描画_桝輪郭(Turn == OtherSide ? COLOUR_SELECT : settings.GuidanceColour, x, y);
+        描画_桝輪郭(flow.Turn == flow.OtherSide ? COLOUR_SELECT : settings.GuidanceColour, x, y);
     }
 }
 
@@ -198,8 +204,8 @@ int Game::指し手反映(int button) {
         host.message(kHistoryFullText, kHistoryFullTitle, Buttons::Ok);
         return NO;
     }
-    MoveNumber = MoveNumber + 1;
-    描画_手数(MoveNumber, COLOUR_WHITE);
+    flow.MoveNumber = flow.MoveNumber + 1;
+    描画_手数(flow.MoveNumber, COLOUR_WHITE);
 
     if (調査_駒成(selection.MoveFromX, selection.MoveFromY, selection.MoveToX, selection.MoveToY,
                   selection.MovePiece) == YES &&
@@ -217,24 +223,24 @@ int Game::指し手反映(int button) {
                   selection.MoveToY, selection.MovePiece, ResultColour);
     効果音(sounds.SoundPiece);
 
-    if (GameMode == MODE_COMPUTER) {
+    if (flow.GameMode == MODE_COMPUTER) {
         勢力調査();
         if (詰めかCOM() == YES || captured == 950) {
             終了("あなた");
             return NO;
         }
-        return Winner == NO_GAME ? YES : NO;
+        return flow.Winner == NO_GAME ? YES : NO;
     }
-    if (GameMode == MODE_HUMAN) {
-        if (Winner == HumanSide)
+    if (flow.GameMode == MODE_HUMAN) {
+        if (flow.Winner == flow.HumanSide)
             終了("先手");
-        else if (Winner == OtherSide)
+        else if (flow.Winner == flow.OtherSide)
             終了("後手");
-        if (Ended) return NO;
-        if (Turn == TURN_FIRST)
-            Turn = TURN_SECOND;
-        else if (Turn == TURN_SECOND)
-            Turn = TURN_FIRST;
+        if (flow.Ended) return NO;
+        if (flow.Turn == TURN_FIRST)
+            flow.Turn = TURN_SECOND;
+        else if (flow.Turn == TURN_SECOND)
+            flow.Turn = TURN_FIRST;
     }
     return NO;
 }

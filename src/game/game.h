@@ -1,11 +1,14 @@
 // The whole game: the position and what the computer knows of it (Analysis), the history, the
 // flow of play and every procedure that reads or changes them. One object lives as long as the
 // window (or the command-line run); it draws, asks and plays sounds only through the platform
-// interfaces it is given. It is not copied: a search copies only its Analysis.
+// interfaces it is given. Its state is its own: others read it through the const accessors and
+// change it through the procedures, or, to set a game up, through arrange(). It is not copied:
+// a search copies only its Analysis.
 #pragma once
 
 #include <cstdint>
 #include <string>
+#include <utility>
 
 #include "analysis.h"
 #include "history.h"
@@ -33,26 +36,8 @@ class Engine;
 Engine& standard();
 }  // namespace search
 
-class Game : public Analysis {
-public:
-    // The computer searches with `engine`.
-    Game(Canvas& canvas, Host& host, SoundLibrary& sound, search::Engine& engine = search::standard());
-    Game(const Game&) = delete;
-    Game& operator=(const Game&) = delete;
-
-    Canvas& canvas;
-    Host& host;
-    SoundLibrary& sound;
-    search::Engine& engine;
-
-    History history;       // the moves played, to step back and forth through
-    Selection selection;   // the person's move being entered
-    SoundHandles sounds;   // the loaded sounds
-    // Whether texts are drawn bold: the window's font, which drawing the board's numbers makes
-    // bold for good. Drawing changes nothing else.
-    mutable bool FontBold = false;
-
-    // ---- Flow of play ------------------------------------------------------------------------
+// Where play stands: whose turn it is, who plays which side, the mode and the result.
+struct Flow {
     int Turn = NO_GAME;
     int HumanSide = TURN_FIRST;
     int OtherSide = TURN_SECOND;
@@ -61,15 +46,92 @@ public:
     int MoveNumber = 0;
     int RecordMode = NO;
     int Reversed = NO;
+    bool Ended = false;  // the program has been told to end
+};
+
+// Where the game's files are, and the page the help menu opens.
+struct Locations {
     std::string StartFolder;  // the current folder at start-up
     std::string WorkFolder;   // where bare file names are looked for; empty means the process's
     std::string AssetFolder;  // where the sounds and the help page are; empty means WorkFolder
+    std::string HomePage;     // the maker's homepage (a build setting)
+};
 
+class Game : private Analysis {
+public:
+    // The computer searches with `engine`.
+    Game(Canvas& canvas, Host& host, SoundLibrary& sound, search::Engine& engine = search::standard());
+    Game(const Game&) = delete;
+    Game& operator=(const Game&) = delete;
+
+    // ---- Reading the game --------------------------------------------------------------------
+    const Analysis& analysis() const { return *this; }
+    const Position& position() const { return pos; }
+    const Survey& survey() const { return maps; }
+    const Memory& remembered() const { return memory; }
+    const TurnWork& turnWork() const { return work; }
+    const Settings& options() const { return settings; }
+    const History& moveHistory() const { return history; }
+    const Selection& selected() const { return selection; }
+    const SoundHandles& soundHandles() const { return sounds; }
+    const Flow& state() const { return flow; }
+    const Locations& locations() const { return places; }
+    search::Engine& searchEngine() const { return engine; }
+
+    // ---- Arranging a game by hand ------------------------------------------------------------
+    // For what sets a game up to play on from (position files, self-play, tools and tests): the
+    // state the procedures read, changed between them. Play itself goes through the procedures.
+    Analysis& arrange() { return *this; }
+    Flow& arrangeFlow() { return flow; }
+    History& arrangeHistory() { return history; }
+    Selection& arrangeSelection() { return selection; }
+    // Sets the board and both hands, their totals the sums; the rest stays as it is.
+    void setPosition(const Grid<int16_t>& board, const Row<int, 8>& upper, const Row<int, 8>& lower) {
+        pos.Board = board;
+        pos.HandUpper = upper, pos.HandLower = lower;
+        pos.UpperHandCount = pos.LowerHandCount = 0;
+        for (int i = 1; i <= 7; ++i) pos.UpperHandCount += upper(i), pos.LowerHandCount += lower(i);
+    }
+    void setFolders(std::string data, std::string assets) {
+        places.WorkFolder = std::move(data);
+        places.AssetFolder = std::move(assets);
+    }
+    // Takes on the state of play of `from`: everything but its platform and its engine.
+    void takeStateOf(const Game& from) {
+        static_cast<Analysis&>(*this) = from;
+        flow = from.flow, places = from.places, history = from.history, selection = from.selection;
+        RecordLine = from.RecordLine;
+    }
+
+    // The rules, the survey, check and mate and the evaluation, on the game's own position.
+    using Analysis::移動チェック;
+    using Analysis::移動チェック飛車;
+    using Analysis::移動チェック角;
+    using Analysis::調査_駒成;
+    using Analysis::調査_2歩フラグ設定;
+    using Analysis::移動後チェック;
+    using Analysis::取得_駒移動座標;
+    using Analysis::詰めかMAN_COM移動;
+    using Analysis::詰めかMAN;
+    using Analysis::詰めかCOM;
+    using Analysis::調査_自王逃道;
+    using Analysis::勢力調査;
+    using Analysis::調査_移動不可駒;
+    using Analysis::盤評価;
+    using Analysis::盤評価_COM危険座標;
+    using Analysis::盤評価_自角注意_COM;
+    using Analysis::調査_移動可場所数;
+    using Analysis::調査_桂狙い;
+    using Analysis::調査_香狙い;
+    using Analysis::調査_自守駒MAN_直進駒;
+    using Analysis::調査_持角狙座標;
+    using Analysis::調査_周辺状況;
+
+    // ---- Start and end -----------------------------------------------------------------------
     void 初期設定();
     void Form_Load();
     void 終了処理();
     void Form_Unload();
-    bool Ended = false;  // the program has been told to end
 
     // ---- Making a move -----------------------------------------------------------------------
     void 駒移動(int sx, int sy, int tx, int ty, int piece);
@@ -91,6 +153,7 @@ public:
     void GOTE_Click();
     void SIDOU_Click();
     void OWARI_Click();
+    void putBackSelection();  // the piece picked up is put back: no selection, no guidance
     void 再開();  // resume a paused game (the "OKですか？" branch of a click)
     void 指し手確定(int button);  // commit the selected move (the last step of a click)
     // 指し手確定 short of the computer's answer: YES when com_ban is to answer the move.
@@ -157,7 +220,6 @@ public:
     void 消去_移動指導() const;
 
     // ---- Game records ------------------------------------------------------------------------
-    std::string RecordLine;
     void 描画_可視(bool drive, bool folder, bool files) const;
     void 描画_棋譜_IO(int flag) const;
     void 描画_棋譜読込み部分消去() const;
@@ -182,14 +244,30 @@ public:
     void サウンド_終了();
     void サウンド_エラー表示(const std::string& text);
     void 効果音(std::intptr_t buffer) { sound.dsPlay(buffer); }
+    void playMusic() { sound.dsPlayLooping(sounds.SoundBgm); }
 
-    std::string HomePage;  // the maker's homepage (a build setting)
     void KAISETU_Click();
     void VER_Click();
 
     // A bare file name resolved in WorkFolder; a sound or the help page in AssetFolder.
     std::string 作業パス(const std::string& name) const;
     std::string 素材パス(const std::string& name) const;
+
+private:
+    Canvas& canvas;
+    Host& host;
+    SoundLibrary& sound;
+    search::Engine& engine;
+
+    Flow flow;              // whose turn, the mode and the result
+    Locations places;       // where the files are
+    History history;        // the moves played, to step back and forth through
+    Selection selection;    // the person's move being entered
+    SoundHandles sounds;    // the loaded sounds
+    std::string RecordLine;
+    // Whether texts are drawn bold: the window's font, which drawing the board's numbers makes
+    // bold for good. Drawing changes nothing else.
+    mutable bool FontBold = false;
 };
 
 }  // namespace orizen

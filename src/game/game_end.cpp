@@ -4,7 +4,7 @@
 namespace orizen {
 
 void Game::終了(const std::string& winner) {
-    if (Ended) return;
+    if (flow.Ended) return;
     効果音(sounds.SoundGameEnd);
     host.notify(Event::GameOver);
     host.message(winner + "の勝ちです", "終了", Buttons::Ok);

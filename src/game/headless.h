@@ -20,16 +20,8 @@ struct Headless {
 // the history, the selection and the flow, with no window, sound or dialog of `from` behind it.
 // For trying moves and searches beside a game; with `engine`, the replica searches with it.
 inline std::unique_ptr<Headless> replica(const Game& from, search::Engine* engine = nullptr) {
-    auto h = std::make_unique<Headless>(engine != nullptr ? *engine : from.engine);
-    Game& to = h->game;
-    static_cast<Analysis&>(to) = from;
-    to.history = from.history;
-    to.selection = from.selection;
-    to.Turn = from.Turn, to.HumanSide = from.HumanSide, to.OtherSide = from.OtherSide;
-    to.GameMode = from.GameMode, to.Winner = from.Winner, to.MoveNumber = from.MoveNumber;
-    to.RecordMode = from.RecordMode, to.Reversed = from.Reversed, to.Ended = from.Ended;
-    to.StartFolder = from.StartFolder, to.WorkFolder = from.WorkFolder, to.AssetFolder = from.AssetFolder;
-    to.RecordLine = from.RecordLine, to.HomePage = from.HomePage;
+    auto h = std::make_unique<Headless>(engine != nullptr ? *engine : from.searchEngine());
+    h->game.takeStateOf(from);
     return h;
 }
 

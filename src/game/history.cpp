@@ -78,7 +78,7 @@ bool Game::手順保存(int sx, int sy, int tx, int ty, int before, int after) {
 int Game::調査_手順適合(int n, bool forward) const { return history.fits(pos, n, forward); }
 
 void Game::REPLAY_Click() {
-    if (Ended) return;
+    if (flow.Ended) return;
     描画_可視(false, false, false);
     描画_棋譜_IO(1);
     if (history.RecordCount < 1) {
@@ -124,18 +124,18 @@ void Game::REPLAY_Click() {
     消去_移動結果(取得_打駒座標X(piece), 取得_打駒座標Y(piece));
     if (lower) 描画_桝輪郭(settings.BackColourIndex, -1, 7);
 
-    Turn = NO_GAME;
+    flow.Turn = NO_GAME;
     history.RecordCount = history.RecordCount - 1;
-    MoveNumber = MoveNumber - 1;
-    描画_手数(MoveNumber, COLOUR_WHITE);
+    flow.MoveNumber = flow.MoveNumber - 1;
+    描画_手数(flow.MoveNumber, COLOUR_WHITE);
 }
 
 void Game::AFTER_Click() {
-    if (Ended) return;
+    if (flow.Ended) return;
     描画_可視(false, false, false);
     描画_棋譜_IO(1);
     if (history.RecordCount >= history.RecordLength) {
-        if (RecordMode == YES) {
+        if (flow.RecordMode == YES) {
             host.message("終わり", "進む", Buttons::Ok);
         } else {
             効果音(sounds.SoundForbidden);
@@ -151,8 +151,8 @@ void Game::AFTER_Click() {
     selection.SelectState = 0;
     消去_移動指導();
     history.RecordCount = history.RecordCount + 1;
-    MoveNumber = MoveNumber + 1;
-    描画_手数(MoveNumber, COLOUR_WHITE);
+    flow.MoveNumber = flow.MoveNumber + 1;
+    描画_手数(flow.MoveNumber, COLOUR_WHITE);
 
     const int n = history.RecordCount;
     const int fx = history.RecFromX(n), fy = history.RecFromY(n), tx = history.RecToX(n), ty = history.RecToY(n);
@@ -189,26 +189,26 @@ void Game::AFTER_Click() {
     else
         描画_移動結果(LowerResultX, LowerResultY, tx, ty, result, ResultColour);
 
-    Turn = NO_GAME;
-    描画_手数(MoveNumber, COLOUR_WHITE);
+    flow.Turn = NO_GAME;
+    描画_手数(flow.MoveNumber, COLOUR_WHITE);
 }
 
 void Game::CANCEL_Click() {
-    if (Ended) return;
+    if (flow.Ended) return;
     Form_Load();
     効果音(sounds.SoundPiece);
-    Turn = NO_GAME;
-    Winner = NO_GAME;
+    flow.Turn = NO_GAME;
+    flow.Winner = NO_GAME;
 }
 
 void Game::REVERSE_Click() {
-    if (Ended) return;
-    if (RecordMode == YES) {
+    if (flow.Ended) return;
+    if (flow.RecordMode == YES) {
         効果音(sounds.SoundForbidden);
         host.message("棋譜ﾓｰﾄﾞではできません", "反転", Buttons::Ok);
         return;
     }
-    Reversed = YES;
+    flow.Reversed = YES;
     selection.SelectState = 0;
 
     const Grid<int16_t> before = pos.Board;
@@ -219,7 +219,7 @@ void Game::REVERSE_Click() {
     std::swap(pos.LowerHandCount, pos.UpperHandCount);
 
     画面_再描画();
-    描画_手数(MoveNumber, COLOUR_WHITE);
+    描画_手数(flow.MoveNumber, COLOUR_WHITE);
     効果音(sounds.SoundPiece);
 
     history.RecordCount = 0;  // the history no longer fits the board

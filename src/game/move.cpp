@@ -12,9 +12,9 @@ void Game::駒移動(int sx, int sy, int tx, int ty, int piece) {
 
 void Game::駒取得(int captured) {
     if (captured == 950) {
-        Winner = HumanSide;
+        flow.Winner = flow.HumanSide;
     } else if (captured == -950) {
-        Winner = OtherSide;
+        flow.Winner = flow.OtherSide;
     }
 }
 

@@ -68,16 +68,16 @@ void applySettings(Game& g, const std::string& bytes) {
                 if (value == b.value) {
                     g.チェック設定(b.kind);
                     g.描画_背景(b.kind);
-                    g.settings.BackgroundKind = b.kind;
+                    g.arrange().settings.BackgroundKind = b.kind;
                 }
         } else if (key == "移動指導") {
             const bool on = value == "ON";
-            g.settings.GuidanceColour = on ? COLOUR_WHITE : COLOUR_GREEN;
+            g.arrange().settings.GuidanceColour = on ? COLOUR_WHITE : COLOUR_GREEN;
             g.setChecked(Menu::SIDOU, on);
         } else if (key == "BGM") {
             const bool on = value == "ON";
             g.setChecked(Menu::BGM, on);
-            if (on) g.sound.dsPlayLooping(g.sounds.SoundBgm);
+            if (on) g.playMusic();
         }
     }
 }

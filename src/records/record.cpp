@@ -27,7 +27,7 @@ void Game::KIFU_READ_Click() {
 }
 
 void Game::KIFU_WRITE_Click() {
-    if (Reversed == YES) {
+    if (flow.Reversed == YES) {
         host.message("反転後は書き込みできません", "棋譜書込", Buttons::Ok);
         return;
     }
@@ -60,7 +60,7 @@ void Game::Command1_Click() {
         return;
     }
     const std::string first = host.panelField(3), second = host.panelField(4);
-    const bool lowerFirst = HumanSide == TURN_FIRST;
+    const bool lowerFirst = flow.HumanSide == TURN_FIRST;
     std::vector<RecordMove> moves;
     const int count = history.RecordCount < HISTORY_MAX ? history.RecordCount : HISTORY_MAX;
     for (int i = 1; i <= count; ++i)
@@ -107,7 +107,7 @@ void Game::File1_Click(const std::string& path) {
     const RecordFile record = parseRecord(bytes);
 
     Form_Load();
-    RecordMode = YES;
+    flow.RecordMode = YES;
 
     // A header line that is missing leaves the previous text in RecordLine, which is printed again.
     static constexpr double kHeaderAt[3][2] = {{800, 6350}, {3700, 100}, {3700, 6350}};
@@ -117,7 +117,7 @@ void Game::File1_Click(const std::string& path) {
     }
 
     storeRecord(history, record);
-    MoveNumber = 0;
+    flow.MoveNumber = 0;
     const int count = history.RecordLength;
     canvas.refresh();
 

@@ -63,7 +63,7 @@ void Game::画面_再描画() const {
     描画_自持盤();
     描画_敵持盤();
     描画_盤();
-    if (GameMode == MODE_COMPUTER) 描画_レベル(settings.ComputerLevel);
+    if (flow.GameMode == MODE_COMPUTER) 描画_レベル(settings.ComputerLevel);
     描画_絵(PICT_TITLE, 30, 0.5);
 }
 

@@ -12,15 +12,15 @@ std::string moveText(int fromX, int toX, int toY, int before, int after) {
 
 std::vector<MoveRow> historyRows(const Game& g) {
     std::vector<MoveRow> rows;
-    const int length = g.history.RecordLength < 0             ? 0
-                       : g.history.RecordLength > HISTORY_MAX ? HISTORY_MAX
-                                                              : g.history.RecordLength;
+    const int length = g.moveHistory().RecordLength < 0             ? 0
+                       : g.moveHistory().RecordLength > HISTORY_MAX ? HISTORY_MAX
+                                                              : g.moveHistory().RecordLength;
     rows.reserve(static_cast<std::size_t>(length));
-    const bool lowerFirst = g.history.RecPiece(1) < 0;
+    const bool lowerFirst = g.moveHistory().RecPiece(1) < 0;
     for (int n = 1; n <= length; ++n)
-        rows.push_back(MoveRow{n, (g.history.RecPiece(n) < 0) == lowerFirst,
-                               moveText(g.history.RecFromX(n), g.history.RecToX(n), g.history.RecToY(n),
-                                        g.history.RecPiece(n), g.history.RecResult(n))});
+        rows.push_back(MoveRow{n, (g.moveHistory().RecPiece(n) < 0) == lowerFirst,
+                               moveText(g.moveHistory().RecFromX(n), g.moveHistory().RecToX(n), g.moveHistory().RecToY(n),
+                                        g.moveHistory().RecPiece(n), g.moveHistory().RecResult(n))});
     return rows;
 }
 

@@ -11,9 +11,9 @@
 
 namespace orizen::window {
 
-Aids::Aids(QMainWindow* window, Game& game, BoardWidget* board, const BufferCanvas& canvas, const PictureSet& pictures,
+Aids::Aids(QMainWindow* window, Host& host, Game& game, BoardWidget* board, const BufferCanvas& canvas, const PictureSet& pictures,
            MenuBarItems& menus)
-    : window_(window), game_(game), board_(board), canvas_(canvas), picture_(pictures), list_(window) {
+    : window_(window), host_(host), game_(game), board_(board), canvas_(canvas), picture_(pictures), list_(window) {
     QMenu* play = menus.action(Menu::TAIKYOKU)->menu();
     hintAction_ = new QAction(QStringLiteral("ヒント"), window);
     hintAction_->setObjectName(QStringLiteral("HINT"));
@@ -63,7 +63,7 @@ void Aids::save() {
     std::string error;
     if (writeAidSettings(aidSettingsPath(settingsPath(game_)), settings_, error) || saveFailed_) return;
     saveFailed_ = true;  // said once; the aids go on working
-    game_.host.message("補助表示の設定を保存できません（" + error + "）", "Orizen", Buttons::Ok, Icon::Warning);
+    host_.message("補助表示の設定を保存できません（" + error + "）", "Orizen", Buttons::Ok, Icon::Warning);
 }
 
 bool Aids::showHint() {
@@ -76,7 +76,7 @@ bool Aids::showHint() {
     QApplication::restoreOverrideCursor();
     if (!found) return false;
     Hint h{HintMarks{m.fromX, m.fromY, m.toX, m.toY, moveText(m.fromX, m.toX, m.toY, m.before, m.after)},
-           game_.pos.Board, game_.pos.HandLower, game_.pos.HandUpper, game_.Turn};
+           game_.position().Board, game_.position().HandLower, game_.position().HandUpper, game_.state().Turn};
     if (m.fromX == -1) h.marks.fromY = 8 - m.fromY;  // an upper drop: its hand slot's row on the screen
     hint_ = std::move(h);
     board_->update();
@@ -90,14 +90,14 @@ void Aids::clearHint() {
 }
 
 bool Aids::hintCurrent() const {
-    return hint_ && hint_->board == game_.pos.Board && hint_->lower == game_.pos.HandLower &&
-           hint_->upper == game_.pos.HandUpper && hint_->turn == game_.Turn;
+    return hint_ && hint_->board == game_.position().Board && hint_->lower == game_.position().HandLower &&
+           hint_->upper == game_.position().HandUpper && hint_->turn == game_.state().Turn;
 }
 
 const QImage* Aids::shownImage(std::uint64_t& generation) {
     if (hint_ && !hintCurrent()) hint_.reset();
     if (!settings_.influenceMap && !hint_) return nullptr;
-    return &picture_.compose(canvas_.image(), canvas_.generation(), game_.pos.Board, settings_.influenceMap, hint(),
+    return &picture_.compose(canvas_.image(), canvas_.generation(), game_.position().Board, settings_.influenceMap, hint(),
                              generation);
 }
 
@@ -120,22 +120,21 @@ void Aids::setMoveList(bool on) {
 
 void Aids::stepTo(int n) {
     clearHint();
-    if (game_.Ended) return;
-    n = std::clamp(n, 0, game_.history.RecordLength);
+    if (game_.state().Ended) return;
+    n = std::clamp(n, 0, game_.moveHistory().RecordLength);
     // One step at a time, as 戻 and 進 go; a refused step ends the walk.
-    while (game_.history.RecordCount != n) {
-        const int before = game_.history.RecordCount;
+    while (game_.moveHistory().RecordCount != n) {
+        const int before = game_.moveHistory().RecordCount;
         onCommand(before > n ? Menu::REPLAY : Menu::AFTER);
-        if (game_.history.RecordCount == before || game_.Ended) break;
+        if (game_.moveHistory().RecordCount == before || game_.state().Ended) break;
     }
     if (list_.shown()) list_.follow(game_);
 }
 
 void Aids::escape() {
     clearHint();
-    if (game_.Ended || game_.selection.SelectState != 1) return;
-    game_.selection.SelectState = 0;
-    game_.消去_移動指導();
+    if (game_.state().Ended || game_.selected().SelectState != 1) return;
+    game_.putBackSelection();
 }
 
 void Aids::canvasChanged() {

@@ -24,7 +24,7 @@ namespace orizen::window {
 
 class Aids {
 public:
-    Aids(QMainWindow* window, Game& game, BoardWidget* board, const BufferCanvas& canvas, const PictureSet& pictures,
+    Aids(QMainWindow* window, Host& host, Game& game, BoardWidget* board, const BufferCanvas& canvas, const PictureSet& pictures,
          MenuBarItems& menus);
 
     // Applies the remembered on/off state. Call once the game has started up.
@@ -71,6 +71,7 @@ private:
     void save();
 
     QMainWindow* window_;
+    Host& host_;
     Game& game_;
     BoardWidget* board_;
     const BufferCanvas& canvas_;

@@ -56,7 +56,7 @@ int main(int argc, char** argv) {
     orizen::window::MainWindow window(sound);
     window.usePlaces(where);
     window.load();
-    if (window.game().Ended) return 0;  // told to end during start-up
+    if (window.game().state().Ended) return 0;  // told to end during start-up
     window.show();
     return app.exec();
 }

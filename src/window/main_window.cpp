@@ -31,7 +31,7 @@ MainWindow::MainWindow(SoundLibrary& sound) : sound_(sound) {
     panel_ = std::make_unique<RecordPanel>(board_);
     menus_ = std::make_unique<MenuBarItems>(menuBar(), [this](Menu item) { command(item); });
 
-    aids_ = std::make_unique<Aids>(this, game_, board_, canvas_, pictures_, *menus_);
+    aids_ = std::make_unique<Aids>(this, *this, game_, board_, canvas_, pictures_, *menus_);
     aids_->onCommand = [this](Menu item) { command(item); };
 
     canvas_.onRefresh = [this] { board_->repaint(); };
@@ -41,7 +41,7 @@ MainWindow::MainWindow(SoundLibrary& sound) : sound_(sound) {
     };
     board_->onMouseDown = [this](int button, int shift, double X, double Y) {
         if (thinking_) {
-            game_.効果音(game_.sounds.SoundForbidden);  // the computer is to move
+            game_.効果音(game_.soundHandles().SoundForbidden);  // the computer is to move
             return;
         }
         aids_->boardPressed();
@@ -111,14 +111,13 @@ bool MainWindow::refusedWhileThinking(Menu item) {
         case Menu::VER:
             return false;  // opening a menu, the help page and the version dialog change no game
         default:
-            game_.効果音(game_.sounds.SoundForbidden);
+            game_.効果音(game_.soundHandles().SoundForbidden);
             return true;
     }
 }
 
 void MainWindow::usePlaces(const Places& places) {
-    game_.WorkFolder = places.data;
-    game_.AssetFolder = places.assets;
+    game_.setFolders(places.data, places.assets);
     panel_->setFolder(QString::fromStdString(places.data));
     autosave_ = std::make_unique<Autosave>(places.data + "/" + kLastGameFile);
     // Moves that arrive outside a click or a command are caught within a second.
@@ -223,7 +222,7 @@ std::string MainWindow::panelFolder() { return panel_->folder().toStdString(); }
 void MainWindow::refreshPanelFiles() { panel_->refreshFiles(); }
 
 void MainWindow::showVersionDialog() {
-    VersionDialog dialog(this, [this] { return openUrl(game_.HomePage); });
+    VersionDialog dialog(this, [this] { return openUrl(game_.locations().HomePage); });
     dialog.exec();
 }
 

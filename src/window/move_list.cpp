@@ -50,7 +50,7 @@ void MoveList::follow(const Game& g) {
     std::vector<std::string> texts;
     texts.reserve(rows.size());
     for (const MoveRow& r : rows) texts.push_back(rowText(r));
-    const int current = g.history.RecordCount;
+    const int current = g.moveHistory().RecordCount;
     if (texts != texts_) {
         view_->clear();
         view_->addItem(QString::fromStdString(rowText(MoveRow{0, true, "開始"})));

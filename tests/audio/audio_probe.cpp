@@ -106,7 +106,7 @@ int main(int argc, char** argv) {
     orizen::QtSoundLibrary sound;
     orizen::window::MainWindow window(sound);
     orizen::Game& game = window.game();
-    game.WorkFolder = folder.path().toStdString();
+    game.setFolders(folder.path().toStdString(), game.locations().AssetFolder);
 
     // Every box is answered (Yes where asked) after three seconds, so that no sound it leads to
     // overlaps the one before it; boxes about the sound device are counted.

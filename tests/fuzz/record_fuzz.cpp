@@ -38,9 +38,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     auto silent = std::make_unique<fuzz::Silent>();
     Game& g = silent->game;
     g.初期設定();
-    g.RecordMode = YES;
+    g.state().RecordMode = YES;
     storeRecord(g.history, record);
-    g.MoveNumber = 0;
+    g.state().MoveNumber = 0;
     fuzz::require(g.history.RecordLength == static_cast<int>(record.moves.size()), "not every move was stored");
     const Grid<int16_t> opening = g.pos.Board;
 

@@ -21,7 +21,7 @@ struct Started {
     Game game{canvas, host, sound};
     // The marks and colour start-up sets before it reads the file.
     explicit Started(const std::string& folder) {
-        game.WorkFolder = folder;
+        game.locations().WorkFolder = folder;
         game.setChecked(Menu::SIDOU, true);
         game.settings.GuidanceColour = COLOUR_WHITE;
     }

@@ -96,7 +96,7 @@ TEST(Aids, HintOutlinesTheChoiceUntilTheNextClickOrEsc) {
     ASSERT_NE(picture, nullptr);
     for (QPoint p : {inCell(14, 17, 6, 40), inCell(14, 18, 40, 6)}) EXPECT_NE(picture->pixel(p), canvas.pixel(p));
     EXPECT_EQ(picture->pixel(inCell(13, 17, 6, 40)), canvas.pixel(inCell(13, 17, 6, 40)));
-    EXPECT_EQ(f.window.game().history.RecordCount, 0);  // nothing played
+    EXPECT_EQ(f.window.game().moveHistory().RecordCount, 0);  // nothing played
 
     press(f.window, 14, 14);  // the next click clears it
     EXPECT_FALSE(aids.hintShown());
@@ -105,11 +105,11 @@ TEST(Aids, HintOutlinesTheChoiceUntilTheNextClickOrEsc) {
     aids.showHint();
     press(f.window, 5, 18);  // a selection: the hint goes, the piece is selected
     EXPECT_FALSE(aids.hintShown());
-    EXPECT_EQ(f.window.game().selection.SelectState, 1);
+    EXPECT_EQ(f.window.game().selected().SelectState, 1);
     aids.showHint();
     key(f.window, Qt::Key_Escape);
     EXPECT_FALSE(aids.hintShown());
-    EXPECT_EQ(f.window.game().selection.SelectState, 0);
+    EXPECT_EQ(f.window.game().selected().SelectState, 0);
 }
 
 TEST(Aids, InfluenceTintsTheWoodUnderThePiecesAndFollowsTheBoard) {
@@ -147,7 +147,7 @@ TEST(Aids, InfluenceTintsTheWoodUnderThePiecesAndFollowsTheBoard) {
     command(f.window, Menu::REPLAY);
     shown(f.window);
     EXPECT_EQ(f.window.aids().picture().influence().balance(14, 16), 0);
-    EXPECT_EQ(g.history.RecordCount, 0);
+    EXPECT_EQ(g.moveHistory().RecordCount, 0);
 }
 
 TEST(Aids, MoveListFollowsTheHistoryAndGoesToAClickedMove) {
@@ -171,27 +171,27 @@ TEST(Aids, MoveListFollowsTheHistoryAndGoesToAClickedMove) {
 
     emit view->itemClicked(view->item(2));
     settle();
-    EXPECT_EQ(g.history.RecordCount, 2);
-    EXPECT_EQ(g.pos.Board(13, 17), EMPTY);
+    EXPECT_EQ(g.moveHistory().RecordCount, 2);
+    EXPECT_EQ(g.position().Board(13, 17), EMPTY);
     EXPECT_EQ(view->count(), 5);  // the moves after it can still be stepped into
     EXPECT_EQ(view->currentRow(), 2);
     key(f.window, Qt::Key_Right);
-    EXPECT_EQ(g.history.RecordCount, 3);
+    EXPECT_EQ(g.moveHistory().RecordCount, 3);
     EXPECT_EQ(view->currentRow(), 3);
     key(f.window, Qt::Key_Left);
     key(f.window, Qt::Key_Left);
-    EXPECT_EQ(g.history.RecordCount, 1);
+    EXPECT_EQ(g.moveHistory().RecordCount, 1);
     EXPECT_EQ(view->currentRow(), 1);
 
     // A step that is refused ends the walk; the highlight stays with the position.
     emit view->itemClicked(view->item(2));
     settle();
-    g.history.RecCaptured(3) = 30;  // unfit: the square is empty
+    g.arrangeHistory().RecCaptured(3) = 30;  // unfit: the square is empty
     onNextBox([](QMessageBox* b) { b->accept(); });
     view->setCurrentRow(4);  // as a click selects it
     emit view->itemClicked(view->item(4));
     settle();
-    EXPECT_EQ(g.history.RecordCount, 2);
+    EXPECT_EQ(g.moveHistory().RecordCount, 2);
     EXPECT_EQ(view->currentRow(), 2);
 
     command(f.window, Menu::CANCEL);
@@ -211,7 +211,7 @@ TEST(Aids, OnOffStateSurvivesARestartBesideAnUnchangedSettingsFile) {
     EXPECT_EQ(std::count(ini.begin(), ini.end(), '\n'), 3);
 
     MainWindow again(f.sound);
-    again.game().WorkFolder = f.folder.path.string();
+    again.game().setFolders(f.folder.path.string(), again.game().locations().AssetFolder);
     again.load();
     EXPECT_TRUE(again.aids().influenceAction()->isChecked());
     EXPECT_TRUE(again.aids().listAction()->isChecked());

@@ -55,7 +55,7 @@ int cellX(double X) { return int(std::floor((X - BoardLeft) / SquareWidth)); }
 TEST(BackBuffer, StartUpShowsBoardStandsTilesCoordinatesAndTitle) {
     WindowFixture f;
     Game& g = f.window.game();
-    g.settings.BackgroundKind = BG_RENGA;
+    g.arrange().settings.BackgroundKind = BG_RENGA;
     g.画面_再描画();
     const QImage& buf = f.window.canvas().image();
     ASSERT_EQ(buf.size(), QSize(kBufferW, kBufferH));

@@ -97,7 +97,7 @@ TEST(MenuBar, TheWindowsMarksFollowTheGame) {
     items.action(Menu::LEVEL2)->trigger();
     EXPECT_TRUE(items.action(Menu::LEVEL2)->isChecked());
     EXPECT_FALSE(items.action(Menu::LEVEL3)->isChecked());
-    EXPECT_EQ(f.window.game().settings.ComputerLevel, 2);
+    EXPECT_EQ(f.window.game().options().ComputerLevel, 2);
     // Whatever the game does with 移動指導, the menu shows the game's mark.
     items.action(Menu::SIDOU)->trigger();
     EXPECT_EQ(items.action(Menu::SIDOU)->isChecked(), f.window.game().isChecked(Menu::SIDOU));
@@ -108,7 +108,7 @@ TEST(MenuBar, EndingFromTheMenuOrTheCloseBoxShutsTheGameDownOnce) {
         WindowFixture f;
         f.window.show();
         f.window.menuItems().action(Menu::OWARI)->trigger();
-        EXPECT_TRUE(f.window.game().Ended);
+        EXPECT_TRUE(f.window.game().state().Ended);
         EXPECT_FALSE(f.window.isVisible());
         const auto frees = std::count_if(f.sound.calls.begin(), f.sound.calls.end(),
                                          [](const std::string& c) { return c.rfind("dsTerminate", 0) == 0; });
@@ -121,7 +121,7 @@ TEST(MenuBar, EndingFromTheMenuOrTheCloseBoxShutsTheGameDownOnce) {
         WindowFixture f;
         f.window.show();
         f.window.close();
-        EXPECT_TRUE(f.window.game().Ended);
+        EXPECT_TRUE(f.window.game().state().Ended);
     }
 }
 

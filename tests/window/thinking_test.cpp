@@ -33,25 +33,25 @@ struct Level4Fixture : WindowFixture {
 TEST(Thinking, CommandsAreRefusedWhileItThinksAndTheMoveComesInAfter) {
     Level4Fixture f;
     Game& g = f.window.game();
-    ASSERT_EQ(g.settings.ComputerLevel, 4);
+    ASSERT_EQ(g.options().ComputerLevel, 4);
     ASSERT_TRUE(f.window.thinking());
-    EXPECT_EQ(g.history.RecordCount, 0);
+    EXPECT_EQ(g.moveHistory().RecordCount, 0);
 
     const long before = f.plays();
     f.window.board()->onMouseDown(LEFT_BUTTON, 0, BoardLeft + 14 * SquareWidth + 10, BoardTop + 18 * SquareHeight + 10);
     f.window.menuItems().action(Menu::CANCEL)->trigger();
     f.window.menuItems().action(Menu::LEVEL1)->trigger();
     EXPECT_EQ(f.plays(), before + 3);  // three forbidden sounds, nothing else
-    EXPECT_EQ(g.selection.SelectState, 0);
-    EXPECT_EQ(g.settings.ComputerLevel, 4);
+    EXPECT_EQ(g.selected().SelectState, 0);
+    EXPECT_EQ(g.options().ComputerLevel, 4);
 
     QElapsedTimer t;
     t.start();
     while (f.window.thinking() && t.elapsed() < 10000) QApplication::processEvents(QEventLoop::AllEvents, 20);
     EXPECT_FALSE(f.window.thinking());
-    EXPECT_EQ(g.history.RecordCount, 1);
-    EXPECT_GT(g.history.RecPiece(1), 0);
-    EXPECT_EQ(g.Turn, g.HumanSide);
+    EXPECT_EQ(g.moveHistory().RecordCount, 1);
+    EXPECT_GT(g.moveHistory().RecPiece(1), 0);
+    EXPECT_EQ(g.state().Turn, g.state().HumanSide);
 }
 
 TEST(Thinking, ClosingTheWindowStopsTheSearchAtOnce) {
@@ -62,8 +62,8 @@ TEST(Thinking, ClosingTheWindowStopsTheSearchAtOnce) {
     f.window.close();
     EXPECT_LT(t.elapsed(), 2000);
     EXPECT_FALSE(f.window.thinking());
-    EXPECT_TRUE(f.window.game().Ended);
-    EXPECT_EQ(f.window.game().history.RecordCount, 0);  // the move was dropped
+    EXPECT_TRUE(f.window.game().state().Ended);
+    EXPECT_EQ(f.window.game().moveHistory().RecordCount, 0);  // the move was dropped
 }
 
 // Destroyed while the search runs, with the move list, the tint and the record panel up and a

@@ -20,7 +20,7 @@ struct WindowFixture {
     MainWindow window{sound};
 
     WindowFixture() {
-        window.game().WorkFolder = folder.path.string();
+        window.game().setFolders(folder.path.string(), window.game().locations().AssetFolder);
         window.load();
     }
 };

@@ -36,7 +36,7 @@ void survey(benchmark::State& state, const char* name) {
     auto h = load(name);
     for (auto _ : state) {
         h->game.勢力調査();
-        benchmark::DoNotOptimize(h->game.maps.UpperInfluence.v[14][14]);
+        benchmark::DoNotOptimize(h->game.survey().UpperInfluence.v[14][14]);
     }
 }
 BENCHMARK_CAPTURE(survey, opening, "opening.pos");
@@ -47,7 +47,7 @@ void pinned(benchmark::State& state) {
     auto h = load("midgame.pos");
     for (auto _ : state) {
         h->game.調査_移動不可駒();
-        benchmark::DoNotOptimize(h->game.maps.UpperPinFound);
+        benchmark::DoNotOptimize(h->game.survey().UpperPinFound);
     }
 }
 BENCHMARK(pinned);

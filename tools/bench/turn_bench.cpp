@@ -36,8 +36,8 @@ std::unique_ptr<Headless> load(const std::string& path) {
     }
     auto h = std::make_unique<Headless>();
     cli::place(h->game, pos);
-    h->game.GameMode = MODE_COMPUTER;
-    h->game.Turn = h->game.OtherSide;
+    h->game.arrangeFlow().GameMode = MODE_COMPUTER;
+    h->game.arrangeFlow().Turn = h->game.state().OtherSide;
     return h;
 }
 
@@ -48,7 +48,7 @@ void turn(benchmark::State& state, const std::string& path) {
         const auto held = replica(proto->game);  // the same state before every turn
         state.ResumeTiming();
         held->game.com_ban();
-        benchmark::DoNotOptimize(held->game.pos.Board.v[14][14]);
+        benchmark::DoNotOptimize(held->game.position().Board.v[14][14]);
     }
 }
 

@@ -37,25 +37,25 @@ struct Hash {
 
 // The position, the turn's working state, the survey's maps and the four maps no survey clears.
 void addState(Hash& h, const Game& g) {
-    h.add(g.pos.Board), h.add(g.pos.HandUpper), h.add(g.pos.HandLower);
-    for (int v : {g.pos.UpperHandCount, g.pos.LowerHandCount, g.pos.LowerKingX, g.pos.LowerKingY, g.pos.UpperKingX,
-                  g.pos.UpperKingY, g.Winner, g.Turn, g.MoveNumber, g.history.RecordCount, g.work.PromotedCode})
+    h.add(g.position().Board), h.add(g.position().HandUpper), h.add(g.position().HandLower);
+    for (int v : {g.position().UpperHandCount, g.position().LowerHandCount, g.position().LowerKingX, g.position().LowerKingY, g.position().UpperKingX,
+                  g.position().UpperKingY, g.state().Winner, g.state().Turn, g.state().MoveNumber, g.moveHistory().RecordCount, g.turnWork().PromotedCode})
         h.add(int64_t(v));
-    h.add(g.pos.PawnOnFileLower), h.add(g.pos.PawnOnFileUpper);
-    h.add(g.work.BestScore), h.add(g.work.BoardBefore), h.add(g.work.LowerInfluenceBefore),
-        h.add(g.work.UpperInfluenceBefore);
-    h.add(g.work.UpperAttackerXBefore), h.add(g.work.UpperAttackerYBefore);
+    h.add(g.position().PawnOnFileLower), h.add(g.position().PawnOnFileUpper);
+    h.add(g.turnWork().BestScore), h.add(g.turnWork().BoardBefore), h.add(g.turnWork().LowerInfluenceBefore),
+        h.add(g.turnWork().UpperInfluenceBefore);
+    h.add(g.turnWork().UpperAttackerXBefore), h.add(g.turnWork().UpperAttackerYBefore);
     for (int v :
-         {g.work.UpperHandCountBefore, g.work.LowerKingEscapes, g.work.CandidatePiece, g.work.MoverKingDistance})
+         {g.turnWork().UpperHandCountBefore, g.turnWork().LowerKingEscapes, g.turnWork().CandidatePiece, g.turnWork().MoverKingDistance})
         h.add(int64_t(v));
-    h.add(g.work.BishopTargets);
-    for (const Map* m : {&g.maps.LowerInfluence, &g.maps.UpperInfluence, &g.maps.LowerGuard, &g.maps.UpperGuard,
-                         &g.maps.LowerAttacker, &g.maps.LowerAttackerX, &g.maps.LowerAttackerY, &g.maps.UpperAttacker,
-                         &g.maps.CheckByLower, &g.maps.CheckByUpper, &g.maps.LowerPinned})
+    h.add(g.turnWork().BishopTargets);
+    for (const Map* m : {&g.survey().LowerInfluence, &g.survey().UpperInfluence, &g.survey().LowerGuard, &g.survey().UpperGuard,
+                         &g.survey().LowerAttacker, &g.survey().LowerAttackerX, &g.survey().LowerAttackerY, &g.survey().UpperAttacker,
+                         &g.survey().CheckByLower, &g.survey().CheckByUpper, &g.survey().LowerPinned})
         h.add(*m);
-    h.add(int64_t(g.maps.UpperPinFound));
+    h.add(int64_t(g.survey().UpperPinFound));
     for (const Map* m :
-         {&g.memory.UpperGuardX, &g.memory.UpperGuardY, &g.memory.UpperAttackerX, &g.memory.UpperAttackerY})
+         {&g.remembered().UpperGuardX, &g.remembered().UpperGuardY, &g.remembered().UpperAttackerX, &g.remembered().UpperAttackerY})
         h.add(*m);
 }
 

@@ -39,10 +39,10 @@ int material(const Game& g) {
     int balance = 0;
     for (int x = 1; x <= 27; ++x)
         for (int y = 1; y <= 27; ++y) {
-            const int c = g.pos.Board(x, y);
+            const int c = g.position().Board(x, y);
             if (c != OU && c != -OU) balance += c;  // a code's size is its value
         }
-    for (int k = 1; k <= 7; ++k) balance += kHandCode[k] * (g.pos.HandUpper(k) - g.pos.HandLower(k));
+    for (int k = 1; k <= 7; ++k) balance += kHandCode[k] * (g.position().HandUpper(k) - g.position().HandLower(k));
     return balance;
 }
 

@@ -29,24 +29,24 @@ std::vector<Move> allMoves(Game& g, bool lower) {
     g.調査_2歩フラグ設定();
     for (int x = 1; x <= 27; ++x)
         for (int y = 1; y <= 27; ++y) {
-            const int p = g.pos.Board(x, y);
+            const int p = g.position().Board(x, y);
             if (lower ? p > -30 : p < 30) continue;
             for (int tx = 1; tx <= 27; ++tx)
                 for (int ty = 1; ty <= 27; ++ty) {
-                    const int d = g.pos.Board(tx, ty);
+                    const int d = g.position().Board(tx, ty);
                     if (d == OU || d == -OU || g.移動チェック(x, y, tx, ty, p) == NO) continue;
                     int after = p;
                     if (g.調査_駒成(x, y, tx, ty, p) == YES && Game::移動後チェック(ty, p) == NO)
-                        after = g.work.PromotedCode;
+                        after = g.turnWork().PromotedCode;
                     out.push_back({x, y, tx, ty, after});
                 }
         }
-    moves::eachDrop(g, lower, [&](int fx, int fy, int tx, int ty, int code) { out.push_back({fx, fy, tx, ty, code}); });
+    moves::eachDrop(g.analysis(), lower, [&](int fx, int fy, int tx, int ty, int code) { out.push_back({fx, fy, tx, ty, code}); });
     return out;
 }
 
 // True when the mover's king is not attacked after the move.
-bool safe(const Game& g, const Move& m, bool lower) { return kingSafeAfter(g, m.fx, m.fy, m.tx, m.ty, m.piece, lower); }
+bool safe(const Game& g, const Move& m, bool lower) { return kingSafeAfter(g.analysis(), m.fx, m.fy, m.tx, m.ty, m.piece, lower); }
 
 }  // namespace
 
@@ -81,11 +81,11 @@ int main(int argc, char** argv) {
         out << "# Ladder start " << n << ": the opening array after " << plies << " random moves (seed " << kSeed
             << ").\nboard\n";
         for (int y = 1; y <= 27; ++y)
-            for (int x = 1; x <= 27; ++x) out << g->pos.Board(x, y) << (x == 27 ? "\n" : " ");
+            for (int x = 1; x <= 27; ++x) out << g->position().Board(x, y) << (x == 27 ? "\n" : " ");
         out << "hand-upper";
-        for (int k = 1; k <= 7; ++k) out << ' ' << g->pos.HandUpper(k);
+        for (int k = 1; k <= 7; ++k) out << ' ' << g->position().HandUpper(k);
         out << "\nhand-lower";
-        for (int k = 1; k <= 7; ++k) out << ' ' << g->pos.HandLower(k);
+        for (int k = 1; k <= 7; ++k) out << ' ' << g->position().HandLower(k);
         out << "\n";
         if (!out) {
             std::fprintf(stderr, "cannot write %s\n", name);

@@ -35,7 +35,7 @@ int main(int argc, char** argv) {
 
     NullSound sound;
     MainWindow w(sound);
-    w.game().WorkFolder = work.path().toStdString();
+    w.game().setFolders(work.path().toStdString(), w.game().locations().AssetFolder);
     w.load();
     w.show();
     settle();

@@ -60,7 +60,7 @@ struct Session {
         answerBoxes(boxes, 5);
         QDir(work).removeRecursively();
         QDir().mkpath(work);
-        w.game().WorkFolder = QDir(work).absolutePath().toStdString();
+        w.game().setFolders(QDir(work).absolutePath().toStdString(), w.game().locations().AssetFolder);
         w.load();
         w.show();
         settle();

@@ -23,23 +23,23 @@ void collect(Game& g, bool lower, const Style& style, std::mt19937_64& rng, Move
     g.調査_2歩フラグ設定();
     for (int x = 1; x <= 27; ++x)
         for (int y = 1; y <= 27; ++y) {
-            const int p = g.pos.Board(x, y);
+            const int p = g.position().Board(x, y);
             if (lower ? p > -30 : p < 30) continue;
-            moves::each(g, x, y, p, [&](int tx, int ty) {
+            moves::each(g.analysis(), x, y, p, [&](int tx, int ty) {
                 int after = p;
                 if (g.調査_駒成(x, y, tx, ty, p) == YES &&
                     (Game::移動後チェック(ty, p) == NO || uniform(rng) < style.promote))
-                    after = g.work.PromotedCode;
-                (g.pos.Board(tx, ty) == EMPTY ? m.quiet : m.captures).push_back({x, y, tx, ty, after});
+                    after = g.turnWork().PromotedCode;
+                (g.position().Board(tx, ty) == EMPTY ? m.quiet : m.captures).push_back({x, y, tx, ty, after});
             });
         }
-    moves::eachDrop(g, lower,
+    moves::eachDrop(g.analysis(), lower,
                     [&](int fx, int fy, int tx, int ty, int code) { m.drops.push_back({fx, fy, tx, ty, code}); });
 }
 
 // True when the mover's king is not attacked after the move.
 bool safe(const Game& g, const Mover& m, bool lower) {
-    return kingSafeAfter(g, m.fx, m.fy, m.tx, m.ty, m.piece, lower);
+    return kingSafeAfter(g.analysis(), m.fx, m.fy, m.tx, m.ty, m.piece, lower);
 }
 
 }  // namespace
@@ -63,16 +63,16 @@ void start(Game& g, const Style& style, std::mt19937_64& rng) {
         const int changes = 20 + int(rng() % 120);
         for (int i = 0; i < changes; ++i) {
             const int x = 1 + int(rng() % 27), y = 1 + int(rng() % 27);
-            if (g.pos.Board(x, y) == OU || g.pos.Board(x, y) == -OU) continue;
+            if (g.position().Board(x, y) == OU || g.position().Board(x, y) == -OU) continue;
             const int c = int(rng() % 3), code = kCodes[rng() % std::size(kCodes)];
-            g.pos.Board(x, y) = int16_t(c == 0 ? EMPTY : c == 1 ? code : -code);
+            g.arrange().pos.Board(x, y) = int16_t(c == 0 ? EMPTY : c == 1 ? code : -code);
         }
-        for (int k = 1; k <= 7; ++k) g.pos.HandUpper(k) = int(rng() % 4), g.pos.HandLower(k) = int(rng() % 4);
-        g.pos.UpperHandCount = g.pos.LowerHandCount = 0;
+        for (int k = 1; k <= 7; ++k) g.arrange().pos.HandUpper(k) = int(rng() % 4), g.arrange().pos.HandLower(k) = int(rng() % 4);
+        g.arrange().pos.UpperHandCount = g.arrange().pos.LowerHandCount = 0;
         for (int k = 1; k <= 7; ++k)
-            g.pos.UpperHandCount += g.pos.HandUpper(k), g.pos.LowerHandCount += g.pos.HandLower(k);
+            g.arrange().pos.UpperHandCount += g.position().HandUpper(k), g.arrange().pos.LowerHandCount += g.position().HandLower(k);
     }
-    g.settings.ComputerLevel = 1 + int(rng() % 3);
+    g.arrange().settings.ComputerLevel = 1 + int(rng() % 3);
     g.勢力調査();
 }
 

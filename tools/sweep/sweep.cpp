@@ -56,19 +56,19 @@ std::string compare(const Searched& quick, const Game& a, const Searched& plain,
                line("bestmove", d.fx, d.fy, d.tx, d.ty, d.before, d.after, d.score);
 #define SAME(field) \
     if (!(a.field == b.field)) return "state left behind: " #field;
-    SAME(pos.Board)
-    SAME(pos.HandUpper) SAME(pos.HandLower) SAME(pos.UpperHandCount) SAME(pos.LowerHandCount) SAME(pos.LowerKingX)
-        SAME(pos.LowerKingY) SAME(pos.UpperKingX) SAME(pos.UpperKingY) SAME(Winner) SAME(pos.PawnOnFileLower)
-            SAME(pos.PawnOnFileUpper) SAME(work.PromotedCode) SAME(work.BestScore) SAME(work.BoardBefore)
-                SAME(work.LowerInfluenceBefore) SAME(work.UpperInfluenceBefore) SAME(work.UpperAttackerXBefore)
-                    SAME(work.UpperAttackerYBefore) SAME(work.UpperHandCountBefore) SAME(work.LowerKingEscapes)
-                        SAME(work.CandidatePiece) SAME(work.MoverKingDistance) SAME(work.BishopTargets)
-                            SAME(maps.LowerInfluence) SAME(maps.UpperInfluence) SAME(maps.LowerGuard)
-                                SAME(maps.UpperGuard) SAME(memory.UpperGuardX) SAME(memory.UpperGuardY)
-                                    SAME(maps.LowerAttacker) SAME(maps.LowerAttackerX) SAME(maps.LowerAttackerY)
-                                        SAME(maps.UpperAttacker) SAME(memory.UpperAttackerX) SAME(memory.UpperAttackerY)
-                                            SAME(maps.CheckByLower) SAME(maps.CheckByUpper) SAME(maps.LowerPinned)
-                                                SAME(maps.UpperPinFound)
+    SAME(position().Board)
+    SAME(position().HandUpper) SAME(position().HandLower) SAME(position().UpperHandCount) SAME(position().LowerHandCount) SAME(position().LowerKingX)
+        SAME(position().LowerKingY) SAME(position().UpperKingX) SAME(position().UpperKingY) SAME(state().Winner) SAME(position().PawnOnFileLower)
+            SAME(position().PawnOnFileUpper) SAME(turnWork().PromotedCode) SAME(turnWork().BestScore) SAME(turnWork().BoardBefore)
+                SAME(turnWork().LowerInfluenceBefore) SAME(turnWork().UpperInfluenceBefore) SAME(turnWork().UpperAttackerXBefore)
+                    SAME(turnWork().UpperAttackerYBefore) SAME(turnWork().UpperHandCountBefore) SAME(turnWork().LowerKingEscapes)
+                        SAME(turnWork().CandidatePiece) SAME(turnWork().MoverKingDistance) SAME(turnWork().BishopTargets)
+                            SAME(survey().LowerInfluence) SAME(survey().UpperInfluence) SAME(survey().LowerGuard)
+                                SAME(survey().UpperGuard) SAME(remembered().UpperGuardX) SAME(remembered().UpperGuardY)
+                                    SAME(survey().LowerAttacker) SAME(survey().LowerAttackerX) SAME(survey().LowerAttackerY)
+                                        SAME(survey().UpperAttacker) SAME(remembered().UpperAttackerX) SAME(remembered().UpperAttackerY)
+                                            SAME(survey().CheckByLower) SAME(survey().CheckByUpper) SAME(survey().LowerPinned)
+                                                SAME(survey().UpperPinFound)
 #undef SAME
                                                     return "";
 }
@@ -106,7 +106,7 @@ Report run(uint64_t seed, long positions, const std::function<void(long)>& progr
         auto held = replica(h.game);
         Game* cur = &held->game;
         start(*cur, style, rng);
-        for (int ply = 0; ply < style.plies && r.tried < positions && cur->Winner == NO_GAME; ++ply) {
+        for (int ply = 0; ply < style.plies && r.tried < positions && cur->state().Winner == NO_GAME; ++ply) {
             Game& g = *cur;
             const bool lower = ply % 2 == 0;
             Mover m;
@@ -122,8 +122,8 @@ Report run(uint64_t seed, long positions, const std::function<void(long)>& progr
             const std::string what = both(g, after, choice);
             ++r.tried;
             if (!what.empty()) {
-                const std::string text = cli::positionText(g.pos.Board, g.pos.HandUpper, g.pos.HandLower) + "level " +
-                                         std::to_string(g.settings.ComputerLevel) + "\n";
+                const std::string text = cli::positionText(g.position().Board, g.position().HandUpper, g.position().HandLower) + "level " +
+                                         std::to_string(g.options().ComputerLevel) + "\n";
                 r.what = what;
                 r.position = "# sweep: seed " + std::to_string(seed) + ", game " + std::to_string(game) + ", ply " +
                              std::to_string(ply + 1) + ", position " + std::to_string(r.tried) + "\n# " + what +
