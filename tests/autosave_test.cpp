@@ -35,7 +35,7 @@ TEST(Autosave, EveryMoveIsWrittenAndReadsBackAsTheGameSoFar) {
     EXPECT_FALSE(save.check(h.game));  // no move yet: nothing written
     EXPECT_FALSE(std::filesystem::exists(save.path()));
 
-    h.game.menuClick(Menu::START);
+    runCommand(h.game, Menu::START);
     h.click(5, 18), h.click(5, 17);
     EXPECT_TRUE(save.check(h.game));
     EXPECT_FALSE(save.check(h.game));  // unchanged: not written again
@@ -48,7 +48,7 @@ TEST(Autosave, EveryMoveIsWrittenAndReadsBackAsTheGameSoFar) {
     EXPECT_EQ(r.lines[0], "前回の対局");
 
     // Stepping back keeps the moves that can still be stepped into.
-    h.game.menuClick(Menu::REPLAY);
+    runCommand(h.game, Menu::REPLAY);
     EXPECT_FALSE(save.check(h.game));
     // A record being viewed and a reversed board are not the game in progress.
     h.game.arrangeFlow().RecordMode = YES;
@@ -63,7 +63,7 @@ TEST(Autosave, EveryMoveIsWrittenAndReadsBackAsTheGameSoFar) {
 TEST(Autosave, AFailedWriteIsReportedAndTriedAgain) {
     Harness h;
     Autosave save((h.folder.path / "gone" / kLastGameFile).string());
-    h.game.menuClick(Menu::START);
+    runCommand(h.game, Menu::START);
     h.click(5, 18), h.click(5, 17);
     EXPECT_FALSE(save.check(h.game));
     EXPECT_FALSE(save.error().empty());

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "game/controller.h"
 #include "game/game.h"
 
 namespace orizen::test {

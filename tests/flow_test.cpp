@@ -27,7 +27,7 @@ TEST(Flow, BeforeAnyGameAClickIsRefusedAndChangesNothing) {
 TEST(Flow, ShortGameBetweenTwoPeople) {
     Harness h;
     Game& g = h.game;
-    g.menuClick(Menu::START);
+    runCommand(g, Menu::START);
     ASSERT_EQ(h.host.boxes.size(), 1u);
     EXPECT_EQ(h.host.boxes[0].text, "先手の番です");
     EXPECT_EQ(h.host.boxes[0].title, " ");
@@ -142,7 +142,7 @@ TEST(Flow, SecondPlayerTakingTheKingWinsAndNoEndsTheProgram) {
     clearPosition(g);
     g.arrange().pos.Board(1, 20) = -30;
     g.arrange().pos.Board(14, 5) = 900;
-    g.menuClick(Menu::START);
+    runCommand(g, Menu::START);
     play(h, 1, 20, 1, 19);
     h.played();
     h.host.boxes.clear();
@@ -161,8 +161,8 @@ TEST(Flow, SecondPlayerTakingTheKingWinsAndNoEndsTheProgram) {
     h.played();
     h.click(1, 19);
     h.click(2, 18);
-    g.menuClick(Menu::REPLAY);
-    g.menuClick(Menu::START);
+    runCommand(g, Menu::REPLAY);
+    runCommand(g, Menu::START);
     EXPECT_TRUE(h.host.boxes.empty());
     EXPECT_TRUE(h.played().empty());
     EXPECT_EQ(snapshot(g), end);
@@ -178,7 +178,7 @@ TEST(Flow, AMoveThatCannotGoOnUnpromotedNeedsTheRightButton) {
     g.arrange().pos.Board(10, 24) = 50;
     g.arrange().pos.Board(20, 5) = 30;
     g.arrange().pos.Board(8, 12) = -100;
-    g.menuClick(Menu::START);
+    runCommand(g, Menu::START);
     h.host.boxes.clear();
     h.played();
 
@@ -214,7 +214,7 @@ TEST(Flow, DropsOnRanksWhereThePieceCouldNeverMoveAreRefused) {
     clearPosition(g);
     g.arrange().pos.HandLower(1) = 1, g.arrange().pos.HandLower(3) = 1, g.arrange().pos.LowerHandCount = 2;
     g.arrange().pos.HandUpper(1) = 1, g.arrange().pos.HandUpper(3) = 1, g.arrange().pos.UpperHandCount = 2;
-    g.menuClick(Menu::START);
+    runCommand(g, Menu::START);
     const Position start = snapshot(g);
     h.played();
 
@@ -237,7 +237,7 @@ TEST(Flow, DropsOnRanksWhereThePieceCouldNeverMoveAreRefused) {
 TEST(Flow, OpponentPieceShowsItsGuidanceButSelectsNothing) {
     Harness h;
     Game& g = h.game;
-    g.menuClick(Menu::START);
+    runCommand(g, Menu::START);
     h.canvas.clear();
     h.click(5, 10);
     EXPECT_EQ(g.selected().SelectState, 0);
@@ -269,14 +269,14 @@ TEST(Flow, OpponentPieceShowsItsGuidanceButSelectsNothing) {
 TEST(Flow, GuidanceCanBeSwitchedOff) {
     Harness h;
     Game& g = h.game;
-    g.menuClick(Menu::START);
+    runCommand(g, Menu::START);
     h.canvas.clear();
     h.click(5, 18);
     EXPECT_EQ(outlinesIn(h.canvas, COLOUR_WHITE), 1);
     EXPECT_EQ(lastOutline(h.canvas, 5, 17), COLOUR_WHITE);
     EXPECT_EQ(lastOutline(h.canvas, 5, 18), COLOUR_SELECT);
 
-    g.menuClick(Menu::SIDOU);
+    runCommand(g, Menu::SIDOU);
     EXPECT_FALSE(g.isChecked(Menu::SIDOU));
     EXPECT_FALSE(h.host.checks[Menu::SIDOU]);
     EXPECT_EQ(g.options().GuidanceColour, g.options().GuidanceOffColour);
@@ -286,7 +286,7 @@ TEST(Flow, GuidanceCanBeSwitchedOff) {
     EXPECT_EQ(outlinesIn(h.canvas, COLOUR_WHITE), 0);
     EXPECT_EQ(g.selected().SelectState, 1);
 
-    g.menuClick(Menu::SIDOU);
+    runCommand(g, Menu::SIDOU);
     EXPECT_TRUE(g.isChecked(Menu::SIDOU));
     EXPECT_EQ(g.options().GuidanceColour, COLOUR_WHITE);
     h.canvas.clear();
@@ -298,7 +298,7 @@ TEST(Flow, GuidanceCanBeSwitchedOff) {
 TEST(Flow, MoveTextsNameFileRankAndPiece) {
     Harness h;
     Game& g = h.game;
-    g.menuClick(Menu::START);
+    runCommand(g, Menu::START);
     h.canvas.clear();
     play(h, 27, 18, 27, 17);
     std::vector<std::string> lowerTexts;
@@ -331,7 +331,7 @@ TEST(Flow, MoveTextsNameFileRankAndPiece) {
 TEST(Flow, GamesAgainstTheComputer) {
     Harness h;
     Game& g = h.game;
-    g.menuClick(Menu::SENTE);
+    runCommand(g, Menu::SENTE);
     ASSERT_EQ(h.host.boxes.size(), 1u);
     EXPECT_EQ(h.host.boxes[0].text, "あなたの番です");
     EXPECT_EQ(h.host.boxes[0].title, " ");
@@ -354,7 +354,7 @@ TEST(Flow, GamesAgainstTheComputer) {
     EXPECT_EQ(g.position().Board(14, 1), 950);  // the opening array again
 
     g.arrangeFlow().RecordMode = YES;
-    g.menuClick(Menu::GOTE);
+    runCommand(g, Menu::GOTE);
     EXPECT_EQ(g.state().HumanSide, TURN_SECOND);
     EXPECT_EQ(g.state().OtherSide, TURN_FIRST);
     EXPECT_EQ(g.state().GameMode, MODE_COMPUTER);
@@ -380,6 +380,33 @@ TEST(Flow, AClickWhileARecordIsViewedOffersToLeaveIt) {
     const Played p = h.played();
     ASSERT_FALSE(p.empty());
     EXPECT_EQ(p.back(), g.soundHandles().SoundPiece);
+}
+
+}  // namespace orizen::test
+
+namespace orizen::test {
+
+// While the computer thinks, only what changes no game goes through; 終わり gives the thinking up.
+TEST(Controller, WhileBusyOnlyWhatChangesNoGameGoesThrough) {
+    Harness h;
+    runCommand(h.game, Menu::SENTE);
+    const Position before = snapshot(h.game);
+    Controller c(h.game);
+    c.busy = true;
+    int abandoned = 0;
+    c.abandon = [&] { ++abandoned; };
+    h.played();
+    c.press(LEFT_BUTTON, 0, cellX(14) + 1, cellY(20) + 1);
+    c.command(Menu::REPLAY);
+    c.command(Menu::LEVEL1);
+    EXPECT_EQ(h.played(), (Played{kForbidden, kForbidden, kForbidden}));
+    EXPECT_EQ(h.game.selected().SelectState, 0);
+    EXPECT_TRUE(h.game.isChecked(Menu::LEVEL3));
+    c.command(Menu::VER);
+    EXPECT_EQ(h.host.versionDialogs, 1);
+    EXPECT_EQ(snapshot(h.game), before);
+    c.command(Menu::OWARI);
+    EXPECT_EQ(abandoned, 1);
 }
 
 }  // namespace orizen::test

@@ -17,7 +17,7 @@ TEST(History, RandomGamesStepBackToTheOpeningAndForwardToTheEnd) {
     for (int game = 0; game < 4; ++game) {
         Harness h;
         Game& g = h.game;
-        g.menuClick(Menu::START);
+        runCommand(g, Menu::START);
         std::vector<Position> seen{snapshot(g)};
         const int plies = 240;
         for (int ply = 1; ply <= plies; ++ply) {
@@ -39,7 +39,7 @@ TEST(History, RandomGamesStepBackToTheOpeningAndForwardToTheEnd) {
         }
         const Position end = snapshot(g);
         for (int n = plies - 1; n >= 0; --n) {
-            g.menuClick(Menu::REPLAY);
+            runCommand(g, Menu::REPLAY);
             ASSERT_EQ(g.moveHistory().RecordCount, n);
             ASSERT_EQ(snapshot(g), seen[n]) << "after taking back to move " << n;
             ASSERT_TRUE(totalsMatchHands(g));
@@ -49,11 +49,11 @@ TEST(History, RandomGamesStepBackToTheOpeningAndForwardToTheEnd) {
         EXPECT_EQ(g.position().LowerHandCount + g.position().UpperHandCount, 0);
         EXPECT_EQ(g.state().Turn, NO_GAME);
         h.host.boxes.clear();
-        g.menuClick(Menu::REPLAY);
+        runCommand(g, Menu::REPLAY);
         EXPECT_EQ(h.host.texts(), std::vector<std::string>{"できません"});
 
         for (int n = 1; n <= plies; ++n) {
-            g.menuClick(Menu::AFTER);
+            runCommand(g, Menu::AFTER);
             ASSERT_EQ(g.moveHistory().RecordCount, n);
             ASSERT_EQ(snapshot(g), seen[n]) << "after stepping into move " << n;
             h.canvas.clear();
@@ -61,7 +61,7 @@ TEST(History, RandomGamesStepBackToTheOpeningAndForwardToTheEnd) {
         EXPECT_EQ(snapshot(g), end);
         EXPECT_EQ(g.state().MoveNumber, plies);
         h.host.boxes.clear();
-        g.menuClick(Menu::AFTER);
+        runCommand(g, Menu::AFTER);
         ASSERT_EQ(h.host.boxes.size(), 1u);
         EXPECT_EQ(h.host.boxes[0].text, "できません");
         EXPECT_EQ(h.host.boxes[0].title, "進む");
@@ -83,7 +83,7 @@ TEST(History, TakingBackACaptureAPromotionAndDropsBySides) {
     g.arrange().pos.Board(20, 20) = 900;
     g.arrange().pos.HandLower(2) = 1, g.arrange().pos.LowerHandCount = 1;
     g.arrange().pos.HandUpper(6) = 2, g.arrange().pos.UpperHandCount = 2;
-    g.menuClick(Menu::START);
+    runCommand(g, Menu::START);
     const Position start = snapshot(g);
     h.played();
 
@@ -93,7 +93,7 @@ TEST(History, TakingBackACaptureAPromotionAndDropsBySides) {
     const Position afterTake = snapshot(g);
     h.host.boxes.clear();
     h.canvas.clear();
-    g.menuClick(Menu::REPLAY);
+    runCommand(g, Menu::REPLAY);
     EXPECT_TRUE(h.host.boxes.empty());
     int erased = 0;  // the lower side's last-move text is painted over with the background
     for (const auto& op : h.canvas.ops)
@@ -110,7 +110,7 @@ TEST(History, TakingBackACaptureAPromotionAndDropsBySides) {
     EXPECT_EQ(g.state().Turn, NO_GAME);
     EXPECT_EQ(snapshot(g), start);
     EXPECT_EQ(h.played(), (Played{3, 3}));
-    g.menuClick(Menu::AFTER);
+    runCommand(g, Menu::AFTER);
     EXPECT_EQ(snapshot(g), afterTake);
 
     // Resume (the lower side moved last, so the second player moves), then drops by both sides.
@@ -125,18 +125,18 @@ TEST(History, TakingBackACaptureAPromotionAndDropsBySides) {
     EXPECT_EQ(g.position().Board(3, 20), -40);
     EXPECT_EQ(g.position().UpperHandCount, 1);
     EXPECT_EQ(g.position().LowerHandCount, 1);  // the silver
-    g.menuClick(Menu::REPLAY);
+    runCommand(g, Menu::REPLAY);
     EXPECT_EQ(g.position().Board(3, 20), EMPTY);
     EXPECT_EQ(g.position().HandLower(2), 1);
     EXPECT_EQ(g.position().LowerHandCount, 2);
-    g.menuClick(Menu::REPLAY);
+    runCommand(g, Menu::REPLAY);
     EXPECT_EQ(g.position().Board(3, 3), EMPTY);
     EXPECT_EQ(g.position().HandUpper(6), 2);
     EXPECT_EQ(g.position().UpperHandCount, 2);
     EXPECT_EQ(snapshot(g), afterTake);
 
     // Resume with the upper side's move last: the first player is to move.
-    g.menuClick(Menu::AFTER);
+    runCommand(g, Menu::AFTER);
     h.click(1, 1);
     EXPECT_EQ(g.state().Turn, TURN_FIRST);
     // A new move cuts off the move that could have been stepped into.
@@ -146,7 +146,7 @@ TEST(History, TakingBackACaptureAPromotionAndDropsBySides) {
     EXPECT_EQ(g.moveHistory().RecordLength, 3);
     EXPECT_EQ(g.moveHistory().RecPiece(3), -801);
     h.host.boxes.clear();
-    g.menuClick(Menu::AFTER);
+    runCommand(g, Menu::AFTER);
     EXPECT_EQ(h.host.texts(), std::vector<std::string>{"できません"});
 }
 
@@ -155,11 +155,11 @@ TEST(History, TakingBackACaptureAPromotionAndDropsBySides) {
 TEST(History, ResumingAgainstTheComputer) {
     Harness h;
     Game& g = h.game;
-    g.menuClick(Menu::SENTE);
+    runCommand(g, Menu::SENTE);
     play(h, 9, 18, 9, 17);
     if (g.moveHistory().RecordCount == 1) play(h, 10, 18, 10, 17);  // no answer from the computer: the person again
     ASSERT_EQ(g.moveHistory().RecordCount, 2);
-    g.menuClick(Menu::REPLAY);
+    runCommand(g, Menu::REPLAY);
     ASSERT_LT(g.moveHistory().RecResult(1), 0);
     h.host.boxes.clear();
     h.click(1, 1);
@@ -174,7 +174,7 @@ TEST(History, TheCapturedKingCountsOnlyInTheTotal) {
     clearPosition(g);
     g.arrange().pos.Board(14, 5) = -900;
     g.arrange().pos.HandLower(1) = 2, g.arrange().pos.LowerHandCount = 2;
-    g.menuClick(Menu::START);
+    runCommand(g, Menu::START);
     h.host.answers = {Answer::Yes};
     play(h, 14, 5, 14, 1);
     ASSERT_EQ(g.state().Turn, NO_GAME);  // played again: the opening array
@@ -184,7 +184,7 @@ TEST(History, TheCapturedKingCountsOnlyInTheTotal) {
     const Position opening = snapshot(g);
     h.host.boxes.clear();
     h.played();
-    g.menuClick(Menu::AFTER);
+    runCommand(g, Menu::AFTER);
     ASSERT_EQ(h.host.boxes.size(), 1u);
     EXPECT_EQ(h.host.boxes[0].text, "棋譜のデータが正しくありません");
     EXPECT_EQ(h.host.boxes[0].title, "進む");
@@ -196,15 +196,15 @@ TEST(History, TheCapturedKingCountsOnlyInTheTotal) {
     clearPosition(g);
     g.arrange().pos.Board(14, 5) = -900;
     g.arrange().pos.HandLower(1) = 2, g.arrange().pos.LowerHandCount = 2;
-    g.menuClick(Menu::AFTER);
+    runCommand(g, Menu::AFTER);
     EXPECT_EQ(g.position().Board(14, 1), -900);
     EXPECT_EQ(g.position().HandLower(1), 2);
     EXPECT_EQ(g.position().LowerHandCount, 3);
-    g.menuClick(Menu::REPLAY);
+    runCommand(g, Menu::REPLAY);
     EXPECT_EQ(g.position().Board(14, 1), 950);
     EXPECT_EQ(g.position().Board(14, 5), -900);
     EXPECT_EQ(g.position().LowerHandCount, 2);
-    g.menuClick(Menu::AFTER);
+    runCommand(g, Menu::AFTER);
     // A click now has no game to resume: the moves belong to the game that ended.
     h.host.boxes.clear();
     h.click(14, 5);
@@ -215,13 +215,13 @@ TEST(History, TheCapturedKingCountsOnlyInTheTotal) {
 TEST(History, ReversingTurnsTheBoardAndDropsTheHistory) {
     Harness h;
     Game& g = h.game;
-    g.menuClick(Menu::START);
+    runCommand(g, Menu::START);
     play(h, 9, 18, 9, 17);
     play(h, 9, 10, 9, 11);
     play(h, 2, 26, 8, 20);
     g.arrange().pos.HandLower(3) = 1, g.arrange().pos.LowerHandCount = 1;  // something to swap
     const Position before = snapshot(g);
-    g.menuClick(Menu::REVERSE);
+    runCommand(g, Menu::REVERSE);
     for (int x = 1; x <= 27; ++x)
         for (int y = 1; y <= 27; ++y) ASSERT_EQ(g.position().Board(28 - x, 28 - y), -before.board(x, y));
     EXPECT_EQ(g.position().HandUpper(3), 1);
@@ -231,19 +231,19 @@ TEST(History, ReversingTurnsTheBoardAndDropsTheHistory) {
     EXPECT_EQ(g.state().Turn, TURN_SECOND);  // the game goes on
     EXPECT_EQ(g.state().MoveNumber, 3);
     h.host.boxes.clear();
-    g.menuClick(Menu::REPLAY);
+    runCommand(g, Menu::REPLAY);
     EXPECT_EQ(h.host.texts(), std::vector<std::string>{"できません"});
     EXPECT_EQ(h.host.boxes[0].title, "戻る");
 
     g.arrangeFlow().RecordMode = YES;
     const Position reversed = snapshot(g);
-    g.menuClick(Menu::REVERSE);
+    runCommand(g, Menu::REVERSE);
     EXPECT_EQ(h.host.boxes.back().text, "棋譜ﾓｰﾄﾞではできません");
     EXPECT_EQ(h.host.boxes.back().title, "反転");
     EXPECT_EQ(snapshot(g), reversed);
 
     // "最初" starts everything afresh.
-    g.menuClick(Menu::CANCEL);
+    runCommand(g, Menu::CANCEL);
     EXPECT_EQ(g.position().Board, Harness().game.position().Board);
     EXPECT_EQ(g.state().Reversed, NO);
     EXPECT_EQ(g.state().RecordMode, NO);
@@ -257,7 +257,7 @@ TEST(History, ReversingTurnsTheBoardAndDropsTheHistory) {
 TEST(History, EntriesThatDoNotFitThePositionAreRefused) {
     Harness h;
     Game& g = h.game;
-    g.menuClick(Menu::START);
+    runCommand(g, Menu::START);
     play(h, 9, 18, 9, 17);
     play(h, 9, 10, 9, 11);
     const Position now = snapshot(g);
@@ -285,7 +285,7 @@ TEST(History, EntriesThatDoNotFitThePositionAreRefused) {
                             g.moveHistory().RecPiece, g.moveHistory().RecResult, g.moveHistory().RecCaptured, g.moveHistory().RecordCount);
         d.apply(g);
         h.host.boxes.clear();
-        g.menuClick(Menu::REPLAY);
+        runCommand(g, Menu::REPLAY);
         ASSERT_EQ(h.host.boxes.size(), 1u) << d.what;
         EXPECT_EQ(h.host.boxes[0].text, "棋譜のデータが正しくありません") << d.what;
         EXPECT_EQ(h.host.boxes[0].title, "戻る");
@@ -294,8 +294,8 @@ TEST(History, EntriesThatDoNotFitThePositionAreRefused) {
         std::tie(g.arrangeHistory().RecFromX, g.arrangeHistory().RecFromY, g.arrangeHistory().RecToX, g.arrangeHistory().RecToY, g.arrangeHistory().RecPiece,
                  g.arrangeHistory().RecResult, g.arrangeHistory().RecCaptured, g.arrangeHistory().RecordCount) = saved;
     }
-    g.menuClick(Menu::REPLAY);
-    g.menuClick(Menu::REPLAY);
+    runCommand(g, Menu::REPLAY);
+    runCommand(g, Menu::REPLAY);
     ASSERT_EQ(g.moveHistory().RecordCount, 0);
     const Position opening = snapshot(g);
 
@@ -317,7 +317,7 @@ TEST(History, EntriesThatDoNotFitThePositionAreRefused) {
                             g.moveHistory().RecCaptured, g.moveHistory().RecordCount, g.moveHistory().RecordLength);
         d.apply(g);
         h.host.boxes.clear();
-        g.menuClick(Menu::AFTER);
+        runCommand(g, Menu::AFTER);
         ASSERT_EQ(h.host.boxes.size(), 1u) << d.what;
         EXPECT_EQ(h.host.boxes[0].text, "棋譜のデータが正しくありません") << d.what;
         EXPECT_EQ(h.host.boxes[0].title, "進む");
@@ -325,8 +325,8 @@ TEST(History, EntriesThatDoNotFitThePositionAreRefused) {
         std::tie(g.arrangeHistory().RecFromX, g.arrangeHistory().RecFromY, g.arrangeHistory().RecPiece, g.arrangeHistory().RecResult, g.arrangeHistory().RecCaptured,
                  g.arrangeHistory().RecordCount, g.arrangeHistory().RecordLength) = saved;
     }
-    g.menuClick(Menu::AFTER);
-    g.menuClick(Menu::AFTER);
+    runCommand(g, Menu::AFTER);
+    runCommand(g, Menu::AFTER);
     EXPECT_EQ(snapshot(g), now);
 }
 
@@ -337,7 +337,7 @@ TEST(History, TheFiveHundredAndFirstMoveIsRefused) {
     clearPosition(g);
     g.arrange().pos.Board(1, 20) = -110;
     g.arrange().pos.Board(27, 8) = 110;
-    g.menuClick(Menu::START);
+    runCommand(g, Menu::START);
     for (int n = 1; n <= HISTORY_MAX; ++n) {
         const bool lower = n % 2 == 1;
         const int x = lower ? 1 : 27, from = (n - 1) / 2 % 2 == 0 ? (lower ? 20 : 8) : (lower ? 19 : 9);
@@ -362,7 +362,7 @@ TEST(History, TheFiveHundredAndFirstMoveIsRefused) {
     EXPECT_EQ(g.moveHistory().RecordLength, HISTORY_MAX);
 
     // Taking a move back makes room again.
-    g.menuClick(Menu::REPLAY);
+    runCommand(g, Menu::REPLAY);
     h.click(1, 1);  // resume: the lower side moved last, so the upper side moves
     play(h, 27, 9, 27, 8);
     EXPECT_EQ(g.moveHistory().RecordCount, HISTORY_MAX);

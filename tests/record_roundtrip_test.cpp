@@ -40,7 +40,7 @@ TEST(RecordRoundTrip, SavedAtMoveThirtyAndAtMoveFiveAfterSteppingBack) {
     Game& g = h.game;
     h.host.folder = h.folder.path.string();
     std::mt19937 rng(7);
-    g.menuClick(Menu::START);
+    runCommand(g, Menu::START);
     std::vector<Position> seen{snapshot(g)};
     for (int ply = 1; ply <= 30; ++ply) {
         const Candidate c = choose(candidates(g, rng), rng);
@@ -54,7 +54,7 @@ TEST(RecordRoundTrip, SavedAtMoveThirtyAndAtMoveFiveAfterSteppingBack) {
     h.host.fields[4] = "後手さん";
     g.Command1_Click();
     ASSERT_EQ(h.host.boxes.back().text, "棋譜を書き込みました");
-    for (int i = 0; i < 25; ++i) g.menuClick(Menu::REPLAY);
+    for (int i = 0; i < 25; ++i) runCommand(g, Menu::REPLAY);
     h.host.fields[1] = "five";
     g.Command1_Click();
     ASSERT_EQ(h.host.boxes.back().text, "棋譜を書き込みました");
@@ -66,11 +66,11 @@ TEST(RecordRoundTrip, SavedAtMoveThirtyAndAtMoveFiveAfterSteppingBack) {
         ASSERT_EQ(g.moveHistory().RecordLength, moves) << name;
         EXPECT_EQ(snapshot(g), seen[0]);
         for (int n = 1; n <= moves; ++n) {
-            g.menuClick(Menu::AFTER);
+            runCommand(g, Menu::AFTER);
             ASSERT_EQ(snapshot(g), seen[n]) << name << " move " << n;
         }
         h.host.boxes.clear();
-        g.menuClick(Menu::AFTER);
+        runCommand(g, Menu::AFTER);
         EXPECT_EQ(h.host.texts(), std::vector<std::string>{"終わり"});
 
         // The command-line replay goes through the same reader and steps.

@@ -317,7 +317,7 @@ TEST(Selfplay, TheLowerMoveIsCommittedAsThePersonsClicksCommitIt) {
             Game& g = h->game;
             g.arrange().pos.Board(18, 18) = EMPTY, g.arrange().pos.Board(10, 10) = EMPTY;  // the bishops see each other
             g.arrange().pos.HandLower(3) = 2, g.arrange().pos.LowerHandCount = 2;
-            g.menuClick(Menu::SENTE);
+            runCommand(g, Menu::SENTE);
         }
         play(byClicks, c.move.fromX, c.move.fromY, c.move.toX, c.move.toY, c.button);
         Game& t = byTool.game;
@@ -344,7 +344,7 @@ TEST(Selfplay, TheLowerMoveIsCommittedAsThePersonsClicksCommitIt) {
 
     // A move the click path refuses is not committed.
     Harness h;
-    h.game.menuClick(Menu::SENTE);
+    runCommand(h.game, Menu::SENTE);
     EXPECT_EQ(cli::commitLower(h.game, cli::LowerMove{14, 18, 14, 16, -30, -30, 0}), -1);  // a pawn two steps
     EXPECT_EQ(cli::commitLower(h.game, cli::LowerMove{29, 21, 14, 15, -30, -30, 0}), -1);  // an empty hand slot
     EXPECT_EQ(h.game.moveHistory().RecordCount, 0);

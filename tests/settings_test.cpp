@@ -66,15 +66,15 @@ TEST_F(Settings, ValuesAreMatchedExactlyAndOddLinesAreSkipped) {
 TEST_F(Settings, EveryChangeRewritesTheWholeFileInItsKeyOrder) {
     start("背景画=竹\nBGM=OFF\n移動指導=ON\n");  // LF-only and another order read too
     EXPECT_EQ(h.game.options().BackgroundKind, BG_TAKE);
-    h.game.menuClick(Menu::RENGA);
+    runCommand(h.game, Menu::RENGA);
     EXPECT_EQ(file(), "背景画=煉瓦\r\n移動指導=ON\r\nBGM=OFF\r\n");
     EXPECT_EQ(h.game.options().BackgroundKind, BG_RENGA);
-    h.game.menuClick(Menu::BGM);
+    runCommand(h.game, Menu::BGM);
     EXPECT_EQ(file(), "背景画=煉瓦\r\n移動指導=ON\r\nBGM=ON\r\n");
     // Choosing the marked background again still saves and redraws everything.
     std::filesystem::remove(h.folder.path / "Orizen.ini");
     h.canvas.clear();
-    h.game.menuClick(Menu::RENGA);
+    runCommand(h.game, Menu::RENGA);
     EXPECT_EQ(file(), "背景画=煉瓦\r\n移動指導=ON\r\nBGM=ON\r\n");
     EXPECT_GT(h.canvas.ops.size(), 1000u);
 }
@@ -92,7 +92,7 @@ TEST_F(Settings, AFailedWriteFallsBackToTheDefaultsAndWarns) {
     start("背景画=宇宙\r\n移動指導=ON\r\nBGM=OFF\r\n");
     h.game.setFolders((h.folder.path / "gone").string(), h.game.locations().AssetFolder);
     h.sound.calls.clear();
-    h.game.menuClick(Menu::RENGA);
+    runCommand(h.game, Menu::RENGA);
     EXPECT_TRUE(checked(Menu::MIDORI));
     EXPECT_TRUE(unchecked(Menu::RENGA));
     EXPECT_TRUE(unchecked(Menu::SIDOU));
@@ -102,6 +102,27 @@ TEST_F(Settings, AFailedWriteFallsBackToTheDefaultsAndWarns) {
     ASSERT_FALSE(h.host.boxes.empty());
     EXPECT_EQ(h.host.boxes.back().icon, Icon::Warning);
     EXPECT_EQ(file(), "背景画=宇宙\r\n移動指導=ON\r\nBGM=OFF\r\n") << "the old file is untouched";
+}
+
+}  // namespace orizen::test
+
+namespace orizen::test {
+
+// The levels and the backgrounds are radio groups; the file holds what is marked, and reads back.
+TEST(SettingsMarks, GroupsKeepOneMarkAndTheBytesReadBack) {
+    orizen::Settings s;
+    s.mark(Menu::LEVEL2, true);
+    s.mark(Menu::LEVEL3, false);  // not the marked one: nothing changes
+    s.mark(Menu::UCHU, true);
+    s.mark(Menu::BGM, true);
+    EXPECT_TRUE(s.marked(Menu::LEVEL2) && !s.marked(Menu::LEVEL3) && s.marked(Menu::UCHU) && !s.marked(Menu::TATAMI));
+    EXPECT_FALSE(s.marked(Menu::START)) << "an item that stands for no option is never marked";
+    s.mark(Menu::UCHU, false);
+    EXPECT_EQ(fromCp932(settingsBytes(s)), "移動指導=ON\r\nBGM=ON\r\n") << "no background line when none is marked";
+    s.mark(Menu::RENGA, true);
+    const std::vector<SettingLine> lines = readSettings(settingsBytes(s));
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_EQ(lines[0].key + "=" + lines[0].value, "背景画=煉瓦");
 }
 
 }  // namespace orizen::test

@@ -212,7 +212,7 @@ public:
                 // Now and then a name the panel must refuse, or a header with no Shift_JIS form.
                 static const char* const kOdd[] = {"", ".", "..", "../escape", "a/b", "\xF0\x9F\x98\x80", "x\ny"};
                 const bool odd = pick(4) == 0;
-                g.menuClick(Menu::KIFU_WRITE);
+                runCommand(g, Menu::KIFU_WRITE);
                 h.fields[1] = odd && pick(2) ? kOdd[pick(5)] : "soak";
                 h.fields[2] = odd && pick(2) ? kOdd[5 + pick(2)] : pick(2) ? "耐久" : "";
                 h.fields[3] = "先手さん";
@@ -236,7 +236,7 @@ public:
             }
             default:
                 note("record read");
-                g.menuClick(Menu::KIFU_READ);
+                runCommand(g, Menu::KIFU_READ);
                 g.File1_Click(pick(8) ? path : rig->folder.path.string() + "/missing.棋譜");
                 ++recordsRead;
                 break;
@@ -249,7 +249,7 @@ public:
                           : kOptions[pick(static_cast<int>(std::size(kOptions)))];
         if (computerTurnsLeft <= 0 && (m == Menu::SENTE || m == Menu::GOTE)) m = Menu::START;
         note(std::string("menu ") + std::string(kMenuBar[static_cast<int>(m)].caption));
-        g.menuClick(m);
+        runCommand(g, m);
     }
 
     void event(const Mix& m) {
@@ -273,7 +273,7 @@ public:
                 mix = &kMixes[pick(static_cast<int>(std::size(kMixes)))];
                 if (mix == &kMixes[0]) {
                     note("menu スタート (a long game)");
-                    rig->game.menuClick(Menu::START);
+                    runCommand(rig->game, Menu::START);
                 }
             }
             event(*mix);
@@ -283,7 +283,7 @@ public:
             rig->canvas.thinking = 0;
             if (computerTurnsLeft <= 0 && g->state().GameMode == MODE_COMPUTER) {
                 note("menu スタート (no computer turns left)");
-                g->menuClick(Menu::START);
+                runCommand(*g, Menu::START);
             }
             longestHistory = std::max(longestHistory, g->moveHistory().RecordLength);
             std::string why = unsound(*g);

@@ -23,7 +23,7 @@ TEST(Sound, StartUpLoadsFiveBuffersWithTheirModesAndShutdownFreesThemInOrder) {
                                                         "dsCreateDSB 13 3 -> 3", "dsCreateDSB 14 3 -> 4",
                                                         "dsCreateDSB 15 1 -> 5"}));
     h.sound.calls.clear();
-    h.game.menuClick(Menu::OWARI);
+    runCommand(h.game, Menu::OWARI);
     EXPECT_EQ(h.sound.calls, (std::vector<std::string>{"dsFree 1", "dsFree 2", "dsFree 3", "dsFree 4", "dsFree 5",
                                                         "dsTerminate 1000"}));
     EXPECT_EQ(h.host.quits, 1);
@@ -42,7 +42,7 @@ TEST(Sound, WithoutADeviceTheGameWarnsOnceAndRunsSilently) {
     EXPECT_EQ(h.game.soundHandles().SoundPiece, 0);
     EXPECT_EQ(h.game.soundHandles().SoundBgm, 0);
     EXPECT_EQ(h.sound.calls, std::vector<std::string>{"dsInitialize"}) << "no buffer is made without a device";
-    h.game.menuClick(Menu::START);
+    runCommand(h.game, Menu::START);
     h.click(5, 18);
     h.click(5, 17);
     EXPECT_EQ(h.game.position().Board(5, 17), -30) << "the game goes on";
@@ -70,7 +70,7 @@ TEST(Sound, ARestartLetsGoOfTheOldDeviceAndMusicFirst) {
     h.folder.write("Orizen.ini", "BGM=ON\r\n");
     h.game.Form_Load();
     h.sound.calls.clear();
-    h.game.menuClick(Menu::CANCEL);
+    runCommand(h.game, Menu::CANCEL);
     const std::vector<std::string> expected{"dsStop 5",  "dsFree 1", "dsFree 2",         "dsFree 3",
                                             "dsFree 4",  "dsFree 5", "dsTerminate 1000", "dsInitialize"};
     ASSERT_GE(h.sound.calls.size(), expected.size());
@@ -84,17 +84,17 @@ TEST(Sound, TheVersionDialogPlaysItsSoundAndTheHelpPageOpensFromTheStartFolder) 
     Harness h;
     h.host.panelFiles = true;
     h.played();
-    h.game.menuClick(Menu::VER);
+    runCommand(h.game, Menu::VER);
     EXPECT_EQ(h.played(), std::vector<std::intptr_t>{1});
     EXPECT_EQ(h.host.versionDialogs, 1);
     EXPECT_FALSE(h.host.panelFiles) << "the record panel closes first";
     EXPECT_FALSE(h.game.locations().HomePage.empty());
 
-    h.game.menuClick(Menu::KAISETU);
+    runCommand(h.game, Menu::KAISETU);
     ASSERT_EQ(h.host.opened.size(), 1u);
     EXPECT_EQ(h.host.opened[0], h.folder.path.string() + "/Orizen.htm");
     h.host.openSucceeds = false;
-    h.game.menuClick(Menu::KAISETU);
+    runCommand(h.game, Menu::KAISETU);
     EXPECT_TRUE(h.host.boxes.empty()) << "a failure stays silent";
 }
 

@@ -10,7 +10,7 @@ namespace {
 // A game against the computer, the computer to move, on a position built by hand.
 void computerToMove(Harness& h, std::initializer_list<Piece> pieces, Row<int, 8> upper = {}, Row<int, 8> lower = {}) {
     Game& g = h.game;
-    g.menuClick(Menu::SENTE);
+    runCommand(g, Menu::SENTE);
     setUp(g, pieces, upper, lower);
     g.arrangeFlow().Turn = g.state().OtherSide;
     h.host.boxes.clear();
@@ -145,7 +145,7 @@ TEST(Turn, AFullHistoryKeepsTheComputerFromMoving) {
 TEST(Turn, SamePositionAndHistoryGiveTheSameMove) {
     Harness a, b;
     for (Harness* h : {&a, &b}) {
-        h->game.menuClick(Menu::SENTE);
+        runCommand(h->game, Menu::SENTE);
         play(*h, 14, 18, 14, 17);
         play(*h, 9, 23, 10, 22);
         play(*h, 5, 18, 5, 17);

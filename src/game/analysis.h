@@ -59,14 +59,13 @@ struct TurnWork {
     int PromotedCode = 0;
 };
 
-// The options the menus show and the settings file keeps.
-struct Settings {
+// The options in effect: the level the computer plays at, the colours and the background drawn.
+struct Options {
     int ComputerLevel = 3;
     int BackColourIndex = COLOUR_GREEN;
     int GuidanceColour = COLOUR_WHITE;
     int GuidanceOffColour = COLOUR_GREEN;
     int BackgroundKind = 0;
-    bool Checked[kMenuCount] = {};  // the menu's check marks
 };
 
 // The move a search chose (when found) and its score.
@@ -88,7 +87,7 @@ public:
     Survey maps;        // the influence survey of the position
     Memory memory;      // the computer's memory across turns
     TurnWork work;      // the computer's turn in progress
-    Settings settings;  // the options the menus show
+    Options settings;   // the options in effect
 
     // ---- Movement rules ----------------------------------------------------------------------
     int 移動チェック(int sx, int sy, int tx, int ty, int piece) const;

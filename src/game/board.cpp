@@ -9,12 +9,10 @@
 namespace orizen {
 
 Game::Game(Canvas& c, Host& h, SoundLibrary& s, search::Engine& searcher)
-    : canvas(c), host(h), sound(s), engine(searcher) {
-    for (const MenuEntry& e : kMenuBar) settings.Checked[static_cast<int>(e.item)] = e.checked;
-}
+    : canvas(c), host(h), sound(s), engine(searcher) {}
 
 void Game::setChecked(Menu item, bool on) {
-    settings.Checked[static_cast<int>(item)] = on;
+    prefs.mark(item, on);
     host.setChecked(item, on);
 }
 

@@ -1,40 +1,68 @@
-// Routes each menu command to its handler.
-#include "game.h"
+// Routes the person's input to the game's procedures.
+#include "controller.h"
 
 namespace orizen {
 
-void Game::menuClick(Menu item) {
+void runCommand(Game& g, Menu item) {
     switch (item) {
-        case Menu::TAIKYOKU: TAIKYOKU_Click(); break;
-        case Menu::START: START_Click(); break;
-        case Menu::SENTE: SENTE_Click(); break;
-        case Menu::GOTE: GOTE_Click(); break;
-        case Menu::LEVEL1: LEVEL1_Click(); break;
-        case Menu::LEVEL2: LEVEL2_Click(); break;
-        case Menu::LEVEL3: LEVEL3_Click(); break;
-        case Menu::LEVEL4: LEVEL4_Click(); break;
-        case Menu::OWARI: OWARI_Click(); break;
-        case Menu::STOP: STOP_Click(); break;
-        case Menu::CANCEL: CANCEL_Click(); break;
-        case Menu::REVERSE: REVERSE_Click(); break;
-        case Menu::REPLAY: REPLAY_Click(); break;
-        case Menu::AFTER: AFTER_Click(); break;
-        case Menu::KIFU_READ: KIFU_READ_Click(); break;
-        case Menu::KIFU_WRITE: KIFU_WRITE_Click(); break;
-        case Menu::OPTION: OPTION_Click(); break;
-        case Menu::SIDOU: SIDOU_Click(); break;
-        case Menu::MIDORI: 背景_Click(item, BG_MIDORI); break;
-        case Menu::TATAMI: 背景_Click(item, BG_TATAMI); break;
-        case Menu::TAKE: 背景_Click(item, BG_TAKE); break;
-        case Menu::UCHU: 背景_Click(item, BG_UCHU); break;
-        case Menu::RENGA: 背景_Click(item, BG_RENGA); break;
-        case Menu::BGM: BGM_Click(); break;
-        case Menu::KAISETU: KAISETU_Click(); break;
-        case Menu::VER: VER_Click(); break;
+        case Menu::TAIKYOKU: g.TAIKYOKU_Click(); break;
+        case Menu::START: g.START_Click(); break;
+        case Menu::SENTE: g.SENTE_Click(); break;
+        case Menu::GOTE: g.GOTE_Click(); break;
+        case Menu::LEVEL1: g.LEVEL1_Click(); break;
+        case Menu::LEVEL2: g.LEVEL2_Click(); break;
+        case Menu::LEVEL3: g.LEVEL3_Click(); break;
+        case Menu::LEVEL4: g.LEVEL4_Click(); break;
+        case Menu::OWARI: g.OWARI_Click(); break;
+        case Menu::STOP: g.STOP_Click(); break;
+        case Menu::CANCEL: g.CANCEL_Click(); break;
+        case Menu::REVERSE: g.REVERSE_Click(); break;
+        case Menu::REPLAY: g.REPLAY_Click(); break;
+        case Menu::AFTER: g.AFTER_Click(); break;
+        case Menu::KIFU_READ: g.KIFU_READ_Click(); break;
+        case Menu::KIFU_WRITE: g.KIFU_WRITE_Click(); break;
+        case Menu::OPTION: g.OPTION_Click(); break;
+        case Menu::SIDOU: g.SIDOU_Click(); break;
+        case Menu::MIDORI: g.背景_Click(item, BG_MIDORI); break;
+        case Menu::TATAMI: g.背景_Click(item, BG_TATAMI); break;
+        case Menu::TAKE: g.背景_Click(item, BG_TAKE); break;
+        case Menu::UCHU: g.背景_Click(item, BG_UCHU); break;
+        case Menu::RENGA: g.背景_Click(item, BG_RENGA); break;
+        case Menu::BGM: g.BGM_Click(); break;
+        case Menu::KAISETU: g.KAISETU_Click(); break;
+        case Menu::VER: g.VER_Click(); break;
         // Submenu parents only open their submenus.
         case Menu::MATCH_MAN: case Menu::START2: case Menu::LEVEL: case Menu::KIFU:
         case Menu::HAIKEI_GA: case Menu::SONOTA:
             break;
+    }
+}
+
+void Controller::press(int button, int shift, double X, double Y) {
+    if (busy) {
+        forbidden();  // the computer is to move
+        return;
+    }
+    game_.Form_MouseDown(button, shift, X, Y);
+}
+
+void Controller::command(Menu item) {
+    if (busy && refusedWhileBusy(item)) return;
+    runCommand(game_, item);
+}
+
+bool Controller::refusedWhileBusy(Menu item) {
+    switch (item) {
+        case Menu::OWARI:
+            if (abandon) abandon();  // the program ends; the move is not wanted any more
+            return false;
+        case Menu::TAIKYOKU: case Menu::STOP: case Menu::OPTION: case Menu::MATCH_MAN: case Menu::START2:
+        case Menu::LEVEL: case Menu::KIFU: case Menu::HAIKEI_GA: case Menu::SONOTA: case Menu::KAISETU:
+        case Menu::VER:
+            return false;  // opening a menu, the help page and the version dialog change no game
+        default:
+            forbidden();
+            return true;
     }
 }
 

@@ -15,6 +15,7 @@
 #include "codes.h"
 #include "grid.h"
 #include "menu.h"
+#include "options/settings.h"
 #include "platform.h"
 
 namespace orizen {
@@ -70,7 +71,8 @@ public:
     const Survey& survey() const { return maps; }
     const Memory& remembered() const { return memory; }
     const TurnWork& turnWork() const { return work; }
-    const Settings& options() const { return settings; }
+    const Options& options() const { return settings; }
+    const Settings& preferences() const { return prefs; }
     const History& moveHistory() const { return history; }
     const Selection& selected() const { return selection; }
     const SoundHandles& soundHandles() const { return sounds; }
@@ -159,9 +161,6 @@ public:
     // 指し手確定 short of the computer's answer: YES when com_ban is to answer the move.
     int 指し手反映(int button);
 
-    // Routes a menu command to its handler.
-    void menuClick(Menu item);
-
     // ---- Move history ------------------------------------------------------------------------
 
     // Stores a move; false (and nothing stored) when the history is full or the destination is
@@ -229,10 +228,12 @@ public:
     void File1_Click(const std::string& path);  // read the record at path
 
     // ---- Settings, sound, help ---------------------------------------------------------------
-    bool isChecked(Menu item) const { return settings.Checked[static_cast<int>(item)]; }
+    // The menu's marks mirror the settings: setting a mark sets the option it stands for.
+    bool isChecked(Menu item) const { return prefs.marked(item); }
     void setChecked(Menu item, bool on);
 
     void 読込_環境設定ファイル();
+    void applySetting(const SettingLine& line);  // one line of the settings file
     void 書込_環境設定ファイル();
     void チェック設定(int kind);
     void 背景_Click(Menu item, int kind);
@@ -264,6 +265,7 @@ private:
     History history;        // the moves played, to step back and forth through
     Selection selection;    // the person's move being entered
     SoundHandles sounds;    // the loaded sounds
+    Settings prefs;         // the options the menus mark and the settings file keeps
     std::string RecordLine;
     // Whether texts are drawn bold: the window's font, which drawing the board's numbers makes
     // bold for good. Drawing changes nothing else.

@@ -1,142 +1,65 @@
-// The settings file "Orizen.ini" and the option commands: background, move guidance, music.
-#include "game/files.h"
-#include "game/game.h"
+// The options the menus mark, and reading and writing them as the lines of "Orizen.ini".
 #include "settings.h"
+
+#include "game/files.h"
 
 namespace orizen {
 
 namespace {
 
-struct Background {
-    Menu item;
-    int kind;
-    const char* value;
-};
-
-// In the order the file is written: the first marked item wins.
-constexpr Background kBackgrounds[] = {
-    {Menu::MIDORI, BG_MIDORI, "緑"}, {Menu::TAKE, BG_TAKE, "竹"}, {Menu::TATAMI, BG_TATAMI, "畳"},
-    {Menu::UCHU, BG_UCHU, "宇宙"},   {Menu::RENGA, BG_RENGA, "煉瓦"},
-};
-
-constexpr std::size_t kSettingsMaxBytes = 64 * 1024;
-
-std::string encodeLines(std::initializer_list<std::string> lines) {
-    std::string text;
-    for (const std::string& l : lines) text += l + "\r\n";
-    std::string bytes;
-    toCp932(text, bytes);
-    return bytes;
-}
-
-const std::string kDefaultsOnRead = "背景画=緑\r\n移動指導=OFF\r\nBGM=OFF\r\n";
+constexpr Menu kLevels[] = {Menu::LEVEL1, Menu::LEVEL2, Menu::LEVEL3, Menu::LEVEL4};
 
 }  // namespace
 
-std::string settingsPath(const Game& g) { return g.作業パス("Orizen.ini"); }
-
-void Game::チェック設定(int kind) {
-    for (const Background& b : kBackgrounds) setChecked(b.item, false);
+bool Settings::marked(Menu item) const {
+    for (int i = 0; i < 4; ++i)
+        if (item == kLevels[i]) return level == i + 1;
     for (const Background& b : kBackgrounds)
-        if (b.kind == kind) setChecked(b.item, true);
+        if (item == b.item) return background == b.kind;
+    if (item == Menu::SIDOU) return guidance;
+    if (item == Menu::BGM) return music;
+    return false;
 }
 
-void Game::読込_環境設定ファイル() {
-    const std::string path = settingsPath(*this);
-    std::string bytes, error;
-    if (!readWholeFile(path, kSettingsMaxBytes, bytes, error)) {
-        std::string defaults;
-        toCp932(kDefaultsOnRead, defaults);
-        writeWholeFile(path, defaults, error);
-        チェック設定(BG_MIDORI);
-        描画_背景(BG_MIDORI);
-        settings.BackgroundKind = BG_MIDORI;
-        setChecked(Menu::SIDOU, false);
-        setChecked(Menu::BGM, false);
-        return;
-    }
-    applySettings(*this, bytes);
+void Settings::mark(Menu item, bool on) {
+    for (int i = 0; i < 4; ++i)
+        if (item == kLevels[i]) {
+            if (on) level = i + 1;
+            else if (level == i + 1) level = 0;
+            return;
+        }
+    for (const Background& b : kBackgrounds)
+        if (item == b.item) {
+            if (on) background = b.kind;
+            else if (background == b.kind) background = 0;
+            return;
+        }
+    if (item == Menu::SIDOU) guidance = on;
+    if (item == Menu::BGM) music = on;
 }
 
-void applySettings(Game& g, const std::string& bytes) {
+std::vector<SettingLine> readSettings(const std::string& bytes) {
+    std::vector<SettingLine> out;
     for (const std::string& line : splitLines(fromCp932(bytes))) {
         const size_t eq = line.find('=');
         if (eq == std::string::npos) continue;  // not a setting
-        const std::string key = line.substr(0, eq), value = line.substr(eq + 1);
-        if (key == "背景画") {
-            for (const Background& b : kBackgrounds)
-                if (value == b.value) {
-                    g.チェック設定(b.kind);
-                    g.描画_背景(b.kind);
-                    g.arrange().settings.BackgroundKind = b.kind;
-                }
-        } else if (key == "移動指導") {
-            const bool on = value == "ON";
-            g.arrange().settings.GuidanceColour = on ? COLOUR_WHITE : COLOUR_GREEN;
-            g.setChecked(Menu::SIDOU, on);
-        } else if (key == "BGM") {
-            const bool on = value == "ON";
-            g.setChecked(Menu::BGM, on);
-            if (on) g.playMusic();
-        }
+        out.push_back({line.substr(0, eq), line.substr(eq + 1)});
     }
+    return out;
 }
 
-std::string settingsBytes(const Game& g) {
-    std::string background;
+std::string settingsBytes(const Settings& s) {
+    std::string text;
     for (const Background& b : kBackgrounds)
-        if (g.isChecked(b.item)) {
-            background = std::string("背景画=") + b.value;
+        if (s.background == b.kind) {
+            text += std::string("背景画=") + b.value + "\r\n";
             break;
         }
-    std::string text;
-    if (!background.empty()) text += background + "\r\n";
-    text += g.isChecked(Menu::SIDOU) ? "移動指導=ON\r\n" : "移動指導=OFF\r\n";
-    text += g.isChecked(Menu::BGM) ? "BGM=ON\r\n" : "BGM=OFF\r\n";
+    text += s.guidance ? "移動指導=ON\r\n" : "移動指導=OFF\r\n";
+    text += s.music ? "BGM=ON\r\n" : "BGM=OFF\r\n";
     std::string bytes;
     toCp932(text, bytes);
     return bytes;
-}
-
-void Game::書込_環境設定ファイル() {
-    const std::string bytes = settingsBytes(*this);
-    std::string error;
-    const std::string path = settingsPath(*this);
-    if (writeWholeFile(path, bytes, error)) return;
-
-    // One more attempt with the fallback lines, and the menu set to match them.
-    const bool retried = writeWholeFile(path, encodeLines({"背景画=緑", "移動指導=OFF", "BGM=ON"}), error);
-    チェック設定(BG_MIDORI);
-    setChecked(Menu::SIDOU, false);
-    setChecked(Menu::BGM, true);
-    if (!retried)
-        host.message("設定ファイル \"Orizen.ini\" を書き込めません（" + error + "）", "Orizen", Buttons::Ok,
-                     Icon::Warning);
-}
-
-void Game::背景_Click(Menu item, int kind) {
-    if (!isChecked(item)) {
-        チェック設定(kind);
-        settings.BackgroundKind = kind;
-    }
-    書込_環境設定ファイル();
-    画面_再描画();
-}
-
-void Game::BGM_Click() {
-    if (isChecked(Menu::BGM)) {
-        setChecked(Menu::BGM, false);
-        sound.dsStop(sounds.SoundBgm);
-    } else {
-        setChecked(Menu::BGM, true);
-        sound.dsPlayLooping(sounds.SoundBgm);
-    }
-    書込_環境設定ファイル();
-}
-
-void Game::OPTION_Click() {
-    描画_可視(false, false, false);
-    描画_棋譜_IO(1);
 }
 
 }  // namespace orizen

@@ -6,6 +6,7 @@
 #include <QTimer>
 
 #include "ai/choose.h"
+#include "game/controller.h"
 #include "options/settings.h"
 #include "view/move_notes.h"
 
@@ -45,7 +46,7 @@ Aids::Aids(QMainWindow* window, Host& host, Game& game, BoardWidget* board, cons
     });
     key(Qt::Key_Escape, [this] { escape(); });
 
-    onCommand = [this](Menu item) { game_.menuClick(item); };
+    onCommand = [this](Menu item) { runCommand(game_, item); };
     board_->substitute = [this](std::uint64_t& generation) { return shownImage(generation); };
     list_.onPick = [this](int n) { stepTo(n); };
 }

@@ -39,13 +39,11 @@ MainWindow::MainWindow(SoundLibrary& sound) : sound_(sound) {
         board_->update();
         aids_->canvasChanged();
     };
+    controller_.abandon = [this] { abandonThinking(); };
     board_->onMouseDown = [this](int button, int shift, double X, double Y) {
-        if (thinking_) {
-            game_.効果音(game_.soundHandles().SoundForbidden);  // the computer is to move
-            return;
-        }
+        if (controller_.busy) return controller_.press(button, shift, X, Y);  // refused
         aids_->boardPressed();
-        game_.Form_MouseDown(button, shift, X, Y);
+        controller_.press(button, shift, X, Y);
         keepGame();
     };
     board_->onLayout = [this] { panel_->place(); };
@@ -69,8 +67,8 @@ MainWindow::~MainWindow() {
 }
 
 bool MainWindow::runInBackground(std::function<void()> work, std::function<void()> done) {
-    if (thinking_ || quitting_) return false;
-    thinking_ = true;
+    if (controller_.busy || quitting_) return false;
+    controller_.busy = true;
     done_ = std::move(done);
     level4::stopRequested = false;
     QApplication::setOverrideCursor(Qt::BusyCursor);
@@ -82,9 +80,9 @@ bool MainWindow::runInBackground(std::function<void()> work, std::function<void(
 }
 
 void MainWindow::finishThinking() {
-    if (!thinking_) return;
+    if (!controller_.busy) return;
     if (thinker_.joinable()) thinker_.join();
-    thinking_ = false;
+    controller_.busy = false;
     QApplication::restoreOverrideCursor();
     auto done = std::move(done_);
     done_ = nullptr;
@@ -92,28 +90,12 @@ void MainWindow::finishThinking() {
 }
 
 void MainWindow::abandonThinking() {
-    if (!thinking_) return;
+    if (!controller_.busy) return;
     level4::stopRequested = true;
     if (thinker_.joinable()) thinker_.join();
-    thinking_ = false;
+    controller_.busy = false;
     done_ = nullptr;
     QApplication::restoreOverrideCursor();
-}
-
-bool MainWindow::refusedWhileThinking(Menu item) {
-    if (!thinking_) return false;
-    switch (item) {
-        case Menu::OWARI:
-            abandonThinking();  // the program ends; the move is not wanted any more
-            return false;
-        case Menu::TAIKYOKU: case Menu::STOP: case Menu::OPTION: case Menu::MATCH_MAN: case Menu::START2:
-        case Menu::LEVEL: case Menu::KIFU: case Menu::HAIKEI_GA: case Menu::SONOTA: case Menu::KAISETU:
-        case Menu::VER:
-            return false;  // opening a menu, the help page and the version dialog change no game
-        default:
-            game_.効果音(game_.soundHandles().SoundForbidden);
-            return true;
-    }
 }
 
 void MainWindow::usePlaces(const Places& places) {
@@ -127,8 +109,7 @@ void MainWindow::usePlaces(const Places& places) {
 }
 
 void MainWindow::command(Menu item) {
-    if (refusedWhileThinking(item)) return;
-    game_.menuClick(item);
+    controller_.command(item);
     keepGame();
 }
 

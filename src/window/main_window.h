@@ -9,6 +9,7 @@
 #include <memory>
 #include <thread>
 
+#include "game/controller.h"
 #include "game/game.h"
 #include "options/places.h"
 #include "records/autosave.h"
@@ -59,7 +60,7 @@ public:
     bool runInBackground(std::function<void()> work, std::function<void()> done) override;
 
     // True while the computer's move is being searched off the window's thread.
-    bool thinking() const { return thinking_; }
+    bool thinking() const { return controller_.busy; }
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -72,6 +73,7 @@ private:
     BufferCanvas canvas_{pictures_};
     SoundLibrary& sound_;
     Game game_{canvas_, *this, sound_};
+    Controller controller_{game_};  // busy while the computer thinks
     BoardWidget* board_;
     std::unique_ptr<RecordPanel> panel_;
     std::unique_ptr<MenuBarItems> menus_;
@@ -83,12 +85,9 @@ private:
 
     // The computer's search: the thread, whether it runs, what to do with its result.
     std::thread thinker_;
-    bool thinking_ = false;
     std::function<void()> done_;
     void finishThinking();
     void abandonThinking();  // stops the search and drops its result
-    // While the computer thinks, a command that would change the game is refused.
-    bool refusedWhileThinking(Menu item);
 };
 
 }  // namespace orizen::window

@@ -146,16 +146,16 @@ int main(int argc, char** argv) {
     };
     // Seconds after the capture has settled, and what happens then.
     const std::vector<std::pair<double, std::function<void()>>> script = {
-        {0.0, [&] { window.load(); game.menuClick(Menu::START); }},
+        {0.0, [&] { window.load(); runCommand(game, Menu::START); }},
         {4.0, effect("first move of the run", "駒打音.wav", [&] { click(5, 18), click(5, 17); })},
         {6.0, effect("second move", "駒打音.wav", [&] { click(5, 10), click(5, 11); })},
         {8.0, effect("refused move", "禁止.wav", [&] { click(6, 18), click(6, 15); })},
         {10.0, effect("game end", "終局.wav", [&] { game.終了("先手"); })},
         // The two boxes of the end are answered at 13 and 16 s; play again sets out the pieces.
-        {18.0, [&] { musicOn = frames(), game.menuClick(Menu::BGM); }},
-        {21.0, [&] { musicOff = frames(), game.menuClick(Menu::BGM); }},
-        {23.0, effect("最初 (sounds loaded afresh)", "駒打音.wav", [&] { game.menuClick(Menu::CANCEL); })},
-        {25.0, effect("refused 戻", "禁止.wav", [&] { game.menuClick(Menu::REPLAY); })},
+        {18.0, [&] { musicOn = frames(), runCommand(game, Menu::BGM); }},
+        {21.0, [&] { musicOff = frames(), runCommand(game, Menu::BGM); }},
+        {23.0, effect("最初 (sounds loaded afresh)", "駒打音.wav", [&] { runCommand(game, Menu::CANCEL); })},
+        {25.0, effect("refused 戻", "禁止.wav", [&] { runCommand(game, Menu::REPLAY); })},
         {29.0, [&] { QApplication::quit(); }},
     };
 

@@ -43,7 +43,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     auto silent = std::make_unique<fuzz::Silent>();
     Game& g = silent->game;
     cli::place(g, pos);
-    fuzz::require(g.pos.Board == pos.board, "placing changed the board");
+    fuzz::require(g.position().Board == pos.board, "placing changed the board");
     g.調査_移動不可駒();
     g.調査_自王逃道();
     g.詰めかMAN();

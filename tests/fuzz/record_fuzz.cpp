@@ -38,26 +38,26 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     auto silent = std::make_unique<fuzz::Silent>();
     Game& g = silent->game;
     g.初期設定();
-    g.state().RecordMode = YES;
-    storeRecord(g.history, record);
-    g.state().MoveNumber = 0;
-    fuzz::require(g.history.RecordLength == static_cast<int>(record.moves.size()), "not every move was stored");
-    const Grid<int16_t> opening = g.pos.Board;
+    g.arrangeFlow().RecordMode = YES;
+    storeRecord(g.arrangeHistory(), record);
+    g.arrangeFlow().MoveNumber = 0;
+    fuzz::require(g.moveHistory().RecordLength == static_cast<int>(record.moves.size()), "not every move was stored");
+    const Grid<int16_t> opening = g.position().Board;
 
     int steps = 0;
-    while (g.history.RecordCount < g.history.RecordLength) {
+    while (g.moveHistory().RecordCount < g.moveHistory().RecordLength) {
         g.AFTER_Click();
         fuzz::require(test::unsound(g));
-        if (g.history.RecordCount == steps) break;  // a move that does not fit the position is refused
-        fuzz::require(g.history.RecordCount == steps + 1, "進 moved more than one step");
+        if (g.moveHistory().RecordCount == steps) break;  // a move that does not fit the position is refused
+        fuzz::require(g.moveHistory().RecordCount == steps + 1, "進 moved more than one step");
         ++steps;
     }
     for (int n = steps - 1; n >= 0; --n) {
         g.REPLAY_Click();
         fuzz::require(test::unsound(g));
-        fuzz::require(g.history.RecordCount == n, "戻 refused a move that 進 made");
+        fuzz::require(g.moveHistory().RecordCount == n, "戻 refused a move that 進 made");
     }
-    fuzz::require(g.pos.Board == opening, "back at move 0 the board is not the opening array");
-    fuzz::require(g.pos.LowerHandCount == 0 && g.pos.UpperHandCount == 0, "back at move 0 a hand is not empty");
+    fuzz::require(g.position().Board == opening, "back at move 0 the board is not the opening array");
+    fuzz::require(g.position().LowerHandCount == 0 && g.position().UpperHandCount == 0, "back at move 0 a hand is not empty");
     return 0;
 }

@@ -21,9 +21,9 @@ struct Started {
     Game game{canvas, host, sound};
     // The marks and colour start-up sets before it reads the file.
     explicit Started(const std::string& folder) {
-        game.locations().WorkFolder = folder;
+        game.setFolders(folder, game.locations().AssetFolder);
         game.setChecked(Menu::SIDOU, true);
-        game.settings.GuidanceColour = COLOUR_WHITE;
+        game.arrange().settings.GuidanceColour = COLOUR_WHITE;
     }
 };
 
@@ -37,9 +37,9 @@ void requireConsistent(Started& s) {
     for (int i = 0; i < 5; ++i)
         if (g.isChecked(kBackgroundItems[i])) ++marked, kind = kBackgroundKinds[i];
     fuzz::require(marked == 1, "not exactly one background marked");
-    fuzz::require(g.settings.BackgroundKind == 0 || g.settings.BackgroundKind == kind,
+    fuzz::require(g.options().BackgroundKind == 0 || g.options().BackgroundKind == kind,
                   "the background drawn is not the one marked");
-    fuzz::require(g.settings.GuidanceColour == (g.isChecked(Menu::SIDOU) ? COLOUR_WHITE : COLOUR_GREEN),
+    fuzz::require(g.options().GuidanceColour == (g.isChecked(Menu::SIDOU) ? COLOUR_WHITE : COLOUR_GREEN),
                   "the guidance colour does not follow its mark");
     for (const auto& [item, on] : s.host.checks)
         fuzz::require(g.isChecked(item) == on, "the menu shows another mark than the game keeps");
@@ -61,12 +61,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     applySettings(applied->game, bytes);
     requireConsistent(*applied);
 
-    const std::string written = settingsBytes(applied->game);
+    const std::string written = settingsBytes(applied->game.preferences());
     auto reread = std::make_unique<Started>(folder.path.string());
     applySettings(reread->game, written);
     requireConsistent(*reread);
     fuzz::require(sameMarks(applied->game, reread->game), "written settings read back differently");
-    fuzz::require(settingsBytes(reread->game) == written, "writing the marks again gives other bytes");
+    fuzz::require(settingsBytes(reread->game.preferences()) == written, "writing the marks again gives other bytes");
 
     // Through the file: the same as the bytes applied, for any file the reader takes.
     folder.write("Orizen.ini", bytes);

@@ -22,7 +22,7 @@ void settle() {
 // A menu command; the box a game's start shows is answered with OK.
 void command(MainWindow& w, Menu item) {
     if (item == Menu::SENTE || item == Menu::START) onNextBox([](QMessageBox* b) { b->accept(); });
-    w.game().menuClick(item);
+    runCommand(w.game(), item);
     settle();
 }
 

@@ -192,7 +192,7 @@ TEST(Help, WithoutABrowserThePageOpensInOurOwnWindow) {
     f.folder.write("Orizen.htm", "<html><body><h1>盤と駒</h1></body></html>");
     for (const char* opener : {"false", "/nonexistent/opener"}) {
         f.window.help().opener = QString::fromUtf8(opener);
-        f.window.game().menuClick(Menu::KAISETU);
+        runCommand(f.window.game(), Menu::KAISETU);
         QElapsedTimer waited;
         waited.start();
         while (waited.elapsed() < 10000 && !(f.window.help().window() && f.window.help().window()->isVisible())) {
@@ -235,7 +235,7 @@ TEST(KeptGame, AMoveOnTheBoardIsKeptInTheDataFolderAtOnce) {
     window.usePlaces(Places{folder.path.string(), folder.path.string(), false});
     window.load();
     onNextBox([](QMessageBox* box) { box->accept(); });
-    window.game().menuClick(Menu::START);
+    runCommand(window.game(), Menu::START);
     const auto click = [&](int x, int y) {
         window.board()->onMouseDown(LEFT_BUTTON, 0, BoardLeft + x * SquareWidth + 100, BoardTop + y * SquareHeight + 100);
     };

@@ -46,7 +46,7 @@ int main(int argc, char** argv) {
     };
 
     shot("0_aids_off");
-    g.menuClick(Menu::SENTE);
+    runCommand(g, Menu::SENTE);
     settle();
     w.aids().hintAction()->trigger();
     shot("1_hint_opening");
@@ -70,9 +70,9 @@ int main(int argc, char** argv) {
     shot("4_list_back_to_10");
     w.aids().influenceAction()->trigger();
     shot("5_influence_midori");
-    g.menuClick(Menu::UCHU);
+    runCommand(g, Menu::UCHU);
     shot("6_influence_uchu");
-    g.menuClick(Menu::TATAMI);
+    runCommand(g, Menu::TATAMI);
     shot("7_influence_tatami");
 
     // What the tint costs a change of the picture: a copy of the buffer, tinted.

@@ -1,0 +1,34 @@
+// The person's input to the game: presses on the board and menu commands, each routed to the
+// game's procedure. While the computer thinks on another thread, what would change the game is
+// refused with the forbidden sound; opening a menu, the help page or the version dialog still goes
+// through, and 終わり first has the thinking given up.
+#pragma once
+
+#include <functional>
+
+#include "game.h"
+
+namespace orizen {
+
+// Runs the procedure of a menu command.
+void runCommand(Game& game, Menu item);
+
+class Controller {
+public:
+    explicit Controller(Game& game) : game_(game) {}
+
+    void press(int button, int shift, double X, double Y);
+    void command(Menu item);
+
+    // Whether the computer is thinking, and what gives its thinking up (for 終わり).
+    bool busy = false;
+    std::function<void()> abandon;
+
+private:
+    bool refusedWhileBusy(Menu item);
+    void forbidden() { game_.効果音(game_.soundHandles().SoundForbidden); }
+
+    Game& game_;
+};
+
+}  // namespace orizen
