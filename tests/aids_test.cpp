@@ -26,10 +26,14 @@ struct TurnState {
 };
 
 TurnState turnState(const Game& g) {
-    return {g.survey().LowerInfluence,    g.survey().UpperInfluence,
-            g.remembered().UpperGuardX,     g.remembered().UpperGuardY,
-            g.remembered().UpperAttackerX,  g.remembered().UpperAttackerY,
-            g.turnWork().MoverKingDistance, {g.position().LowerKingX, g.position().LowerKingY, g.position().UpperKingX, g.position().UpperKingY}};
+    return {g.survey().LowerInfluence,
+            g.survey().UpperInfluence,
+            g.remembered().UpperGuardX,
+            g.remembered().UpperGuardY,
+            g.remembered().UpperAttackerX,
+            g.remembered().UpperAttackerY,
+            g.turnWork().MoverKingDistance,
+            {g.position().LowerKingX, g.position().LowerKingY, g.position().UpperKingX, g.position().UpperKingY}};
 }
 
 }  // namespace

@@ -19,7 +19,7 @@ int main(int argc, char** argv) {
         } context{save, game};
         game.play([](void* c, const orizen::cli::Ply&) {
             auto* ctx = static_cast<Context*>(c);
-            ctx->save.check(ctx->game.game);
+            ctx->save.check(ctx->game.game.moveHistory(), ctx->game.game.state());
         }, &context);
     }
 }

@@ -32,15 +32,15 @@ RecordFile readBack(const std::string& path) {
 TEST(Autosave, EveryMoveIsWrittenAndReadsBackAsTheGameSoFar) {
     Harness h;
     Autosave save((h.folder.path / kLastGameFile).string());
-    EXPECT_FALSE(save.check(h.game));  // no move yet: nothing written
+    EXPECT_FALSE(save.check(h.game.moveHistory(), h.game.state()));  // no move yet: nothing written
     EXPECT_FALSE(std::filesystem::exists(save.path()));
 
     runCommand(h.game, Menu::START);
     h.click(5, 18), h.click(5, 17);
-    EXPECT_TRUE(save.check(h.game));
-    EXPECT_FALSE(save.check(h.game));  // unchanged: not written again
+    EXPECT_TRUE(save.check(h.game.moveHistory(), h.game.state()));
+    EXPECT_FALSE(save.check(h.game.moveHistory(), h.game.state()));  // unchanged: not written again
     h.click(5, 10), h.click(5, 11);
-    EXPECT_TRUE(save.check(h.game));
+    EXPECT_TRUE(save.check(h.game.moveHistory(), h.game.state()));
     RecordFile r = readBack(save.path());
     EXPECT_TRUE(r.problem.empty());
     ASSERT_EQ(r.moves.size(), 2u);
@@ -49,14 +49,14 @@ TEST(Autosave, EveryMoveIsWrittenAndReadsBackAsTheGameSoFar) {
 
     // Stepping back keeps the moves that can still be stepped into.
     runCommand(h.game, Menu::REPLAY);
-    EXPECT_FALSE(save.check(h.game));
+    EXPECT_FALSE(save.check(h.game.moveHistory(), h.game.state()));
     // A record being viewed and a reversed board are not the game in progress.
     h.game.arrangeFlow().RecordMode = YES;
     h.game.arrangeHistory().RecordLength = 1;
-    EXPECT_FALSE(save.check(h.game));
+    EXPECT_FALSE(save.check(h.game.moveHistory(), h.game.state()));
     h.game.arrangeFlow().RecordMode = NO;
     h.game.arrangeFlow().Reversed = YES;
-    EXPECT_FALSE(save.check(h.game));
+    EXPECT_FALSE(save.check(h.game.moveHistory(), h.game.state()));
     EXPECT_EQ(readBack(save.path()).moves.size(), 2u);
 }
 
@@ -65,10 +65,10 @@ TEST(Autosave, AFailedWriteIsReportedAndTriedAgain) {
     Autosave save((h.folder.path / "gone" / kLastGameFile).string());
     runCommand(h.game, Menu::START);
     h.click(5, 18), h.click(5, 17);
-    EXPECT_FALSE(save.check(h.game));
+    EXPECT_FALSE(save.check(h.game.moveHistory(), h.game.state()));
     EXPECT_FALSE(save.error().empty());
     std::filesystem::create_directory(h.folder.path / "gone");
-    EXPECT_TRUE(save.check(h.game));
+    EXPECT_TRUE(save.check(h.game.moveHistory(), h.game.state()));
     EXPECT_TRUE(save.error().empty());
 }
 

@@ -31,10 +31,12 @@ std::vector<test::Bare*> randomGames(int count, unsigned seed) {
         auto* b = new test::Bare;
         for (int x = 1; x <= 27; ++x)
             for (int y = 1; y <= 27; ++y)
-                if (rng() % 100 < 18) b->g.arrange().pos.Board(x, y) = int16_t(kCodes[rng() % 13] * (rng() % 2 ? 1 : -1));
+                if (rng() % 100 < 18)
+                    b->g.arrange().pos.Board(x, y) = int16_t(kCodes[rng() % 13] * (rng() % 2 ? 1 : -1));
         b->g.arrange().pos.Board(1 + rng() % 27, 1 + rng() % 27) = orizen::OU;
         b->g.arrange().pos.Board(1 + rng() % 27, 1 + rng() % 27) = -orizen::OU;
-        for (int k = 1; k <= 7; ++k) b->g.arrange().pos.HandUpper(k) = int(rng() % 3), b->g.arrange().pos.HandLower(k) = int(rng() % 3);
+        for (int k = 1; k <= 7; ++k)
+            b->g.arrange().pos.HandUpper(k) = int(rng() % 3), b->g.arrange().pos.HandLower(k) = int(rng() % 3);
         b->g.調査_2歩フラグ設定();
         out.push_back(b);
     }

@@ -28,7 +28,8 @@ TEST(History, RandomGamesStepBackToTheOpeningAndForwardToTheEnd) {
             const bool lower = g.state().Turn == g.state().HumanSide;
             h.click(c.fx, c.fy);
             h.click(c.tx, c.ty, c.button);
-            ASSERT_EQ(g.moveHistory().RecordCount, ply) << "move " << c.fx << "," << c.fy << " -> " << c.tx << "," << c.ty;
+            ASSERT_EQ(g.moveHistory().RecordCount, ply)
+                << "move " << c.fx << "," << c.fy << " -> " << c.tx << "," << c.ty;
             ASSERT_TRUE(totalsMatchHands(g));
             seen.push_back(snapshot(g));
             drops[lower] += c.drop;
@@ -271,7 +272,8 @@ TEST(History, EntriesThatDoNotFitThePositionAreRefused) {
         {"destination far off", [](Game& x) { x.arrangeHistory().RecToY(2) = -40000; }},
         {"source off the board", [](Game& x) { x.arrangeHistory().RecFromX(2) = 0; }},
         {"source is no hand", [](Game& x) { x.arrangeHistory().RecFromX(2) = 30; }},
-        {"source square taken", [](Game& x) { x.arrangeHistory().RecFromX(2) = 8, x.arrangeHistory().RecFromY(2) = 10; }},
+        {"source square taken",
+         [](Game& x) { x.arrangeHistory().RecFromX(2) = 8, x.arrangeHistory().RecFromY(2) = 10; }},
         {"no such piece", [](Game& x) { x.arrangeHistory().RecPiece(2) = 111, x.arrangeHistory().RecResult(2) = 111; }},
         {"result is not the piece", [](Game& x) { x.arrangeHistory().RecResult(2) = 110; }},
         {"capture from an empty hand", [](Game& x) { x.arrangeHistory().RecCaptured(2) = -800; }},
@@ -280,9 +282,9 @@ TEST(History, EntriesThatDoNotFitThePositionAreRefused) {
         {"count past the history", [](Game& x) { x.arrangeHistory().RecordCount = HISTORY_MAX + 1; }},
     };
     for (const Damage& d : backward) {
-        const auto saved =
-            std::make_tuple(g.moveHistory().RecFromX, g.moveHistory().RecFromY, g.moveHistory().RecToX, g.moveHistory().RecToY,
-                            g.moveHistory().RecPiece, g.moveHistory().RecResult, g.moveHistory().RecCaptured, g.moveHistory().RecordCount);
+        const auto saved = std::make_tuple(g.moveHistory().RecFromX, g.moveHistory().RecFromY, g.moveHistory().RecToX,
+                                           g.moveHistory().RecToY, g.moveHistory().RecPiece, g.moveHistory().RecResult,
+                                           g.moveHistory().RecCaptured, g.moveHistory().RecordCount);
         d.apply(g);
         h.host.boxes.clear();
         runCommand(g, Menu::REPLAY);
@@ -291,8 +293,9 @@ TEST(History, EntriesThatDoNotFitThePositionAreRefused) {
         EXPECT_EQ(h.host.boxes[0].title, "戻る");
         EXPECT_EQ(snapshot(g), now) << d.what;
         EXPECT_EQ(g.state().MoveNumber, 2) << d.what;
-        std::tie(g.arrangeHistory().RecFromX, g.arrangeHistory().RecFromY, g.arrangeHistory().RecToX, g.arrangeHistory().RecToY, g.arrangeHistory().RecPiece,
-                 g.arrangeHistory().RecResult, g.arrangeHistory().RecCaptured, g.arrangeHistory().RecordCount) = saved;
+        std::tie(g.arrangeHistory().RecFromX, g.arrangeHistory().RecFromY, g.arrangeHistory().RecToX,
+                 g.arrangeHistory().RecToY, g.arrangeHistory().RecPiece, g.arrangeHistory().RecResult,
+                 g.arrangeHistory().RecCaptured, g.arrangeHistory().RecordCount) = saved;
     }
     runCommand(g, Menu::REPLAY);
     runCommand(g, Menu::REPLAY);
@@ -302,19 +305,29 @@ TEST(History, EntriesThatDoNotFitThePositionAreRefused) {
     const Damage forward[] = {
         {"source does not hold the piece", [](Game& x) { x.arrangeHistory().RecFromY(1) = 19; }},
         {"destination does not hold the captured piece", [](Game& x) { x.arrangeHistory().RecCaptured(1) = 30; }},
-        {"drop from an empty hand", [](Game& x) { x.arrangeHistory().RecFromX(1) = 29, x.arrangeHistory().RecFromY(1) = 21; }},
+        {"drop from an empty hand",
+         [](Game& x) { x.arrangeHistory().RecFromX(1) = 29, x.arrangeHistory().RecFromY(1) = 21; }},
         {"drop of a promoted piece",
-         [](Game& x) { x.arrangeHistory().RecFromX(1) = 29, x.arrangeHistory().RecPiece(1) = x.arrangeHistory().RecResult(1) = -31; }},
+         [](Game& x) {
+             x.arrangeHistory().RecFromX(1) = 29,
+             x.arrangeHistory().RecPiece(1) = x.arrangeHistory().RecResult(1) = -31;
+         }},
         {"drop of a king",
-         [](Game& x) { x.arrangeHistory().RecFromX(1) = 29, x.arrangeHistory().RecPiece(1) = x.arrangeHistory().RecResult(1) = -950; }},
-        {"promotion of a gold", [](Game& x) { x.arrangeHistory().RecPiece(1) = -110, x.arrangeHistory().RecResult(1) = -111; }},
+         [](Game& x) {
+             x.arrangeHistory().RecFromX(1) = 29,
+             x.arrangeHistory().RecPiece(1) = x.arrangeHistory().RecResult(1) = -950;
+         }},
+        {"promotion of a gold",
+         [](Game& x) { x.arrangeHistory().RecPiece(1) = -110, x.arrangeHistory().RecResult(1) = -111; }},
         {"length past the history",
-         [](Game& x) { x.arrangeHistory().RecordCount = HISTORY_MAX, x.arrangeHistory().RecordLength = HISTORY_MAX + 5; }},
+         [](Game& x) {
+             x.arrangeHistory().RecordCount = HISTORY_MAX, x.arrangeHistory().RecordLength = HISTORY_MAX + 5;
+         }},
     };
     for (const Damage& d : forward) {
-        const auto saved =
-            std::make_tuple(g.moveHistory().RecFromX, g.moveHistory().RecFromY, g.moveHistory().RecPiece, g.moveHistory().RecResult,
-                            g.moveHistory().RecCaptured, g.moveHistory().RecordCount, g.moveHistory().RecordLength);
+        const auto saved = std::make_tuple(g.moveHistory().RecFromX, g.moveHistory().RecFromY, g.moveHistory().RecPiece,
+                                           g.moveHistory().RecResult, g.moveHistory().RecCaptured,
+                                           g.moveHistory().RecordCount, g.moveHistory().RecordLength);
         d.apply(g);
         h.host.boxes.clear();
         runCommand(g, Menu::AFTER);
@@ -322,8 +335,9 @@ TEST(History, EntriesThatDoNotFitThePositionAreRefused) {
         EXPECT_EQ(h.host.boxes[0].text, "棋譜のデータが正しくありません") << d.what;
         EXPECT_EQ(h.host.boxes[0].title, "進む");
         EXPECT_EQ(snapshot(g), opening) << d.what;
-        std::tie(g.arrangeHistory().RecFromX, g.arrangeHistory().RecFromY, g.arrangeHistory().RecPiece, g.arrangeHistory().RecResult, g.arrangeHistory().RecCaptured,
-                 g.arrangeHistory().RecordCount, g.arrangeHistory().RecordLength) = saved;
+        std::tie(g.arrangeHistory().RecFromX, g.arrangeHistory().RecFromY, g.arrangeHistory().RecPiece,
+                 g.arrangeHistory().RecResult, g.arrangeHistory().RecCaptured, g.arrangeHistory().RecordCount,
+                 g.arrangeHistory().RecordLength) = saved;
     }
     runCommand(g, Menu::AFTER);
     runCommand(g, Menu::AFTER);

@@ -30,17 +30,21 @@ inline std::string unsoundPosition(const Game& g) {
     if (kings[0] > 1 || kings[1] > 1) return "two kings of one side";
     int lowerSum = 0, upperSum = 0;
     for (int k = 1; k <= 7; ++k) {
-        if (g.position().HandLower(k) < 0 || g.position().HandUpper(k) < 0) return "negative hand count of kind " + std::to_string(k);
+        if (g.position().HandLower(k) < 0 || g.position().HandUpper(k) < 0)
+            return "negative hand count of kind " + std::to_string(k);
         lowerSum += g.position().HandLower(k);
         upperSum += g.position().HandUpper(k);
         if (pieces[k] + g.position().HandLower(k) + g.position().HandUpper(k) != 2 * kOpeningCount[k])
             return "kind " + std::to_string(k) + " not conserved: " + std::to_string(pieces[k]) + " on the board, " +
-                   std::to_string(g.position().HandLower(k)) + " + " + std::to_string(g.position().HandUpper(k)) + " in hand";
+                   std::to_string(g.position().HandLower(k)) + " + " + std::to_string(g.position().HandUpper(k)) +
+                   " in hand";
     }
     if (g.position().LowerHandCount - lowerSum != 1 - kings[1])
-        return "lower total " + std::to_string(g.position().LowerHandCount) + " for " + std::to_string(lowerSum) + " in hand";
+        return "lower total " + std::to_string(g.position().LowerHandCount) + " for " + std::to_string(lowerSum) +
+               " in hand";
     if (g.position().UpperHandCount - upperSum != 1 - kings[0])
-        return "upper total " + std::to_string(g.position().UpperHandCount) + " for " + std::to_string(upperSum) + " in hand";
+        return "upper total " + std::to_string(g.position().UpperHandCount) + " for " + std::to_string(upperSum) +
+               " in hand";
     return {};
 }
 
@@ -48,7 +52,8 @@ inline std::string unsoundPosition(const Game& g) {
 inline std::string unsoundHistory(const Game& g) {
     if (g.moveHistory().RecordCount < 0 || g.moveHistory().RecordCount > g.moveHistory().RecordLength ||
         g.moveHistory().RecordLength > HISTORY_MAX)
-        return "history at " + std::to_string(g.moveHistory().RecordCount) + " of " + std::to_string(g.moveHistory().RecordLength);
+        return "history at " + std::to_string(g.moveHistory().RecordCount) + " of " +
+               std::to_string(g.moveHistory().RecordLength);
     return {};
 }
 

@@ -19,13 +19,15 @@ struct Position {
 };
 
 inline Position snapshot(const Game& g) {
-    return {g.position().Board, g.position().HandLower, g.position().HandUpper, g.position().LowerHandCount, g.position().UpperHandCount};
+    return {g.position().Board, g.position().HandLower, g.position().HandUpper, g.position().LowerHandCount,
+            g.position().UpperHandCount};
 }
 
 inline int handSum(const Row<int, 8>& hand) { return std::accumulate(hand.v + 1, hand.v + 8, 0); }
 
 inline bool totalsMatchHands(const Game& g) {
-    return g.position().LowerHandCount == handSum(g.position().HandLower) && g.position().UpperHandCount == handSum(g.position().HandUpper);
+    return g.position().LowerHandCount == handSum(g.position().HandLower) &&
+           g.position().UpperHandCount == handSum(g.position().HandUpper);
 }
 
 // An empty board with both kings on their opening squares and empty hands: a position to build

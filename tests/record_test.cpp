@@ -160,9 +160,10 @@ TEST_F(RecordPanel, WritesTheMovesUpToTheCurrentOneWithNamesInTurnOrder) {
     const RecordMove moves[] = {{5, 18, 5, 17, -30, -30, 0}, {-1, 7, 3, 12, 30, 30, 0}, {5, 17, 5, 16, -30, -30, 0}};
     for (int n = 1; n <= 3; ++n) {
         const RecordMove& m = moves[n - 1];
-        g.arrangeHistory().RecFromX(n) = m.fromX, g.arrangeHistory().RecFromY(n) = m.fromY, g.arrangeHistory().RecToX(n) = m.toX,
-        g.arrangeHistory().RecToY(n) = m.toY;
-        g.arrangeHistory().RecResult(n) = m.result, g.arrangeHistory().RecPiece(n) = m.piece, g.arrangeHistory().RecCaptured(n) = m.captured;
+        g.arrangeHistory().RecFromX(n) = m.fromX, g.arrangeHistory().RecFromY(n) = m.fromY,
+        g.arrangeHistory().RecToX(n) = m.toX, g.arrangeHistory().RecToY(n) = m.toY;
+        g.arrangeHistory().RecResult(n) = m.result, g.arrangeHistory().RecPiece(n) = m.piece,
+        g.arrangeHistory().RecCaptured(n) = m.captured;
     }
     h.host.fields[1] = "game.棋譜";
     h.host.fields[2] = "名局";
@@ -188,8 +189,8 @@ TEST_F(RecordPanel, WritesTheMovesUpToTheCurrentOneWithNamesInTurnOrder) {
 
 TEST_F(RecordPanel, AFailedWriteKeepsTheOldFileAndSaysSo) {
     h.game.arrangeHistory().RecordCount = 1;
-    h.game.arrangeHistory().RecFromX(1) = 5, h.game.arrangeHistory().RecFromY(1) = 18, h.game.arrangeHistory().RecToX(1) = 5,
-    h.game.arrangeHistory().RecToY(1) = 17;
+    h.game.arrangeHistory().RecFromX(1) = 5, h.game.arrangeHistory().RecFromY(1) = 18,
+    h.game.arrangeHistory().RecToX(1) = 5, h.game.arrangeHistory().RecToY(1) = 17;
     h.game.arrangeHistory().RecResult(1) = h.game.arrangeHistory().RecPiece(1) = -30;
     std::filesystem::create_directory(h.folder.path / "taken.棋譜");
     h.host.fields[1] = "taken";

@@ -51,12 +51,15 @@ Run searchCopy(const Game& g, search::Engine& engine) {
     Game& c = r.after->g;
     c.arrange().pos.Board = g.position().Board;
     c.arrange().pos.HandUpper = g.position().HandUpper, c.arrange().pos.HandLower = g.position().HandLower;
-    c.arrange().pos.UpperHandCount = g.position().UpperHandCount, c.arrange().pos.LowerHandCount = g.position().LowerHandCount;
+    c.arrange().pos.UpperHandCount = g.position().UpperHandCount,
+    c.arrange().pos.LowerHandCount = g.position().LowerHandCount;
     c.arrange().settings.ComputerLevel = g.options().ComputerLevel;
-    c.arrange().memory.UpperGuardX = g.remembered().UpperGuardX, c.arrange().memory.UpperGuardY = g.remembered().UpperGuardY;
-    c.arrange().memory.UpperAttackerX = g.remembered().UpperAttackerX, c.arrange().memory.UpperAttackerY = g.remembered().UpperAttackerY;
-    c.arrange().pos.LowerKingX = g.position().LowerKingX, c.arrange().pos.LowerKingY = g.position().LowerKingY, c.arrange().pos.UpperKingX = g.position().UpperKingX,
-    c.arrange().pos.UpperKingY = g.position().UpperKingY;
+    c.arrange().memory.UpperGuardX = g.remembered().UpperGuardX,
+    c.arrange().memory.UpperGuardY = g.remembered().UpperGuardY;
+    c.arrange().memory.UpperAttackerX = g.remembered().UpperAttackerX,
+    c.arrange().memory.UpperAttackerY = g.remembered().UpperAttackerY;
+    c.arrange().pos.LowerKingX = g.position().LowerKingX, c.arrange().pos.LowerKingY = g.position().LowerKingY,
+    c.arrange().pos.UpperKingX = g.position().UpperKingX, c.arrange().pos.UpperKingY = g.position().UpperKingY;
     c.arrange().work.MoverKingDistance = g.turnWork().MoverKingDistance;
     c.勢力調査();
     r.scored = search(c);
@@ -93,8 +96,9 @@ void expectSameSearch(const Game& g, const std::string& what, search::Engine& qu
     EXPECT_EQ(a.turnWork().PromotedCode, b.turnWork().PromotedCode) << what;
     EXPECT_EQ(a.turnWork().BestScore, b.turnWork().BestScore) << what;
     EXPECT_EQ(a.turnWork().LowerKingEscapes, b.turnWork().LowerKingEscapes) << what;
-    EXPECT_EQ(std::tie(a.position().LowerKingX, a.position().LowerKingY, a.position().UpperKingX, a.position().UpperKingY),
-              std::tie(b.position().LowerKingX, b.position().LowerKingY, b.position().UpperKingX, b.position().UpperKingY))
+    EXPECT_EQ(
+        std::tie(a.position().LowerKingX, a.position().LowerKingY, a.position().UpperKingX, a.position().UpperKingY),
+        std::tie(b.position().LowerKingX, b.position().LowerKingY, b.position().UpperKingX, b.position().UpperKingY))
         << what;
 }
 

@@ -330,12 +330,14 @@ TEST(Selfplay, TheLowerMoveIsCommittedAsThePersonsClicksCommitIt) {
         EXPECT_TRUE(snapshot(k) == snapshot(t));
         EXPECT_EQ(k.state().MoveNumber, t.state().MoveNumber);
         for (int n = 1; n <= 2; ++n)
-            EXPECT_EQ(
-                (std::array{k.moveHistory().RecFromX(n), k.moveHistory().RecFromY(n), k.moveHistory().RecToX(n), k.moveHistory().RecToY(n),
-                            k.moveHistory().RecPiece(n), k.moveHistory().RecResult(n), k.moveHistory().RecCaptured(n)}),
-                (std::array{t.moveHistory().RecFromX(n), t.moveHistory().RecFromY(n), t.moveHistory().RecToX(n), t.moveHistory().RecToY(n),
-                            t.moveHistory().RecPiece(n), t.moveHistory().RecResult(n), t.moveHistory().RecCaptured(n)}));
-        EXPECT_TRUE(k.remembered().UpperGuardX == t.remembered().UpperGuardX && k.remembered().UpperAttackerY == t.remembered().UpperAttackerY);
+            EXPECT_EQ((std::array{k.moveHistory().RecFromX(n), k.moveHistory().RecFromY(n), k.moveHistory().RecToX(n),
+                                  k.moveHistory().RecToY(n), k.moveHistory().RecPiece(n), k.moveHistory().RecResult(n),
+                                  k.moveHistory().RecCaptured(n)}),
+                      (std::array{t.moveHistory().RecFromX(n), t.moveHistory().RecFromY(n), t.moveHistory().RecToX(n),
+                                  t.moveHistory().RecToY(n), t.moveHistory().RecPiece(n), t.moveHistory().RecResult(n),
+                                  t.moveHistory().RecCaptured(n)}));
+        EXPECT_TRUE(k.remembered().UpperGuardX == t.remembered().UpperGuardX &&
+                    k.remembered().UpperAttackerY == t.remembered().UpperAttackerY);
         EXPECT_EQ(k.turnWork().BestScore, t.turnWork().BestScore);
         EXPECT_EQ(k.turnWork().MoverKingDistance, t.turnWork().MoverKingDistance);
         EXPECT_EQ(k.state().Turn, k.state().HumanSide);

@@ -126,9 +126,9 @@ public:
         const Game& g = rig->game;
         note("click " + std::to_string(button) + " on " +
              std::to_string(int(std::floor((X - BoardLeft) / SquareWidth))) + "," +
-             std::to_string(int(std::floor((Y - BoardTop) / SquareHeight))) + " (turn " + std::to_string(g.state().Turn) +
-             ", mode " + std::to_string(g.state().GameMode) + ", history " + std::to_string(g.moveHistory().RecordCount) + "/" +
-             std::to_string(g.moveHistory().RecordLength) + ")");
+             std::to_string(int(std::floor((Y - BoardTop) / SquareHeight))) + " (turn " +
+             std::to_string(g.state().Turn) + ", mode " + std::to_string(g.state().GameMode) + ", history " +
+             std::to_string(g.moveHistory().RecordCount) + "/" + std::to_string(g.moveHistory().RecordLength) + ")");
         rig->game.Form_MouseDown(button, 0, X, Y);
     }
     void note(const std::string& what) {
@@ -290,11 +290,13 @@ public:
             if (why.empty() && !rig->canvas.fault.empty()) why = rig->canvas.fault;
             if (why.empty() && outside) why = "a record written outside its folder";
             if (why.empty() && g->selected().SelectState != 0 && g->selected().SelectState != 1) why = "select state";
-            if (why.empty() && g->state().Turn != NO_GAME && g->state().Turn != TURN_FIRST && g->state().Turn != TURN_SECOND) why = "turn";
+            if (why.empty() && g->state().Turn != NO_GAME && g->state().Turn != TURN_FIRST &&
+                g->state().Turn != TURN_SECOND)
+                why = "turn";
             // Against the computer, every event ends with the person to move, or no game, or the
             // program ended.
-            if (why.empty() && !g->state().Ended && g->state().GameMode == MODE_COMPUTER && g->state().Turn != NO_GAME &&
-                g->state().Turn != g->state().HumanSide)
+            if (why.empty() && !g->state().Ended && g->state().GameMode == MODE_COMPUTER &&
+                g->state().Turn != NO_GAME && g->state().Turn != g->state().HumanSide)
                 why = "the computer's turn left pending";
             if (!why.empty()) {
                 why = "event " + std::to_string(i) + ": " + why + "; the last events:";

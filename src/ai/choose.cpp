@@ -63,7 +63,8 @@ bool chooseMove(const Game& g, bool lower, int level, PlannedMove& out) {
 int hintSide(const Game& g) {
     if (g.state().Ended || g.state().Winner != NO_GAME || g.state().Turn == NO_GAME) return 0;
     if (g.state().GameMode == MODE_COMPUTER) return g.state().Turn == g.state().HumanSide ? -1 : 0;
-    if (g.state().GameMode == MODE_HUMAN) return g.state().Turn == g.state().HumanSide ? -1 : g.state().Turn == g.state().OtherSide ? 1 : 0;
+    if (g.state().GameMode == MODE_HUMAN)
+        return g.state().Turn == g.state().HumanSide ? -1 : g.state().Turn == g.state().OtherSide ? 1 : 0;
     return 0;
 }
 

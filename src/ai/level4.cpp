@@ -37,14 +37,14 @@ Position positionOf(const Game& g, int side) {
 }
 
 Request requestOf(const Game& g, int side) {
+    const History& hist = g.moveHistory();
     Request r{positionOf(g, side), {}};
     // Walk the history back from the board; stop at the first entry that does not fit.
     Grid<int16_t> board = g.position().Board;
     Row<int, 8> upper = g.position().HandUpper, lower = g.position().HandLower;
-    for (int n = std::min(g.moveHistory().RecordCount, HISTORY_MAX); n >= 1; --n) {
-        const int fx = g.moveHistory().RecFromX(n), fy = g.moveHistory().RecFromY(n), tx = g.moveHistory().RecToX(n),
-                  ty = g.moveHistory().RecToY(n);
-        const int piece = g.moveHistory().RecPiece(n), result = g.moveHistory().RecResult(n), captured = g.moveHistory().RecCaptured(n);
+    for (int n = std::min(hist.RecordCount, HISTORY_MAX); n >= 1; --n) {
+        const int fx = hist.RecFromX(n), fy = hist.RecFromY(n), tx = hist.RecToX(n), ty = hist.RecToY(n);
+        const int piece = hist.RecPiece(n), result = hist.RecResult(n), captured = hist.RecCaptured(n);
         if (!onBoard(tx, ty) || board(tx, ty) != result || piece == 0) break;
         const bool byUpper = piece > 0;
         Row<int, 8>& mine = byUpper ? upper : lower;

@@ -75,8 +75,9 @@ bool Selfplay::upperPly(bool first) {
         return false;
     }
     const int n = game.moveHistory().RecordCount;
-    add(Ply{n, true, game.moveHistory().RecFromX(n), game.moveHistory().RecFromY(n), game.moveHistory().RecToX(n), game.moveHistory().RecToY(n),
-            game.moveHistory().RecPiece(n), game.moveHistory().RecResult(n), game.turnWork().BestScore, host.mates > 0, host.checks > 0});
+    add(Ply{n, true, game.moveHistory().RecFromX(n), game.moveHistory().RecFromY(n), game.moveHistory().RecToX(n),
+            game.moveHistory().RecToY(n), game.moveHistory().RecPiece(n), game.moveHistory().RecResult(n),
+            game.turnWork().BestScore, host.mates > 0, host.checks > 0});
     if (game.state().Ended) {
         winner = Winner::Upper, reason = Reason::KingTaken;
         return false;
@@ -92,13 +93,15 @@ bool Selfplay::lowerPly(bool& over) {
         over = true;
         return false;
     }
-    const bool takesKing = m.toX >= 1 && m.toX <= 27 && m.toY >= 1 && m.toY <= 27 && game.position().Board(m.toX, m.toY) == OU;
+    const bool takesKing =
+        m.toX >= 1 && m.toX <= 27 && m.toY >= 1 && m.toY <= 27 && game.position().Board(m.toX, m.toY) == OU;
     const int before = game.moveHistory().RecordCount;
     const int answer = commitLower(game, m);
     if (answer < 0 || game.moveHistory().RecordCount != before + 1) return false;
     const int n = game.moveHistory().RecordCount;
     add(Ply{n, false, game.moveHistory().RecFromX(n), game.moveHistory().RecFromY(n), game.moveHistory().RecToX(n),
-            game.moveHistory().RecToY(n), game.moveHistory().RecPiece(n), game.moveHistory().RecResult(n), m.score, false, false});
+            game.moveHistory().RecToY(n), game.moveHistory().RecPiece(n), game.moveHistory().RecResult(n), m.score,
+            false, false});
     if (game.state().Ended) {
         winner = Winner::Lower, reason = takesKing ? Reason::KingTaken : Reason::Mate;
         over = true;

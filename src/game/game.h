@@ -11,6 +11,7 @@
 #include <utility>
 
 #include "analysis.h"
+#include "flow.h"
 #include "history.h"
 #include "codes.h"
 #include "grid.h"
@@ -36,19 +37,6 @@ namespace search {
 class Engine;
 Engine& standard();
 }  // namespace search
-
-// Where play stands: whose turn it is, who plays which side, the mode and the result.
-struct Flow {
-    int Turn = NO_GAME;
-    int HumanSide = TURN_FIRST;
-    int OtherSide = TURN_SECOND;
-    int GameMode = NO_GAME;
-    int Winner = NO_GAME;
-    int MoveNumber = 0;
-    int RecordMode = NO;
-    int Reversed = NO;
-    bool Ended = false;  // the program has been told to end
-};
 
 // Where the game's files are, and the page the help menu opens.
 struct Locations {

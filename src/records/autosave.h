@@ -7,11 +7,11 @@
 #include <utility>
 #include <vector>
 
+#include "game/flow.h"
+#include "game/history.h"
 #include "records/record_file.h"
 
 namespace orizen {
-
-class Game;
 
 class Autosave {
 public:
@@ -19,7 +19,7 @@ public:
 
     // Writes the record when the history differs from the last one written. A record being
     // viewed, a reversed board and an empty history are not written. True when written.
-    bool check(const Game& game);
+    bool check(const History& history, const Flow& flow);
 
     const std::string& path() const { return path_; }
     // The reason the last write failed, empty after a good one.

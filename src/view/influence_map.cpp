@@ -16,7 +16,8 @@ bool InfluenceMap::update(const Grid<int16_t>& board) {
     g.勢力調査();
     Grid<int16_t> next{};
     for (int x = 1; x <= 27; ++x)
-        for (int y = 1; y <= 27; ++y) next(x, y) = int16_t(g.survey().LowerInfluence(x, y) - g.survey().UpperInfluence(x, y));
+        for (int y = 1; y <= 27; ++y)
+            next(x, y) = int16_t(g.survey().LowerInfluence(x, y) - g.survey().UpperInfluence(x, y));
     board_ = board;
     const bool changed = !surveyed_ || !(next == balance_);
     balance_ = next;

@@ -11,16 +11,15 @@ std::string moveText(int fromX, int toX, int toY, int before, int after) {
 }
 
 std::vector<MoveRow> historyRows(const Game& g) {
+    const History& hist = g.moveHistory();
     std::vector<MoveRow> rows;
-    const int length = g.moveHistory().RecordLength < 0             ? 0
-                       : g.moveHistory().RecordLength > HISTORY_MAX ? HISTORY_MAX
-                                                              : g.moveHistory().RecordLength;
+    const int length = hist.RecordLength < 0 ? 0 : hist.RecordLength > HISTORY_MAX ? HISTORY_MAX : hist.RecordLength;
     rows.reserve(static_cast<std::size_t>(length));
-    const bool lowerFirst = g.moveHistory().RecPiece(1) < 0;
+    const bool lowerFirst = hist.RecPiece(1) < 0;
     for (int n = 1; n <= length; ++n)
-        rows.push_back(MoveRow{n, (g.moveHistory().RecPiece(n) < 0) == lowerFirst,
-                               moveText(g.moveHistory().RecFromX(n), g.moveHistory().RecToX(n), g.moveHistory().RecToY(n),
-                                        g.moveHistory().RecPiece(n), g.moveHistory().RecResult(n))});
+        rows.push_back(
+            MoveRow{n, (hist.RecPiece(n) < 0) == lowerFirst,
+                    moveText(hist.RecFromX(n), hist.RecToX(n), hist.RecToY(n), hist.RecPiece(n), hist.RecResult(n))});
     return rows;
 }
 

@@ -12,8 +12,8 @@
 
 namespace orizen::window {
 
-Aids::Aids(QMainWindow* window, Host& host, Game& game, BoardWidget* board, const BufferCanvas& canvas, const PictureSet& pictures,
-           MenuBarItems& menus)
+Aids::Aids(QMainWindow* window, Host& host, Game& game, BoardWidget* board, const BufferCanvas& canvas,
+           const PictureSet& pictures, MenuBarItems& menus)
     : window_(window), host_(host), game_(game), board_(board), canvas_(canvas), picture_(pictures), list_(window) {
     QMenu* play = menus.action(Menu::TAIKYOKU)->menu();
     hintAction_ = new QAction(QStringLiteral("ヒント"), window);
@@ -98,8 +98,8 @@ bool Aids::hintCurrent() const {
 const QImage* Aids::shownImage(std::uint64_t& generation) {
     if (hint_ && !hintCurrent()) hint_.reset();
     if (!settings_.influenceMap && !hint_) return nullptr;
-    return &picture_.compose(canvas_.image(), canvas_.generation(), game_.position().Board, settings_.influenceMap, hint(),
-                             generation);
+    return &picture_.compose(canvas_.image(), canvas_.generation(), game_.position().Board, settings_.influenceMap,
+                             hint(), generation);
 }
 
 void Aids::setInfluenceMap(bool on) {

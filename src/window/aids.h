@@ -24,8 +24,8 @@ namespace orizen::window {
 
 class Aids {
 public:
-    Aids(QMainWindow* window, Host& host, Game& game, BoardWidget* board, const BufferCanvas& canvas, const PictureSet& pictures,
-         MenuBarItems& menus);
+    Aids(QMainWindow* window, Host& host, Game& game, BoardWidget* board, const BufferCanvas& canvas,
+         const PictureSet& pictures, MenuBarItems& menus);
 
     // Applies the remembered on/off state. Call once the game has started up.
     void load();

@@ -116,7 +116,7 @@ void MainWindow::command(Menu item) {
 void MainWindow::keepGame() {
     if (!autosave_) return;
     const bool wasGood = autosave_->error().empty();
-    autosave_->check(game_);
+    autosave_->check(game_.moveHistory(), game_.state());
     if (wasGood && !autosave_->error().empty())
         qWarning("orizen: the game in progress cannot be saved to %s: %s", autosave_->path().c_str(),
                  autosave_->error().c_str());

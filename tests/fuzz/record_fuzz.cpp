@@ -58,6 +58,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         fuzz::require(g.moveHistory().RecordCount == n, "戻 refused a move that 進 made");
     }
     fuzz::require(g.position().Board == opening, "back at move 0 the board is not the opening array");
-    fuzz::require(g.position().LowerHandCount == 0 && g.position().UpperHandCount == 0, "back at move 0 a hand is not empty");
+    fuzz::require(g.position().LowerHandCount == 0 && g.position().UpperHandCount == 0,
+                  "back at move 0 a hand is not empty");
     return 0;
 }

@@ -38,24 +38,26 @@ struct Hash {
 // The position, the turn's working state, the survey's maps and the four maps no survey clears.
 void addState(Hash& h, const Game& g) {
     h.add(g.position().Board), h.add(g.position().HandUpper), h.add(g.position().HandLower);
-    for (int v : {g.position().UpperHandCount, g.position().LowerHandCount, g.position().LowerKingX, g.position().LowerKingY, g.position().UpperKingX,
-                  g.position().UpperKingY, g.state().Winner, g.state().Turn, g.state().MoveNumber, g.moveHistory().RecordCount, g.turnWork().PromotedCode})
+    for (int v : {g.position().UpperHandCount, g.position().LowerHandCount, g.position().LowerKingX,
+                  g.position().LowerKingY, g.position().UpperKingX, g.position().UpperKingY, g.state().Winner,
+                  g.state().Turn, g.state().MoveNumber, g.moveHistory().RecordCount, g.turnWork().PromotedCode})
         h.add(int64_t(v));
     h.add(g.position().PawnOnFileLower), h.add(g.position().PawnOnFileUpper);
     h.add(g.turnWork().BestScore), h.add(g.turnWork().BoardBefore), h.add(g.turnWork().LowerInfluenceBefore),
         h.add(g.turnWork().UpperInfluenceBefore);
     h.add(g.turnWork().UpperAttackerXBefore), h.add(g.turnWork().UpperAttackerYBefore);
-    for (int v :
-         {g.turnWork().UpperHandCountBefore, g.turnWork().LowerKingEscapes, g.turnWork().CandidatePiece, g.turnWork().MoverKingDistance})
+    for (int v : {g.turnWork().UpperHandCountBefore, g.turnWork().LowerKingEscapes, g.turnWork().CandidatePiece,
+                  g.turnWork().MoverKingDistance})
         h.add(int64_t(v));
     h.add(g.turnWork().BishopTargets);
-    for (const Map* m : {&g.survey().LowerInfluence, &g.survey().UpperInfluence, &g.survey().LowerGuard, &g.survey().UpperGuard,
-                         &g.survey().LowerAttacker, &g.survey().LowerAttackerX, &g.survey().LowerAttackerY, &g.survey().UpperAttacker,
-                         &g.survey().CheckByLower, &g.survey().CheckByUpper, &g.survey().LowerPinned})
+    for (const Map* m :
+         {&g.survey().LowerInfluence, &g.survey().UpperInfluence, &g.survey().LowerGuard, &g.survey().UpperGuard,
+          &g.survey().LowerAttacker, &g.survey().LowerAttackerX, &g.survey().LowerAttackerY, &g.survey().UpperAttacker,
+          &g.survey().CheckByLower, &g.survey().CheckByUpper, &g.survey().LowerPinned})
         h.add(*m);
     h.add(int64_t(g.survey().UpperPinFound));
-    for (const Map* m :
-         {&g.remembered().UpperGuardX, &g.remembered().UpperGuardY, &g.remembered().UpperAttackerX, &g.remembered().UpperAttackerY})
+    for (const Map* m : {&g.remembered().UpperGuardX, &g.remembered().UpperGuardY, &g.remembered().UpperAttackerX,
+                         &g.remembered().UpperAttackerY})
         h.add(*m);
 }
 

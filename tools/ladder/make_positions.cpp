@@ -41,12 +41,16 @@ std::vector<Move> allMoves(Game& g, bool lower) {
                     out.push_back({x, y, tx, ty, after});
                 }
         }
-    moves::eachDrop(g.analysis(), lower, [&](int fx, int fy, int tx, int ty, int code) { out.push_back({fx, fy, tx, ty, code}); });
+    moves::eachDrop(g.analysis(), lower, [&](int fx, int fy, int tx, int ty, int code) {
+        out.push_back({fx, fy, tx, ty, code});
+    });
     return out;
 }
 
 // True when the mover's king is not attacked after the move.
-bool safe(const Game& g, const Move& m, bool lower) { return kingSafeAfter(g.analysis(), m.fx, m.fy, m.tx, m.ty, m.piece, lower); }
+bool safe(const Game& g, const Move& m, bool lower) {
+    return kingSafeAfter(g.analysis(), m.fx, m.fy, m.tx, m.ty, m.piece, lower);
+}
 
 }  // namespace
 

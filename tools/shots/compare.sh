@@ -6,6 +6,7 @@
 # (SHOTS_DIR), one per revision, so a second run only builds what changed; remove the folder and
 # run `git worktree prune` to clean up.
 set -euo pipefail
+shopt -s inherit_errexit  # a failed build inside $(shots ...) stops the script
 [ $# -ge 1 ] && [ $# -le 2 ] || { echo "usage: $0 BEFORE [AFTER]" >&2; exit 2; }
 repo=$(git -C "$(dirname "$0")" rev-parse --show-toplevel)
 work=${SHOTS_DIR:-$repo/build-shots}
@@ -27,6 +28,7 @@ shots() {
     cmake -S "$src" -B "$work/build-$name" -DCMAKE_BUILD_TYPE=Release -DORIZEN_TESTS=OFF -DORIZEN_BENCH=OFF >/dev/null
     cmake --build "$work/build-$name" -j"${JOBS:-2}" --target window_shots >/dev/null
     echo "== $name: pictures" >&2
+    rm -rf "$work/shots-$name"  # never compare pictures left by an earlier run
     "$work/build-$name/tools/shots/window_shots" "$work/shots-$name" >&2 2> >(grep -v 'propagateSizeHints\|XDG_RUNTIME_DIR' >&2)
     echo "$work/shots-$name"
 }

@@ -67,10 +67,12 @@ void start(Game& g, const Style& style, std::mt19937_64& rng) {
             const int c = int(rng() % 3), code = kCodes[rng() % std::size(kCodes)];
             g.arrange().pos.Board(x, y) = int16_t(c == 0 ? EMPTY : c == 1 ? code : -code);
         }
-        for (int k = 1; k <= 7; ++k) g.arrange().pos.HandUpper(k) = int(rng() % 4), g.arrange().pos.HandLower(k) = int(rng() % 4);
+        for (int k = 1; k <= 7; ++k)
+            g.arrange().pos.HandUpper(k) = int(rng() % 4), g.arrange().pos.HandLower(k) = int(rng() % 4);
         g.arrange().pos.UpperHandCount = g.arrange().pos.LowerHandCount = 0;
         for (int k = 1; k <= 7; ++k)
-            g.arrange().pos.UpperHandCount += g.position().HandUpper(k), g.arrange().pos.LowerHandCount += g.position().HandLower(k);
+            g.arrange().pos.UpperHandCount += g.position().HandUpper(k),
+                g.arrange().pos.LowerHandCount += g.position().HandLower(k);
     }
     g.arrange().settings.ComputerLevel = 1 + int(rng() % 3);
     g.勢力調査();

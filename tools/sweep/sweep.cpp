@@ -57,20 +57,27 @@ std::string compare(const Searched& quick, const Game& a, const Searched& plain,
 #define SAME(field) \
     if (!(a.field == b.field)) return "state left behind: " #field;
     SAME(position().Board)
-    SAME(position().HandUpper) SAME(position().HandLower) SAME(position().UpperHandCount) SAME(position().LowerHandCount) SAME(position().LowerKingX)
-        SAME(position().LowerKingY) SAME(position().UpperKingX) SAME(position().UpperKingY) SAME(state().Winner) SAME(position().PawnOnFileLower)
-            SAME(position().PawnOnFileUpper) SAME(turnWork().PromotedCode) SAME(turnWork().BestScore) SAME(turnWork().BoardBefore)
-                SAME(turnWork().LowerInfluenceBefore) SAME(turnWork().UpperInfluenceBefore) SAME(turnWork().UpperAttackerXBefore)
-                    SAME(turnWork().UpperAttackerYBefore) SAME(turnWork().UpperHandCountBefore) SAME(turnWork().LowerKingEscapes)
-                        SAME(turnWork().CandidatePiece) SAME(turnWork().MoverKingDistance) SAME(turnWork().BishopTargets)
-                            SAME(survey().LowerInfluence) SAME(survey().UpperInfluence) SAME(survey().LowerGuard)
-                                SAME(survey().UpperGuard) SAME(remembered().UpperGuardX) SAME(remembered().UpperGuardY)
-                                    SAME(survey().LowerAttacker) SAME(survey().LowerAttackerX) SAME(survey().LowerAttackerY)
-                                        SAME(survey().UpperAttacker) SAME(remembered().UpperAttackerX) SAME(remembered().UpperAttackerY)
-                                            SAME(survey().CheckByLower) SAME(survey().CheckByUpper) SAME(survey().LowerPinned)
-                                                SAME(survey().UpperPinFound)
+    SAME(position().HandUpper)
+    SAME(position().HandLower) SAME(position().UpperHandCount) SAME(position().LowerHandCount)
+        SAME(position().LowerKingX) SAME(position().LowerKingY) SAME(position().UpperKingX) SAME(position().UpperKingY)
+            SAME(state().Winner) SAME(position().PawnOnFileLower) SAME(position().PawnOnFileUpper)
+                SAME(turnWork().PromotedCode) SAME(turnWork().BestScore) SAME(turnWork().BoardBefore)
+                    SAME(turnWork().LowerInfluenceBefore) SAME(turnWork().UpperInfluenceBefore)
+                        SAME(turnWork().UpperAttackerXBefore) SAME(turnWork().UpperAttackerYBefore)
+                            SAME(turnWork().UpperHandCountBefore) SAME(turnWork().LowerKingEscapes)
+                                SAME(turnWork().CandidatePiece) SAME(turnWork().MoverKingDistance)
+                                    SAME(turnWork().BishopTargets) SAME(survey().LowerInfluence)
+                                        SAME(survey().UpperInfluence) SAME(survey().LowerGuard)
+                                            SAME(survey().UpperGuard) SAME(remembered().UpperGuardX)
+                                                SAME(remembered().UpperGuardY) SAME(survey().LowerAttacker)
+                                                    SAME(survey().LowerAttackerX) SAME(survey().LowerAttackerY)
+                                                        SAME(survey().UpperAttacker) SAME(remembered().UpperAttackerX)
+                                                            SAME(remembered().UpperAttackerY)
+                                                                SAME(survey().CheckByLower) SAME(survey().CheckByUpper)
+                                                                    SAME(survey().LowerPinned)
+                                                                        SAME(survey().UpperPinFound)
 #undef SAME
-                                                    return "";
+                                                                            return "";
 }
 
 // Both ways on copies of g; the quick one's game is kept in `after`.
@@ -122,8 +129,9 @@ Report run(uint64_t seed, long positions, const std::function<void(long)>& progr
             const std::string what = both(g, after, choice);
             ++r.tried;
             if (!what.empty()) {
-                const std::string text = cli::positionText(g.position().Board, g.position().HandUpper, g.position().HandLower) + "level " +
-                                         std::to_string(g.options().ComputerLevel) + "\n";
+                const std::string text =
+                    cli::positionText(g.position().Board, g.position().HandUpper, g.position().HandLower) + "level " +
+                    std::to_string(g.options().ComputerLevel) + "\n";
                 r.what = what;
                 r.position = "# sweep: seed " + std::to_string(seed) + ", game " + std::to_string(game) + ", ply " +
                              std::to_string(ply + 1) + ", position " + std::to_string(r.tried) + "\n# " + what +
