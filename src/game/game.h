@@ -90,6 +90,7 @@ public:
     void takeStateOf(const Game& from) {
         static_cast<Analysis&>(*this) = from;
         flow = from.flow, places = from.places, history = from.history, selection = from.selection;
+        prefs = from.prefs;
         RecordLine = from.RecordLine;
     }
 
