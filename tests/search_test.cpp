@@ -53,8 +53,7 @@ Run searchCopy(const Game& g, search::Engine& engine) {
     c.arrange().pos.HandUpper = g.position().HandUpper, c.arrange().pos.HandLower = g.position().HandLower;
     c.arrange().pos.UpperHandCount = g.position().UpperHandCount, c.arrange().pos.LowerHandCount = g.position().LowerHandCount;
     c.arrange().settings.ComputerLevel = g.options().ComputerLevel;
-    c.arrange().memory.UpperGuardX = g.remembered().UpperGuardX, c.arrange().memory.UpperGuardY = g.remembered().UpperGuardY;
-    c.arrange().memory.UpperAttackerX = g.remembered().UpperAttackerX, c.arrange().memory.UpperAttackerY = g.remembered().UpperAttackerY;
+    c.arrangeMemory() = g.remembered();
     c.arrange().pos.LowerKingX = g.position().LowerKingX, c.arrange().pos.LowerKingY = g.position().LowerKingY, c.arrange().pos.UpperKingX = g.position().UpperKingX,
     c.arrange().pos.UpperKingY = g.position().UpperKingY;
     c.arrange().work.MoverKingDistance = g.turnWork().MoverKingDistance;
@@ -108,8 +107,8 @@ TEST(Search, DeltaWayMatchesThePlainWayOnRandomPositions) {
         // Square maps left over from other surveys, as a game has them.
         for (int x = 1; x <= 27; ++x)
             for (int y = 1; y <= 27; ++y) {
-                b.g.arrange().memory.UpperGuardX(x, y) = int16_t(rng() % 28),
-                                          b.g.arrange().memory.UpperAttackerY(x, y) = int16_t(rng() % 28);
+                b.g.arrangeMemory().UpperGuardX(x, y) = int16_t(rng() % 28);
+                b.g.arrangeMemory().UpperAttackerY(x, y) = int16_t(rng() % 28);
             }
         b.g.arrange().work.MoverKingDistance = int(rng() % 20);
         expectSameSearch(b.g, "round " + std::to_string(round));
@@ -202,10 +201,9 @@ TEST(Search, DeltaSurveyAgreesWithAFullSurvey) {
                         g.arrange().pos.Board(x, y) = EMPTY;
                         g.arrange().pos.Board(tx, ty) = int16_t(piece);
                         int xs[2] = {tx, x}, ys[2] = {ty, y}, n = 0;
-                        ASSERT_TRUE(delta->apply(g.arrange(), *base, 2, xs, ys, written.data(), n));
+                        ASSERT_TRUE(delta->apply(g.arrange(), g.arrangeMemory(), *base, 2, xs, ys, written.data(), n));
                         full.g.arrange().pos.Board = g.position().Board;
-                        full.g.arrange().memory.UpperGuardX.fill(0), full.g.arrange().memory.UpperGuardY.fill(0);
-                        full.g.arrange().memory.UpperAttackerX.fill(0), full.g.arrange().memory.UpperAttackerY.fill(0);
+                        full.g.arrangeMemory() = Memory{};
                         full.g.勢力調査();
                         EXPECT_EQ(g.survey().LowerInfluence, full.g.survey().LowerInfluence);
                         EXPECT_EQ(g.survey().UpperInfluence, full.g.survey().UpperInfluence);
