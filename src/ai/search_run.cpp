@@ -169,9 +169,13 @@ void collect(const Memory& memory, Written* out) {
                                     int8_t(memory.UpperAttackerY(x, y))};
 }
 
-// Surveys the candidate now on the board and scores it; its writes go to the worker's list.
-double evaluate(Analysis& g, Memory& memory, const TurnBase& base, Worker& w, int n, const int* xs, const int* ys,
-                int captured, int placed, int fx, int fy, int tx, int ty, uint32_t& begin, uint32_t& end) {
+// Surveys candidate c, now on the board with `placed` on its destination, and scores it; its writes
+// go to the worker's list.
+double evaluate(Analysis& g, Memory& memory, const TurnBase& base, Worker& w, const Candidate& c, int placed,
+                uint32_t& begin, uint32_t& end) {
+    const int captured = c.captured, fx = c.fx, fy = c.fy, tx = c.tx, ty = c.ty;
+    const int xs[2] = {tx, fx}, ys[2] = {ty, fy};
+    const int n = fx == -1 ? 1 : 2;
     begin = uint32_t(w.written.size);
     Written* out = w.written.room(kCells);  // one entry a cell at most, either way of surveying
     int nWritten = 0;
@@ -206,17 +210,13 @@ void score(Analysis& g, Memory& memory, const TurnBase& base, Worker& w, const C
     const bool drop = c.fx == -1;
     g.work.CandidatePiece = c.piece;
     g.work.MoverKingDistance = c.distance;
-    const int xs[2] = {c.tx, c.fx}, ys[2] = {c.ty, c.fy};
-    const int n = drop ? 1 : 2;
     if (!drop) g.pos.Board(c.fx, c.fy) = EMPTY;
     const int after = c.kind == kForced ? c.promoted : c.piece;
     g.pos.Board(c.tx, c.ty) = int16_t(after);
-    r.score[0] =
-        evaluate(g, memory, base, w, n, xs, ys, c.captured, after, c.fx, c.fy, c.tx, c.ty, r.begin[0], r.end[0]);
+    r.score[0] = evaluate(g, memory, base, w, c, after, r.begin[0], r.end[0]);
     if (c.kind == kOptional) {
         g.pos.Board(c.tx, c.ty) = c.promoted;
-        r.score[1] = evaluate(g, memory, base, w, n, xs, ys, c.captured, c.promoted, c.fx, c.fy, c.tx, c.ty,
-                              r.begin[1], r.end[1]);
+        r.score[1] = evaluate(g, memory, base, w, c, c.promoted, r.begin[1], r.end[1]);
     }
     g.pos.Board(c.tx, c.ty) = c.captured;
     if (!drop) g.pos.Board(c.fx, c.fy) = c.piece;
