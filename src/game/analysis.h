@@ -46,6 +46,7 @@ struct Survey {
 // thread works on a copy of its own.
 struct Memory {
     Map UpperGuardX{}, UpperGuardY{}, UpperAttackerX{}, UpperAttackerY{};
+    bool operator==(const Memory&) const = default;
 };
 
 // The computer's turn in progress: the position before its move and what the candidates set.
