@@ -234,8 +234,8 @@ void work(void* context, int index) {
     s.workers[index] = &w;
     if (index > 0) w.written.size = 0;
     w.delta.limit(s.limits.log, s.limits.changes);
-    Analysis& g = index == 0 ? *s.game : (*s.copies[index]).game;
-    Memory& memory = index == 0 ? *s.memory : (*s.copies[index]).memory;
+    Analysis& g = index == 0 ? *s.game : s.copies[index]->game;
+    Memory& memory = index == 0 ? *s.memory : s.copies[index]->memory;
     const int n = int(s.candidates.size());
     for (;;) {
         // Chunks shrink towards the end, so that no thread is left long with the last one.
