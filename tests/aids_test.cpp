@@ -20,7 +20,8 @@ std::array<int, 6> fields(const PlannedMove& m) { return {m.fromX, m.fromY, m.to
 
 // Everything a later computer turn reads besides the board and hands.
 struct TurnState {
-    Map lower, upper, guardX, guardY, attackerX, attackerY;
+    Map lower, upper;
+    Memory memory;
     int distance, kings[4];
     bool operator==(const TurnState&) const = default;
 };
@@ -28,10 +29,7 @@ struct TurnState {
 TurnState turnState(const Game& g) {
     return {g.survey().LowerInfluence,
             g.survey().UpperInfluence,
-            g.remembered().UpperGuardX,
-            g.remembered().UpperGuardY,
-            g.remembered().UpperAttackerX,
-            g.remembered().UpperAttackerY,
+            g.remembered(),
             g.turnWork().MoverKingDistance,
             {g.position().LowerKingX, g.position().LowerKingY, g.position().UpperKingX, g.position().UpperKingY}};
 }

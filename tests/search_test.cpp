@@ -54,10 +54,7 @@ Run searchCopy(const Game& g, search::Engine& engine) {
     c.arrange().pos.UpperHandCount = g.position().UpperHandCount,
     c.arrange().pos.LowerHandCount = g.position().LowerHandCount;
     c.arrange().settings.ComputerLevel = g.options().ComputerLevel;
-    c.arrange().memory.UpperGuardX = g.remembered().UpperGuardX,
-    c.arrange().memory.UpperGuardY = g.remembered().UpperGuardY;
-    c.arrange().memory.UpperAttackerX = g.remembered().UpperAttackerX,
-    c.arrange().memory.UpperAttackerY = g.remembered().UpperAttackerY;
+    c.arrangeMemory() = g.remembered();
     c.arrange().pos.LowerKingX = g.position().LowerKingX, c.arrange().pos.LowerKingY = g.position().LowerKingY,
     c.arrange().pos.UpperKingX = g.position().UpperKingX, c.arrange().pos.UpperKingY = g.position().UpperKingY;
     c.arrange().work.MoverKingDistance = g.turnWork().MoverKingDistance;
@@ -79,10 +76,7 @@ void expectSameSearch(const Game& g, const std::string& what, search::Engine& qu
     }
     EXPECT_EQ(fast.scored.choice.score, plain.scored.choice.score) << what;
     EXPECT_EQ(a.position().Board, b.position().Board) << what;
-    EXPECT_EQ(a.remembered().UpperGuardX, b.remembered().UpperGuardX) << what;
-    EXPECT_EQ(a.remembered().UpperGuardY, b.remembered().UpperGuardY) << what;
-    EXPECT_EQ(a.remembered().UpperAttackerX, b.remembered().UpperAttackerX) << what;
-    EXPECT_EQ(a.remembered().UpperAttackerY, b.remembered().UpperAttackerY) << what;
+    EXPECT_TRUE(a.remembered() == b.remembered()) << what;
     EXPECT_EQ(a.survey().LowerInfluence, b.survey().LowerInfluence) << what;
     EXPECT_EQ(a.survey().UpperInfluence, b.survey().UpperInfluence) << what;
     EXPECT_EQ(a.survey().UpperGuard, b.survey().UpperGuard) << what;
@@ -112,8 +106,8 @@ TEST(Search, DeltaWayMatchesThePlainWayOnRandomPositions) {
         // Square maps left over from other surveys, as a game has them.
         for (int x = 1; x <= 27; ++x)
             for (int y = 1; y <= 27; ++y) {
-                b.g.arrange().memory.UpperGuardX(x, y) = int16_t(rng() % 28),
-                                          b.g.arrange().memory.UpperAttackerY(x, y) = int16_t(rng() % 28);
+                b.g.arrangeMemory().UpperGuardX(x, y) = int16_t(rng() % 28);
+                b.g.arrangeMemory().UpperAttackerY(x, y) = int16_t(rng() % 28);
             }
         b.g.arrange().work.MoverKingDistance = int(rng() % 20);
         expectSameSearch(b.g, "round " + std::to_string(round));
@@ -150,8 +144,7 @@ TEST(Search, DeltaWayMatchesThePlainWayOverAGame) {
         ASSERT_EQ(std::tie(c[0].fx, c[0].fy, c[0].tx, c[0].ty, c[0].after, c[0].score),
                   std::tie(c[1].fx, c[1].fy, c[1].tx, c[1].ty, c[1].after, c[1].score))
             << "turn " << turn;
-        EXPECT_EQ(games[0]->g.remembered().UpperGuardX, games[1]->g.remembered().UpperGuardX) << "turn " << turn;
-        EXPECT_EQ(games[0]->g.remembered().UpperAttackerY, games[1]->g.remembered().UpperAttackerY) << "turn " << turn;
+        EXPECT_TRUE(games[0]->g.remembered() == games[1]->g.remembered()) << "turn " << turn;
     }
 }
 
@@ -206,10 +199,9 @@ TEST(Search, DeltaSurveyAgreesWithAFullSurvey) {
                         g.arrange().pos.Board(x, y) = EMPTY;
                         g.arrange().pos.Board(tx, ty) = int16_t(piece);
                         int xs[2] = {tx, x}, ys[2] = {ty, y}, n = 0;
-                        ASSERT_TRUE(delta->apply(g.arrange(), *base, 2, xs, ys, written.data(), n));
+                        ASSERT_TRUE(delta->apply(g.arrange(), g.arrangeMemory(), *base, 2, xs, ys, written.data(), n));
                         full.g.arrange().pos.Board = g.position().Board;
-                        full.g.arrange().memory.UpperGuardX.fill(0), full.g.arrange().memory.UpperGuardY.fill(0);
-                        full.g.arrange().memory.UpperAttackerX.fill(0), full.g.arrange().memory.UpperAttackerY.fill(0);
+                        full.g.arrangeMemory() = Memory{};
                         full.g.勢力調査();
                         EXPECT_EQ(g.survey().LowerInfluence, full.g.survey().LowerInfluence);
                         EXPECT_EQ(g.survey().UpperInfluence, full.g.survey().UpperInfluence);

@@ -269,10 +269,10 @@ TEST(Survey, UpperGuardAndAttackerSquaresSurviveLaterSurveys) {
 TEST(Survey, OneRayWalkedAgainAddsOnlyItsOwnSquares) {
     Bare b;
     b.put({{14, 20, -900}, {14, 15, 950}}).survey();
-    reach::ray<false, 0, -1>(b.g.arrange(), -900, 14, 20);
+    reach::ray<false, 0, -1>(b.g.arrange(), b.g.arrangeMemory(), -900, 14, 20);
     EXPECT_EQ(b.g.survey().LowerInfluence(14, 19), 2);
     EXPECT_EQ(b.g.survey().LowerInfluence(14, 21), 1);  // only the upward ray was walked again
-    reach::ray<true, 0, 1>(b.g.arrange(), 900, 14, 1);
+    reach::ray<true, 0, 1>(b.g.arrange(), b.g.arrangeMemory(), 900, 14, 1);
     EXPECT_EQ(b.g.survey().UpperInfluence(14, 14), 2);  // the king's step and the new ray
     EXPECT_EQ(b.g.survey().UpperInfluence(14, 15), 1);  // which stops on its own king
     EXPECT_EQ(b.g.survey().UpperInfluence(14, 16), 1);

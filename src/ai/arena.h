@@ -56,6 +56,7 @@ public:
         p_ = nullptr;
     }
     T& operator*() const { return *p_; }
+    T* operator->() const { return p_; }
     T* get() const { return p_; }
 
 private:

@@ -11,7 +11,8 @@ inline int value(int code) { return code < 0 ? -code : code; }
 
 }  // namespace
 
-double Analysis::盤評価(int captured, int placed, int sx, int sy, int tx, int ty, const search::Quick* quick) {
+double Analysis::盤評価(const Memory& memory, int captured, int placed, int sx, int sy, int tx, int ty,
+                       const search::Quick* quick) {
     double S = 0;
     const bool drop = sx < 0;
     const int li = maps.LowerInfluence(tx, ty), ui = maps.UpperInfluence(tx, ty);

@@ -1,7 +1,8 @@
 // The reach step: what one piece entering code e from (x, y) writes into the influence maps when
-// it reaches (tx, ty). Every survey walker goes through these, so the maps mean the same whoever
-// wrote them. Specialised at compile time per side and recording option: this runs tens of times
-// per piece and once per piece per candidate of the computer's search.
+// it reaches (tx, ty), and into `memory` the squares of the upper guards and attackers it records.
+// Every survey walker goes through these, so the maps mean the same whoever wrote them.
+// Specialised at compile time per side and recording option: this runs tens of times per piece and
+// once per piece per candidate of the computer's search.
 #pragma once
 
 #include "game/analysis.h"
@@ -25,7 +26,7 @@ inline constexpr unsigned Full = Guard | GuardSquare | Attack | AttackSquare | C
 
 // Returns the code on the reached square, which the ray walkers need next.
 template <unsigned R>
-ORIZEN_INLINE int upper(Analysis& g, int e, int x, int y, int tx, int ty) {
+ORIZEN_INLINE int upper(Analysis& g, Memory& memory, int e, int x, int y, int tx, int ty) {
     ++g.maps.UpperInfluence.v[tx][ty];
     const int t = g.pos.Board.v[tx][ty];
     if (t >= 30) {
@@ -33,8 +34,8 @@ ORIZEN_INLINE int upper(Analysis& g, int e, int x, int y, int tx, int ty) {
             if (g.maps.UpperGuard.v[tx][ty] > e) {
                 g.maps.UpperGuard.v[tx][ty] = int16_t(e);
                 if constexpr ((R & GuardSquare) != 0) {
-                    g.memory.UpperGuardX.v[tx][ty] = int16_t(x);
-                    g.memory.UpperGuardY.v[tx][ty] = int16_t(y);
+                    memory.UpperGuardX.v[tx][ty] = int16_t(x);
+                    memory.UpperGuardY.v[tx][ty] = int16_t(y);
                 }
             }
         }
@@ -43,8 +44,8 @@ ORIZEN_INLINE int upper(Analysis& g, int e, int x, int y, int tx, int ty) {
             if (g.maps.UpperAttacker.v[tx][ty] > e) {
                 g.maps.UpperAttacker.v[tx][ty] = int16_t(e);
                 if constexpr ((R & AttackSquare) != 0) {
-                    g.memory.UpperAttackerX.v[tx][ty] = int16_t(x);
-                    g.memory.UpperAttackerY.v[tx][ty] = int16_t(y);
+                    memory.UpperAttackerX.v[tx][ty] = int16_t(x);
+                    memory.UpperAttackerY.v[tx][ty] = int16_t(y);
                 }
             }
         }
@@ -59,7 +60,7 @@ ORIZEN_INLINE int upper(Analysis& g, int e, int x, int y, int tx, int ty) {
 }
 
 template <unsigned R>
-ORIZEN_INLINE int lower(Analysis& g, int e, int x, int y, int tx, int ty) {
+ORIZEN_INLINE int lower(Analysis& g, Memory&, int e, int x, int y, int tx, int ty) {
     ++g.maps.LowerInfluence.v[tx][ty];
     const int t = g.pos.Board.v[tx][ty];
     if (t < 0) {
@@ -81,28 +82,28 @@ ORIZEN_INLINE int lower(Analysis& g, int e, int x, int y, int tx, int ty) {
 }
 
 template <bool Upper, unsigned R>
-ORIZEN_INLINE int step(Analysis& g, int e, int x, int y, int tx, int ty) {
+ORIZEN_INLINE int step(Analysis& g, Memory& memory, int e, int x, int y, int tx, int ty) {
     if constexpr (Upper)
-        return upper<R>(g, e, x, y, tx, ty);
+        return upper<R>(g, memory, e, x, y, tx, ty);
     else
-        return lower<R>(g, e, x, y, tx, ty);
+        return lower<R>(g, memory, e, x, y, tx, ty);
 }
 
 // One step to (x + DX, y + DY), skipped when it leaves the board.
 template <bool Upper, unsigned R, int DX, int DY>
-ORIZEN_INLINE void to(Analysis& g, int e, int x, int y) {
+ORIZEN_INLINE void to(Analysis& g, Memory& memory, int e, int x, int y) {
     const int tx = x + DX, ty = y + DY;
     if constexpr (DX < 0) { if (tx < 1) return; }
     if constexpr (DX > 0) { if (tx > 27) return; }
     if constexpr (DY < 0) { if (ty < 1) return; }
     if constexpr (DY > 0) { if (ty > 27) return; }
-    step<Upper, R>(g, e, x, y, tx, ty);
+    step<Upper, R>(g, memory, e, x, y, tx, ty);
 }
 
 // A ray from (x, y) in direction (DX, DY): every square up to and including the first occupied
 // one, except that it passes through the enemy king, marking the check line on its way.
 template <bool Upper, int DX, int DY>
-ORIZEN_INLINE void ray(Analysis& g, int e, int x, int y) {
+ORIZEN_INLINE void ray(Analysis& g, Memory& memory, int e, int x, int y) {
     constexpr int enemyKing = Upper ? -OU : OU;
     Map& check = Upper ? g.maps.CheckByUpper : g.maps.CheckByLower;
     int tx = x + DX, ty = y + DY;
@@ -112,7 +113,7 @@ ORIZEN_INLINE void ray(Analysis& g, int e, int x, int y) {
         if constexpr (DY < 0) { if (ty < 1) return; }
         if constexpr (DY > 0) { if (ty > 27) return; }
         // Check marks come from the walk itself, not from the reach step.
-        const int t = step<Upper, Full & ~Check>(g, e, x, y, tx, ty);
+        const int t = step<Upper, Full & ~Check>(g, memory, e, x, y, tx, ty);
         if (t != EMPTY) {
             if (t != enemyKing) return;
             for (int sx = x + DX, sy = y + DY; sx != tx || sy != ty; sx += DX, sy += DY) check.v[sx][sy] = 1;
@@ -125,41 +126,41 @@ ORIZEN_INLINE void ray(Analysis& g, int e, int x, int y) {
 
 // The four diagonal rays, in the order up-left, up-right, down-left, down-right.
 template <bool Upper>
-inline void diagonals(Analysis& g, int e, int x, int y) {
-    ray<Upper, -1, -1>(g, e, x, y);
-    ray<Upper, 1, -1>(g, e, x, y);
-    ray<Upper, -1, 1>(g, e, x, y);
-    ray<Upper, 1, 1>(g, e, x, y);
+inline void diagonals(Analysis& g, Memory& memory, int e, int x, int y) {
+    ray<Upper, -1, -1>(g, memory, e, x, y);
+    ray<Upper, 1, -1>(g, memory, e, x, y);
+    ray<Upper, -1, 1>(g, memory, e, x, y);
+    ray<Upper, 1, 1>(g, memory, e, x, y);
 }
 
 // The four straight rays, in the order down, up, right, left.
 template <bool Upper>
-inline void straights(Analysis& g, int e, int x, int y) {
-    ray<Upper, 0, 1>(g, e, x, y);
-    ray<Upper, 0, -1>(g, e, x, y);
-    ray<Upper, 1, 0>(g, e, x, y);
-    ray<Upper, -1, 0>(g, e, x, y);
+inline void straights(Analysis& g, Memory& memory, int e, int x, int y) {
+    ray<Upper, 0, 1>(g, memory, e, x, y);
+    ray<Upper, 0, -1>(g, memory, e, x, y);
+    ray<Upper, 1, 0>(g, memory, e, x, y);
+    ray<Upper, -1, 0>(g, memory, e, x, y);
 }
 
 // Gold-like steps. The lower side's three forward squares are y − 1, the upper side's y + 1.
-inline void lowerGold(Analysis& g, int c, int x, int y) {
-    to<false, Check, 0, -1>(g, c, x, y);
-    to<false, Check, -1, -1>(g, c, x, y);
-    to<false, Check, 1, -1>(g, c, x, y);
-    to<false, Check, 0, 1>(g, c, x, y);
-    to<false, Check, -1, 0>(g, c, x, y);
-    to<false, Check, 1, 0>(g, c, x, y);
+inline void lowerGold(Analysis& g, Memory& memory, int c, int x, int y) {
+    to<false, Check, 0, -1>(g, memory, c, x, y);
+    to<false, Check, -1, -1>(g, memory, c, x, y);
+    to<false, Check, 1, -1>(g, memory, c, x, y);
+    to<false, Check, 0, 1>(g, memory, c, x, y);
+    to<false, Check, -1, 0>(g, memory, c, x, y);
+    to<false, Check, 1, 0>(g, memory, c, x, y);
 }
 
 // Every upper gold-like enters 110 and records neither square nor attack.
-inline void upperGold(Analysis& g, int x, int y) {
+inline void upperGold(Analysis& g, Memory& memory, int x, int y) {
     constexpr unsigned R = Guard | Check;
-    to<true, R, 0, -1>(g, KIN, x, y);
-    to<true, R, 0, 1>(g, KIN, x, y);
-    to<true, R, -1, 1>(g, KIN, x, y);
-    to<true, R, 1, 1>(g, KIN, x, y);
-    to<true, R, -1, 0>(g, KIN, x, y);
-    to<true, R, 1, 0>(g, KIN, x, y);
+    to<true, R, 0, -1>(g, memory, KIN, x, y);
+    to<true, R, 0, 1>(g, memory, KIN, x, y);
+    to<true, R, -1, 1>(g, memory, KIN, x, y);
+    to<true, R, 1, 1>(g, memory, KIN, x, y);
+    to<true, R, -1, 0>(g, memory, KIN, x, y);
+    to<true, R, 1, 0>(g, memory, KIN, x, y);
 }
 
 }  // namespace orizen::reach

@@ -111,7 +111,7 @@ struct TurnBase {
     // Records everything from g, which holds the position and its survey.
     void take(Analysis& g);
     void takeReachers();
-    // Puts the survey's maps (all but the four it never clears) and the kings back into g.
+    // Puts the survey's maps and the kings back into g (the memory is the caller's to keep).
     void restore(Analysis& g) const;
 };
 
@@ -150,10 +150,12 @@ public:
     Delta() {}  // the log and lists are written before they are read; only the marks start at 0
 
     // g.Board holds the candidate; base.board the position before it; they differ on the n
-    // squares listed. Appends what the survey writes to written[nWritten ..] (room for kCells:
-    // one entry a square looked at afresh). False when the log or the changes would pass their
-    // limits (nothing is changed then): the candidate is to be surveyed in full.
-    bool apply(Analysis& g, const TurnBase& base, int n, const int* xs, const int* ys, Written* written, int& nWritten);
+    // squares listed. Writes `memory` as the survey does on the changed squares (logged and undone
+    // as the maps are) and appends what the survey writes to written[nWritten ..] (room for
+    // kCells: one entry a square looked at afresh). False when the log or the changes would pass
+    // their limits (nothing is changed then): the candidate is to be surveyed in full.
+    bool apply(Analysis& g, Memory& memory, const TurnBase& base, int n, const int* xs, const int* ys,
+               Written* written, int& nWritten);
     void undo(Analysis& g);
 
     // Lowers the room apply may use (at most kLog and kChanges), so that tests can make it give up.
@@ -196,6 +198,7 @@ private:
     int nChanges_ = 0;
     int16_t head_[kGrid * kGrid], tail_[kGrid * kGrid];  // valid on marked squares
     const TurnBase* base_ = nullptr;
+    Memory* memory_ = nullptr;  // the memory apply was given
 
     void set(Analysis& g, Map& m, int x, int y, int v, uint8_t what);
     void count(Analysis& g, bool upper, int x, int y, int d, const Reacher& who);
@@ -225,11 +228,11 @@ public:
     Engine(const Engine&) = delete;
     Engine& operator=(const Engine&) = delete;
 
-    // Steps 2 to 7 of the computer's turn and the choice of step 8 on g, with the candidates
-    // surveyed by Delta. Leaves g exactly as the plain search does. False (and nothing done) when
-    // the engine takes the plain way or the position is one the quick way does not handle (not
-    // exactly one king a side): the caller searches the plain way then.
-    bool search(Analysis& g, CandidateSink sink, void* context, Choice& choice);
+    // Steps 2 to 7 of the computer's turn and the choice of step 8 on g and the game's memory, with
+    // the candidates surveyed by Delta. Leaves both exactly as the plain search does. False (and
+    // nothing done) when the engine takes the plain way or the position is one the quick way does
+    // not handle (not exactly one king a side): the caller searches the plain way then.
+    bool search(Analysis& g, Memory& memory, CandidateSink sink, void* context, Choice& choice);
 
     Pool& pool() { return pool_; }
     bool plain() const { return plain_; }

@@ -7,10 +7,11 @@
 // plain search stops (scoring on the spot any candidate a thread did not get to).
 //
 // The one state that outlives a search and that the candidates' surveys write without clearing is
-// the square maps of guards and attackers. Each candidate's survey writes the same squares as the
-// survey of the position before the move, except on the squares it looked at afresh; so each
-// evaluation keeps only what it wrote there, and the maps are put together at the end by going
-// back from the last evaluation: a square takes the value of the last survey that wrote it.
+// the game's memory, the square maps of guards and attackers; every other thread writes a copy of
+// its own. Each candidate's survey writes the same squares as the survey of the position before
+// the move, except on the squares it looked at afresh; so each evaluation keeps only what it wrote
+// there, and the game's maps are put together at the end by going back from the last evaluation:
+// a square takes the value of the last survey that wrote it.
 #include <algorithm>
 #include <atomic>
 #include <cstdlib>
@@ -97,6 +98,13 @@ inline constexpr int kChunk = 64;
 inline constexpr int kParallelFrom = 512;  // fewer candidates are scored on the caller alone
 inline constexpr int kMaxWorkers = 8;  // threads beyond it stay idle: workers and copies hold no more
 
+// Another thread's copy of the game and of its memory, as the search starts.
+struct Copy {
+    Copy(const Analysis& g, const Memory& m) : game(g), memory(m) {}
+    Analysis game;
+    Memory memory;
+};
+
 // The evaluations the search went through, in its order: whose writes, and where.
 struct Done {
     int16_t worker;
@@ -106,6 +114,7 @@ struct Done {
 struct Search {
     Search() {}  // as Worker
     Analysis* game = nullptr;
+    Memory* memory = nullptr;  // the game's
     int threads = 1;
     std::vector<Done, ArenaAllocator<Done>> done;
     TurnBase base;
@@ -115,8 +124,9 @@ struct Search {
     size_t doneCapacity = 0;
     std::atomic<bool> cancel{false};
     Worker* workers[kMaxWorkers];
-    // The game as the search starts, for each other thread, made anew in the same room each search.
-    ArenaSlot<Analysis> copies[kMaxWorkers];
+    // The game and its memory as the search starts, for each other thread, made anew in the same
+    // room each search.
+    ArenaSlot<Copy> copies[kMaxWorkers];
     DeltaLimits limits;
     std::atomic<int> next{0};  // the first candidate no thread has taken
     std::atomic<int> stopAt{0};  // no chunk starting after it is begun
@@ -143,29 +153,33 @@ int countKings(const Analysis& g, int code) {
 }
 
 // Zeroes the four maps no survey clears, so that what the next survey writes shows.
-void zeroSquares(Analysis& g) {
-    g.memory.UpperGuardX.fill(0);
-    g.memory.UpperGuardY.fill(0);
-    g.memory.UpperAttackerX.fill(0);
-    g.memory.UpperAttackerY.fill(0);
+void zeroSquares(Memory& memory) {
+    memory.UpperGuardX.fill(0);
+    memory.UpperGuardY.fill(0);
+    memory.UpperAttackerX.fill(0);
+    memory.UpperAttackerY.fill(0);
 }
 
 // What a survey run on zeroed square maps wrote, one entry per cell.
-void collect(const Analysis& g, Written* out) {
+void collect(const Memory& memory, Written* out) {
     for (int x = 1; x <= 27; ++x)
         for (int y = 1; y <= 27; ++y)
-            out[cellIndex(x, y)] = {uint16_t(cellIndex(x, y)), int8_t(g.memory.UpperGuardX(x, y)),
-                                    int8_t(g.memory.UpperGuardY(x, y)), int8_t(g.memory.UpperAttackerX(x, y)),
-                                    int8_t(g.memory.UpperAttackerY(x, y))};
+            out[cellIndex(x, y)] = {uint16_t(cellIndex(x, y)), int8_t(memory.UpperGuardX(x, y)),
+                                    int8_t(memory.UpperGuardY(x, y)), int8_t(memory.UpperAttackerX(x, y)),
+                                    int8_t(memory.UpperAttackerY(x, y))};
 }
 
-// Surveys the candidate now on the board and scores it; its writes go to the worker's list.
-double evaluate(Analysis& g, const TurnBase& base, Worker& w, int n, const int* xs, const int* ys, int captured,
-                int placed, int fx, int fy, int tx, int ty, uint32_t& begin, uint32_t& end) {
+// Surveys candidate c, now on the board with `placed` on its destination, and scores it; its writes
+// go to the worker's list.
+double evaluate(Analysis& g, Memory& memory, const TurnBase& base, Worker& w, const Candidate& c, int placed,
+                uint32_t& begin, uint32_t& end) {
+    const int captured = c.captured, fx = c.fx, fy = c.fy, tx = c.tx, ty = c.ty;
+    const int xs[2] = {tx, fx}, ys[2] = {ty, fy};
+    const int n = fx == -1 ? 1 : 2;
     begin = uint32_t(w.written.size);
     Written* out = w.written.room(kCells);  // one entry a cell at most, either way of surveying
     int nWritten = 0;
-    bool delta = w.delta.apply(g, base, n, xs, ys, out, nWritten);
+    bool delta = w.delta.apply(g, memory, base, n, xs, ys, out, nWritten);
     // A candidate that checks is surveyed in full: the mate test reads the check maps.
     if (delta && captured != -950 && g.maps.LowerInfluence(g.pos.UpperKingX, g.pos.UpperKingY) == 0 &&
         g.maps.UpperInfluence(g.pos.LowerKingX, g.pos.LowerKingY) > 0) {
@@ -176,15 +190,15 @@ double evaluate(Analysis& g, const TurnBase& base, Worker& w, int n, const int* 
     if (delta) {
         w.written.size += size_t(nWritten);
         const Quick quick{&base, &w.delta};
-        score = g.盤評価(captured, placed, fx, fy, tx, ty, &quick);
+        score = g.盤評価(memory, captured, placed, fx, fy, tx, ty, &quick);
         w.delta.undo(g);
     } else {
-        zeroSquares(g);
-        g.勢力調査();
-        collect(g, out);
+        zeroSquares(memory);
+        g.勢力調査(memory);
+        collect(memory, out);
         w.written.size += kCells;
         const Quick quick{&base, nullptr};
-        score = g.盤評価(captured, placed, fx, fy, tx, ty, &quick);
+        score = g.盤評価(memory, captured, placed, fx, fy, tx, ty, &quick);
         base.restore(g);
     }
     end = uint32_t(w.written.size);
@@ -192,20 +206,17 @@ double evaluate(Analysis& g, const TurnBase& base, Worker& w, int n, const int* 
 }
 
 // Makes the candidate on g's board, scores it (both ways when it may promote) and takes it back.
-void score(Analysis& g, const TurnBase& base, Worker& w, const Candidate& c, Result& r) {
+void score(Analysis& g, Memory& memory, const TurnBase& base, Worker& w, const Candidate& c, Result& r) {
     const bool drop = c.fx == -1;
     g.work.CandidatePiece = c.piece;
     g.work.MoverKingDistance = c.distance;
-    const int xs[2] = {c.tx, c.fx}, ys[2] = {c.ty, c.fy};
-    const int n = drop ? 1 : 2;
     if (!drop) g.pos.Board(c.fx, c.fy) = EMPTY;
     const int after = c.kind == kForced ? c.promoted : c.piece;
     g.pos.Board(c.tx, c.ty) = int16_t(after);
-    r.score[0] = evaluate(g, base, w, n, xs, ys, c.captured, after, c.fx, c.fy, c.tx, c.ty, r.begin[0], r.end[0]);
+    r.score[0] = evaluate(g, memory, base, w, c, after, r.begin[0], r.end[0]);
     if (c.kind == kOptional) {
         g.pos.Board(c.tx, c.ty) = c.promoted;
-        r.score[1] =
-            evaluate(g, base, w, n, xs, ys, c.captured, c.promoted, c.fx, c.fy, c.tx, c.ty, r.begin[1], r.end[1]);
+        r.score[1] = evaluate(g, memory, base, w, c, c.promoted, r.begin[1], r.end[1]);
     }
     g.pos.Board(c.tx, c.ty) = c.captured;
     if (!drop) g.pos.Board(c.fx, c.fy) = c.piece;
@@ -216,14 +227,15 @@ bool mayStop(const Candidate& c, const Result& r) {
     return c.fx == -1 ? r.score[0] >= 9998 : c.captured == -950;
 }
 
-// One thread's share: chunks of candidates, on the caller's game or its own copy.
+// One thread's share: chunks of candidates, on the caller's game and memory or its own copies.
 void work(void* context, int index) {
     Search& s = *static_cast<Search*>(context);
     Worker& w = worker();
     s.workers[index] = &w;
     if (index > 0) w.written.size = 0;
     w.delta.limit(s.limits.log, s.limits.changes);
-    Analysis& g = index == 0 ? *s.game : *s.copies[index];
+    Analysis& g = index == 0 ? *s.game : s.copies[index]->game;
+    Memory& memory = index == 0 ? *s.memory : s.copies[index]->memory;
     const int n = int(s.candidates.size());
     for (;;) {
         // Chunks shrink towards the end, so that no thread is left long with the last one.
@@ -235,7 +247,7 @@ void work(void* context, int index) {
         for (int i = first; i < std::min(n, first + size); ++i) {
             if (s.cancel.load(std::memory_order_relaxed)) return;
             Result& r = s.results[i];
-            score(g, s.base, w, s.candidates[i], r);
+            score(g, memory, s.base, w, s.candidates[i], r);
             s.doneBy[i].store(int8_t(index), std::memory_order_release);
             if (mayStop(s.candidates[i], r)) {
                 int seen = s.stopAt.load();
@@ -247,13 +259,13 @@ void work(void* context, int index) {
     }
 }
 
-// Puts together the four square maps as the plain search leaves them after the evaluations
-// listed (in search order).
-void squareMaps(Analysis& g, const Search& s) {
-    g.memory.UpperGuardX = s.guardX0;
-    g.memory.UpperGuardY = s.guardY0;
-    g.memory.UpperAttackerX = s.attackerX0;
-    g.memory.UpperAttackerY = s.attackerY0;
+// Puts together the four square maps of the memory as the plain search leaves them after the
+// evaluations listed (in search order).
+void squareMaps(Memory& memory, const Search& s) {
+    memory.UpperGuardX = s.guardX0;
+    memory.UpperGuardY = s.guardY0;
+    memory.UpperAttackerX = s.attackerX0;
+    memory.UpperAttackerY = s.attackerY0;
     const auto& done = s.done;
     // A square is settled by the last evaluation that wrote it. An evaluation that did not look at
     // a square afresh wrote what the first survey wrote there.
@@ -269,10 +281,10 @@ void squareMaps(Analysis& g, const Search& s) {
     auto settle = [&](const Written& w, bool guard) {
         const int x = w.cell / 27 + 1, y = w.cell % 27 + 1;
         if (guard) {
-            g.memory.UpperGuardX(x, y) = w.gx, g.memory.UpperGuardY(x, y) = w.gy;
+            memory.UpperGuardX(x, y) = w.gx, memory.UpperGuardY(x, y) = w.gy;
             guardDone[w.cell] = 1;
         } else {
-            g.memory.UpperAttackerX(x, y) = w.ax, g.memory.UpperAttackerY(x, y) = w.ay;
+            memory.UpperAttackerX(x, y) = w.ax, memory.UpperAttackerY(x, y) = w.ay;
             attackerDone[w.cell] = 1;
         }
     };
@@ -306,11 +318,12 @@ Engine& standard() {
     return engine;
 }
 
-bool Engine::search(Analysis& g, CandidateSink sink, void* context, Choice& best) {
+bool Engine::search(Analysis& g, Memory& memory, CandidateSink sink, void* context, Choice& best) {
     if (plain_ || countKings(g, 950) != 1 || countKings(g, -950) != 1) return false;
     Search& s = shared();
     s.limits = limits;
     s.game = &g;
+    s.memory = &memory;
     best = Choice{};
     g.work.BestScore = -99999;
     g.work.BoardBefore = g.pos.Board;
@@ -318,27 +331,27 @@ bool Engine::search(Analysis& g, CandidateSink sink, void* context, Choice& best
     g.調査_2歩フラグ設定();
     g.work.LowerKingEscapes = g.調査_自王逃道();
     // The first survey, on zeroed square maps to see what it writes; then the maps as it leaves them.
-    s.guardX0 = g.memory.UpperGuardX, s.guardY0 = g.memory.UpperGuardY;
-    s.attackerX0 = g.memory.UpperAttackerX, s.attackerY0 = g.memory.UpperAttackerY;
-    zeroSquares(g);
-    g.勢力調査();
-    collect(g, s.base0);
+    s.guardX0 = memory.UpperGuardX, s.guardY0 = memory.UpperGuardY;
+    s.attackerX0 = memory.UpperAttackerX, s.attackerY0 = memory.UpperAttackerY;
+    zeroSquares(memory);
+    g.勢力調査(memory);
+    collect(memory, s.base0);
     for (int i = 0; i < kCells; ++i) {
         const Written& w = s.base0[i];
         const int x = i / 27 + 1, y = i % 27 + 1;
         if (w.gx != 0) s.guardX0(x, y) = w.gx, s.guardY0(x, y) = w.gy;
         if (w.ax != 0) s.attackerX0(x, y) = w.ax, s.attackerY0(x, y) = w.ay;
     }
-    g.memory.UpperGuardX = s.guardX0, g.memory.UpperGuardY = s.guardY0;
-    g.memory.UpperAttackerX = s.attackerX0, g.memory.UpperAttackerY = s.attackerY0;
+    memory.UpperGuardX = s.guardX0, memory.UpperGuardY = s.guardY0;
+    memory.UpperAttackerX = s.attackerX0, memory.UpperAttackerY = s.attackerY0;
     g.調査_持角狙座標();
     g.調査_移動不可駒();
 
     g.work.UpperHandCountBefore = g.pos.UpperHandCount;
     g.work.LowerInfluenceBefore = g.maps.LowerInfluence;
     g.work.UpperInfluenceBefore = g.maps.UpperInfluence;
-    g.work.UpperAttackerXBefore = g.memory.UpperAttackerX;
-    g.work.UpperAttackerYBefore = g.memory.UpperAttackerY;
+    g.work.UpperAttackerXBefore = memory.UpperAttackerX;
+    g.work.UpperAttackerYBefore = memory.UpperAttackerY;
     s.base.take(g);
 
     // The candidates in search order.
@@ -396,9 +409,9 @@ bool Engine::search(Analysis& g, CandidateSink sink, void* context, Choice& best
     // Should the sink or an allocation throw, the others are stopped before the search is left.
     Pool::Guard others(pool, [](void* search) { static_cast<Search*>(search)->cancel = true; }, &s);
     if (threads > 1) {
-        // Every other thread scores on its own copy of the game.
+        // Every other thread scores on its own copy of the game and of its memory.
         for (int w = 1; w < threads; ++w) {
-            s.copies[w].make(g);
+            s.copies[w].make(g, memory);
         }
         pool.start(
             [](void* search, int index) {
@@ -422,7 +435,7 @@ bool Engine::search(Analysis& g, CandidateSink sink, void* context, Choice& best
             int by = s.doneBy[i].load(std::memory_order_acquire);
             const Result* r = &s.results[i];
             if (by < 0) {
-                score(g, s.base, self, c, mine);
+                score(g, memory, s.base, self, c, mine);
                 r = &mine;
                 by = 0;
             }
@@ -451,7 +464,7 @@ bool Engine::search(Analysis& g, CandidateSink sink, void* context, Choice& best
 
     // The state the plain search leaves: the last candidate's survey on the square maps as they
     // stand then, and what the candidates set on the way.
-    squareMaps(g, s);
+    squareMaps(memory, s);
     g.work.CandidatePiece = saved[0];
     g.work.PromotedCode = saved[1];
     g.work.MoverKingDistance = saved[2];
@@ -459,7 +472,7 @@ bool Engine::search(Analysis& g, CandidateSink sink, void* context, Choice& best
         const Candidate& c = s.candidates[last];
         if (c.fx != -1) g.pos.Board(c.fx, c.fy) = EMPTY;
         g.pos.Board(c.tx, c.ty) = int16_t(c.kind == kPlain ? c.piece : c.promoted);
-        g.勢力調査();
+        g.勢力調査(memory);
         g.pos.Board(c.tx, c.ty) = c.captured;
         if (c.fx != -1) g.pos.Board(c.fx, c.fy) = c.piece;
         for (int i = 0; i <= last; ++i) {

@@ -34,99 +34,99 @@ constexpr unsigned kStepper = Guard | GuardSquare | Check;  // knight and silver
 constexpr unsigned kKing = Guard;
 
 template <bool Upper, unsigned R>
-inline void kingSteps(Analysis& g, int e, int x, int y) {
-    to<Upper, R, 0, -1>(g, e, x, y);
-    to<Upper, R, -1, -1>(g, e, x, y);
-    to<Upper, R, 1, -1>(g, e, x, y);
-    to<Upper, R, 0, 1>(g, e, x, y);
-    to<Upper, R, -1, 1>(g, e, x, y);
-    to<Upper, R, 1, 1>(g, e, x, y);
-    to<Upper, R, -1, 0>(g, e, x, y);
-    to<Upper, R, 1, 0>(g, e, x, y);
+inline void kingSteps(Analysis& g, Memory& memory, int e, int x, int y) {
+    to<Upper, R, 0, -1>(g, memory, e, x, y);
+    to<Upper, R, -1, -1>(g, memory, e, x, y);
+    to<Upper, R, 1, -1>(g, memory, e, x, y);
+    to<Upper, R, 0, 1>(g, memory, e, x, y);
+    to<Upper, R, -1, 1>(g, memory, e, x, y);
+    to<Upper, R, 1, 1>(g, memory, e, x, y);
+    to<Upper, R, -1, 0>(g, memory, e, x, y);
+    to<Upper, R, 1, 0>(g, memory, e, x, y);
 }
 
 template <bool Upper, unsigned R>
-inline void orthogonalSteps(Analysis& g, int e, int x, int y) {
-    to<Upper, R, 0, -1>(g, e, x, y);
-    to<Upper, R, 0, 1>(g, e, x, y);
-    to<Upper, R, -1, 0>(g, e, x, y);
-    to<Upper, R, 1, 0>(g, e, x, y);
+inline void orthogonalSteps(Analysis& g, Memory& memory, int e, int x, int y) {
+    to<Upper, R, 0, -1>(g, memory, e, x, y);
+    to<Upper, R, 0, 1>(g, memory, e, x, y);
+    to<Upper, R, -1, 0>(g, memory, e, x, y);
+    to<Upper, R, 1, 0>(g, memory, e, x, y);
 }
 
 template <bool Upper, unsigned R>
-inline void diagonalSteps(Analysis& g, int e, int x, int y) {
-    to<Upper, R, -1, -1>(g, e, x, y);
-    to<Upper, R, 1, -1>(g, e, x, y);
-    to<Upper, R, -1, 1>(g, e, x, y);
-    to<Upper, R, 1, 1>(g, e, x, y);
+inline void diagonalSteps(Analysis& g, Memory& memory, int e, int x, int y) {
+    to<Upper, R, -1, -1>(g, memory, e, x, y);
+    to<Upper, R, 1, -1>(g, memory, e, x, y);
+    to<Upper, R, -1, 1>(g, memory, e, x, y);
+    to<Upper, R, 1, 1>(g, memory, e, x, y);
 }
 
-inline void surveyLower(Analysis& g, int c, int x, int y) {
+inline void surveyLower(Analysis& g, Memory& memory, int c, int x, int y) {
     switch (c) {
-        case -FU: to<false, Check, 0, -1>(g, c, x, y); break;
-        case -KYOU: ray<false, 0, -1>(g, c, x, y); break;
+        case -FU: to<false, Check, 0, -1>(g, memory, c, x, y); break;
+        case -KYOU: ray<false, 0, -1>(g, memory, c, x, y); break;
         case -KEI:
-            to<false, Check | Knight, -1, -2>(g, c, x, y);
-            to<false, Check | Knight, 1, -2>(g, c, x, y);
+            to<false, Check | Knight, -1, -2>(g, memory, c, x, y);
+            to<false, Check | Knight, 1, -2>(g, memory, c, x, y);
             break;
         case -GIN:
-            to<false, Check, 0, -1>(g, c, x, y);
-            to<false, Check, -1, -1>(g, c, x, y);
-            to<false, Check, 1, -1>(g, c, x, y);
-            to<false, Check, -1, 1>(g, c, x, y);
-            to<false, Check, 1, 1>(g, c, x, y);
+            to<false, Check, 0, -1>(g, memory, c, x, y);
+            to<false, Check, -1, -1>(g, memory, c, x, y);
+            to<false, Check, 1, -1>(g, memory, c, x, y);
+            to<false, Check, -1, 1>(g, memory, c, x, y);
+            to<false, Check, 1, 1>(g, memory, c, x, y);
             break;
-        case -KIN: case -TO: case -NARIKYOU: case -NARIKEI: case -NARIGIN: lowerGold(g, c, x, y); break;
-        case -KAKU: diagonals<false>(g, -KAKU, x, y); break;
+        case -KIN: case -TO: case -NARIKYOU: case -NARIKEI: case -NARIGIN: lowerGold(g, memory, c, x, y); break;
+        case -KAKU: diagonals<false>(g, memory, -KAKU, x, y); break;
         case -UMA:
-            orthogonalSteps<false, Check>(g, c, x, y);
-            diagonals<false>(g, -KAKU, x, y);
+            orthogonalSteps<false, Check>(g, memory, c, x, y);
+            diagonals<false>(g, memory, -KAKU, x, y);
             break;
-        case -HISYA: straights<false>(g, c, x, y); break;
+        case -HISYA: straights<false>(g, memory, c, x, y); break;
         case -RYU:
-            straights<false>(g, c, x, y);
-            diagonalSteps<false, Check>(g, c, x, y);
+            straights<false>(g, memory, c, x, y);
+            diagonalSteps<false, Check>(g, memory, c, x, y);
             break;
         case -OU:
             g.pos.LowerKingX = x;
             g.pos.LowerKingY = y;
-            kingSteps<false, 0>(g, c, x, y);
+            kingSteps<false, 0>(g, memory, c, x, y);
             break;
         default: break;
     }
 }
 
-inline void surveyUpper(Analysis& g, int c, int x, int y) {
+inline void surveyUpper(Analysis& g, Memory& memory, int c, int x, int y) {
     switch (c) {
-        case FU: to<true, kPawn, 0, 1>(g, c, x, y); break;
-        case KYOU: ray<true, 0, 1>(g, c, x, y); break;
+        case FU: to<true, kPawn, 0, 1>(g, memory, c, x, y); break;
+        case KYOU: ray<true, 0, 1>(g, memory, c, x, y); break;
         case KEI:
-            to<true, kStepper | Knight, -1, 2>(g, c, x, y);
-            to<true, kStepper | Knight, 1, 2>(g, c, x, y);
+            to<true, kStepper | Knight, -1, 2>(g, memory, c, x, y);
+            to<true, kStepper | Knight, 1, 2>(g, memory, c, x, y);
             break;
         case GIN:
-            to<true, kStepper, 0, 1>(g, c, x, y);
-            to<true, kStepper, -1, 1>(g, c, x, y);
-            to<true, kStepper, 1, 1>(g, c, x, y);
-            to<true, kStepper, -1, -1>(g, c, x, y);
-            to<true, kStepper, 1, -1>(g, c, x, y);
+            to<true, kStepper, 0, 1>(g, memory, c, x, y);
+            to<true, kStepper, -1, 1>(g, memory, c, x, y);
+            to<true, kStepper, 1, 1>(g, memory, c, x, y);
+            to<true, kStepper, -1, -1>(g, memory, c, x, y);
+            to<true, kStepper, 1, -1>(g, memory, c, x, y);
             break;
-        case KIN: case TO: case NARIKYOU: case NARIKEI: case NARIGIN: upperGold(g, x, y); break;
-        case KAKU: diagonals<true>(g, c, x, y); break;
+        case KIN: case TO: case NARIKYOU: case NARIKEI: case NARIGIN: upperGold(g, memory, x, y); break;
+        case KAKU: diagonals<true>(g, memory, c, x, y); break;
         case UMA:
             // The horse's orthogonal steps count and check, but guard and attack nothing.
-            orthogonalSteps<true, Check>(g, c, x, y);
-            diagonals<true>(g, c, x, y);
+            orthogonalSteps<true, Check>(g, memory, c, x, y);
+            diagonals<true>(g, memory, c, x, y);
             break;
-        case HISYA: straights<true>(g, c, x, y); break;
+        case HISYA: straights<true>(g, memory, c, x, y); break;
         case RYU:
-            straights<true>(g, c, x, y);
-            diagonalSteps<true, Full>(g, c, x, y);
+            straights<true>(g, memory, c, x, y);
+            diagonalSteps<true, Full>(g, memory, c, x, y);
             break;
         case OU:
             g.pos.UpperKingX = x;
             g.pos.UpperKingY = y;
-            kingSteps<true, kKing>(g, c, x, y);
+            kingSteps<true, kKing>(g, memory, c, x, y);
             break;
         default: break;
     }
@@ -153,9 +153,9 @@ inline uint32_t occupiedRows(const int16_t* column) {
 
 }  // namespace
 
-void Analysis::勢力調査() {
-    // UpperGuardX/Y and UpperAttackerX/Y are left alone on purpose: they keep what earlier
-    // surveys wrote until a recording kind overwrites them.
+void Analysis::勢力調査(Memory& memory) {
+    // The memory is not cleared on purpose: it keeps what earlier surveys wrote until a recording
+    // kind overwrites it.
     clear(maps.LowerInfluence);
     clear(maps.UpperInfluence);
     copy(maps.LowerGuard, kPlus999);
@@ -176,9 +176,9 @@ void Analysis::勢力調査() {
             occupied &= occupied - 1;
             const int c = column[y];
             if (c < 0)
-                surveyLower(*this, c, x, y);
+                surveyLower(*this, memory, c, x, y);
             else
-                surveyUpper(*this, c, x, y);
+                surveyUpper(*this, memory, c, x, y);
         }
     }
 }

@@ -294,16 +294,18 @@ void Delta::look(Analysis& g, int x, int y, bool changed, Written& w) {
     set(g, g.maps.LowerAttacker, x, y, la, kAttacker);
     set(g, g.maps.LowerAttackerX, x, y, lax, kOwn);
     set(g, g.maps.LowerAttackerY, x, y, lay, kOwn);
-    if (changed && w.gx != 0) set(g, g.memory.UpperGuardX, x, y, w.gx, 0), set(g, g.memory.UpperGuardY, x, y, w.gy, 0);
+    if (changed && w.gx != 0)
+        set(g, memory_->UpperGuardX, x, y, w.gx, 0), set(g, memory_->UpperGuardY, x, y, w.gy, 0);
 }
 
-bool Delta::apply(Analysis& g, const TurnBase& base, int n, const int* xs, const int* ys, Written* written,
-                  int& nWritten) {
+bool Delta::apply(Analysis& g, Memory& memory, const TurnBase& base, int n, const int* xs, const int* ys,
+                  Written* written, int& nWritten) {
     nLog_ = 0;
     nMarked_ = 0;
     nChanges_ = 0;
     overflow_ = false;
     base_ = &base;
+    memory_ = &memory;
     savedKing_[0] = g.pos.UpperKingX, savedKing_[1] = g.pos.UpperKingY;
     lines = base.lines;
     for (int i = 0; i < n; ++i) lines.put(xs[i], ys[i], g.pos.Board(xs[i], ys[i]) != EMPTY);

@@ -12,7 +12,7 @@ namespace orizen {
 Game::Choice Game::探索(CandidateSink sink, void* context) {
     if (settings.ComputerLevel == level4::kLevel) return level4::choose(level4::requestOf(*this, engine::UPPER));
     Choice best;
-    if (engine.search(*this, sink, context, best)) return best;
+    if (engine.search(*this, memory, sink, context, best)) return best;
 
     // The plain way, for what the fast one does not take: every candidate surveyed and scanned in
     // full, one after the other.
@@ -56,22 +56,22 @@ Game::Choice Game::探索(CandidateSink sink, void* context) {
                     int after = piece;
                     if (調査_駒成(x, y, tx, ty, piece) == NO) {
                         勢力調査();
-                        score = 盤評価(captured, piece, x, y, tx, ty);
+                        score = 盤評価(memory, captured, piece, x, y, tx, ty);
                         report(x, y, tx, ty, piece, piece, score);
                     } else if (移動後チェック(ty, piece) == NO) {
                         after = work.PromotedCode;
                         pos.Board(tx, ty) = static_cast<int16_t>(after);
                         勢力調査();
-                        score = 盤評価(captured, after, x, y, tx, ty);
+                        score = 盤評価(memory, captured, after, x, y, tx, ty);
                         report(x, y, tx, ty, piece, after, score);
                     } else {
                         const int promoted = work.PromotedCode;
                         勢力調査();
-                        score = 盤評価(captured, piece, x, y, tx, ty);
+                        score = 盤評価(memory, captured, piece, x, y, tx, ty);
                         report(x, y, tx, ty, piece, piece, score);
                         pos.Board(tx, ty) = static_cast<int16_t>(promoted);
                         勢力調査();
-                        const double promotedScore = 盤評価(captured, promoted, x, y, tx, ty);
+                        const double promotedScore = 盤評価(memory, captured, promoted, x, y, tx, ty);
                         report(x, y, tx, ty, piece, promoted, promotedScore);
                         if (promotedScore > score) {
                             score = promotedScore;
@@ -101,7 +101,7 @@ Game::Choice Game::探索(CandidateSink sink, void* context) {
                     if (移動チェック(-1, k, tx, ty, piece) != YES) continue;
                     pos.Board(tx, ty) = static_cast<int16_t>(piece);
                     勢力調査();
-                    const double score = 盤評価(EMPTY, piece, -1, k, tx, ty);
+                    const double score = 盤評価(memory, EMPTY, piece, -1, k, tx, ty);
                     pos.Board(tx, ty) = EMPTY;
                     report(-1, k, tx, ty, piece, piece, score);
                     if (score > work.BestScore) {

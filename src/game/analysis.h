@@ -1,6 +1,7 @@
-// What the computer's procedures read and write: the position, its influence survey, the memory
-// kept from turn to turn, the turn in progress and the options. Plain data with the rules, the
-// survey and the evaluation; a search thread works on a copy of its own.
+// What the computer's procedures read and write: the position, its influence survey, the turn in
+// progress and the options. Plain data with the rules, the survey and the evaluation; a search
+// thread works on a copy of its own. The memory kept from turn to turn (Memory) is the game's: the
+// survey, the computer's mate test and the evaluation are given it.
 #pragma once
 
 #include <cstdint>
@@ -41,9 +42,11 @@ struct Survey {
 };
 
 // The squares of the upper guards and attackers, written by a survey only where it finds one and
-// never cleared: the computer's only memory from one turn to the next.
+// never cleared: the computer's only memory from one turn to the next. The game keeps it; a search
+// thread works on a copy of its own.
 struct Memory {
     Map UpperGuardX{}, UpperGuardY{}, UpperAttackerX{}, UpperAttackerY{};
+    bool operator==(const Memory&) const = default;
 };
 
 // The computer's turn in progress: the position before its move and what the candidates set.
@@ -85,7 +88,6 @@ class Analysis {
 public:
     Position pos;       // the board, the hands and the kings
     Survey maps;        // the influence survey of the position
-    Memory memory;      // the computer's memory across turns
     TurnWork work;      // the computer's turn in progress
     Options settings;   // the options in effect
 
@@ -102,16 +104,19 @@ public:
     // ---- Check and mate ----------------------------------------------------------------------
     int 詰めかMAN_COM移動();
     int 詰めかMAN();
-    int 詰めかCOM();  // its trial surveys write the memory as any survey does
+    int 詰めかCOM(Memory& memory);  // its trial surveys write the memory as any survey does
     int 調査_自王逃道() const;
 
     // ---- Influence survey --------------------------------------------------------------------
-    void 勢力調査();
+    // Records the squares of the upper guards and attackers it finds in `memory`.
+    void 勢力調査(Memory& memory);
     void 調査_移動不可駒();
 
     // ---- Board evaluation, danger squares, positional surveys --------------------------------
-    // With `quick`, during a search: the danger scan redoes only what the candidate changed.
-    double 盤評価(int captured, int placed, int sx, int sy, int tx, int ty, const search::Quick* quick = nullptr);
+    // Reads the squares of the upper guards in `memory`. With `quick`, during a search: the danger
+    // scan redoes only what the candidate changed.
+    double 盤評価(const Memory& memory, int captured, int placed, int sx, int sy, int tx, int ty,
+                  const search::Quick* quick = nullptr);
     double 盤評価_COM危険座標(int placed, int tx, int ty, const search::Quick* quick = nullptr);
     int 盤評価_自角注意_COM(int tx, int ty, int placed);
     int 調査_移動可場所数(int x, int y, int piece) const;

@@ -1,9 +1,9 @@
-// The whole game: the position and what the computer knows of it (Analysis), the history, the
-// flow of play and every procedure that reads or changes them. One object lives as long as the
-// window (or the command-line run); it draws, asks and plays sounds only through the platform
-// interfaces it is given. Its state is its own: others read it through the const accessors and
-// change it through the procedures, or, to set a game up, through arrange(). It is not copied:
-// a search copies only its Analysis.
+// The whole game: the position and what the computer knows of it (Analysis), the computer's memory
+// across turns, the history, the flow of play and every procedure that reads or changes them. One
+// object lives as long as the window (or the command-line run); it draws, asks and plays sounds
+// only through the platform interfaces it is given. Its state is its own: others read it through
+// the const accessors and change it through the procedures, or, to set a game up, through
+// arrange(). It is not copied: a search copies only its Analysis and its memory.
 #pragma once
 
 #include <cstdint>
@@ -72,6 +72,7 @@ public:
     // For what sets a game up to play on from (position files, self-play, tools and tests): the
     // state the procedures read, changed between them. Play itself goes through the procedures.
     Analysis& arrange() { return *this; }
+    Memory& arrangeMemory() { return memory; }
     Flow& arrangeFlow() { return flow; }
     History& arrangeHistory() { return history; }
     Selection& arrangeSelection() { return selection; }
@@ -89,12 +90,18 @@ public:
     // Takes on the state of play of `from`: everything but its platform and its engine.
     void takeStateOf(const Game& from) {
         static_cast<Analysis&>(*this) = from;
+        memory = from.memory;
         flow = from.flow, places = from.places, history = from.history, selection = from.selection;
         prefs = from.prefs;
         RecordLine = from.RecordLine;
     }
 
-    // The rules, the survey, check and mate and the evaluation, on the game's own position.
+    // The survey and the computer's mate test on the game's own position: both record the squares
+    // of the upper guards and attackers they find in the game's memory.
+    void 勢力調査() { Analysis::勢力調査(memory); }
+    int 詰めかCOM() { return Analysis::詰めかCOM(memory); }
+
+    // The rules, check and mate and the evaluation's parts, on the game's own position.
     using Analysis::移動チェック;
     using Analysis::移動チェック飛車;
     using Analysis::移動チェック角;
@@ -104,11 +111,8 @@ public:
     using Analysis::取得_駒移動座標;
     using Analysis::詰めかMAN_COM移動;
     using Analysis::詰めかMAN;
-    using Analysis::詰めかCOM;
     using Analysis::調査_自王逃道;
-    using Analysis::勢力調査;
     using Analysis::調査_移動不可駒;
-    using Analysis::盤評価;
     using Analysis::盤評価_COM危険座標;
     using Analysis::盤評価_自角注意_COM;
     using Analysis::調査_移動可場所数;
@@ -249,6 +253,7 @@ private:
     SoundLibrary& sound;
     search::Engine& engine;
 
+    Memory memory;          // what the computer's surveys recorded, kept from turn to turn
     Flow flow;              // whose turn, the mode and the result
     Locations places;       // where the files are
     History history;        // the moves played, to step back and forth through

@@ -30,7 +30,8 @@ inline std::unique_ptr<Headless> replica(const Game& from, search::Engine* engin
 inline bool kingSafeAfter(const Analysis& g, int fx, int fy, int tx, int ty, int piece, bool lower) {
     auto trial = std::make_unique<Analysis>(g);
     trial->pos.play(fx, fy, tx, ty, piece);
-    trial->勢力調査();
+    Memory unused;  // what the trial survey records is not wanted
+    trial->勢力調査(unused);
     const Position& p = trial->pos;
     return lower ? trial->maps.UpperInfluence(p.LowerKingX, p.LowerKingY) == 0
                  : trial->maps.LowerInfluence(p.UpperKingX, p.UpperKingY) == 0;

@@ -74,14 +74,14 @@ int Analysis::詰めかMAN() {
     return YES;
 }
 
-int Analysis::詰めかCOM() {
+int Analysis::詰めかCOM(Memory& memory) {
     const int kx = pos.UpperKingX, ky = pos.UpperKingY;
     if (!onBoard(kx, ky) || maps.LowerInfluence(kx, ky) == 0) return NO;
     if (pos.UpperHandCount > 0 && !checkedFromNextDoor(maps.CheckByLower, kx, ky)) return NO;
     if (kingCanStepAway(*this, maps.LowerInfluence, kx, ky, OU)) return NO;
 
     // Each trial re-runs the survey, so the marked squares are read live: after a trial that
-    // fails, the scan goes on over the trial position's marks.
+    // fails, the scan goes on over the trial position's marks. The trials record in the memory.
     for (int x = 1; x <= 27; ++x)
         for (int y = 1; y <= 27; ++y) {
             const int c = pos.Board(x, y);
@@ -93,7 +93,7 @@ int Analysis::詰めかCOM() {
                     const int16_t taken = pos.Board(x2, y2);
                     pos.Board(x2, y2) = int16_t(c);
                     pos.Board(x, y) = EMPTY;
-                    勢力調査();
+                    勢力調査(memory);
                     pos.Board(x, y) = int16_t(c);
                     pos.Board(x2, y2) = taken;
                     if (maps.LowerInfluence(pos.UpperKingX, pos.UpperKingY) == 0) return NO;
