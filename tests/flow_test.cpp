@@ -386,7 +386,8 @@ TEST(Flow, AClickWhileARecordIsViewedOffersToLeaveIt) {
 
 namespace orizen::test {
 
-// While the computer thinks, only what changes no game goes through; 終わり gives the thinking up.
+// While the computer thinks, only what changes no game goes through (no record is read or written
+// under it); 終わり gives the thinking up.
 TEST(Controller, WhileBusyOnlyWhatChangesNoGameGoesThrough) {
     Harness h;
     runCommand(h.game, Menu::SENTE);
@@ -396,10 +397,14 @@ TEST(Controller, WhileBusyOnlyWhatChangesNoGameGoesThrough) {
     int abandoned = 0;
     c.abandon = [&] { ++abandoned; };
     h.played();
+    const size_t boxes = h.host.boxes.size();
     c.press(LEFT_BUTTON, 0, cellX(14) + 1, cellY(20) + 1);
     c.command(Menu::REPLAY);
     c.command(Menu::LEVEL1);
-    EXPECT_EQ(h.played(), (Played{kForbidden, kForbidden, kForbidden}));
+    c.readRecord((h.folder.path / "a.kif").string());  // no record is read under the search
+    c.writeRecord();
+    EXPECT_EQ(h.played(), Played(5, kForbidden));
+    EXPECT_EQ(h.host.boxes.size(), boxes);
     EXPECT_EQ(h.game.selected().SelectState, 0);
     EXPECT_TRUE(h.game.isChecked(Menu::LEVEL3));
     c.command(Menu::VER);

@@ -51,6 +51,18 @@ void Controller::command(Menu item) {
     runCommand(game_, item);
 }
 
+// The computer's move is found for the position it was asked about: no record is read or
+// written under it.
+void Controller::writeRecord() {
+    if (busy) return forbidden();
+    game_.Command1_Click();
+}
+
+void Controller::readRecord(const std::string& path) {
+    if (busy) return forbidden();
+    game_.File1_Click(path);
+}
+
 bool Controller::refusedWhileBusy(Menu item) {
     switch (item) {
         case Menu::OWARI:

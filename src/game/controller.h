@@ -1,10 +1,11 @@
-// The person's input to the game: presses on the board and menu commands, each routed to the
-// game's procedure. While the computer thinks on another thread, what would change the game is
+// The person's input to the game: presses on the board, menu commands and the record panel's
+// RETURN and file clicks, each routed to the game's procedure. While the computer thinks on another thread, what would change the game is
 // refused with the forbidden sound; opening a menu, the help page or the version dialog still goes
 // through, and 終わり first has the thinking given up.
 #pragma once
 
 #include <functional>
+#include <string>
 
 #include "game.h"
 
@@ -19,6 +20,8 @@ public:
 
     void press(int button, int shift, double X, double Y);
     void command(Menu item);
+    void writeRecord();                         // the panel's RETURN
+    void readRecord(const std::string& path);  // a record file clicked in the panel
 
     // Whether the computer is thinking, and what gives its thinking up (for 終わり).
     bool busy = false;

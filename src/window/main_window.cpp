@@ -47,8 +47,8 @@ MainWindow::MainWindow(SoundLibrary& sound) : sound_(sound) {
         keepGame();
     };
     board_->onLayout = [this] { panel_->place(); };
-    panel_->onReturn = [this] { game_.Command1_Click(); };
-    panel_->onFile = [this](const QString& path) { game_.File1_Click(path.toStdString()); };
+    panel_->onReturn = [this] { controller_.writeRecord(); };
+    panel_->onFile = [this](const QString& path) { controller_.readRecord(path.toStdString()); };
 }
 
 MainWindow::~MainWindow() {
