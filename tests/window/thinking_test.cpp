@@ -41,7 +41,8 @@ TEST(Thinking, CommandsAreRefusedWhileItThinksAndTheMoveComesInAfter) {
     f.window.board()->onMouseDown(LEFT_BUTTON, 0, BoardLeft + 14 * SquareWidth + 10, BoardTop + 18 * SquareHeight + 10);
     f.window.menuItems().action(Menu::CANCEL)->trigger();
     f.window.menuItems().action(Menu::LEVEL1)->trigger();
-    EXPECT_EQ(f.plays(), before + 3);  // three forbidden sounds, nothing else
+    f.window.panel().onFile(QStringLiteral("missing.kif"));  // no record is read under the search
+    EXPECT_EQ(f.plays(), before + 4);  // four forbidden sounds, nothing else
     EXPECT_EQ(g.selected().SelectState, 0);
     EXPECT_EQ(g.options().ComputerLevel, 4);
 
