@@ -16,7 +16,9 @@ namespace orizen::test {
 
 namespace {
 
-std::array<int, 6> fields(const PlannedMove& m) { return {m.fromX, m.fromY, m.toX, m.toY, m.before, m.after}; }
+std::array<int, 6> fields(const PlannedMove& m) {
+    return {m.move.fx, m.move.fy, m.move.tx, m.move.ty, m.move.before, m.move.after};
+}
 
 // Everything a later computer turn reads besides the board and hands.
 struct TurnState {
@@ -46,7 +48,7 @@ TEST(Hint, IsGivenForTheSideToMoveWhileAPersonIsToMove) {
     ASSERT_TRUE(hintMove(g, true, m, 3));
     EXPECT_EQ(fields(m), (std::array{14, 18, 14, 17, -30, -30}));  // the self-play game's first move
     ASSERT_TRUE(hintMove(g, true, m));  // the searching level's: a lower move
-    EXPECT_LT(m.before, 0);
+    EXPECT_LT(m.move.before, 0);
     g.arrangeFlow().Turn = g.state().OtherSide;  // the computer's turn
     EXPECT_EQ(hintSide(g), 0);
 

@@ -19,6 +19,7 @@ namespace orizen {
 namespace {
 
 using namespace engine;
+using engine::Move;
 using engine::Position;
 using MoveKey = std::tuple<int, int, int, int, int>;  // from x, from y, to x, to y, piece after
 
@@ -80,7 +81,7 @@ std::vector<MoveKey> byEngine(const Position& p) {
         Report r;
         r.move = l.m[i];
         const Game::Choice c = level4::toChoice(p, r);
-        out.emplace_back(c.fx, c.fy, c.tx, c.ty, c.after);
+        out.emplace_back(c.move.fx, c.move.fy, c.move.tx, c.move.ty, c.move.after);
     }
     std::sort(out.begin(), out.end());
     return out;

@@ -26,14 +26,14 @@ TEST(Evaluation, TakingTheLowerKingScores9999AndEndsTheSearchAtOnce) {
           hand(1, 0, 0, 0, 0, 0, 0));
     const Scored s = search(g);
     ASSERT_TRUE(s.choice.found);
-    EXPECT_EQ(s.choice.fx, 14);
-    EXPECT_EQ(s.choice.fy, 26);
-    EXPECT_EQ(s.choice.tx, 14);
-    EXPECT_EQ(s.choice.ty, 27);
+    EXPECT_EQ(s.choice.move.fx, 14);
+    EXPECT_EQ(s.choice.move.fy, 26);
+    EXPECT_EQ(s.choice.move.tx, 14);
+    EXPECT_EQ(s.choice.move.ty, 27);
     EXPECT_EQ(s.choice.score, 9999);
     ASSERT_FALSE(s.all.empty());
-    EXPECT_EQ(s.all.back().fx, 14);
-    EXPECT_EQ(s.all.back().ty, 27);
+    EXPECT_EQ(s.all.back().move.fx, 14);
+    EXPECT_EQ(s.all.back().move.ty, 27);
     EXPECT_TRUE(s.of(15, 26, 14, 27).empty());
     EXPECT_TRUE(s.of(-1, 1, 5, 5).empty());  // no drop is tried
 }
@@ -45,19 +45,19 @@ TEST(Evaluation, MateScores9998ButAPawnMustNotGiveIt) {
     cornerMate(g, hand(1, 0, 0, 0, 0, 0, 0));
     Scored s = search(g);
     EXPECT_EQ(s.score(-1, 1, 1, 26, 30), -9998);
-    EXPECT_FALSE(s.choice.tx == 1 && s.choice.ty == 26);
+    EXPECT_FALSE(s.choice.move.tx == 1 && s.choice.move.ty == 26);
     EXPECT_LT(s.choice.score, 9998);
 
     // A gold dropped on the same square mates, and the drop ends the search.
     cornerMate(g, hand(0, 0, 0, 0, 1, 0, 0));
     s = search(g);
-    EXPECT_EQ(s.choice.fx, -1);
-    EXPECT_EQ(s.choice.fy, 5);
-    EXPECT_EQ(s.choice.tx, 1);
-    EXPECT_EQ(s.choice.ty, 26);
+    EXPECT_EQ(s.choice.move.fx, -1);
+    EXPECT_EQ(s.choice.move.fy, 5);
+    EXPECT_EQ(s.choice.move.tx, 1);
+    EXPECT_EQ(s.choice.move.ty, 26);
     EXPECT_EQ(s.choice.score, 9998);
-    EXPECT_EQ(s.all.back().tx, 1);
-    EXPECT_EQ(s.all.back().ty, 26);
+    EXPECT_EQ(s.all.back().move.tx, 1);
+    EXPECT_EQ(s.all.back().move.ty, 26);
 
     // A knight's check that leaves the king no safe square scores 9998 too.
     cornerMate(g, hand(0, 0, 1, 0, 0, 0, 0));
@@ -72,14 +72,14 @@ TEST(Evaluation, OnlyADropThatImprovesToAMateStopsTheDrops) {
     Game& g = h.game;
     cornerMate(g, hand(0, 0, 0, 0, 1, 0, 0), {{3, 23, 50}});
     const Scored s = search(g);
-    EXPECT_EQ(s.choice.fx, 3);
-    EXPECT_EQ(s.choice.fy, 23);
-    EXPECT_EQ(s.choice.tx, 2);
-    EXPECT_EQ(s.choice.ty, 25);
+    EXPECT_EQ(s.choice.move.fx, 3);
+    EXPECT_EQ(s.choice.move.fy, 23);
+    EXPECT_EQ(s.choice.move.tx, 2);
+    EXPECT_EQ(s.choice.move.ty, 25);
     EXPECT_EQ(s.choice.score, 9998);
     EXPECT_EQ(s.score(-1, 5, 1, 26, 110), 9998);
     int drops = 0;
-    for (const auto& c : s.all) drops += c.fx == -1;
+    for (const auto& c : s.all) drops += c.move.fx == -1;
     EXPECT_EQ(drops, 27 * 27 - 5);  // every empty square
 }
 
@@ -91,12 +91,12 @@ TEST(Evaluation, LeavingTheUpperKingAttackedScoresMinus9998) {
     const Scored s = search(g);
     int golds = 0;
     for (const auto& c : s.all) {
-        if (c.fy != 5) continue;
+        if (c.move.fy != 5) continue;
         ++golds;
-        if (c.tx == 14)
-            EXPECT_GT(c.score, -9998) << c.fx << ' ' << c.tx << ' ' << c.ty;
+        if (c.move.tx == 14)
+            EXPECT_GT(c.score, -9998) << c.move.fx << ' ' << c.move.tx << ' ' << c.move.ty;
         else
-            EXPECT_EQ(c.score, -9998) << c.fx << ' ' << c.tx << ' ' << c.ty;
+            EXPECT_EQ(c.score, -9998) << c.move.fx << ' ' << c.move.tx << ' ' << c.move.ty;
     }
     EXPECT_EQ(golds, 12);
 }
@@ -126,8 +126,8 @@ TEST(Evaluation, PromotionScoresTenMoreBeforeAnyOtherTerm) {
     const Scored s = search(g);
     const auto both = s.of(20, 17, 20, 18);
     ASSERT_EQ(both.size(), 2u);
-    EXPECT_EQ(both[0]->after, 100);  // unpromoted first
-    EXPECT_EQ(both[1]->after, 101);
+    EXPECT_EQ(both[0]->move.after, 100);  // unpromoted first
+    EXPECT_EQ(both[1]->move.after, 101);
     EXPECT_EQ(both[1]->score, both[0]->score + 10);
 }
 

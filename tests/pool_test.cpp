@@ -41,7 +41,7 @@ TEST(Pool, AStoppedSearchLeavesTheThreadsFreeAndAnySizeSearchesAlike) {
         const Scored again = search(b.g);
         ASSERT_EQ(again.all.size(), one.all.size()) << threads << " threads";
         EXPECT_EQ(again.choice.score, one.choice.score) << threads << " threads";
-        EXPECT_EQ(again.choice.tx, one.choice.tx) << threads << " threads";
+        EXPECT_EQ(again.choice.move.tx, one.choice.move.tx) << threads << " threads";
     }
 }
 

@@ -39,12 +39,13 @@ struct Scored {
     std::vector<const Game::ScoredCandidate*> of(int fx, int fy, int tx, int ty) const {
         std::vector<const Game::ScoredCandidate*> r;
         for (const auto& c : all)
-            if (c.fx == fx && c.fy == fy && c.tx == tx && c.ty == ty) r.push_back(&c);
+            if (c.move.fx == fx && c.move.fy == fy && c.move.tx == tx && c.move.ty == ty) r.push_back(&c);
         return r;
     }
     double score(int fx, int fy, int tx, int ty, int after) const {
         for (const auto& c : all)
-            if (c.fx == fx && c.fy == fy && c.tx == tx && c.ty == ty && c.after == after) return c.score;
+            if (c.move.fx == fx && c.move.fy == fy && c.move.tx == tx && c.move.ty == ty && c.move.after == after)
+                return c.score;
         ADD_FAILURE() << "no candidate " << fx << ' ' << fy << ' ' << tx << ' ' << ty << ' ' << after;
         return 0;
     }

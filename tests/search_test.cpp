@@ -69,10 +69,9 @@ void expectSameSearch(const Game& g, const std::string& what, search::Engine& qu
     ASSERT_EQ(fast.scored.all.size(), plain.scored.all.size()) << what;
     for (size_t i = 0; i < fast.scored.all.size(); ++i) {
         const auto &p = fast.scored.all[i], &q = plain.scored.all[i];
-        ASSERT_TRUE(p.fx == q.fx && p.fy == q.fy && p.tx == q.tx && p.ty == q.ty && p.after == q.after &&
-                    p.score == q.score)
-            << what << " candidate " << i << ": " << p.fx << ' ' << p.fy << ' ' << p.tx << ' ' << p.ty << ' '
-            << p.after << ' ' << p.score << " against " << q.score;
+        ASSERT_TRUE(p.move == q.move && p.score == q.score)
+            << what << " candidate " << i << ": " << p.move.fx << ' ' << p.move.fy << ' ' << p.move.tx << ' '
+            << p.move.ty << ' ' << p.move.after << ' ' << p.score << " against " << q.score;
     }
     EXPECT_EQ(fast.scored.choice.score, plain.scored.choice.score) << what;
     EXPECT_EQ(a.position().Board, b.position().Board) << what;
@@ -130,7 +129,7 @@ TEST(Search, DeltaWayMatchesThePlainWayOverAGame) {
         for (int way = 0; way < 2; ++way) {
             Game& g = games[way]->g;
             c[way] = g.探索();
-            g.駒移動(c[way].fx, c[way].fy, c[way].tx, c[way].ty, c[way].after);
+            g.駒移動(c[way].move.fx, c[way].move.fy, c[way].move.tx, c[way].move.ty, c[way].move.after);
             // A lower reply: the first pawn that can step.
             for (int x = 1; x <= 27; ++x) {
                 const int y = 18 - (turn / 27);
@@ -141,8 +140,8 @@ TEST(Search, DeltaWayMatchesThePlainWayOverAGame) {
             }
             g.勢力調査();
         }
-        ASSERT_EQ(std::tie(c[0].fx, c[0].fy, c[0].tx, c[0].ty, c[0].after, c[0].score),
-                  std::tie(c[1].fx, c[1].fy, c[1].tx, c[1].ty, c[1].after, c[1].score))
+        ASSERT_EQ(std::tie(c[0].move.fx, c[0].move.fy, c[0].move.tx, c[0].move.ty, c[0].move.after, c[0].score),
+                  std::tie(c[1].move.fx, c[1].move.fy, c[1].move.tx, c[1].move.ty, c[1].move.after, c[1].score))
             << "turn " << turn;
         EXPECT_TRUE(games[0]->g.remembered() == games[1]->g.remembered()) << "turn " << turn;
     }

@@ -286,12 +286,13 @@ TEST(Selfplay, TheLowerSideSeesThePositionAsReverseTurnsItAndItsChoiceComesBack)
     EXPECT_EQ(turned.game.position().UpperHandCount, g.position().UpperHandCount);
     EXPECT_EQ(turned.game.position().LowerHandCount, g.position().LowerHandCount);
 
-    const cli::LowerMove drop = turnBack(Game::Choice{true, -1, 5, 3, 4, 110, 110, 12.5});
-    EXPECT_EQ((std::array{drop.fromX, drop.fromY, drop.toX, drop.toY, drop.before, drop.after}),
+    const cli::LowerMove drop = turnBack(Game::Choice{true, {-1, 5, 3, 4, 110, 110}, 12.5});
+    EXPECT_EQ((std::array{drop.move.fx, drop.move.fy, drop.move.tx, drop.move.ty, drop.move.before, drop.move.after}),
               (std::array{29, 25, 25, 24, -110, -110}));
     EXPECT_EQ(drop.score, 12.5);
-    const cli::LowerMove promotes = turnBack(Game::Choice{true, 2, 2, 26, 26, 800, 801, 9});
-    EXPECT_EQ((std::array{promotes.fromX, promotes.fromY, promotes.toX, promotes.toY, promotes.before, promotes.after}),
+    const cli::LowerMove promotes = turnBack(Game::Choice{true, {2, 2, 26, 26, 800, 801}, 9});
+    EXPECT_EQ((std::array{promotes.move.fx, promotes.move.fy, promotes.move.tx, promotes.move.ty, promotes.move.before,
+                          promotes.move.after}),
               (std::array{26, 26, 2, 2, -800, -801}));
 
     // On the symmetric opening array, the lower side's first move is the upper side's turned round.
@@ -319,10 +320,10 @@ TEST(Selfplay, TheLowerMoveIsCommittedAsThePersonsClicksCommitIt) {
             g.arrange().pos.HandLower(3) = 2, g.arrange().pos.LowerHandCount = 2;
             runCommand(g, Menu::SENTE);
         }
-        play(byClicks, c.move.fromX, c.move.fromY, c.move.toX, c.move.toY, c.button);
+        play(byClicks, c.move.move.fx, c.move.move.fy, c.move.move.tx, c.move.move.ty, c.button);
         Game& t = byTool.game;
         ASSERT_EQ(cli::commitLower(t, c.move), YES);
-        EXPECT_EQ(t.moveHistory().RecResult(t.moveHistory().RecordCount), c.move.after);
+        EXPECT_EQ(t.moveHistory().RecResult(t.moveHistory().RecordCount), c.move.move.after);
         t.com_ban();
 
         const Game& k = byClicks.game;
@@ -346,8 +347,8 @@ TEST(Selfplay, TheLowerMoveIsCommittedAsThePersonsClicksCommitIt) {
     // A move the click path refuses is not committed.
     Harness h;
     runCommand(h.game, Menu::SENTE);
-    EXPECT_EQ(cli::commitLower(h.game, cli::LowerMove{14, 18, 14, 16, -30, -30, 0}), -1);  // a pawn two steps
-    EXPECT_EQ(cli::commitLower(h.game, cli::LowerMove{29, 21, 14, 15, -30, -30, 0}), -1);  // an empty hand slot
+    EXPECT_EQ(cli::commitLower(h.game, cli::LowerMove{{14, 18, 14, 16, -30, -30}, 0}), -1);  // a pawn two steps
+    EXPECT_EQ(cli::commitLower(h.game, cli::LowerMove{{29, 21, 14, 15, -30, -30}, 0}), -1);  // an empty hand slot
     EXPECT_EQ(h.game.moveHistory().RecordCount, 0);
 }
 

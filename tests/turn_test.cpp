@@ -35,13 +35,13 @@ TEST(Turn, EveryMoveLosesThenTheFirstCandidateIsPlayedUnpromoted) {
     const Scored s = search(g);
     ASSERT_FALSE(s.all.empty());
     for (const auto& c : s.all) EXPECT_EQ(c.score, -9998);
-    EXPECT_EQ(s.all[0].after, 100);
-    EXPECT_EQ(s.all[1].after, 101);
-    EXPECT_EQ(s.choice.fx, 5);
-    EXPECT_EQ(s.choice.fy, 18);
-    EXPECT_EQ(s.choice.tx, 4);
-    EXPECT_EQ(s.choice.ty, 17);
-    EXPECT_EQ(s.choice.after, 100);
+    EXPECT_EQ(s.all[0].move.after, 100);
+    EXPECT_EQ(s.all[1].move.after, 101);
+    EXPECT_EQ(s.choice.move.fx, 5);
+    EXPECT_EQ(s.choice.move.fy, 18);
+    EXPECT_EQ(s.choice.move.tx, 4);
+    EXPECT_EQ(s.choice.move.ty, 17);
+    EXPECT_EQ(s.choice.move.after, 100);
 
     g.com_ban();
     EXPECT_EQ(g.position().Board(4, 17), 100);
@@ -64,7 +64,7 @@ TEST(Turn, PromotionIsScoredBothWaysUnlessThePieceWouldBeStuck) {
     const Scored s = search(g);
     auto afters = [&](int fx, int fy, int tx, int ty) {
         std::vector<int> r;
-        for (const auto* c : s.of(fx, fy, tx, ty)) r.push_back(c->after);
+        for (const auto* c : s.of(fx, fy, tx, ty)) r.push_back(c->move.after);
         return r;
     };
     EXPECT_EQ(afters(5, 26, 5, 27), std::vector<int>{31});

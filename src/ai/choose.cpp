@@ -21,13 +21,13 @@ void turnRound(const Game& g, Game& t) {
 
 PlannedMove turnBack(const Game::Choice& c) {
     PlannedMove m;
-    if (c.fx == -1) {
-        m.fromX = 29, m.fromY = 20 + c.fy;  // upper hand index k: lower hand slot row 20 + k
+    if (c.move.fx == -1) {
+        m.move.fx = 29, m.move.fy = 20 + c.move.fy;  // upper hand index k: lower hand slot row 20 + k
     } else {
-        m.fromX = 28 - c.fx, m.fromY = 28 - c.fy;
+        m.move.fx = 28 - c.move.fx, m.move.fy = 28 - c.move.fy;
     }
-    m.toX = 28 - c.tx, m.toY = 28 - c.ty;
-    m.before = -c.before, m.after = -c.after;
+    m.move.tx = 28 - c.move.tx, m.move.ty = 28 - c.move.ty;
+    m.move.before = -c.move.before, m.move.after = -c.move.after;
     m.score = c.score;
     return m;
 }
@@ -37,7 +37,7 @@ bool chooseMove(const Game& g, bool lower, int level, PlannedMove& out) {
         // The searching level plays either side on the game itself, with its history.
         const Game::Choice c = level4::choose(level4::requestOf(g, lower ? engine::LOWER : engine::UPPER));
         if (!c.found) return false;
-        out = PlannedMove{c.fx, c.fy, c.tx, c.ty, c.before, c.after, c.score};
+        out = PlannedMove{c.move, c.score};
         return true;
     }
     // Fresh for every choice: nothing a previous search left in the maps reaches this one.
@@ -56,7 +56,7 @@ bool chooseMove(const Game& g, bool lower, int level, PlannedMove& out) {
     t.勢力調査();
     const Game::Choice c = t.探索();
     if (!c.found) return false;
-    out = lower ? turnBack(c) : PlannedMove{c.fx, c.fy, c.tx, c.ty, c.before, c.after, c.score};
+    out = lower ? turnBack(c) : PlannedMove{c.move, c.score};
     return true;
 }
 
@@ -73,7 +73,7 @@ bool hintMove(const Game& g, bool lower, PlannedMove& out, int level) {
     const level4::Request r = level4::requestOf(g, lower ? engine::LOWER : engine::UPPER);
     const Game::Choice c = level4::toChoice(r.position, level4::bestMove(r.position, kHintTimeMs, r.seen));
     if (!c.found) return false;
-    out = PlannedMove{c.fx, c.fy, c.tx, c.ty, c.before, c.after, c.score};
+    out = PlannedMove{c.move, c.score};
     return true;
 }
 

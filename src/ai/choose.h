@@ -9,7 +9,7 @@ namespace orizen {
 // A move in the game's own orientation, its source as the history stores it: a lower drop comes
 // from (29, slot row 21..27), an upper drop from (-1, hand index 1..7).
 struct PlannedMove {
-    int fromX = 0, fromY = 0, toX = 0, toY = 0, before = 0, after = 0;
+    Move move;
     double score = 0;
 };
 

@@ -6,6 +6,7 @@
 namespace orizen::level4 {
 
 using namespace engine;
+using engine::Move;
 using engine::Position;
 
 namespace {
@@ -72,17 +73,17 @@ Game::Choice toChoice(const Position& p, const Report& r) {
     const Move m = r.move;
     const int sg = p.side == UPPER ? 1 : -1, to = moveTo(m);
     c.found = true;
-    c.tx = sqX(to), c.ty = sqY(to);
+    c.move.tx = sqX(to), c.move.ty = sqY(to);
     if (isDrop(m)) {
         const int kind = moveFrom(m);
-        c.fx = p.side == UPPER ? -1 : 29;
-        c.fy = p.side == UPPER ? kind : 20 + kind;
-        c.before = c.after = sg * kCode[kKindType[kind]];
+        c.move.fx = p.side == UPPER ? -1 : 29;
+        c.move.fy = p.side == UPPER ? kind : 20 + kind;
+        c.move.before = c.move.after = sg * kCode[kKindType[kind]];
     } else {
         const int from = moveFrom(m), t = p.cell[from] < 0 ? -p.cell[from] : p.cell[from];
-        c.fx = sqX(from), c.fy = sqY(from);
-        c.before = sg * kCode[t];
-        c.after = sg * kCode[isPromotion(m) ? t + 1 : t];
+        c.move.fx = sqX(from), c.move.fy = sqY(from);
+        c.move.before = sg * kCode[t];
+        c.move.after = sg * kCode[isPromotion(m) ? t + 1 : t];
     }
     c.score = r.score;
     return c;

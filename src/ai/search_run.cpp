@@ -442,16 +442,16 @@ bool Engine::search(Analysis& g, Memory& memory, CandidateSink sink, void* conte
             last = i;
             int after = c.kind == kForced ? c.promoted : c.piece;
             double value = r->score[0];
-            if (sink != nullptr) sink(context, {c.fx, c.fy, c.tx, c.ty, c.piece, after, value});
+            if (sink != nullptr) sink(context, {{c.fx, c.fy, c.tx, c.ty, c.piece, after}, value});
             s.done.push_back({int16_t(by), r->begin[0], r->end[0]});
             if (c.kind == kOptional) {
-                if (sink != nullptr) sink(context, {c.fx, c.fy, c.tx, c.ty, c.piece, c.promoted, r->score[1]});
+                if (sink != nullptr) sink(context, {{c.fx, c.fy, c.tx, c.ty, c.piece, c.promoted}, r->score[1]});
                 s.done.push_back({int16_t(by), r->begin[1], r->end[1]});
                 if (r->score[1] > value) value = r->score[1], after = c.promoted;
             }
             if (value > g.work.BestScore) {
                 g.work.BestScore = value;
-                best = Choice{true, c.fx, c.fy, c.tx, c.ty, c.piece, after, value};
+                best = Choice{true, {c.fx, c.fy, c.tx, c.ty, c.piece, after}, value};
                 stopped = c.fx == -1 ? value >= 9998 : c.captured == -950;
             }
         }

@@ -33,7 +33,7 @@ Game::Choice Game::探索(CandidateSink sink, void* context) {
     work.UpperAttackerYBefore = memory.UpperAttackerY;
 
     auto report = [&](int fx, int fy, int tx, int ty, int before, int after, double score) {
-        if (sink != nullptr) sink(context, ScoredCandidate{fx, fy, tx, ty, before, after, score});
+        if (sink != nullptr) sink(context, ScoredCandidate{{fx, fy, tx, ty, before, after}, score});
     };
 
     // Board moves, by source square, then destination square.
@@ -84,7 +84,7 @@ Game::Choice Game::探索(CandidateSink sink, void* context) {
 
                     if (score > work.BestScore) {
                         work.BestScore = score;
-                        best = Choice{true, x, y, tx, ty, piece, after, score};
+                        best = Choice{true, {x, y, tx, ty, piece, after}, score};
                         if (captured == -950) return best;
                     }
                 }
@@ -106,7 +106,7 @@ Game::Choice Game::探索(CandidateSink sink, void* context) {
                     report(-1, k, tx, ty, piece, piece, score);
                     if (score > work.BestScore) {
                         work.BestScore = score;
-                        best = Choice{true, -1, k, tx, ty, piece, piece, score};
+                        best = Choice{true, {-1, k, tx, ty, piece, piece}, score};
                         if (work.BestScore >= 9998) return best;
                     }
                 }
@@ -145,7 +145,7 @@ void Game::com_ban着手(const Choice& c) {
         return;
     }
 
-    if (!手順保存(c.fx, c.fy, c.tx, c.ty, c.before, c.after)) {
+    if (!手順保存(c.move.fx, c.move.fy, c.move.tx, c.move.ty, c.move.before, c.move.after)) {
         // The history holds no more moves. Say so as a move of the person's is refused, and leave
         // the position as it is; the person may still step back or start a new game.
         消去_移動結果(UpperResultX, UpperResultY);
@@ -156,8 +156,8 @@ void Game::com_ban着手(const Choice& c) {
     }
     flow.MoveNumber = flow.MoveNumber + 1;
     描画_手数(flow.MoveNumber, COLOUR_WHITE);
-    駒移動(c.fx, c.fy, c.tx, c.ty, c.after);
-    描画_桝輪郭(COLOUR_WHITE, c.tx, c.ty);
+    駒移動(c.move.fx, c.move.fy, c.move.tx, c.move.ty, c.move.after);
+    描画_桝輪郭(COLOUR_WHITE, c.move.tx, c.move.ty);
     効果音(sounds.SoundPiece);
     勢力調査();
 
@@ -173,7 +173,7 @@ void Game::com_ban着手(const Choice& c) {
         host.message("   ** 王手 **", "", Buttons::Ok);
     }
 
-    描画_移動結果(UpperResultX, UpperResultY, c.tx, c.ty, c.after, COLOUR_WHITE);
+    描画_移動結果(UpperResultX, UpperResultY, c.move.tx, c.move.ty, c.move.after, COLOUR_WHITE);
     flow.Turn = flow.HumanSide;
 }
 

@@ -17,7 +17,8 @@ void move(Output& out, const char* key, int fx, int fy, int tx, int ty, int befo
 }
 
 void printCandidate(void* context, const Game::ScoredCandidate& c) {
-    move(*static_cast<Output*>(context), "candidate", c.fx, c.fy, c.tx, c.ty, c.before, c.after, c.score);
+    move(*static_cast<Output*>(context), "candidate", c.move.fx, c.move.fy, c.move.tx, c.move.ty, c.move.before,
+         c.move.after, c.score);
 }
 
 // "info depth D score S nodes N time T pv M ..." where each move of the line is FX,FY-TX,TY, a
@@ -75,7 +76,7 @@ int runBestmove(int argc, char** argv) {
         c = scores ? h->game.探索(printCandidate, &out) : h->game.探索();
     }
     if (c.found)
-        move(out, "bestmove", c.fx, c.fy, c.tx, c.ty, c.before, c.after, c.score);
+        move(out, "bestmove", c.move.fx, c.move.fy, c.move.tx, c.move.ty, c.move.before, c.move.after, c.score);
     else
         out.word("bestmove none\n");
     return out.flush() ? 0 : 1;

@@ -30,21 +30,22 @@ Answer SelfplayHost::message(const std::string&, const std::string&, Buttons b, 
 
 int commitLower(Game& g, const LowerMove& m) {
     if (g.state().Turn != g.state().HumanSide || g.state().GameMode != MODE_COMPUTER) return -1;
-    click(g, m.fromX, m.fromY);
-    if (g.selected().SelectState != 1 || g.selected().MoveFromX != m.fromX || g.selected().MoveFromY != m.fromY ||
-        g.selected().MovePiece != m.before)
+    click(g, m.move.fx, m.move.fy);
+    if (g.selected().SelectState != 1 || g.selected().MoveFromX != m.move.fx || g.selected().MoveFromY != m.move.fy ||
+        g.selected().MovePiece != m.move.before)
         return -1;
 
     // The destination click's checks; a right click where the move promotes.
-    g.arrangeSelection().MoveToX = m.toX, g.arrangeSelection().MoveToY = m.toY;
-    const int button = m.after != m.before ? RIGHT_BUTTON : LEFT_BUTTON;
-    if (m.toX < 1 || m.toX > 27 || m.toY < 1 || m.toY > 27 || g.position().Board(m.toX, m.toY) <= -30 ||
-        g.移動チェック(m.fromX, m.fromY, m.toX, m.toY, m.before) == NO ||
-        (button == LEFT_BUTTON && Game::移動後チェック(m.toY, m.before) == NO))
+    g.arrangeSelection().MoveToX = m.move.tx, g.arrangeSelection().MoveToY = m.move.ty;
+    const int button = m.move.after != m.move.before ? RIGHT_BUTTON : LEFT_BUTTON;
+    if (m.move.tx < 1 || m.move.tx > 27 || m.move.ty < 1 || m.move.ty > 27 ||
+        g.position().Board(m.move.tx, m.move.ty) <= -30 ||
+        g.移動チェック(m.move.fx, m.move.fy, m.move.tx, m.move.ty, m.move.before) == NO ||
+        (button == LEFT_BUTTON && Game::移動後チェック(m.move.ty, m.move.before) == NO))
         return -1;
     // The commit asks the same question again, so asking here leaves PromotedCode as it finds it.
-    const int promotes = g.調査_駒成(m.fromX, m.fromY, m.toX, m.toY, m.before);
-    if (button == RIGHT_BUTTON && (promotes == NO || g.turnWork().PromotedCode != m.after)) return -1;
+    const int promotes = g.調査_駒成(m.move.fx, m.move.fy, m.move.tx, m.move.ty, m.move.before);
+    if (button == RIGHT_BUTTON && (promotes == NO || g.turnWork().PromotedCode != m.move.after)) return -1;
     return g.指し手反映(button);
 }
 
@@ -93,8 +94,8 @@ bool Selfplay::lowerPly(bool& over) {
         over = true;
         return false;
     }
-    const bool takesKing =
-        m.toX >= 1 && m.toX <= 27 && m.toY >= 1 && m.toY <= 27 && game.position().Board(m.toX, m.toY) == OU;
+    const bool takesKing = m.move.tx >= 1 && m.move.tx <= 27 && m.move.ty >= 1 && m.move.ty <= 27 &&
+                           game.position().Board(m.move.tx, m.move.ty) == OU;
     const int before = game.moveHistory().RecordCount;
     const int answer = commitLower(game, m);
     if (answer < 0 || game.moveHistory().RecordCount != before + 1) return false;

@@ -71,15 +71,23 @@ struct Options {
     int BackgroundKind = 0;
 };
 
+// A move from (fx, fy) to (tx, ty), the piece's code before and after it (promoted or not). An
+// upper drop comes from (-1, kind), a lower one from (29, 20 + kind); codes are signed as on the
+// board.
+struct Move {
+    int fx = 0, fy = 0, tx = 0, ty = 0, before = 0, after = 0;
+    bool operator==(const Move&) const = default;
+};
+
 // The move a search chose (when found) and its score.
 struct Choice {
     bool found = false;
-    int fx = 0, fy = 0, tx = 0, ty = 0, before = 0, after = 0;
+    Move move;
     double score = -99999;
 };
 // One candidate as the search scores it (for the command-line tool's --scores).
 struct ScoredCandidate {
-    int fx, fy, tx, ty, before, after;
+    Move move;
     double score;
 };
 using CandidateSink = void (*)(void* context, const ScoredCandidate& c);

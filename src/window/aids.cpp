@@ -76,9 +76,10 @@ bool Aids::showHint() {
     const bool found = hintMove(game_, side < 0, m, hintLevel_);
     QApplication::restoreOverrideCursor();
     if (!found) return false;
-    Hint h{HintMarks{m.fromX, m.fromY, m.toX, m.toY, moveText(m.fromX, m.toX, m.toY, m.before, m.after)},
+    Hint h{HintMarks{m.move.fx, m.move.fy, m.move.tx, m.move.ty,
+                     moveText(m.move.fx, m.move.tx, m.move.ty, m.move.before, m.move.after)},
            game_.position().Board, game_.position().HandLower, game_.position().HandUpper, game_.state().Turn};
-    if (m.fromX == -1) h.marks.fromY = 8 - m.fromY;  // an upper drop: its hand slot's row on the screen
+    if (m.move.fx == -1) h.marks.fromY = 8 - m.move.fy;  // an upper drop: its hand slot's row on the screen
     hint_ = std::move(h);
     board_->update();
     return true;

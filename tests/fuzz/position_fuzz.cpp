@@ -56,12 +56,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const Game::Choice c =
         fresh->game.探索([](void* n, const Game::ScoredCandidate&) { ++*static_cast<long*>(n); }, &scored);
     if (c.found) {
-        const bool drop = c.fx == -1;
-        fuzz::require(drop ? c.fy >= 1 && c.fy <= 7 && c.before == kHandCode[c.fy] && pos.handUpper(c.fy) > 0
-                           : c.fx >= 1 && c.fx <= 27 && c.fy >= 1 && c.fy <= 27 && pos.board(c.fx, c.fy) == c.before,
+        const Move& m = c.move;
+        const bool drop = m.fx == -1;
+        fuzz::require(drop ? m.fy >= 1 && m.fy <= 7 && m.before == kHandCode[m.fy] && pos.handUpper(m.fy) > 0
+                           : m.fx >= 1 && m.fx <= 27 && m.fy >= 1 && m.fy <= 27 && pos.board(m.fx, m.fy) == m.before,
                       "the computer moves a piece it does not have");
-        fuzz::require(c.tx >= 1 && c.tx <= 27 && c.ty >= 1 && c.ty <= 27, "the computer moves off the board");
-        fuzz::require(c.before >= 30 && isPieceCode(c.before) && c.after >= 30 && isPieceCode(c.after),
+        fuzz::require(m.tx >= 1 && m.tx <= 27 && m.ty >= 1 && m.ty <= 27, "the computer moves off the board");
+        fuzz::require(m.before >= 30 && isPieceCode(m.before) && m.after >= 30 && isPieceCode(m.after),
                       "the computer moves a piece that is not its own");
         // The searching level reports no candidates; the others score each one.
         fuzz::require(scored > 0 || pos.level == level4::kLevel, "a move chosen without a candidate scored");

@@ -69,7 +69,7 @@ struct Use {
 
 void addCandidate(void* context, const Game::ScoredCandidate& c) {
     Hash& h = *static_cast<Hash*>(context);
-    for (int v : {c.fx, c.fy, c.tx, c.ty, c.before, c.after}) h.add(int64_t(v));
+    for (int v : {c.move.fx, c.move.fy, c.move.tx, c.move.ty, c.move.before, c.move.after}) h.add(int64_t(v));
     h.add(c.score);
 }
 
@@ -80,7 +80,8 @@ uint64_t sample(const cli::Position& p, const Mode& mode) {
     cli::place(hl.game, p);
     Hash h;
     const Game::Choice c = hl.game.探索(&addCandidate, &h);
-    for (int v : {int(c.found), c.fx, c.fy, c.tx, c.ty, c.before, c.after}) h.add(int64_t(v));
+    for (int v : {int(c.found), c.move.fx, c.move.fy, c.move.tx, c.move.ty, c.move.before, c.move.after})
+        h.add(int64_t(v));
     h.add(c.score);
     addState(h, hl.game);
     return h.h;

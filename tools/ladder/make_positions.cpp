@@ -19,13 +19,13 @@ namespace {
 constexpr int kPositions = 24;
 constexpr unsigned kSeed = 27;
 
-struct Move {
+struct Step {
     int fx, fy, tx, ty, piece;
 };
 
 // Every move and drop of the side, promoting only where the piece could not move again.
-std::vector<Move> allMoves(Game& g, bool lower) {
-    std::vector<Move> out;
+std::vector<Step> allMoves(Game& g, bool lower) {
+    std::vector<Step> out;
     g.調査_2歩フラグ設定();
     for (int x = 1; x <= 27; ++x)
         for (int y = 1; y <= 27; ++y) {
@@ -48,7 +48,7 @@ std::vector<Move> allMoves(Game& g, bool lower) {
 }
 
 // True when the mover's king is not attacked after the move.
-bool safe(const Game& g, const Move& m, bool lower) {
+bool safe(const Game& g, const Step& m, bool lower) {
     return kingSafeAfter(g.analysis(), m.fx, m.fy, m.tx, m.ty, m.piece, lower);
 }
 
@@ -70,9 +70,9 @@ int main(int argc, char** argv) {
         const int plies = 6 + 2 * int(rng() % 4);  // 6 to 12: the lower side is to move
         for (int ply = 0; ply < plies; ++ply) {
             const bool lower = ply % 2 == 0;
-            const std::vector<Move> all = allMoves(*g, lower);
+            const std::vector<Step> all = allMoves(*g, lower);
             for (;;) {
-                const Move& m = all[rng() % all.size()];
+                const Step& m = all[rng() % all.size()];
                 if (!safe(*g, m, lower)) continue;
                 g->駒移動(m.fx, m.fy, m.tx, m.ty, m.piece);
                 g->勢力調査();

@@ -34,7 +34,7 @@ std::string line(const char* word, int fx, int fy, int tx, int ty, int before, i
 }
 
 std::string line(const Game::ScoredCandidate& c) {
-    return line("candidate", c.fx, c.fy, c.tx, c.ty, c.before, c.after, c.score);
+    return line("candidate", c.move.fx, c.move.fy, c.move.tx, c.move.ty, c.move.before, c.move.after, c.score);
 }
 
 // The first difference between the two searches and the games they leave, or "".
@@ -42,18 +42,20 @@ std::string compare(const Searched& quick, const Game& a, const Searched& plain,
     const size_t n = std::min(quick.candidates.size(), plain.candidates.size());
     for (size_t i = 0; i < n; ++i) {
         const auto &p = quick.candidates[i], &q = plain.candidates[i];
-        if (p.fx != q.fx || p.fy != q.fy || p.tx != q.tx || p.ty != q.ty || p.before != q.before ||
-            p.after != q.after || p.score != q.score)
+        if (p.move.fx != q.move.fx || p.move.fy != q.move.fy || p.move.tx != q.move.tx || p.move.ty != q.move.ty ||
+            p.move.before != q.move.before || p.move.after != q.move.after || p.score != q.score)
             return "candidate " + std::to_string(i + 1) + ": quick " + line(p) + ", plain " + line(q);
     }
     if (quick.candidates.size() != plain.candidates.size())
         return "candidates: quick " + std::to_string(quick.candidates.size()) + ", plain " +
                std::to_string(plain.candidates.size());
     const Game::Choice &c = quick.choice, &d = plain.choice;
-    if (c.found != d.found || c.fx != d.fx || c.fy != d.fy || c.tx != d.tx || c.ty != d.ty || c.after != d.after ||
-        c.score != d.score)
-        return "choice: quick " + line("bestmove", c.fx, c.fy, c.tx, c.ty, c.before, c.after, c.score) + ", plain " +
-               line("bestmove", d.fx, d.fy, d.tx, d.ty, d.before, d.after, d.score);
+    if (c.found != d.found || c.move.fx != d.move.fx || c.move.fy != d.move.fy || c.move.tx != d.move.tx ||
+        c.move.ty != d.move.ty || c.move.after != d.move.after || c.score != d.score)
+        return "choice: quick " +
+               line("bestmove", c.move.fx, c.move.fy, c.move.tx, c.move.ty, c.move.before, c.move.after, c.score) +
+               ", plain " +
+               line("bestmove", d.move.fx, d.move.fy, d.move.tx, d.move.ty, d.move.before, d.move.after, d.score);
 #define SAME(field) \
     if (!(a.field == b.field)) return "state left behind: " #field;
     SAME(position().Board)
@@ -147,7 +149,7 @@ Report run(uint64_t seed, long positions, const std::function<void(long)>& progr
             if (rng() % 1000 >= style.computer * 1000 && randomMove(*cur, false, style, rng, m)) {
                 cur->駒移動(m.fx, m.fy, m.tx, m.ty, m.piece);
             } else {
-                cur->駒移動(choice.fx, choice.fy, choice.tx, choice.ty, choice.after);
+                cur->駒移動(choice.move.fx, choice.move.fy, choice.move.tx, choice.move.ty, choice.move.after);
             }
             cur->勢力調査();
             cur->詰めかMAN();
