@@ -10,15 +10,15 @@ namespace {
 
 constexpr std::size_t kSettingsMaxBytes = 64 * 1024;
 
-std::string encodeLines(std::initializer_list<std::string> lines) {
-    std::string text;
-    for (const std::string& l : lines) text += l + "\r\n";
-    std::string bytes;
-    toCp932(text, bytes);
-    return bytes;
+// What start-up writes when there is no file (music off), and what a failed write falls back to
+// (music on): the green background, no move guidance.
+std::string defaultBytes(bool music) {
+    Settings s;
+    s.background = BG_MIDORI;
+    s.guidance = false;
+    s.music = music;
+    return settingsBytes(s);
 }
-
-const std::string kDefaultsOnRead = "背景画=緑\r\n移動指導=OFF\r\nBGM=OFF\r\n";
 
 }  // namespace
 
@@ -34,9 +34,7 @@ void Game::読込_環境設定ファイル() {
     const std::string path = settingsPath(*this);
     std::string bytes, error;
     if (!readWholeFile(path, kSettingsMaxBytes, bytes, error)) {
-        std::string defaults;
-        toCp932(kDefaultsOnRead, defaults);
-        writeWholeFile(path, defaults, error);
+        writeWholeFile(path, defaultBytes(false), error);
         チェック設定(BG_MIDORI);
         描画_背景(BG_MIDORI);
         settings.BackgroundKind = BG_MIDORI;
@@ -77,7 +75,7 @@ void Game::書込_環境設定ファイル() {
     if (writeWholeFile(path, bytes, error)) return;
 
     // One more attempt with the fallback lines, and the menu set to match them.
-    const bool retried = writeWholeFile(path, encodeLines({"背景画=緑", "移動指導=OFF", "BGM=ON"}), error);
+    const bool retried = writeWholeFile(path, defaultBytes(true), error);
     チェック設定(BG_MIDORI);
     setChecked(Menu::SIDOU, false);
     setChecked(Menu::BGM, true);

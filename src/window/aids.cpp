@@ -135,8 +135,7 @@ void Aids::stepTo(int n) {
 
 void Aids::escape() {
     clearHint();
-    if (game_.state().Ended || game_.selected().SelectState != 1) return;
-    game_.putBackSelection();
+    if (!game_.state().Ended) game_.putBackSelection();
 }
 
 void Aids::canvasChanged() {
