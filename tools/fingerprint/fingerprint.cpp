@@ -26,8 +26,8 @@ struct Hash {
     }
     template <class T>
     void add(const Grid<T>& m) {
-        for (int x = 0; x < kGrid; ++x)
-            for (int y = 0; y < kGrid; ++y) add(int64_t(m(x, y)));
+        for (int x = 1; x <= 27; ++x)
+            for (int y = 1; y <= 27; ++y) add(int64_t(m(x, y)));
     }
     template <class T, int N>
     void add(const Row<T, N>& r) {
