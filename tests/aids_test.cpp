@@ -130,7 +130,7 @@ TEST(InfluenceMap, BalancesTheTwoSidesReachOfABoard) {
         for (int y = 12; y <= 16; ++y) EXPECT_EQ(map.balance(x, y), 0);
     }
     EXPECT_EQ(map.balance(14, 10), -3);  // the pawn, the rook and a bishop
-    Grid<int16_t> board = h.game.position().Board;
+    Cells board = h.game.position().Board;
     board(14, 17) = -30;
     board(14, 18) = EMPTY;
     EXPECT_TRUE(map.update(board));

@@ -77,7 +77,7 @@ TEST(MateLower, ParryingMovesAreTriedAndUndone) {
     capture.put({{14, 27, -950}, {14, 24, 900}, {13, 20, 900}, {15, 20, 900}}).survey();
     EXPECT_EQ(capture.g.詰めかMAN(), YES);
     capture.put({{11, 21, -800}}).survey();
-    const Grid<int16_t> board = capture.g.position().Board;
+    const Cells board = capture.g.position().Board;
     const Map influence = capture.g.survey().UpperInfluence;
     EXPECT_EQ(capture.g.詰めかMAN(), NO);
     EXPECT_TRUE(capture.g.position().Board == board);
@@ -102,7 +102,7 @@ TEST(MateUpper, MirrorsTheLowerTestAndJudgesTrialsBySurvey) {
 
     // A bishop takes the lance: the trial's survey finds the king free.
     b.put({{20, 1, 800}}).survey();
-    const Grid<int16_t> board = b.g.position().Board;
+    const Cells board = b.g.position().Board;
     EXPECT_EQ(b.g.詰めかCOM(), NO);
     EXPECT_TRUE(b.g.position().Board == board);
     // The maps now describe the trial position, lance taken.
@@ -114,7 +114,7 @@ TEST(MateUpper, MirrorsTheLowerTestAndJudgesTrialsBySurvey) {
     Bare open;
     open.put({{27, 1, 950}, {27, 8, -40}, {25, 1, -110}, {26, 2, 100}, {23, 5, -800}}).survey();
     EXPECT_EQ(open.g.survey().LowerInfluence(27, 1), 1);
-    const Grid<int16_t> before = open.g.position().Board;
+    const Cells before = open.g.position().Board;
     EXPECT_EQ(open.g.詰めかCOM(), YES);
     EXPECT_TRUE(open.g.position().Board == before);
     open.put({{23, 5, EMPTY}}).survey();

@@ -12,7 +12,7 @@ using Played = std::vector<std::intptr_t>;  // sound handles, as Harness::played
 
 // Board and hands, to compare positions.
 struct Position {
-    Grid<int16_t> board;
+    Cells board;
     Row<int, 8> lower, upper;
     int lowerCount, upperCount;
     bool operator==(const Position&) const = default;

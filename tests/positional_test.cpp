@@ -99,7 +99,7 @@ TEST(Positional, SmallSurveysKeepToTheirBounds) {
     // A lower lance behind (5, 3) on its file up to row 9; an upper piece between stops it.
     g.arrange().pos.Board.fill(EMPTY);
     b.put({{5, 3, -30}, {5, 7, -40}});
-    const Grid<int16_t> before = g.position().Board;
+    const Cells before = g.position().Board;
     EXPECT_EQ(g.調査_自守駒MAN_直進駒(5, 3), YES);
     EXPECT_EQ(g.position().Board, before);
     g.arrange().pos.Board(5, 5) = 30;

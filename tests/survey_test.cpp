@@ -290,7 +290,7 @@ struct Reacher {
 bool orthogonallyAdjacent(int x, int y, int tx, int ty) { return std::abs(tx - x) + std::abs(ty - y) == 1; }
 
 std::vector<Reacher> reachers(Game& g, bool upper, int tx, int ty) {
-    const Grid<int16_t> saved = g.position().Board;
+    const Cells saved = g.position().Board;
     for (int x = 1; x <= 27; ++x)
         for (int y = 1; y <= 27; ++y)
             if (g.position().Board(x, y) == (upper ? -OU : OU)) g.arrange().pos.Board(x, y) = EMPTY;
@@ -395,7 +395,7 @@ TEST(PinnedPieces, APieceAloneOnTheLineIsPinnedTwoAreNot) {
     Bare b;
     b.put({{14, 27, -950}, {14, 25, -100}, {14, 20, 900}, {3, 3, -30}}).survey();
     b.g.arrange().maps.LowerPinned.fill(7);
-    const Grid<int16_t> before = b.g.position().Board;
+    const Cells before = b.g.position().Board;
     b.g.調査_移動不可駒();
     EXPECT_TRUE(b.g.position().Board == before);
     for (int x = 1; x <= 27; ++x)

@@ -15,7 +15,6 @@ double Analysis::盤評価_COM危険座標(int placed, int tx, int ty, const sea
 // or horse on (tx, ty) would reach decides: can a lower bishop or horse on the board reach it, or
 // can one be dropped there?
 int Analysis::盤評価_自角注意_COM(int tx, int ty, int placed) {
-    auto onBoard = [](int i, int j) { return i >= 1 && i <= 27 && j >= 1 && j <= 27; };
     int best = 1 << 30;  // scan index of the first reached target
     auto consider = [&](int a, int b) {
         if (work.BishopTargets(a, b) == 1 && a * 32 + b < best) best = a * 32 + b;

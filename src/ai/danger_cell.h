@@ -15,11 +15,11 @@ inline int value(int code) { return code < 0 ? -code : code; }
 // 調査_周辺状況: minus the upper major pieces and kings around (x, y), unrolled away from the edges.
 inline int around(const Analysis& g, int x, int y) {
     if (x > 1 && x < 27 && y > 1 && y < 27) {
-        const int16_t* l = &g.pos.Board.v[x - 1][y - 1];
-        const int16_t* m = &g.pos.Board.v[x][y - 1];
-        const int16_t* r = &g.pos.Board.v[x + 1][y - 1];
-        return -((l[0] >= 800) + (l[1] >= 800) + (l[2] >= 800) + (m[0] >= 800) + (m[2] >= 800) + (r[0] >= 800) +
-                 (r[1] >= 800) + (r[2] >= 800));
+        const int16_t* a = &g.pos.Board(x - 1, y - 1);  // the row above, x - 1 .. x + 1
+        const int16_t* m = &g.pos.Board(x - 1, y);
+        const int16_t* b = &g.pos.Board(x - 1, y + 1);
+        return -((a[0] >= 800) + (m[0] >= 800) + (b[0] >= 800) + (a[1] >= 800) + (b[1] >= 800) + (a[2] >= 800) +
+                 (m[2] >= 800) + (b[2] >= 800));
     }
     return g.調査_周辺状況(x, y);
 }

@@ -196,33 +196,34 @@ double danger(Analysis& g, const TurnBase& base, const Delta* delta, int placed,
         }
     } else {
         // What changed where: one pass over the maps the cells read.
-        uint8_t changed[kGrid * kGrid];
-        const int16_t* b = &g.pos.Board.v[0][0];
-        const int16_t* l = &g.maps.LowerInfluence.v[0][0];
-        const int16_t* u = &g.maps.UpperInfluence.v[0][0];
-        const int16_t* a = &g.maps.LowerAttacker.v[0][0];
-        const int16_t* ax = &g.maps.LowerAttackerX.v[0][0];
-        const int16_t* ay = &g.maps.LowerAttackerY.v[0][0];
-        const int16_t* gu = &g.maps.UpperGuard.v[0][0];
-        const int16_t* b0 = &base.board.v[0][0];
-        const int16_t* l0 = &base.li.v[0][0];
-        const int16_t* u0 = &base.ui.v[0][0];
-        const int16_t* a0 = &base.la.v[0][0];
-        const int16_t* ax0 = &base.lax.v[0][0];
-        const int16_t* ay0 = &base.lay.v[0][0];
-        const int16_t* gu0 = &base.ug.v[0][0];
-        for (int i = 0; i < kGrid * kGrid; ++i)
+        uint8_t changed[kSquares];
+        const int16_t* b = &g.pos.Board[0];
+        const int16_t* l = &g.maps.LowerInfluence[0];
+        const int16_t* u = &g.maps.UpperInfluence[0];
+        const int16_t* a = &g.maps.LowerAttacker[0];
+        const int16_t* ax = &g.maps.LowerAttackerX[0];
+        const int16_t* ay = &g.maps.LowerAttackerY[0];
+        const int16_t* gu = &g.maps.UpperGuard[0];
+        const int16_t* b0 = &base.board[0];
+        const int16_t* l0 = &base.li[0];
+        const int16_t* u0 = &base.ui[0];
+        const int16_t* a0 = &base.la[0];
+        const int16_t* ax0 = &base.lax[0];
+        const int16_t* ay0 = &base.lay[0];
+        const int16_t* gu0 = &base.ug[0];
+        for (int i = 0; i < kSquares; ++i)
             changed[i] = uint8_t((l[i] != l0[i]) * kLower | (u[i] != u0[i]) * kUpper | (a[i] != a0[i]) * kAttacker |
                                  ((ax[i] != ax0[i]) | (ay[i] != ay0[i]) | (gu[i] != gu0[i])) * kOwn |
                                  (b[i] != b0[i]) * kPiece);
-        uint64_t words[kGrid * kGrid / 8];
+        static_assert(kSquares % 8 == 0);
+        uint64_t words[kSquares / 8];
         std::memcpy(words, changed, sizeof words);
-        for (int w = 0; w < kGrid * kGrid / 8; ++w) {
+        for (int w = 0; w < kSquares / 8; ++w) {
             if (words[w] == 0) continue;
             for (int k = 0; k < 8; ++k) {
                 const int i = w * 8 + k;
-                if (changed[i] != 0 && !unread(g, base, i / kGrid, i % kGrid, changed[i]))
-                    markReaders(g, base, dirty, i / kGrid, i % kGrid, changed[i]);
+                if (changed[i] != 0 && !unread(g, base, sqX(i), sqY(i), changed[i]))
+                    markReaders(g, base, dirty, sqX(i), sqY(i), changed[i]);
             }
         }
     }

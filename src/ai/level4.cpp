@@ -11,8 +11,6 @@ using engine::Position;
 
 namespace {
 
-bool onBoard(int x, int y) { return x >= 1 && x <= 27 && y >= 1 && y <= 27; }
-
 // g's board and hands as cells of the engine, before the key is computed.
 void fill(Position& p, const Grid<int16_t>& board, const Row<int, 8>& upper, const Row<int, 8>& lower) {
     p.clear();
@@ -41,7 +39,7 @@ Request requestOf(const Game& g, int side) {
     const History& hist = g.moveHistory();
     Request r{positionOf(g, side), {}};
     // Walk the history back from the board; stop at the first entry that does not fit.
-    Grid<int16_t> board = g.position().Board;
+    Cells board = g.position().Board;
     Row<int, 8> upper = g.position().HandUpper, lower = g.position().HandLower;
     for (int n = std::min(hist.RecordCount, HISTORY_MAX); n >= 1; --n) {
         const int fx = hist.RecFromX(n), fy = hist.RecFromY(n), tx = hist.RecToX(n), ty = hist.RecToY(n);

@@ -27,32 +27,32 @@ inline constexpr unsigned Full = Guard | GuardSquare | Attack | AttackSquare | C
 // Returns the code on the reached square, which the ray walkers need next.
 template <unsigned R>
 ORIZEN_INLINE int upper(Analysis& g, Memory& memory, int e, int x, int y, int tx, int ty) {
-    ++g.maps.UpperInfluence.v[tx][ty];
-    const int t = g.pos.Board.v[tx][ty];
+    ++g.maps.UpperInfluence(tx, ty);
+    const int t = g.pos.Board(tx, ty);
     if (t >= 30) {
         if constexpr ((R & Guard) != 0) {
-            if (g.maps.UpperGuard.v[tx][ty] > e) {
-                g.maps.UpperGuard.v[tx][ty] = int16_t(e);
+            if (g.maps.UpperGuard(tx, ty) > e) {
+                g.maps.UpperGuard(tx, ty) = int16_t(e);
                 if constexpr ((R & GuardSquare) != 0) {
-                    memory.UpperGuardX.v[tx][ty] = int16_t(x);
-                    memory.UpperGuardY.v[tx][ty] = int16_t(y);
+                    memory.UpperGuardX(tx, ty) = int16_t(x);
+                    memory.UpperGuardY(tx, ty) = int16_t(y);
                 }
             }
         }
     } else if (t <= -30) {
         if constexpr ((R & Attack) != 0) {
-            if (g.maps.UpperAttacker.v[tx][ty] > e) {
-                g.maps.UpperAttacker.v[tx][ty] = int16_t(e);
+            if (g.maps.UpperAttacker(tx, ty) > e) {
+                g.maps.UpperAttacker(tx, ty) = int16_t(e);
                 if constexpr ((R & AttackSquare) != 0) {
-                    memory.UpperAttackerX.v[tx][ty] = int16_t(x);
-                    memory.UpperAttackerY.v[tx][ty] = int16_t(y);
+                    memory.UpperAttackerX(tx, ty) = int16_t(x);
+                    memory.UpperAttackerY(tx, ty) = int16_t(y);
                 }
             }
         }
         if constexpr ((R & Check) != 0) {
             if (t == -OU) {
-                g.maps.CheckByUpper.v[x][y] = 9;
-                if constexpr ((R & Knight) != 0) g.maps.CheckByUpper.v[tx][ty] = 9;
+                g.maps.CheckByUpper(x, y) = 9;
+                if constexpr ((R & Knight) != 0) g.maps.CheckByUpper(tx, ty) = 9;
             }
         }
     }
@@ -61,20 +61,20 @@ ORIZEN_INLINE int upper(Analysis& g, Memory& memory, int e, int x, int y, int tx
 
 template <unsigned R>
 ORIZEN_INLINE int lower(Analysis& g, Memory&, int e, int x, int y, int tx, int ty) {
-    ++g.maps.LowerInfluence.v[tx][ty];
-    const int t = g.pos.Board.v[tx][ty];
+    ++g.maps.LowerInfluence(tx, ty);
+    const int t = g.pos.Board(tx, ty);
     if (t < 0) {
-        if (g.maps.LowerGuard.v[tx][ty] > e) g.maps.LowerGuard.v[tx][ty] = int16_t(e);
+        if (g.maps.LowerGuard(tx, ty) > e) g.maps.LowerGuard(tx, ty) = int16_t(e);
     } else if (t > 0) {
-        if (g.maps.LowerAttacker.v[tx][ty] < e) {
-            g.maps.LowerAttacker.v[tx][ty] = int16_t(e);
-            g.maps.LowerAttackerX.v[tx][ty] = int16_t(x);
-            g.maps.LowerAttackerY.v[tx][ty] = int16_t(y);
+        if (g.maps.LowerAttacker(tx, ty) < e) {
+            g.maps.LowerAttacker(tx, ty) = int16_t(e);
+            g.maps.LowerAttackerX(tx, ty) = int16_t(x);
+            g.maps.LowerAttackerY(tx, ty) = int16_t(y);
         }
         if constexpr ((R & Check) != 0) {
             if (t == OU) {
-                g.maps.CheckByLower.v[x][y] = 9;
-                if constexpr ((R & Knight) != 0) g.maps.CheckByLower.v[tx][ty] = 9;
+                g.maps.CheckByLower(x, y) = 9;
+                if constexpr ((R & Knight) != 0) g.maps.CheckByLower(tx, ty) = 9;
             }
         }
     }
@@ -116,8 +116,8 @@ ORIZEN_INLINE void ray(Analysis& g, Memory& memory, int e, int x, int y) {
         const int t = step<Upper, Full & ~Check>(g, memory, e, x, y, tx, ty);
         if (t != EMPTY) {
             if (t != enemyKing) return;
-            for (int sx = x + DX, sy = y + DY; sx != tx || sy != ty; sx += DX, sy += DY) check.v[sx][sy] = 1;
-            check.v[x][y] = 9;
+            for (int sx = x + DX, sy = y + DY; sx != tx || sy != ty; sx += DX, sy += DY) check(sx, sy) = 1;
+            check(x, y) = 9;
         }
         tx += DX;
         ty += DY;

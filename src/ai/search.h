@@ -90,7 +90,7 @@ struct Reacher {
 
 // The position before the computer's move, as the search found it.
 struct TurnBase {
-    Grid<int16_t> board;
+    Cells board;
     Lines lines;
     Map li, ui, la, lax, lay, ug, lg, ua, checkByLower, checkByUpper;
     int upperKingX, upperKingY, lowerKingX, lowerKingY, lowerHandCount;

@@ -14,12 +14,11 @@ namespace {
 
 using namespace reach;
 
-// A map holding `value` on 1..27 × 1..27 and 0 on the unused row and column, copied whole by the
-// clear pass.
+// A map holding `value` on the board's squares and 0 beyond them, copied whole by the clear pass.
 constexpr Map filled(int16_t value) {
     Map m{};
     for (int x = 1; x <= 27; ++x)
-        for (int y = 1; y <= 27; ++y) m.v[x][y] = value;
+        for (int y = 1; y <= 27; ++y) m(x, y) = value;
     return m;
 }
 
@@ -134,19 +133,20 @@ inline void surveyUpper(Analysis& g, Memory& memory, int c, int x, int y) {
 
 // Bit y set for every occupied square y = 1..27 of a column, so that the scan spends no branch
 // on the empty ones.
-inline uint32_t occupiedRows(const int16_t* column) {
+// The squares of row y that hold a piece, as bits 1..27 by x (the walls at 0 and 28 left out).
+inline uint32_t occupiedSquares(const int16_t* row) {
 #ifdef __SSE2__
     const __m128i zero = _mm_setzero_si128();
     const auto empty = [&](const __m128i a, const __m128i b) {
         return uint32_t(_mm_movemask_epi8(_mm_packs_epi16(_mm_cmpeq_epi16(a, zero), _mm_cmpeq_epi16(b, zero))));
     };
-    const auto* p = reinterpret_cast<const __m128i*>(column);
-    const uint32_t low = empty(_mm_loadu_si128(p), _mm_loadu_si128(p + 1));           // y 0..15
-    const uint32_t high = empty(_mm_loadu_si128(p + 2), _mm_loadl_epi64(p + 3));      // y 16..27
+    const auto* p = reinterpret_cast<const __m128i*>(row);
+    const uint32_t low = empty(_mm_loadu_si128(p), _mm_loadu_si128(p + 1));       // x 0..15
+    const uint32_t high = empty(_mm_loadu_si128(p + 2), _mm_loadu_si128(p + 3));  // x 16..31
     return ~(low | high << 16) & 0x0FFFFFFEu;
 #else
     uint32_t occupied = 0;
-    for (int y = 1; y <= 27; ++y) occupied |= uint32_t(column[y] != 0) << y;
+    for (int x = 1; x <= 27; ++x) occupied |= uint32_t(row[x] != 0) << x;
     return occupied;
 #endif
 }
@@ -168,13 +168,14 @@ void Analysis::勢力調査(Memory& memory) {
     clear(maps.CheckByUpper);
 
     // Scan order decides ties: x outer, y inner, each piece's whole reach at its own turn.
+    uint32_t column[28] = {};  // the rows of each column that hold a piece
+    for (int y = 1; y <= 27; ++y)
+        for (uint32_t row = occupiedSquares(&pos.Board[sq(0, y)]); row != 0; row &= row - 1)
+            column[std::countr_zero(row)] |= uint32_t(1) << y;
     for (int x = 1; x <= 27; ++x) {
-        const int16_t* column = pos.Board.v[x];
-        uint32_t occupied = occupiedRows(column);
-        while (occupied != 0) {
+        for (uint32_t occupied = column[x]; occupied != 0; occupied &= occupied - 1) {
             const int y = std::countr_zero(occupied);
-            occupied &= occupied - 1;
-            const int c = column[y];
+            const int c = pos.Board(x, y);
             if (c < 0)
                 surveyLower(*this, memory, c, x, y);
             else

@@ -19,8 +19,6 @@ namespace {
 // Opposite directions pair up: i and i ^ 1.
 constexpr int kDir[8][2] = {{0, -1}, {0, 1}, {-1, 0}, {1, 0}, {-1, -1}, {1, 1}, {1, -1}, {-1, 1}};
 
-inline bool onBoard(int x, int y) { return unsigned(x - 1) < 27u && unsigned(y - 1) < 27u; }
-
 // The most pieces that reach a square while look() merges its changes. Before the move at most 14
 // reach it (one king a side): one a line, a second behind an adjacent king, and 4 knights. The
 // walks that add reach are at most 2 pieces and 32 rays (see apply), each adding a square once.
@@ -170,7 +168,7 @@ void eachReach(const Grid<int16_t>& b, int code, int x, int y, int dir, Visit&& 
 }  // namespace
 
 void Delta::set(Analysis&, Map& m, int x, int y, int v, uint8_t what) {
-    int16_t& at = m.v[x][y];
+    int16_t& at = m(x, y);
     if (at == v) return;
     if (nLog_ == logLimit_) {
         overflow_ = true;

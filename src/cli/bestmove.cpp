@@ -32,10 +32,10 @@ void printSearch(Output& out, const engine::Report& r) {
         const engine::Move m = r.pv[i];
         const int to = engine::moveTo(m);
         if (engine::isDrop(m))
-            std::snprintf(buf, sizeof buf, " D%d-%d,%d", engine::moveFrom(m), engine::sqX(to), engine::sqY(to));
+            std::snprintf(buf, sizeof buf, " D%d-%d,%d", engine::moveFrom(m), sqX(to), sqY(to));
         else
-            std::snprintf(buf, sizeof buf, " %d,%d-%d,%d%s", engine::sqX(engine::moveFrom(m)),
-                          engine::sqY(engine::moveFrom(m)), engine::sqX(to), engine::sqY(to),
+            std::snprintf(buf, sizeof buf, " %d,%d-%d,%d%s", sqX(engine::moveFrom(m)),
+                          sqY(engine::moveFrom(m)), sqX(to), sqY(to),
                           engine::isPromotion(m) ? "+" : "");
         out.word(buf);
     }

@@ -9,7 +9,7 @@
 namespace orizen::cli {
 
 struct Position {
-    Grid<int16_t> board{};
+    Cells board;
     Row<int, 8> handUpper{}, handLower{};
     int level = 3;
 };

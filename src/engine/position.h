@@ -6,17 +6,12 @@
 #include <cstdint>
 #include <type_traits>
 
+#include "game/grid.h"
+
 namespace orizen::engine {
 
-// Square index: x 1..27 and y -1..29 map to (y + 2) * kW + x; x = 0 and x = 28 are walls, as are
-// the rows beyond the board, so a step or a knight's jump from any square lands inside the array.
-inline constexpr int kW = 29;
-inline constexpr int kRows = 32;
-inline constexpr int kSquares = kW * kRows;
+// Squares are the game's (sq, sqX, sqY): the cells outside the board are walls.
 inline constexpr int kWords = (kSquares + 63) / 64;
-inline constexpr int sq(int x, int y) { return (y + 2) * kW + x; }
-inline constexpr int sqX(int s) { return s % kW; }
-inline constexpr int sqY(int s) { return s / kW - 2; }
 
 // Piece types; a cell holds +type for the upper side, -type for the lower side.
 enum Type : int8_t {

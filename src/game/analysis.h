@@ -18,7 +18,7 @@ struct Quick;
 
 // The board, both hands with their totals, the kings' squares and which files hold a pawn.
 struct Position {
-    Grid<int16_t> Board{};
+    Cells Board;
     Row<int, 8> HandLower{}, HandUpper{};
     int LowerHandCount = 0, UpperHandCount = 0;
     int LowerKingX = 0, LowerKingY = 0, UpperKingX = 0, UpperKingY = 0;
@@ -52,7 +52,7 @@ struct Memory {
 // The computer's turn in progress: the position before its move and what the candidates set.
 struct TurnWork {
     double BestScore = -99999;
-    Grid<int16_t> BoardBefore{};
+    Cells BoardBefore;
     Map LowerInfluenceBefore{}, UpperInfluenceBefore{}, UpperAttackerXBefore{}, UpperAttackerYBefore{};
     int UpperHandCountBefore = 0;
     int LowerKingEscapes = 0;

@@ -78,7 +78,7 @@ public:
     Selection& arrangeSelection() { return selection; }
     // Sets the board and both hands, their totals the sums; the rest stays as it is.
     void setPosition(const Grid<int16_t>& board, const Row<int, 8>& upper, const Row<int, 8>& lower) {
-        pos.Board = board;
+        pos.Board.take(board);
         pos.HandUpper = upper, pos.HandLower = lower;
         pos.UpperHandCount = pos.LowerHandCount = 0;
         for (int i = 1; i <= 7; ++i) pos.UpperHandCount += upper(i), pos.LowerHandCount += lower(i);

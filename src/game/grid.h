@@ -7,18 +7,52 @@
 
 namespace orizen {
 
-inline constexpr int kGrid = 28;  // subscripts 0..27; row and column 0 are never used
+// Subscripts 0..27 of the board's own arrays (row and column 0 are never used).
+inline constexpr int kGrid = 28;
 
-// A 28 × 28 map addressed (x, y); x is the outer index, so a scan with x outer and y inner
-// walks memory in order.
+// The squares of a map: x 0..28 and y -1..29 stored row by row, square index (y + 2) * kW + x.
+// The board's 27 × 27 squares lie within a border at least one square wide (two rows above and
+// below), so a step or a knight's jump from any square of the board lands inside the array.
+inline constexpr int kW = 29;
+inline constexpr int kRows = 32;
+inline constexpr int kSquares = kW * kRows;
+inline constexpr int sq(int x, int y) { return (y + 2) * kW + x; }
+inline constexpr int sqX(int s) { return s % kW; }
+inline constexpr int sqY(int s) { return s / kW - 2; }
+inline constexpr bool onBoard(int x, int y) { return unsigned(x - 1) < 27u && unsigned(y - 1) < 27u; }
+
+// A map of the board addressed (x, y), or by square index.
 template <class T>
 struct Grid {
-    T v[kGrid][kGrid];
+    T v[kSquares];
 
-    T& operator()(int x, int y) { return v[x][y]; }
-    const T& operator()(int x, int y) const { return v[x][y]; }
-    void fill(T value) { std::fill(&v[0][0], &v[0][0] + kGrid * kGrid, value); }
+    constexpr T& operator()(int x, int y) { return v[sq(x, y)]; }
+    constexpr const T& operator()(int x, int y) const { return v[sq(x, y)]; }
+    T& operator[](int s) { return v[s]; }
+    const T& operator[](int s) const { return v[s]; }
+    void fill(T value) { std::fill(v, v + kSquares, value); }
     bool operator==(const Grid& o) const { return std::memcmp(v, o.v, sizeof v) == 0; }
+};
+
+using Map = Grid<int16_t>;
+
+// What the border round the board holds: no piece of either side.
+inline constexpr int16_t WALL = 0x4000;
+
+// The board's piece codes with the border walled: its squares start empty.
+struct Cells : Grid<int16_t> {
+    constexpr Cells() : Grid<int16_t>{} {
+        for (int s = 0; s < kSquares; ++s)
+            if (!onBoard(sqX(s), sqY(s))) v[s] = WALL;
+    }
+    // Empties every square of the board; the border stays.
+    void clear() {
+        for (int y = 1; y <= 27; ++y) std::fill(&v[sq(1, y)], &v[sq(1, y)] + 27, int16_t(0));
+    }
+    // Copies the squares of the board from `g`, whatever its border holds.
+    void take(const Grid<int16_t>& g) {
+        for (int y = 1; y <= 27; ++y) std::copy(&g.v[sq(1, y)], &g.v[sq(1, y)] + 27, &v[sq(1, y)]);
+    }
 };
 
 // A small array addressed with parentheses, as the hands and flags are.
@@ -31,7 +65,5 @@ struct Row {
     void fill(T value) { std::fill(v, v + N, value); }
     bool operator==(const Row& o) const { return std::equal(v, v + N, o.v); }
 };
-
-using Map = Grid<int16_t>;
 
 }  // namespace orizen

@@ -9,8 +9,6 @@ namespace {
 
 constexpr const char* kUnfitText = "棋譜のデータが正しくありません";
 
-inline bool onBoard(int x, int y) { return x >= 1 && x <= BoardSize && y >= 1 && y <= BoardSize; }
-
 // A piece as it can stand in a hand: pawn .. rook, unpromoted.
 inline bool handPiece(int code) {
     const int a = code < 0 ? -code : code;
@@ -211,7 +209,7 @@ void Game::REVERSE_Click() {
     flow.Reversed = YES;
     selection.SelectState = 0;
 
-    const Grid<int16_t> before = pos.Board;
+    const Cells before = pos.Board;
     for (int x = 1; x <= BoardSize; ++x)
         for (int y = 1; y <= BoardSize; ++y)
             pos.Board(28 - x, 28 - y) = static_cast<int16_t>(-before(x, y));

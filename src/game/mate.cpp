@@ -6,8 +6,6 @@ namespace orizen {
 
 namespace {
 
-inline bool onBoard(int x, int y) { return x >= 1 && x <= 27 && y >= 1 && y <= 27; }
-
 // Step 2: with a piece in hand only a check from next door (a knight's mark on the king's own
 // square included) can be mate.
 bool checkedFromNextDoor(const Map& check, int kx, int ky) {

@@ -9,7 +9,7 @@ InfluenceMap::InfluenceMap() : survey_(std::make_unique<Headless>()) {}
 
 InfluenceMap::~InfluenceMap() = default;
 
-bool InfluenceMap::update(const Grid<int16_t>& board) {
+bool InfluenceMap::update(const Cells& board) {
     if (surveyed_ && board == board_) return false;
     Game& g = survey_->game;
     g.arrange().pos.Board = board;

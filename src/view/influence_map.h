@@ -17,13 +17,13 @@ public:
     ~InfluenceMap();
 
     // Surveys `board` unless it is the board surveyed last; true when the balance changed.
-    bool update(const Grid<int16_t>& board);
+    bool update(const Cells& board);
     // How many more lower pieces than upper pieces reach square (x, y), 1..27 each.
     int balance(int x, int y) const { return balance_(x, y); }
 
 private:
     std::unique_ptr<Headless> survey_;
-    Grid<int16_t> board_{};
+    Cells board_;
     Grid<int16_t> balance_{};
     bool surveyed_ = false;
 };

@@ -56,7 +56,7 @@ QColor AidPicture::tint(int balance) {
     return c;
 }
 
-const QImage& AidPicture::compose(const QImage& canvas, std::uint64_t canvasGeneration, const Grid<int16_t>& board,
+const QImage& AidPicture::compose(const QImage& canvas, std::uint64_t canvasGeneration, const Cells& board,
                                   bool influence, const HintMarks* hint, std::uint64_t& generation) {
     const bool tintChanged = influence && influence_.update(board);
     std::string key;

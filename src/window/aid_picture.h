@@ -26,7 +26,7 @@ public:
 
     // The canvas's image with the tint of `board` (when `influence`) and the hint (when given);
     // `generation` changes whenever the result does. `canvasGeneration` tells when `canvas` did.
-    const QImage& compose(const QImage& canvas, std::uint64_t canvasGeneration, const Grid<int16_t>& board,
+    const QImage& compose(const QImage& canvas, std::uint64_t canvasGeneration, const Cells& board,
                           bool influence, const HintMarks* hint, std::uint64_t& generation);
 
     const InfluenceMap& influence() const { return influence_; }

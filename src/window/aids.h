@@ -62,7 +62,7 @@ private:
     struct Hint {
         HintMarks marks;
         // The position it was given for; once the game leaves it, the hint is stale.
-        Grid<int16_t> board;
+        Cells board;
         Row<int, 8> lower, upper;
         int turn;
     };

@@ -42,7 +42,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     storeRecord(g.arrangeHistory(), record);
     g.arrangeFlow().MoveNumber = 0;
     fuzz::require(g.moveHistory().RecordLength == static_cast<int>(record.moves.size()), "not every move was stored");
-    const Grid<int16_t> opening = g.position().Board;
+    const Cells opening = g.position().Board;
 
     int steps = 0;
     while (g.moveHistory().RecordCount < g.moveHistory().RecordLength) {

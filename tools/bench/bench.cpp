@@ -36,7 +36,7 @@ void survey(benchmark::State& state, const char* name) {
     auto h = load(name);
     for (auto _ : state) {
         h->game.勢力調査();
-        benchmark::DoNotOptimize(h->game.survey().UpperInfluence.v[14][14]);
+        benchmark::DoNotOptimize(h->game.survey().UpperInfluence(14, 14));
     }
 }
 BENCHMARK_CAPTURE(survey, opening, "opening.pos");

@@ -48,7 +48,7 @@ void turn(benchmark::State& state, const std::string& path) {
         const auto held = replica(proto->game);  // the same state before every turn
         state.ResumeTiming();
         held->game.com_ban();
-        benchmark::DoNotOptimize(held->game.position().Board.v[14][14]);
+        benchmark::DoNotOptimize(held->game.position().Board(14, 14));
     }
 }
 
