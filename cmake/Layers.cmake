@@ -3,7 +3,8 @@
 # history, drawing, records and options). Every file may include only files of its own layer or a
 # layer below it; configuring fails otherwise. The window and the command-line tool sit on top.
 set(ORIZEN_LAYER_rules
-  src/game/codes.h src/game/grid.h src/game/menu.h src/game/analysis.h src/game/rules.cpp src/game/mate.cpp
+  src/game/codes.h src/game/grid.h src/game/position.h src/game/menu.h src/game/analysis.h src/game/rules.cpp
+  src/game/mate.cpp
   src/ai/reach.h src/ai/moves.h src/ai/survey.cpp src/ai/pinned.cpp)
 set(ORIZEN_LAYER_engine
   src/ai/arena.h src/ai/arena.cpp src/ai/pool.h src/ai/pool.cpp src/ai/search.h src/ai/danger_cell.h

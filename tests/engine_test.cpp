@@ -99,7 +99,7 @@ TEST(Engine, GeneratesExactlyTheMovesAndDropsTheRulesAllow) {
     }
 }
 
-TEST(Engine, MakeAndUnmakeRestoreThePositionAndItsKey) {
+TEST(Engine, MakeKeepsTheBoardCodesAndIndexesInStepAndUnmakeRestoresThem) {
     static Move buf[kMaxMoves];
     for (test::Bare* b : randomGames(6, 11)) {
         for (int side : {UPPER, LOWER}) {
@@ -112,6 +112,7 @@ TEST(Engine, MakeAndUnmakeRestoreThePositionAndItsKey) {
                 p.make(l.m[i], u);
                 Position fresh = p;
                 fresh.refresh();
+                ASSERT_EQ(0, std::memcmp(p.cell, fresh.cell, sizeof p.cell)) << "board codes after move " << i;
                 ASSERT_EQ(p.key, fresh.key) << "incremental key after move " << i;
                 ASSERT_EQ(p.material, fresh.material);
                 ASSERT_EQ(0, std::memcmp(p.pawns, fresh.pawns, sizeof p.pawns));
@@ -162,8 +163,8 @@ Position build(std::initializer_list<std::array<int, 3>> pieces, int goldsInHand
     Position p;
     p.clear();
     for (const auto& a : pieces) p.put(sq(a[0], a[1]), a[2]);
-    p.hand[UPPER][5] = uint8_t(goldsInHand);
-    p.hand[UPPER][4] = uint8_t(silversInHand);
+    p.inHand(UPPER, 5) = goldsInHand;
+    p.inHand(UPPER, 4) = silversInHand;
     p.side = UPPER;
     p.refresh();
     return p;

@@ -11,56 +11,44 @@ using engine::Position;
 
 namespace {
 
-// g's board and hands as cells of the engine, before the key is computed.
-void fill(Position& p, const Grid<int16_t>& board, const Row<int, 8>& upper, const Row<int, 8>& lower) {
-    p.clear();
-    for (int x = 1; x <= 27; ++x)
-        for (int y = 1; y <= 27; ++y) {
-            const int c = board(x, y), t = typeOfCode(c);
-            if (t != NONE) p.put(sq(x, y), c > 0 ? t : -t);
-        }
-    for (int k = 1; k <= 7; ++k) {
-        p.hand[UPPER][k] = uint8_t(std::clamp(upper(k), 0, 200));
-        p.hand[LOWER][k] = uint8_t(std::clamp(lower(k), 0, 200));
-    }
-}
-
-}  // namespace
-
-Position positionOf(const Game& g, int side) {
+// A game's position for the engine to search, hands cut to 200.
+Position searchable(const orizen::Position& from, int side) {
     Position p;
-    fill(p, g.position().Board, g.position().HandUpper, g.position().HandLower);
+    static_cast<orizen::Position&>(p) = from;
+    for (int k = 1; k <= 7; ++k) {
+        p.HandUpper(k) = std::clamp(p.HandUpper(k), 0, 200);
+        p.HandLower(k) = std::clamp(p.HandLower(k), 0, 200);
+    }
     p.side = side;
     p.refresh();
     return p;
 }
 
+}  // namespace
+
+Position positionOf(const Game& g, int side) { return searchable(g.position(), side); }
+
 Request requestOf(const Game& g, int side) {
     const History& hist = g.moveHistory();
     Request r{positionOf(g, side), {}};
     // Walk the history back from the board; stop at the first entry that does not fit.
-    Cells board = g.position().Board;
-    Row<int, 8> upper = g.position().HandUpper, lower = g.position().HandLower;
+    orizen::Position before = g.position();
     for (int n = std::min(hist.RecordCount, HISTORY_MAX); n >= 1; --n) {
         const int fx = hist.RecFromX(n), fy = hist.RecFromY(n), tx = hist.RecToX(n), ty = hist.RecToY(n);
         const int piece = hist.RecPiece(n), result = hist.RecResult(n), captured = hist.RecCaptured(n);
-        if (!onBoard(tx, ty) || board(tx, ty) != result || piece == 0) break;
+        if (!onBoard(tx, ty) || before.Board(tx, ty) != result || piece == 0) break;
         const bool byUpper = piece > 0;
-        Row<int, 8>& mine = byUpper ? upper : lower;
+        Row<int, 8>& mine = byUpper ? before.HandUpper : before.HandLower;
         if (captured != 0 && kindOf(captured) != 0) --mine(kindOf(captured));
-        board(tx, ty) = int16_t(captured);
+        before.Board(tx, ty) = int16_t(captured);
         if (onBoard(fx, fy)) {
-            board(fx, fy) = int16_t(piece);
+            before.Board(fx, fy) = int16_t(piece);
         } else if (kindOf(result) != 0) {
             ++mine(kindOf(result));
         } else {
             break;
         }
-        Position before;
-        fill(before, board, upper, lower);
-        before.side = byUpper ? UPPER : LOWER;
-        before.refresh();
-        r.seen.push_back(before.key);
+        r.seen.push_back(searchable(before, byUpper ? UPPER : LOWER).key);
     }
     return r;
 }

@@ -86,7 +86,7 @@ int evaluate(const Position& p, int searching) {
     if (up.near > 0) v -= kingShelter(p, LOWER);
     // Pieces in hand are attackers that arrive anywhere: more of them, closer to a mate.
     int hu = 0, hl = 0;
-    for (int k = 1; k <= 7; ++k) hu += p.hand[UPPER][k], hl += p.hand[LOWER][k];
+    for (int k = 1; k <= 7; ++k) hu += p.HandUpper(k), hl += p.HandLower(k);
     v += 6 * (hu - hl);
     // The game takes the upper king for mated by any check when its hand is empty and nothing
     // simple parries it: the upper side keeps a piece in hand.

@@ -139,7 +139,7 @@ void drops(const Position& p, MoveList& out, bool nearOnly) {
     const int side = p.side;
     int kinds[7], nk = 0;
     for (int k = 1; k <= 7; ++k)
-        if (p.hand[side][k] > 0) kinds[nk++] = k;
+        if (p.inHand(side, k) > 0) kinds[nk++] = k;
     if (nk == 0) return;
     uint64_t near[kWords] = {};
     if (nearOnly) {
@@ -175,18 +175,14 @@ void drops(const Position& p, MoveList& out, bool nearOnly) {
 const uint64_t Position::kSideKey = T.sideKey;
 
 void Position::clear() {
-    std::memset(this, 0, sizeof *this);
-    for (int s = 0; s < kSquares; ++s) {
-        const int x = sqX(s), y = sqY(s);
-        cell[s] = x >= 1 && x <= 27 && y >= 1 && y <= 27 ? 0 : WALL;
-    }
+    static_cast<orizen::Position&>(*this) = orizen::Position{};
+    side = UPPER;
+    refresh();
 }
 
-void Position::put(int s, int piece) { cell[s] = int8_t(piece); }
-
 void Position::addHand(int side_, int kind, int n) {
-    const int v = hand[side_][kind] + n;
-    hand[side_][kind] = uint8_t(v < 0 ? 0 : v >= kMaxHand ? kMaxHand - 1 : v);
+    const int v = inHand(side_, kind) + n;
+    inHand(side_, kind) = v < 0 ? 0 : v >= kMaxHand ? kMaxHand - 1 : v;
 }
 
 void Position::refresh() {
@@ -196,9 +192,15 @@ void Position::refresh() {
     key = side == LOWER ? kSideKey : 0;
     material = 0;
     for (int s = 0; s < kSquares; ++s) {
-        const int c = cell[s];
-        if (c == 0 || c == WALL) continue;
-        const int sd = c > 0 ? UPPER : LOWER, t = absType(c);
+        if (!onBoard(sqX(s), sqY(s))) {
+            cell[s] = WALL;
+            continue;
+        }
+        const int code = Board[s], t = typeOfCode(code);
+        if (t == NONE) Board[s] = 0;
+        const int c = cell[s] = int8_t(t == NONE ? 0 : code > 0 ? t : -t);
+        if (c == 0) continue;
+        const int sd = c > 0 ? UPPER : LOWER;
         setBit(occ[sd], s);
         key ^= pieceKey(c, s);
         material += sign(sd) * kValue[t];
@@ -207,8 +209,10 @@ void Position::refresh() {
     }
     for (int sd = 0; sd < 2; ++sd)
         for (int k = 1; k <= 7; ++k) {
-            key ^= T.hand[sd][k][hand[sd][k]];
-            material += sign(sd) * kHandValue[k] * hand[sd][k];
+            int& n = inHand(sd, k);
+            n = n < 0 ? 0 : n >= kMaxHand ? kMaxHand - 1 : n;
+            key ^= T.hand[sd][k][n];
+            material += sign(sd) * kHandValue[k] * n;
         }
 }
 
@@ -217,10 +221,12 @@ void Position::make(Move m, Undo& u) {
     const int to = moveTo(m), sg = sign(side);
     if (isDrop(m)) {
         const int k = moveFrom(m), type = kKindType[k], piece = sg * type;
-        key ^= T.hand[side][k][hand[side][k]];
-        --hand[side][k];
-        key ^= T.hand[side][k][hand[side][k]] ^ pieceKey(piece, to);
+        int& n = inHand(side, k);
+        key ^= T.hand[side][k][n];
+        --n;
+        key ^= T.hand[side][k][n] ^ pieceKey(piece, to);
         cell[to] = int8_t(piece);
+        Board[to] = codeOf(piece);
         setBit(occ[side], to);
         material += sg * (kValue[type] - kHandValue[k]);
         if (type == FU) ++pawns[side][sqX(to)];
@@ -237,9 +243,10 @@ void Position::make(Move m, Undo& u) {
                 king[opp] = 0;
             } else {
                 const int k = kKindOf[ct];
-                key ^= T.hand[side][k][hand[side][k]];
-                if (hand[side][k] < kMaxHand - 1) ++hand[side][k];
-                key ^= T.hand[side][k][hand[side][k]];
+                int& n = inHand(side, k);
+                key ^= T.hand[side][k][n];
+                if (n < kMaxHand - 1) ++n;
+                key ^= T.hand[side][k][n];
                 material += sg * kHandValue[k];
                 if (ct == FU) --pawns[opp][sqX(to)];
             }
@@ -248,6 +255,8 @@ void Position::make(Move m, Undo& u) {
         key ^= pieceKey(piece, from) ^ pieceKey(placed, to);
         cell[from] = 0;
         cell[to] = int8_t(placed);
+        Board[from] = 0;
+        Board[to] = codeOf(placed);
         clearBit(occ[side], from);
         setBit(occ[side], to);
         if (placed != piece) material += sg * (kValue[type + 1] - kValue[type]);
@@ -266,8 +275,9 @@ void Position::unmake(Move m, const Undo& u) {
     const int to = moveTo(m);
     if (isDrop(m)) {
         const int k = moveFrom(m);
-        ++hand[side][k];
+        ++inHand(side, k);
         cell[to] = 0;
+        Board[to] = 0;
         clearBit(occ[side], to);
         if (k == 1) --pawns[side][sqX(to)];
     } else {
@@ -275,6 +285,8 @@ void Position::unmake(Move m, const Undo& u) {
         const int piece = isPromotion(m) ? placed - sg : placed, type = absType(piece);
         cell[from] = int8_t(piece);
         cell[to] = u.captured;
+        Board[from] = codeOf(piece);
+        Board[to] = codeOf(u.captured);
         setBit(occ[side], from);
         clearBit(occ[side], to);
         if (type == OU) king[side] = int16_t(from);
@@ -288,7 +300,7 @@ void Position::unmake(Move m, const Undo& u) {
             if (ct == OU) {
                 king[opp] = int16_t(to);
             } else {
-                --hand[side][kKindOf[ct]];
+                --inHand(side, kKindOf[ct]);
                 if (ct == FU) ++pawns[opp][sqX(to)];
             }
         }

@@ -1,19 +1,21 @@
-// The searching engine's position: a padded mailbox of the 27 × 27 board, both hands, the kings,
-// the side to move and a Zobrist key, with make and unmake. Self-contained and trivially copyable;
-// it knows the game's rules (moves, drops, promotion zone, two-pawn rule) but nothing of the window.
+// The searching engine's position: the game's position (the board's codes and both hands) with the
+// search's indexes of it, the side to move and a Zobrist key, all kept by make and unmake.
+// Trivially copyable; it knows the game's rules (moves, drops, promotion zone, two-pawn rule) but
+// nothing of the window.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <type_traits>
 
-#include "game/grid.h"
+#include "game/position.h"
 
 namespace orizen::engine {
 
-// Squares are the game's (sq, sqX, sqY): the cells outside the board are walls.
+// Squares are the game's (sq, sqX, sqY).
 inline constexpr int kWords = (kSquares + 63) / 64;
 
-// Piece types; a cell holds +type for the upper side, -type for the lower side.
+// Piece types: +type is a piece of the upper side, -type one of the lower side.
 enum Type : int8_t {
     NONE = 0, FU, TO, KY, NKY, KE, NKE, GI, NGI, KI, KA, UMA, HI, RYU, OU, kTypes
 };
@@ -28,6 +30,13 @@ inline constexpr int8_t kKindType[8] = {0, FU, KY, KE, GI, KI, KA, HI};
 // The game's code of a type (upper side) and back.
 inline constexpr int kCode[kTypes] = {0, 30, 31, 40, 41, 50, 51, 100, 101, 110, 800, 801, 900, 901, 950};
 int typeOfCode(int code);  // |code| to type, NONE for codes that are no piece (±111 included)
+// The code of a piece (+type upper, -type lower, 0 none).
+inline constexpr std::array<int16_t, 2 * kTypes - 1> kCodeOfPiece = [] {
+    std::array<int16_t, 2 * kTypes - 1> r{};
+    for (int t = 0; t < kTypes; ++t) r[kTypes - 1 + t] = int16_t(kCode[t]), r[kTypes - 1 - t] = int16_t(-kCode[t]);
+    return r;
+}();
+inline int16_t codeOf(int piece) { return kCodeOfPiece[piece + kTypes - 1]; }
 
 // A move in 32 bits: destination, source square (or hand kind for a drop), promotion and drop flags.
 using Move = uint32_t;
@@ -46,10 +55,11 @@ struct Undo {
     int material;
 };
 
-struct Position {
-    int8_t cell[kSquares];
+// Board and HandUpper / HandLower are the position; make and unmake keep them. The game's totals,
+// kings' squares and pawn flags are the levels' own and are left as they were.
+struct Position : orizen::Position {
+    int8_t cell[kSquares];    // the board by type: +type upper, -type lower, WALL beyond the board
     uint64_t occ[2][kWords];  // squares of each side's pieces
-    uint8_t hand[2][8];
     uint8_t pawns[2][28];     // unpromoted pawns of each side per file x
     int16_t king[2];          // 0 when the side has no king
     int side;                 // to move
@@ -58,12 +68,15 @@ struct Position {
 
     // Empty board, empty hands, upper side to move.
     void clear();
-    // Puts a piece (+type upper, -type lower) on an empty square, or adds to a hand.
-    void put(int s, int piece);
+    // Puts a piece (+type upper, -type lower) on an empty square of the board, before refresh().
+    void put(int s, int piece) { Board[s] = codeOf(piece); }
     void addHand(int side, int kind, int n);
-    // Recomputes key, material, occupancy, pawn counts and kings from the cells and hands.
+    // Builds the indexes, key and material from the board and hands: codes that are no piece are
+    // taken off the board, and hands are held to 0 .. 255.
     void refresh();
 
+    int& inHand(int side_, int kind) { return (side_ == UPPER ? HandUpper : HandLower)(kind); }
+    int inHand(int side_, int kind) const { return (side_ == UPPER ? HandUpper : HandLower)(kind); }
     int at(int x, int y) const { return cell[sq(x, y)]; }
     bool owns(int s, int side_) const { return side_ == UPPER ? cell[s] > 0 && cell[s] != WALL : cell[s] < 0; }
 

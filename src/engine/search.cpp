@@ -201,7 +201,7 @@ struct Worker {
         }
         for (int i = 0; i < ns; ++i)
             for (int kind = 1; kind <= 7; ++kind) {
-                if (p.hand[p.side][kind] == 0) continue;
+                if (p.inHand(p.side, kind) == 0) continue;
                 const int y = sqY(squares[i]), r = p.side == UPPER ? y : 28 - y;
                 if ((kind == 1 && (r == 27 || p.pawns[p.side][sqX(squares[i])] != 0)) || (kind == 2 && r == 27) ||
                     (kind == 3 && r > 25))
@@ -217,12 +217,11 @@ struct Worker {
         if (!quietsToo) return l.n;
         if (inCheck) {
             // Board moves of every kind; drops only between the king and its checker.
-            Position& q = p;
-            const uint8_t saved[8] = {q.hand[q.side][0], q.hand[q.side][1], q.hand[q.side][2], q.hand[q.side][3],
-                                      q.hand[q.side][4], q.hand[q.side][5], q.hand[q.side][6], q.hand[q.side][7]};
-            for (int k = 1; k <= 7; ++k) q.hand[q.side][k] = 0;
-            generateQuiets(q, l, false);
-            for (int k = 1; k <= 7; ++k) q.hand[q.side][k] = saved[k];
+            Row<int, 8>& hand = p.side == UPPER ? p.HandUpper : p.HandLower;
+            const Row<int, 8> saved = hand;
+            for (int k = 1; k <= 7; ++k) hand(k) = 0;
+            generateQuiets(p, l, false);
+            hand = saved;
             return evasionDrops(l.n);
         }
         generateQuiets(p, l, true);

@@ -9,26 +9,13 @@
 #include "codes.h"
 #include "grid.h"
 #include "menu.h"
+#include "position.h"
 
 namespace orizen {
 
 namespace search {
 struct Quick;
 }
-
-// The board, both hands with their totals, the kings' squares and which files hold a pawn.
-struct Position {
-    Cells Board;
-    Row<int, 8> HandLower{}, HandUpper{};
-    int LowerHandCount = 0, UpperHandCount = 0;
-    int LowerKingX = 0, LowerKingY = 0, UpperKingX = 0, UpperKingY = 0;
-    Row<int8_t, 28> PawnOnFileLower{}, PawnOnFileUpper{};
-
-    // Plays `piece` onto (tx, ty) from (sx, sy), from the upper hand (sx -1, sy the kind) or from
-    // the lower hand (sx 29, sy 20 + the kind): what stood there goes to the mover's hand (a king
-    // counts in the total only), and the lower king's square follows it. Returns what stood there.
-    int play(int sx, int sy, int tx, int ty, int piece);
-};
 
 // What the influence survey finds, all of it rewritten by each survey.
 struct Survey {

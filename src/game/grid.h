@@ -36,19 +36,9 @@ struct Grid {
 
 using Map = Grid<int16_t>;
 
-// What the border round the board holds: no piece of either side.
-inline constexpr int16_t WALL = 0x4000;
-
-// The board's piece codes with the border walled: its squares start empty.
+// The board's piece codes, all empty to begin with; the rules read the border as empty squares.
 struct Cells : Grid<int16_t> {
-    constexpr Cells() : Grid<int16_t>{} {
-        for (int s = 0; s < kSquares; ++s)
-            if (!onBoard(sqX(s), sqY(s))) v[s] = WALL;
-    }
-    // Empties every square of the board; the border stays.
-    void clear() {
-        for (int y = 1; y <= 27; ++y) std::fill(&v[sq(1, y)], &v[sq(1, y)] + 27, int16_t(0));
-    }
+    constexpr Cells() : Grid<int16_t>{} {}
     // Copies the squares of the board from `g`, whatever its border holds.
     void take(const Grid<int16_t>& g) {
         for (int y = 1; y <= 27; ++y) std::copy(&g.v[sq(1, y)], &g.v[sq(1, y)] + 27, &v[sq(1, y)]);

@@ -32,7 +32,7 @@ int main(int argc, char** argv) {
         NullHost host;
         NullSound sound;
         Game g{canvas, host, sound};
-        g.pos.Board = pos.board, g.pos.HandUpper = pos.handUpper, g.pos.HandLower = pos.handLower;
+        g.setPosition(pos.board, pos.handUpper, pos.handLower);
         const engine::Position p = level4::positionOf(g, engine::UPPER);
         engine::clearTable();
         engine::Limits limits;
