@@ -7,7 +7,8 @@
 
 namespace orizen {
 
-// Subscripts 0..27 of the board's own arrays (row and column 0 are never used).
+// Coordinates run 0..27 (0 is never a square of the board); tables of the search's own number a
+// square x * kGrid + y, so that their order is the survey's scan order, x outer.
 inline constexpr int kGrid = 28;
 
 // The squares of a map: x 0..28 and y -1..29 stored row by row, square index (y + 2) * kW + x.
