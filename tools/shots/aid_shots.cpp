@@ -55,8 +55,8 @@ int main(int argc, char** argv) {
     for (int i = 0; i < 15; ++i) {
         PlannedMove m;
         if (!hintMove(g, true, m)) break;
-        press(w, m.fromX, m.fromY, Qt::LeftButton);
-        press(w, m.toX, m.toY, m.after != m.before ? Qt::RightButton : Qt::LeftButton);
+        press(w, m.move.fx, m.move.fy, Qt::LeftButton);
+        press(w, m.move.tx, m.move.ty, m.move.after != m.move.before ? Qt::RightButton : Qt::LeftButton);
     }
     QElapsedTimer hintTime;
     hintTime.start();
@@ -80,7 +80,7 @@ int main(int argc, char** argv) {
     timer.start();
     constexpr int kRounds = 20;
     for (int i = 0; i < kRounds; ++i) {
-        g.描画_桝輪郭(g.settings.BackColourIndex, 14, 14);
+        g.描画_桝輪郭(g.options().BackColourIndex, 14, 14);
         std::uint64_t generation = 0;
         w.board()->substitute(generation);
     }
