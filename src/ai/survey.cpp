@@ -131,9 +131,8 @@ inline void surveyUpper(Analysis& g, Memory& memory, int c, int x, int y) {
     }
 }
 
-// Bit y set for every occupied square y = 1..27 of a column, so that the scan spends no branch
-// on the empty ones.
-// The squares of row y that hold a piece, as bits 1..27 by x (the walls at 0 and 28 left out).
+// The squares of a row that hold a piece, as bits 1..27 by x (the border at 0 and 28 left out), so
+// that the scan spends no branch on the empty ones.
 inline uint32_t occupiedSquares(const int16_t* row) {
 #ifdef __SSE2__
     const __m128i zero = _mm_setzero_si128();
