@@ -1,39 +1,28 @@
-# The libraries from the bottom up: the rules of the game (the position, moves, check and mate, the
-# influence survey), the computer's engine (evaluation and searches) and the game (its flow,
-# history, drawing, records and options). Every file may include only files of its own layer or a
-# layer below it; configuring fails otherwise. The window and the command-line tool sit on top.
-set(ORIZEN_LAYER_rules
-  src/game/codes.h src/game/grid.h src/game/position.h src/game/menu.h src/game/analysis.h src/game/rules.cpp
-  src/game/mate.cpp
-  src/ai/reach.h src/ai/moves.h src/ai/survey.cpp src/ai/pinned.cpp)
-set(ORIZEN_LAYER_engine
-  src/ai/arena.h src/ai/arena.cpp src/ai/pool.h src/ai/pool.cpp src/ai/search.h src/ai/danger_cell.h
-  src/ai/danger.cpp src/ai/danger_fast.cpp src/ai/evaluate.cpp src/ai/positional.cpp src/ai/survey_delta.cpp
-  src/ai/search_run.cpp)
-file(GLOB ORIZEN_ENGINE_OWN CONFIGURE_DEPENDS RELATIVE ${CMAKE_SOURCE_DIR} src/engine/*.h src/engine/*.cpp)
-list(APPEND ORIZEN_LAYER_engine ${ORIZEN_ENGINE_OWN})
-file(GLOB ORIZEN_LAYER_game CONFIGURE_DEPENDS RELATIVE ${CMAKE_SOURCE_DIR}
-  src/game/* src/ai/* src/view/* src/records/* src/options/*)
-list(REMOVE_ITEM ORIZEN_LAYER_game ${ORIZEN_LAYER_rules} ${ORIZEN_LAYER_engine})
-set(ORIZEN_LAYERS rules engine game)
+# The libraries, one folder of src/ each, and the folders each may include from. From the bottom:
+# the rules of the game (codes, the position, movement rules, check and mate, the influence
+# survey); the levels 1 to 3 (their evaluation, danger scans and search) and the searching level's
+# engine, each on the rules alone; the game (flow, history, records, settings, drawing, sound, the
+# players) on all three; the command-line tool and the window on top. Configuring fails when a
+# file includes one from a folder its own may not use.
+set(ORIZEN_LAYERS rules classic engine game cli window)
+set(ORIZEN_USES_rules "")
+set(ORIZEN_USES_classic rules)
+set(ORIZEN_USES_engine rules)
+set(ORIZEN_USES_game rules classic engine)
+set(ORIZEN_USES_cli rules classic engine game)
+set(ORIZEN_USES_window rules classic engine game)
 
-# Checks the includes of every file of every layer.
 function(orizen_check_layers)
-  set(allowed "")
   foreach(layer IN LISTS ORIZEN_LAYERS)
-    list(APPEND allowed ${ORIZEN_LAYER_${layer}})
-    foreach(file IN LISTS ORIZEN_LAYER_${layer})
+    file(GLOB files CONFIGURE_DEPENDS RELATIVE ${CMAKE_SOURCE_DIR} src/${layer}/*.h src/${layer}/*.cpp)
+    set(allowed ${layer} ${ORIZEN_USES_${layer}})
+    foreach(file IN LISTS files)
       file(STRINGS ${CMAKE_SOURCE_DIR}/${file} lines REGEX "^#include \"")
-      get_filename_component(dir ${file} DIRECTORY)
       foreach(line IN LISTS lines)
         string(REGEX REPLACE "^#include \"([^\"]+)\".*" "\\1" name "${line}")
-        if(EXISTS ${CMAKE_SOURCE_DIR}/${dir}/${name})
-          set(target ${dir}/${name})
-        else()
-          set(target src/${name})
-        endif()
-        if(NOT target IN_LIST allowed)
-          message(FATAL_ERROR "${file} (layer ${layer}) includes ${name}, which is not in its layer or below")
+        string(REGEX MATCH "^[^/]+" folder "${name}")
+        if(NOT name MATCHES "/" OR NOT folder IN_LIST allowed OR NOT EXISTS ${CMAKE_SOURCE_DIR}/src/${name})
+          message(FATAL_ERROR "${file} includes \"${name}\": ${layer} may include only from src/ folders ${allowed}")
         endif()
       endforeach()
     endforeach()
@@ -41,12 +30,13 @@ function(orizen_check_layers)
 endfunction()
 orizen_check_layers()
 
-function(orizen_sources out layer)
-  set(list "")
-  foreach(file IN LISTS ORIZEN_LAYER_${layer})
-    if(file MATCHES "\\.cpp$")
-      list(APPEND list ${CMAKE_SOURCE_DIR}/${file})
-    endif()
+# Library orizen_<layer> from the sources of src/<layer>, on the libraries of the folders it uses.
+function(orizen_library layer)
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/${layer}/*.cpp)
+  list(REMOVE_ITEM sources ${ARGN})
+  add_library(orizen_${layer} STATIC ${sources})
+  target_include_directories(orizen_${layer} PUBLIC ${CMAKE_SOURCE_DIR}/src)
+  foreach(used IN LISTS ORIZEN_USES_${layer})
+    target_link_libraries(orizen_${layer} PUBLIC orizen_${used})
   endforeach()
-  set(${out} ${list} PARENT_SCOPE)
 endfunction()

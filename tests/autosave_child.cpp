@@ -3,8 +3,8 @@
 #include <string>
 
 #include "cli/selfplay.h"
-#include "options/places.h"
-#include "records/autosave.h"
+#include "game/places.h"
+#include "game/autosave.h"
 
 int main(int argc, char** argv) {
     if (argc != 2) return 2;

@@ -3,7 +3,7 @@
 
 #include <initializer_list>
 
-#include "ai/search.h"
+#include "classic/search.h"
 #include "game/game.h"
 
 namespace orizen::test {

@@ -2,8 +2,8 @@
 // and optionally every candidate it scored on the way (level 4: its depth, nodes and line).
 #include <cstring>
 
-#include "ai/level4.h"
-#include "ai/search.h"
+#include "game/level4.h"
+#include "classic/search.h"
 #include "cli/commands.h"
 
 namespace orizen::cli {

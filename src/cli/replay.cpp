@@ -4,7 +4,7 @@
 #include "cli/commands.h"
 #include "cli/position.h"
 #include "game/files.h"
-#include "records/record_file.h"
+#include "game/record_file.h"
 
 namespace orizen::cli {
 

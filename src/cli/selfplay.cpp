@@ -3,7 +3,7 @@
 #include <cstring>
 #include <string>
 
-#include "ai/level4.h"
+#include "game/level4.h"
 #include "cli/commands.h"
 #include "cli/selfplay.h"
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "ai/choose.h"
+#include "game/choose.h"
 #include "cli/position.h"
 #include "game/game.h"
 

@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <type_traits>
 
-#include "game/position.h"
+#include "rules/position.h"
 
 namespace orizen::engine {
 

@@ -4,7 +4,7 @@
 #include <climits>
 #include <cstdlib>
 
-#include "game.h"
+#include "game/game.h"
 
 namespace orizen {
 

@@ -1,5 +1,5 @@
 // Routes the person's input to the game's procedures.
-#include "controller.h"
+#include "game/controller.h"
 
 namespace orizen {
 

@@ -7,7 +7,7 @@
 #include <functional>
 #include <string>
 
-#include "game.h"
+#include "game/game.h"
 
 namespace orizen {
 

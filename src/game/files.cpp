@@ -1,4 +1,4 @@
-#include "files.h"
+#include "game/files.h"
 
 #include <fcntl.h>
 #include <iconv.h>

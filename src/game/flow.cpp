@@ -1,7 +1,7 @@
 // Game flow: starting games, mouse input, committing the person's move.
 #include <cmath>
 
-#include "game.h"
+#include "game/game.h"
 
 namespace orizen {
 

@@ -1,7 +1,7 @@
 // Where play stands apart from the position: whose turn, the mode, the result.
 #pragma once
 
-#include "codes.h"
+#include "rules/codes.h"
 
 namespace orizen {
 

@@ -10,14 +10,14 @@
 #include <string>
 #include <utility>
 
-#include "analysis.h"
-#include "flow.h"
-#include "history.h"
-#include "codes.h"
-#include "grid.h"
-#include "menu.h"
-#include "options/settings.h"
-#include "platform.h"
+#include "rules/analysis.h"
+#include "game/flow.h"
+#include "game/history.h"
+#include "rules/codes.h"
+#include "rules/grid.h"
+#include "game/menu.h"
+#include "game/settings.h"
+#include "game/platform.h"
 
 namespace orizen {
 

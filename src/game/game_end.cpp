@@ -1,5 +1,5 @@
 // The end of a game: who won, and whether to play again.
-#include "game.h"
+#include "game/game.h"
 
 namespace orizen {
 

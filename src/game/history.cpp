@@ -1,7 +1,7 @@
 // Move history: storing moves, stepping back and forward, starting afresh, reversing the board.
 #include <utility>
 
-#include "game.h"
+#include "game/game.h"
 
 namespace orizen {
 

@@ -1,9 +1,9 @@
 // The moves played, with storing and the check that an entry fits a position.
 #pragma once
 
-#include "analysis.h"
-#include "codes.h"
-#include "grid.h"
+#include "rules/analysis.h"
+#include "rules/codes.h"
+#include "rules/grid.h"
 
 namespace orizen {
 

@@ -1,6 +1,6 @@
 // Making a move: the position changes (Position::play), a captured king ends the game, and the
 // squares and stands it changed are drawn.
-#include "game.h"
+#include "game/game.h"
 
 namespace orizen {
 

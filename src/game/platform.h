@@ -8,7 +8,7 @@
 #include <functional>
 #include <string>
 
-#include "menu.h"
+#include "game/menu.h"
 
 namespace orizen {
 

@@ -9,7 +9,7 @@
 #include <string>
 
 #include "game/game.h"
-#include "view/influence_map.h"
+#include "game/influence_map.h"
 #include "window/pictures.h"
 
 namespace orizen::window {

@@ -5,10 +5,10 @@
 #include <QShortcut>
 #include <QTimer>
 
-#include "ai/choose.h"
+#include "game/choose.h"
 #include "game/controller.h"
-#include "options/settings.h"
-#include "view/move_notes.h"
+#include "game/settings.h"
+#include "game/move_notes.h"
 
 namespace orizen::window {
 

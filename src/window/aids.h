@@ -11,9 +11,9 @@
 #include <memory>
 #include <optional>
 
-#include "ai/choose.h"
+#include "game/choose.h"
 #include "game/game.h"
-#include "options/aid_settings.h"
+#include "game/aid_settings.h"
 #include "window/aid_picture.h"
 #include "window/board_widget.h"
 #include "window/buffer_canvas.h"

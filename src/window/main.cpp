@@ -7,8 +7,8 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "ai/search.h"
-#include "options/places.h"
+#include "classic/search.h"
+#include "game/places.h"
 #include "window/main_window.h"
 #include "window/qt_sound.h"
 

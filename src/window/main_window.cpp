@@ -13,7 +13,7 @@
 #include <QTimer>
 #include <QUrl>
 
-#include "ai/level4.h"
+#include "game/level4.h"
 #include "window/version_dialog.h"
 
 namespace orizen::window {

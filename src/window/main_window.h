@@ -11,8 +11,8 @@
 
 #include "game/controller.h"
 #include "game/game.h"
-#include "options/places.h"
-#include "records/autosave.h"
+#include "game/places.h"
+#include "game/autosave.h"
 #include "window/aids.h"
 #include "window/board_widget.h"
 #include "window/buffer_canvas.h"

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "game/game.h"
-#include "view/move_notes.h"
+#include "game/move_notes.h"
 
 namespace orizen::window {
 

@@ -1,4 +1,4 @@
-#include "qt_sound.h"
+#include "window/qt_sound.h"
 
 #include <QFile>
 #include <QMediaDevices>
@@ -7,7 +7,7 @@
 #include <QUrl>
 #include <string>
 
-#include "options/wave.h"
+#include "game/wave.h"
 
 namespace orizen {
 

@@ -1,5 +1,5 @@
 // The sound library on Qt Multimedia: each buffer is a wave-file image, brought into one form
-// every audio server plays whole (options/wave.h), kept in a private temporary folder and played
+// every audio server plays whole (game/wave.h), kept in a private temporary folder and played
 // by its own QSoundEffect, so effects overlap and never block.
 #pragma once
 

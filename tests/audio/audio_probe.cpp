@@ -21,7 +21,7 @@
 #include <string>
 #include <vector>
 
-#include "options/wave.h"
+#include "game/wave.h"
 #include "window/main_window.h"
 #include "window/qt_sound.h"
 

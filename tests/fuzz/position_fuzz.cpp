@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <memory>
 
-#include "ai/level4.h"
+#include "game/level4.h"
 #include "cli/position.h"
 #include "fuzz.h"
 

@@ -7,7 +7,7 @@
 
 #include "fuzz.h"
 #include "invariants.h"
-#include "records/record_file.h"
+#include "game/record_file.h"
 
 using namespace orizen;
 

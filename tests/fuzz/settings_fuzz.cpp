@@ -8,7 +8,7 @@
 #include "fakes.h"
 #include "fuzz.h"
 #include "invariants.h"
-#include "options/settings.h"
+#include "game/settings.h"
 
 using namespace orizen;
 

@@ -6,7 +6,7 @@
 
 #include <memory>
 
-#include "ai/level4.h"
+#include "game/level4.h"
 #include "window/board_widget.h"
 #include "window_fixture.h"
 

@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "ai/level4.h"
+#include "game/level4.h"
 #include "cli/position.h"
 
 using namespace orizen;

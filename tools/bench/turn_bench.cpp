@@ -19,7 +19,7 @@
 
 #include <unistd.h>
 
-#include "ai/search.h"
+#include "classic/search.h"
 #include "cli/position.h"
 #include "game/headless.h"
 

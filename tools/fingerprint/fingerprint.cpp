@@ -3,8 +3,8 @@
 #include <cstdio>
 #include <cstring>
 
-#include "ai/pool.h"
-#include "ai/search.h"
+#include "classic/pool.h"
+#include "classic/search.h"
 #include "cli/commands.h"
 #include "cli/position.h"
 #include "cli/selfplay.h"

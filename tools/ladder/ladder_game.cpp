@@ -10,7 +10,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "ai/level4.h"
+#include "game/level4.h"
 #include "cli/selfplay.h"
 
 using namespace orizen;

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "ai/moves.h"
+#include "rules/moves.h"
 #include "game/game.h"
 #include "game/headless.h"
 

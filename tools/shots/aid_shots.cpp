@@ -10,7 +10,7 @@
 
 #include <cstdio>
 
-#include "ai/choose.h"
+#include "game/choose.h"
 #include "drive.h"
 #include "window/main_window.h"
 

@@ -4,7 +4,7 @@
 #include <memory>
 #include <vector>
 
-#include "ai/moves.h"
+#include "rules/moves.h"
 #include "game/headless.h"
 
 namespace orizen::sweep {

@@ -4,7 +4,7 @@
 #include <memory>
 #include <vector>
 
-#include "ai/search.h"
+#include "classic/search.h"
 #include "cli/commands.h"
 #include "cli/position.h"
 #include "positions.h"

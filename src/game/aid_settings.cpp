@@ -1,0 +1,43 @@
+// The aids' on/off file.
+#include "game/aid_settings.h"
+
+#include "game/files.h"
+
+namespace orizen {
+
+namespace {
+
+constexpr const char* kFileName = "OrizenAids.ini";
+constexpr const char* kInfluenceKey = "InfluenceMap";
+constexpr const char* kListKey = "MoveList";
+constexpr std::size_t kMaxBytes = 4096;
+
+}  // namespace
+
+std::string aidSettingsPath(const std::string& settingsPath) {
+    const std::size_t slash = settingsPath.find_last_of('/');
+    return slash == std::string::npos ? kFileName : settingsPath.substr(0, slash + 1) + kFileName;
+}
+
+AidSettings readAidSettings(const std::string& path) {
+    AidSettings s;
+    std::string bytes, error;
+    if (!readWholeFile(path, kMaxBytes, bytes, error)) return s;
+    for (const std::string& line : splitLines(bytes)) {
+        const std::size_t eq = line.find('=');
+        if (eq == std::string::npos) continue;
+        const std::string key = line.substr(0, eq);
+        const bool on = line.substr(eq + 1) == "ON";
+        if (key == kInfluenceKey) s.influenceMap = on;
+        if (key == kListKey) s.moveList = on;
+    }
+    return s;
+}
+
+bool writeAidSettings(const std::string& path, const AidSettings& s, std::string& error) {
+    const std::string text = std::string(kInfluenceKey) + (s.influenceMap ? "=ON\n" : "=OFF\n") + kListKey +
+                             (s.moveList ? "=ON\n" : "=OFF\n");
+    return writeWholeFile(path, text, error);
+}
+
+}  // namespace orizen

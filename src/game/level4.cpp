@@ -1,0 +1,92 @@
+// The searching level's bridge between the game and the engine.
+#include "game/level4.h"
+
+#include <algorithm>
+
+namespace orizen::level4 {
+
+using namespace engine;
+using engine::Move;
+using engine::Position;
+
+namespace {
+
+// A game's position for the engine to search, hands cut to 200.
+Position searchable(const orizen::Position& from, int side) {
+    Position p;
+    static_cast<orizen::Position&>(p) = from;
+    for (int k = 1; k <= 7; ++k) {
+        p.HandUpper(k) = std::clamp(p.HandUpper(k), 0, 200);
+        p.HandLower(k) = std::clamp(p.HandLower(k), 0, 200);
+    }
+    p.side = side;
+    p.refresh();
+    return p;
+}
+
+}  // namespace
+
+Position positionOf(const Game& g, int side) { return searchable(g.position(), side); }
+
+Request requestOf(const Game& g, int side) {
+    const History& hist = g.moveHistory();
+    Request r{positionOf(g, side), {}};
+    // Walk the history back from the board; stop at the first entry that does not fit.
+    orizen::Position before = g.position();
+    for (int n = std::min(hist.RecordCount, HISTORY_MAX); n >= 1; --n) {
+        const int fx = hist.RecFromX(n), fy = hist.RecFromY(n), tx = hist.RecToX(n), ty = hist.RecToY(n);
+        const int piece = hist.RecPiece(n), result = hist.RecResult(n), captured = hist.RecCaptured(n);
+        if (!onBoard(tx, ty) || before.Board(tx, ty) != result || piece == 0) break;
+        const bool byUpper = piece > 0;
+        Row<int, 8>& mine = byUpper ? before.HandUpper : before.HandLower;
+        if (captured != 0 && kindOf(captured) != 0) --mine(kindOf(captured));
+        before.Board(tx, ty) = int16_t(captured);
+        if (onBoard(fx, fy)) {
+            before.Board(fx, fy) = int16_t(piece);
+        } else if (kindOf(result) != 0) {
+            ++mine(kindOf(result));
+        } else {
+            break;
+        }
+        r.seen.push_back(searchable(before, byUpper ? UPPER : LOWER).key);
+    }
+    return r;
+}
+
+Game::Choice toChoice(const Position& p, const Report& r) {
+    Game::Choice c;
+    if (r.move == kNoMove) return c;
+    const Move m = r.move;
+    const int sg = p.side == UPPER ? 1 : -1, to = moveTo(m);
+    c.found = true;
+    c.move.tx = sqX(to), c.move.ty = sqY(to);
+    if (isDrop(m)) {
+        const int kind = moveFrom(m);
+        c.move.fx = p.side == UPPER ? -1 : 29;
+        c.move.fy = p.side == UPPER ? kind : 20 + kind;
+        c.move.before = c.move.after = sg * kCode[kKindType[kind]];
+    } else {
+        const int from = moveFrom(m), t = p.cell[from] < 0 ? -p.cell[from] : p.cell[from];
+        c.move.fx = sqX(from), c.move.fy = sqY(from);
+        c.move.before = sg * kCode[t];
+        c.move.after = sg * kCode[isPromotion(m) ? t + 1 : t];
+    }
+    c.score = r.score;
+    return c;
+}
+
+Report bestMove(const Position& p, int timeMs, const std::vector<uint64_t>& seen, const std::atomic<bool>* stop) {
+    Limits limits;
+    limits.movetimeMs = timeMs;
+    limits.threads = threads.load();
+    return think(p, seen.data(), int(seen.size()), limits, stop);
+}
+
+Game::Choice choose(const Request& request, const std::atomic<bool>* stop, Report* report) {
+    const Report r =
+        bestMove(request.position, moveTimeMs.load(), request.seen, stop != nullptr ? stop : &stopRequested);
+    if (report != nullptr) *report = r;
+    return toChoice(request.position, r);
+}
+
+}  // namespace orizen::level4

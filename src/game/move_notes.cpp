@@ -1,0 +1,35 @@
+// Moves as text for the player's aids.
+#include "game/move_notes.h"
+
+namespace orizen {
+
+std::string moveText(int fromX, int toX, int toY, int before, int after) {
+    std::string s = Game::文字列変換(28 - toX) + " " + Game::文字列変換(toY);
+    s += after != before ? Game::文字列変換(before) + "成" : Game::文字列変換(after);
+    if (fromX == 29 || fromX == -1) s += "打";
+    return s;
+}
+
+std::vector<MoveRow> historyRows(const Game& g) {
+    const History& hist = g.moveHistory();
+    std::vector<MoveRow> rows;
+    const int length = hist.RecordLength < 0 ? 0 : hist.RecordLength > HISTORY_MAX ? HISTORY_MAX : hist.RecordLength;
+    rows.reserve(static_cast<std::size_t>(length));
+    const bool lowerFirst = hist.RecPiece(1) < 0;
+    for (int n = 1; n <= length; ++n)
+        rows.push_back(
+            MoveRow{n, (hist.RecPiece(n) < 0) == lowerFirst,
+                    moveText(hist.RecFromX(n), hist.RecToX(n), hist.RecToY(n), hist.RecPiece(n), hist.RecResult(n))});
+    return rows;
+}
+
+std::string rowText(const MoveRow& r) {
+    const std::string number = std::to_string(r.n);
+    std::string text;
+    // Figure spaces: as wide as a digit in any font, so the numbers line up.
+    for (std::size_t i = number.size(); i < 3; ++i) text += "\u2007";
+    text += number + " " + (r.n == 0 ? "\u3000" : r.first ? "▲" : "△") + " " + r.text;
+    return text;
+}
+
+}  // namespace orizen
