@@ -14,6 +14,7 @@
 
 #include "game/controller.h"
 #include "game/game.h"
+#include "game/player.h"
 
 namespace orizen::test {
 
@@ -157,7 +158,8 @@ struct Harness {
     RecordingCanvas canvas;
     FakeHost host;
     FakeSound sound;
-    Game game{canvas, host, sound};
+    Players players;
+    Game game{canvas, host, sound, players};
 
     // A started harness begins with guidance on and the tatami background, as a settings file
     // "背景画=畳 / 移動指導=ON / BGM=OFF" gives; Harness(false) leaves the folder without one.

@@ -2,14 +2,19 @@
 #pragma once
 
 #include <initializer_list>
+#include <memory>
 
 #include "classic/search.h"
 #include "game/game.h"
+#include "game/player.h"
 
 namespace orizen::test {
 
 struct Bare {
-    explicit Bare(search::Engine& engine = search::standard()) : g(canvas, host, sound, engine) {}
+    // With players of its own, or those given.
+    Bare() : own(std::make_unique<Players>()), g(canvas, host, sound, *own) {}
+    explicit Bare(Players& players) : g(canvas, host, sound, players) {}
+    std::unique_ptr<Players> own;
     NullCanvas canvas;
     NullHost host;
     NullSound sound;

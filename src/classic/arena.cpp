@@ -1,6 +1,5 @@
 #include "classic/arena.h"
 
-#include <atomic>
 #include <cstdint>
 #include <cstdlib>
 
@@ -15,41 +14,35 @@ namespace {
 constexpr std::size_t kHugePage = std::size_t(2) << 20;
 constexpr std::size_t kBlock = 2 * kHugePage;  // two threads' buffers and the shared ones
 
-char* block() {
-    static char* const b = [] {
-        void* p = std::aligned_alloc(kHugePage, kBlock);
-#ifdef MADV_HUGEPAGE
-        if (p != nullptr) madvise(p, kBlock, MADV_HUGEPAGE);
-#endif
-        return static_cast<char*>(p);
-    }();
-    return b;
-}
-
-std::atomic<std::size_t> used{0};
-
-bool inBlock(const void* p) {
-    const char* b = block();
-    return b != nullptr && p >= b && p < b + kBlock;
-}
-
 }  // namespace
 
-void* arenaTake(std::size_t bytes, std::size_t align) {
-    if (char* b = block(); b != nullptr) {
-        std::size_t at = used.load(std::memory_order_relaxed);
+Arena::Arena() : block_(static_cast<char*>(std::aligned_alloc(kHugePage, kBlock))) {
+#ifdef MADV_HUGEPAGE
+    if (block_ != nullptr) madvise(block_, kBlock, MADV_HUGEPAGE);
+#endif
+}
+
+Arena::~Arena() { std::free(block_); }
+
+void* Arena::take(std::size_t bytes, std::size_t align) {
+    if (block_ != nullptr) {
+        std::size_t at = used_.load(std::memory_order_relaxed);
         for (;;) {
             const std::size_t start = (at + align - 1) & ~(align - 1);
             if (start + bytes > kBlock) break;
-            if (used.compare_exchange_weak(at, start + bytes, std::memory_order_relaxed)) return b + start;
+            if (used_.compare_exchange_weak(at, start + bytes, std::memory_order_relaxed)) return block_ + start;
         }
     }
     return ::operator new(bytes);
 }
 
-void arenaPrefault() {
+void Arena::give(void* p) {
+    if (p != nullptr && (block_ == nullptr || p < block_ || p >= block_ + kBlock)) ::operator delete(p);
+}
+
+void Arena::prefault() {
 #ifdef MADV_POPULATE_WRITE
-    if (char* b = block(); b != nullptr) madvise(b, kBlock, MADV_POPULATE_WRITE);  // kernels before 5.14 refuse it
+    if (block_ != nullptr) madvise(block_, kBlock, MADV_POPULATE_WRITE);  // kernels before 5.14 refuse it
 #endif
 }
 
@@ -69,10 +62,6 @@ void programPrefault() {
         },
         nullptr);
 #endif
-}
-
-void arenaGive(void* p) {
-    if (p != nullptr && !inBlock(p)) ::operator delete(p);
 }
 
 }  // namespace orizen::search

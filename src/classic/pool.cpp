@@ -1,4 +1,4 @@
-// The search's threads: started once, woken for each job, joined when the program ends.
+// The search's threads: started by the first job, woken for each one, joined when the pool goes.
 #include "classic/pool.h"
 
 #include <algorithm>
@@ -23,7 +23,10 @@ struct Pool::State {
 
 int Pool::defaultSize() { return int(std::clamp(std::thread::hardware_concurrency(), 1u, 8u)); }
 
-Pool::Pool(int threads) : state_(new State), size_(std::clamp(threads, 1, 8)) {
+Pool::Pool(int threads) : state_(new State), size_(std::clamp(threads, 1, 8)) {}
+
+// The other threads, started by the first job.
+void Pool::spawn() {
     for (int w = 1; w < size_; ++w)
         state_->threads.emplace_back([this, w] {
             State& s = *state_;
@@ -62,6 +65,7 @@ void Pool::run(Job job, void* context) {
 void Pool::start(Job job, void* context) {
     State& s = *state_;
     s.running.lock();
+    if (s.threads.empty() && size_ > 1) spawn();
     {
         std::lock_guard<std::mutex> lock(s.mutex);
         s.job = job;

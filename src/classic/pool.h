@@ -1,5 +1,6 @@
-// The threads the computer's search runs on: the caller and the others kept waiting between
-// searches. A job runs on all of them at once and the caller returns when every one is done.
+// The threads the computer's search runs on: the caller and the others, started by the first job
+// and kept waiting between searches. A job runs on all of them at once and the caller returns when
+// every one is done.
 #pragma once
 
 namespace orizen::search {
@@ -49,6 +50,7 @@ public:
     ~Pool();
 
 private:
+    void spawn();
     struct State;
     State* state_;
     int size_ = 1;

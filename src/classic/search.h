@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <thread>
 #include <vector>
 
@@ -218,13 +219,14 @@ struct DeltaLimits {
     int log = Delta::kLog, changes = Delta::kChanges;
 };
 
-// The computer's quick search with what it runs on: its threads, and whether it takes the plain
-// way instead (each candidate surveyed in full, one after the other; the two ways give the same
-// results, and tests compare them). The program searches with standard(); tests and tools make
-// engines of their own.
+// The computer's quick search with what it runs on: its threads, their buffers, and whether it
+// takes the plain way instead (each candidate surveyed in full, one after the other; the two ways
+// give the same results, and tests compare them). Whoever plays owns one; one search runs on it at
+// a time, and engines of their own search at once.
 class Engine {
 public:
-    explicit Engine(int threads = Pool::defaultSize(), bool plain = false) : pool_(threads), plain_(plain) {}
+    explicit Engine(int threads = Pool::defaultSize(), bool plain = false);
+    ~Engine();
     Engine(const Engine&) = delete;
     Engine& operator=(const Engine&) = delete;
 
@@ -234,31 +236,32 @@ public:
     // not handle (not exactly one king a side): the caller searches the plain way then.
     bool search(Analysis& g, Memory& memory, CandidateSink sink, void* context, Choice& choice);
 
+    // Starts the threads and makes their buffers now, so that a first turn finds them made as a
+    // later one does.
+    void prepare();
+
     Pool& pool() { return pool_; }
     bool plain() const { return plain_; }
     DeltaLimits limits;
 
 private:
+    struct State;
+    std::unique_ptr<State> state_;
     Pool pool_;
     bool plain_;
 };
 
-// The program's engine: the quick way on as many threads as the machine has, up to eight.
-Engine& standard();
-
-// Makes the search's threads and buffers ahead of the first turn, on a thread of its own, so that a
-// first turn finds them made as a later one does: start one when the program starts, before the
+// Prepares an engine on a thread of its own: start one when the program starts, before the
 // position is loaded or while the person thinks. Waits for that work when destroyed.
 class Warmup {
 public:
-    Warmup();
-    ~Warmup();
+    explicit Warmup(Engine& engine) : thread_([&engine] { engine.prepare(); }) {}
+    ~Warmup() { thread_.join(); }
     Warmup(const Warmup&) = delete;
     Warmup& operator=(const Warmup&) = delete;
 
 private:
     std::thread thread_;
 };
-
 
 }  // namespace orizen::search

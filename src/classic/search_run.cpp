@@ -16,6 +16,7 @@
 #include <atomic>
 #include <cstdlib>
 #include <memory>
+#include <mutex>
 #include <vector>
 
 #include "classic/pool.h"
@@ -36,21 +37,22 @@ struct Candidate {
 
 // What the evaluations wrote, one after the other; grows (rarely) by doubling.
 struct WrittenList {
+    Arena& arena;
     Written* at = nullptr;
     size_t size = 0, capacity = 0;
 
-    WrittenList() = default;
+    explicit WrittenList(Arena& a) : arena(a) {}
     WrittenList(const WrittenList&) = delete;
     WrittenList& operator=(const WrittenList&) = delete;
-    ~WrittenList() { arenaGive(at); }
+    ~WrittenList() { arena.give(at); }
 
     // Room for n more entries at the end.
     Written* room(size_t n) {
         if (size + n > capacity) {
             const size_t grown = std::max(capacity * 2, size + n + (size_t(1) << 16));
-            Written* more = static_cast<Written*>(arenaTake(grown * sizeof(Written), alignof(Written)));
+            Written* more = static_cast<Written*>(arena.take(grown * sizeof(Written), alignof(Written)));
             std::copy(at, at + size, more);
-            arenaGive(at);
+            arena.give(at);
             at = more;
             capacity = grown;
         }
@@ -60,32 +62,10 @@ struct WrittenList {
 
 // One thread's tools: its delta survey and what its evaluations wrote.
 struct Worker {
-    Worker() {}  // no zeroing of the large buffers: they are written before they are read
+    explicit Worker(Arena& arena) : written(arena) {}  // no zeroing of the large buffers: they are written before they are read
     Delta delta;
     WrittenList written;
 };
-
-Worker& worker() {
-    thread_local ArenaSlot<Worker> w;
-    if (w.get() == nullptr) w.make().written.room(size_t(1) << 16);
-    return *w.get();
-}
-
-}  // namespace
-
-Warmup::Warmup()
-    : thread_([] {
-          programPrefault();
-          arenaPrefault();
-          // Each of the pool's threads makes its buffers; the caller's are made on its first search.
-          standard().pool().run([](void*, int index) {
-              if (index > 0) worker();
-          }, nullptr);
-      }) {}
-
-Warmup::~Warmup() { thread_.join(); }
-
-namespace {
 
 // A candidate's scores (two for a move with optional promotion) and where its evaluations' writes
 // are kept.
@@ -112,7 +92,13 @@ struct Done {
 };
 
 struct Search {
-    Search() {}  // as Worker
+    explicit Search(Arena& a)  // as Worker
+        : arena(&a), done(ArenaAllocator<Done>(&a)), candidates(ArenaAllocator<Candidate>(&a)),
+          results(ArenaAllocator<Result>(&a)) {
+        base.reach = decltype(base.reach)(ArenaAllocator<Reacher>(&a));
+    }
+    Arena* arena = nullptr;
+    ArenaSlot<Worker>* slots = nullptr;  // the engine's, one a thread
     Analysis* game = nullptr;
     Memory* memory = nullptr;  // the game's
     int threads = 1;
@@ -134,15 +120,11 @@ struct Search {
     Written base0[kCells];                             // what that survey wrote
 };
 
-Search& shared() {
-    thread_local ArenaSlot<Search> s;
-    if (s.get() == nullptr) {
-        Search& made = s.make();
-        made.candidates.reserve(8192);
-        made.results.reserve(8192);
-        made.done.reserve(16384);
-    }
-    return *s.get();
+// Thread `index`'s tools, made by that thread the first time it works.
+Worker& worker(Arena& arena, ArenaSlot<Worker>* slots, int index) {
+    ArenaSlot<Worker>& w = slots[index];
+    if (w.get() == nullptr) w.make(arena, arena).written.room(size_t(1) << 16);
+    return *w.get();
 }
 
 int countKings(const Analysis& g, int code) {
@@ -230,7 +212,7 @@ bool mayStop(const Candidate& c, const Result& r) {
 // One thread's share: chunks of candidates, on the caller's game and memory or its own copies.
 void work(void* context, int index) {
     Search& s = *static_cast<Search*>(context);
-    Worker& w = worker();
+    Worker& w = worker(*s.arena, s.slots, index);
     s.workers[index] = &w;
     if (index > 0) w.written.size = 0;
     w.delta.limit(s.limits.log, s.limits.changes);
@@ -313,14 +295,41 @@ void squareMaps(Memory& memory, const Search& s) {
 
 }  // namespace
 
-Engine& standard() {
-    static Engine engine;
-    return engine;
+struct Engine::State {
+    Arena arena;
+    ArenaSlot<Worker> workers[kMaxWorkers];
+    ArenaSlot<Search> search;
+    std::mutex one;  // one search at a time
+};
+
+Engine::Engine(int threads, bool plain) : state_(std::make_unique<State>()), pool_(threads), plain_(plain) {}
+
+Engine::~Engine() = default;
+
+void Engine::prepare() {
+    programPrefault();
+    state_->arena.prefault();
+    // Each of the pool's threads makes its tools; the caller's are made on its first search.
+    pool_.run(
+        [](void* state, int index) {
+            State& st = *static_cast<State*>(state);
+            if (index > 0 && index < kMaxWorkers) worker(st.arena, st.workers, index);
+        },
+        state_.get());
 }
 
 bool Engine::search(Analysis& g, Memory& memory, CandidateSink sink, void* context, Choice& best) {
     if (plain_ || countKings(g, 950) != 1 || countKings(g, -950) != 1) return false;
-    Search& s = shared();
+    State& st = *state_;
+    std::lock_guard<std::mutex> lock(st.one);
+    if (st.search.get() == nullptr) {
+        Search& made = st.search.make(st.arena, st.arena);
+        made.slots = st.workers;
+        made.candidates.reserve(8192);
+        made.results.reserve(8192);
+        made.done.reserve(16384);
+    }
+    Search& s = *st.search;
     s.limits = limits;
     s.game = &g;
     s.memory = &memory;
@@ -404,14 +413,15 @@ bool Engine::search(Analysis& g, Memory& memory, CandidateSink sink, void* conte
     s.next = 0;
     s.stopAt = n;
     s.cancel = false;
-    worker().written.size = 0;
-    s.workers[0] = &worker();
+    Worker& self = worker(st.arena, st.workers, 0);
+    self.written.size = 0;
+    s.workers[0] = &self;
     // Should the sink or an allocation throw, the others are stopped before the search is left.
     Pool::Guard others(pool, [](void* search) { static_cast<Search*>(search)->cancel = true; }, &s);
     if (threads > 1) {
         // Every other thread scores on its own copy of the game and of its memory.
         for (int w = 1; w < threads; ++w) {
-            s.copies[w].make(g, memory);
+            s.copies[w].make(st.arena, g, memory);
         }
         pool.start(
             [](void* search, int index) {
@@ -424,7 +434,6 @@ bool Engine::search(Analysis& g, Memory& memory, CandidateSink sink, void* conte
 
     // In search order on this thread: report, keep the best, stop where the plain search stops. A
     // candidate another thread has not finished yet is scored here as well, rather than waited for.
-    Worker& self = worker();
     s.done.clear();
     int last = -1;
     bool stopped = false;

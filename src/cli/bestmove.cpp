@@ -2,9 +2,9 @@
 // and optionally every candidate it scored on the way (level 4: its depth, nodes and line).
 #include <cstring>
 
-#include "game/level4.h"
 #include "classic/search.h"
 #include "cli/commands.h"
+#include "game/player.h"
 
 namespace orizen::cli {
 
@@ -16,14 +16,20 @@ void move(Output& out, const char* key, int fx, int fy, int tx, int ty, int befo
     out.word(buf);
 }
 
-void printCandidate(void* context, const Game::ScoredCandidate& c) {
-    move(*static_cast<Output*>(context), "candidate", c.move.fx, c.move.fy, c.move.tx, c.move.ty, c.move.before,
-         c.move.after, c.score);
+// "candidate ..." lines, or one "info depth D score S nodes N time T pv M ..." line where each move
+// of the line is FX,FY-TX,TY, a drop D<kind>-TX,TY, with + when it promotes.
+struct Printer final : Listener {
+    explicit Printer(Output& o) : out(o) {}
+    Output& out;
+    void candidate(const ScoredCandidate& c) override;
+    void searched(const engine::Report& r) override;
+};
+
+void Printer::candidate(const ScoredCandidate& c) {
+    move(out, "candidate", c.move.fx, c.move.fy, c.move.tx, c.move.ty, c.move.before, c.move.after, c.score);
 }
 
-// "info depth D score S nodes N time T pv M ..." where each move of the line is FX,FY-TX,TY, a
-// drop D<kind>-TX,TY, with + when it promotes.
-void printSearch(Output& out, const engine::Report& r) {
+void Printer::searched(const engine::Report& r) {
     char buf[200];
     std::snprintf(buf, sizeof buf, "info depth %d score %d nodes %llu time %.3f%s pv", r.depth, r.score,
                   static_cast<unsigned long long>(r.nodes), r.seconds, r.forced ? " forced" : "");
@@ -61,20 +67,15 @@ int runBestmove(int argc, char** argv) {
             return refuse(kUsage);
     }
     if (file == nullptr) return refuse(kUsage);
-    const search::Warmup warmup;  // the search's threads and buffers are made while the file loads
-    auto h = load(file);
+    Players players;
+    const search::Warmup warmup(players.classic());  // threads and buffers are made while the file loads
+    auto h = load(file, &players);
     if (!h) return kExitRefused;
-    if (moveTime > 0) level4::moveTimeMs = moveTime;
+    if (moveTime > 0) players.searching().moveTimeMs = moveTime;
 
     Output out;
-    Game::Choice c;
-    if (h->game.options().ComputerLevel == level4::kLevel) {
-        engine::Report r;
-        c = level4::choose(level4::requestOf(h->game, engine::UPPER), nullptr, &r);
-        if (scores) printSearch(out, r);
-    } else {
-        c = scores ? h->game.探索(printCandidate, &out) : h->game.探索();
-    }
+    Printer printer(out);
+    const Game::Choice c = players.computer(h->game.options().ComputerLevel).turn(h->game, scores ? &printer : nullptr)();
     if (c.found)
         move(out, "bestmove", c.move.fx, c.move.fy, c.move.tx, c.move.ty, c.move.before, c.move.after, c.score);
     else

@@ -27,9 +27,9 @@ bool parseMoveTime(const char* value, int& ms);
 // Prints "error: <what>" to standard error and returns the refusal status.
 int refuse(const std::string& what);
 
-// A fresh headless game holding FILE's position after one survey; null (the error printed) when
-// the file is refused.
-std::unique_ptr<Headless> load(const char* path);
+// A fresh headless game holding FILE's position after one survey, played by `players` or by its
+// own; null (the error printed) when the file is refused.
+std::unique_ptr<Headless> load(const char* path, Players* players = nullptr);
 
 // Output gathered in memory and written at once; numbers separated by single blanks.
 struct Output {

@@ -21,14 +21,14 @@ int refuse(const std::string& what) {
     return kExitRefused;
 }
 
-std::unique_ptr<Headless> load(const char* path) {
+std::unique_ptr<Headless> load(const char* path, Players* players) {
     Position pos;
     std::string error;
     if (!readPosition(path, pos, error)) {
         refuse(std::string(path) + ": " + error);
         return nullptr;
     }
-    auto h = std::make_unique<Headless>();
+    auto h = players != nullptr ? std::make_unique<Headless>(*players) : std::make_unique<Headless>();
     place(h->game, pos);
     return h;
 }

@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+#include "game/headless.h"
+
 namespace orizen::cli {
 
 namespace {
@@ -149,12 +151,9 @@ struct Parser {
     }
 
     static void opening(Grid<int16_t>& out) {
-        NullCanvas canvas;
-        NullHost host;
-        NullSound sound;
-        Game g(canvas, host, sound);
-        g.初期設定();
-        out = g.position().Board;
+        Headless h;
+        h.game.初期設定();
+        out = h.game.position().Board;
     }
 };
 

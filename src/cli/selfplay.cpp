@@ -3,7 +3,6 @@
 #include <cstring>
 #include <string>
 
-#include "game/level4.h"
 #include "cli/commands.h"
 #include "cli/selfplay.h"
 
@@ -35,6 +34,7 @@ void print(void* context, const Ply& p) { static_cast<Output*>(context)->text +=
 
 int runSelfplay(int argc, char** argv) {
     SelfplaySettings settings;
+    int moveTime = 0;
     const char* file = nullptr;
     bool seen[5] = {};  // upper level, lower level, first, plies, move time
     for (int i = 0; i < argc; ++i) {
@@ -62,7 +62,7 @@ int runSelfplay(int argc, char** argv) {
         } else if (option == 4) {
             int ms = 0;
             if (!parseMoveTime(value, ms)) return refuse("--movetime takes a positive number of milliseconds");
-            level4::moveTimeMs = ms;
+            moveTime = ms;
         } else if (option == 3) {
             if (!number(value, v) || v < 0) return refuse("--plies takes a number of plies, 0 or more");
             settings.plies = v > HISTORY_MAX ? HISTORY_MAX : int(v);
@@ -79,7 +79,9 @@ int runSelfplay(int argc, char** argv) {
     }
 
     Output out;
-    Selfplay game(settings, file != nullptr ? &start : nullptr);
+    Players players;
+    if (moveTime > 0) players.searching().moveTimeMs = moveTime;
+    Selfplay game(settings, file != nullptr ? &start : nullptr, &players);
     if (!game.play(print, &out)) {
         out.flush();
         return refuse("a lower move was refused by the game (ply " + std::to_string(game.plies.size() + 1) + ")");

@@ -4,12 +4,14 @@
 // game of the window with the person's hand replaced.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "game/choose.h"
 #include "cli/position.h"
 #include "game/game.h"
+#include "game/player.h"
 
 namespace orizen::cli {
 
@@ -66,9 +68,9 @@ enum class Reason { KingTaken, Mate, NoMove, Plies };
 // A self-play game with its own state; play() runs it to its end.
 class Selfplay {
 public:
-    // The start-up state with the opening array, or the board and hands of `start`.
-    // The computer searches with `engine`, for both sides.
-    Selfplay(const SelfplaySettings& settings, const Position* start, search::Engine& engine = search::standard());
+    // The start-up state with the opening array, or the board and hands of `start`. Both sides
+    // are played by `players`, or by players of its own.
+    Selfplay(const SelfplaySettings& settings, const Position* start, Players* players = nullptr);
 
     // Plays the game out, calling onPly after each ply. False when a lower move was refused by the
     // click path (which the search never chooses; the game stops there).
@@ -78,6 +80,10 @@ public:
     Reason reason = Reason::Plies;
     std::vector<Ply> plies;
 
+private:
+    std::unique_ptr<Players> own_;
+
+public:
     NullCanvas canvas;
     SelfplayHost host;
     NullSound sound;

@@ -49,8 +49,9 @@ int commitLower(Game& g, const LowerMove& m) {
     return g.指し手反映(button);
 }
 
-Selfplay::Selfplay(const SelfplaySettings& settings, const Position* start, search::Engine& engine)
-    : game(canvas, host, sound, engine), settings_(settings) {
+Selfplay::Selfplay(const SelfplaySettings& settings, const Position* start, Players* players)
+    : own_(players != nullptr ? nullptr : std::make_unique<Players>()),
+      game(canvas, host, sound, players != nullptr ? *players : *own_), settings_(settings) {
     game.初期設定();
     if (start != nullptr) game.setPosition(start->board, start->handUpper, start->handLower);
     game.レベル_設定(settings.upperLevel);
@@ -89,7 +90,7 @@ bool Selfplay::upperPly(bool first) {
 // The lower side's move; false when the game is over (`over`) or the move was refused.
 bool Selfplay::lowerPly(bool& over) {
     LowerMove m;
-    if (!chooseMove(game, true, settings_.lowerLevel, m)) {
+    if (!game.players().computer(settings_.lowerLevel).choose(game, true, m)) {
         winner = Winner::Upper, reason = Reason::NoMove;
         over = true;
         return false;

@@ -43,7 +43,7 @@ struct Tables {
     uint64_t piece[29][kSquares];
     uint64_t hand[2][8][kMaxHand];
     uint64_t sideKey;
-    Tables() {
+    constexpr Tables() : delta{}, stepBy{}, slideBy{}, piece{}, hand{}, sideKey(0) {
         for (int s = 0; s < 2; ++s)
             for (int d = 0; d < 10; ++d) {
                 delta[s][d] = kDX[d] + (s == UPPER ? kDY[d] : -kDY[d]) * kW;
@@ -66,7 +66,7 @@ struct Tables {
         sideKey = next();
     }
 };
-const Tables T;
+constexpr Tables T;
 
 inline int sign(int side) { return side == UPPER ? 1 : -1; }
 inline uint64_t pieceKey(int piece, int s) { return T.piece[piece + 14][s]; }
@@ -336,15 +336,6 @@ void generateCaptures(const Position& p, MoveList& out) { boardMoves<true, false
 void generateQuiets(const Position& p, MoveList& out, bool nearOnly) {
     boardMoves<false, true>(p, out, false);
     drops(p, out, nearOnly);
-}
-
-bool isLegalByRules(const Position& p, Move m) {
-    static thread_local Move buf[kMaxMoves];
-    MoveList l{buf};
-    generateAll(p, l);
-    for (int i = 0; i < l.n; ++i)
-        if (l.m[i] == m) return true;
-    return false;
 }
 
 }  // namespace orizen::engine

@@ -114,7 +114,4 @@ void generateCaptures(const Position& p, MoveList& out);
 // other side or within three squares of a king.
 void generateQuiets(const Position& p, MoveList& out, bool nearOnly);
 
-// The rules' verdict on one move of the side to move, without generating the rest.
-bool isLegalByRules(const Position& p, Move m);
-
 }  // namespace orizen::engine

@@ -1,6 +1,6 @@
 // Iterative deepening principal-variation search with null-move pruning, late-move reductions and
-// a quiescence search; a lock-free transposition table shared by the threads (each thread searches
-// the same root and they help each other through the table).
+// a quiescence search; a lock-free transposition table shared by the searcher's threads (each
+// thread searches the same root and they help each other through the table).
 #include "engine/search.h"
 
 #include <algorithm>
@@ -26,7 +26,6 @@ struct Entry {
 };
 constexpr int kTableBits = 21;
 constexpr uint64_t kTableMask = (uint64_t(1) << kTableBits) - 1;
-std::unique_ptr<Entry[]> gTable;
 
 uint64_t pack(Move m, int score, int depth, int bound) {
     return uint64_t(m) | uint64_t(uint16_t(int16_t(score))) << 24 | uint64_t(uint8_t(depth)) << 40 |
@@ -36,15 +35,15 @@ struct Probe {
     Move move;
     int score, depth, bound;
 };
-bool probe(uint64_t key, Probe& out) {
-    const Entry& e = gTable[key & kTableMask];
+bool probe(const Entry* table, uint64_t key, Probe& out) {
+    const Entry& e = table[key & kTableMask];
     const uint64_t d = e.data.load(std::memory_order_relaxed);
     if ((e.check.load(std::memory_order_relaxed) ^ d) != key) return false;
     out = Probe{Move(d & 0xFFFFFF), int16_t(d >> 24 & 0xFFFF), int(d >> 40 & 0xFF), int(d >> 48 & 3)};
     return true;
 }
-void store(uint64_t key, Move m, int score, int depth, int bound) {
-    Entry& e = gTable[key & kTableMask];
+void store(Entry* table, uint64_t key, Move m, int score, int depth, int bound) {
+    Entry& e = table[key & kTableMask];
     const uint64_t d = pack(m, score, depth, bound);
     e.check.store(key ^ d, std::memory_order_relaxed);
     e.data.store(d, std::memory_order_relaxed);
@@ -72,16 +71,20 @@ struct Shared {
     }
 };
 
-int lmrTable[64][64];
-const bool lmrReady = [] {
-    for (int d = 1; d < 64; ++d)
-        for (int i = 1; i < 64; ++i) lmrTable[d][i] = int(0.6 + std::log(double(d)) * std::log(double(i)) / 2.1);
-    return true;
-}();
+// Late-move reductions by depth and move number.
+struct Reductions {
+    int r[64][64] = {};
+    Reductions() {
+        for (int d = 1; d < 64; ++d)
+            for (int i = 1; i < 64; ++i) r[d][i] = int(0.6 + std::log(double(d)) * std::log(double(i)) / 2.1);
+    }
+};
 
 struct Worker {
     Position p;
     Shared* sh = nullptr;
+    Entry* table = nullptr;
+    const Reductions* lmr = nullptr;
     uint64_t nodes = 0;
     Move scratch[kMaxMoves];
     uint64_t list[kMaxPly + 8][kMaxMoves];  // score << 32 | move
@@ -288,7 +291,7 @@ struct Worker {
         path[ply] = p.key;
 
         Probe t{};
-        const bool hit = probe(p.key, t);
+        const bool hit = probe(table, p.key, t);
         const Move ttMove = hit ? t.move : kNoMove;
         if (hit && !pvNode && t.depth >= depth) {
             const int s = fromTable(t.score, ply);
@@ -349,7 +352,7 @@ struct Worker {
             } else {
                 int r = 0;
                 if (depth >= 3 && quiet && !givesCheck && !inCheck)
-                    r = std::max(0, lmrTable[std::min(depth, 63)][std::min(searched, 63)] - (pvNode ? 1 : 0));
+                    r = std::max(0, lmr->r[std::min(depth, 63)][std::min(searched, 63)] - (pvNode ? 1 : 0));
                 s = -search(-alpha - 1, -alpha, d - r, ply + 1, true);
                 if (s > alpha && r > 0) s = -search(-alpha - 1, -alpha, d, ply + 1, true);
                 if (s > alpha && s < beta) s = -search(-beta, -alpha, d, ply + 1, true);
@@ -381,13 +384,10 @@ struct Worker {
             if (!inCheck) return staticEval;
             return -kMate + ply;
         }
-        store(p.key, bestMove, toTable(best, ply), depth, best >= beta ? kLower : best > alphaIn ? kExact : kUpper);
+        store(table, p.key, bestMove, toTable(best, ply), depth, best >= beta ? kLower : best > alphaIn ? kExact : kUpper);
         return best;
     }
 };
-
-std::unique_ptr<Worker> gWorkers[2];
-std::mutex gOne;  // one search at a time
 
 double since(Clock::time_point t) { return std::chrono::duration<double>(Clock::now() - t).count(); }
 
@@ -419,20 +419,32 @@ void deepen(Worker& w, int firstDepth, const Limits& limits, Report* report) {
 
 }  // namespace
 
-void clearTable() {
-    if (!gTable) return;
-    for (uint64_t i = 0; i <= kTableMask; ++i) gTable[i].check = 0, gTable[i].data = 0;
+struct Searcher::State {
+    std::mutex one;  // one search at a time
+    std::unique_ptr<Entry[]> table;
+    std::unique_ptr<Worker> workers[2];
+    Reductions lmr;
+    Move root[kMaxMoves];
+};
+
+Searcher::Searcher() : state_(std::make_unique<State>()) {}
+Searcher::~Searcher() = default;
+
+void Searcher::clear() {
+    std::lock_guard<std::mutex> lock(state_->one);
+    if (!state_->table) return;
+    for (uint64_t i = 0; i <= kTableMask; ++i) state_->table[i].check = 0, state_->table[i].data = 0;
 }
 
-Report think(const Position& root, const uint64_t* seen, int seenCount, const Limits& limits,
-             const std::atomic<bool>* stop) {
-    std::lock_guard<std::mutex> lock(gOne);
-    if (!gTable) gTable = std::make_unique<Entry[]>(kTableMask + 1);
+Report Searcher::think(const Position& root, const uint64_t* seen, int seenCount, const Limits& limits) {
+    State& st = *state_;
+    std::lock_guard<std::mutex> lock(st.one);
+    if (!st.table) st.table = std::make_unique<Entry[]>(kTableMask + 1);
     Report r;
     Shared sh;
     sh.start = Clock::now();
     sh.deadline = sh.start + std::chrono::milliseconds(std::max(1, limits.movetimeMs));
-    sh.external = stop;
+    sh.external = &stop_;
     sh.rootSide = root.side;
     sh.seen = seen, sh.seenCount = seenCount;
     for (int i = 0; i < seenCount; ++i) {
@@ -442,8 +454,7 @@ Report think(const Position& root, const uint64_t* seen, int seenCount, const Li
 
     // The rules' moves that keep the king safe; a king that can be taken is taken at once.
     Position p = root;
-    static Move all[kMaxMoves];
-    MoveList l{all};
+    MoveList l{st.root};
     generateAll(p, l);
     Move first = kNoMove, only = kNoMove;
     int legal = 0;
@@ -471,24 +482,26 @@ Report think(const Position& root, const uint64_t* seen, int seenCount, const Li
 
     const int threads = std::clamp(limits.threads, 1, 2);
     for (int i = 0; i < threads; ++i) {
-        if (!gWorkers[i]) gWorkers[i] = std::make_unique<Worker>();
-        Worker& w = *gWorkers[i];
+        if (!st.workers[i]) st.workers[i] = std::make_unique<Worker>();
+        Worker& w = *st.workers[i];
         w.p = root;
         w.sh = &sh;
+        w.table = st.table.get();
+        w.lmr = &st.lmr;
         w.nodes = 0;
         for (auto& bySide : w.history)
             for (auto& byType : bySide)
                 for (int& h : byType) h /= 8;
     }
     std::thread helper;
-    if (threads > 1) helper = std::thread([&] { deepen(*gWorkers[1], 2, limits, nullptr); });
-    deepen(*gWorkers[0], 1, limits, &r);
+    if (threads > 1) helper = std::thread([&] { deepen(*st.workers[1], 2, limits, nullptr); });
+    deepen(*st.workers[0], 1, limits, &r);
     sh.stop.store(true);
     if (helper.joinable()) helper.join();
 
     if (r.move == kNoMove) r.move = only;  // stopped before depth 1 finished
     r.nodes = 0;
-    for (int i = 0; i < threads; ++i) r.nodes += gWorkers[i]->nodes;
+    for (int i = 0; i < threads; ++i) r.nodes += st.workers[i]->nodes;
     r.seconds = since(sh.start);
     return r;
 }

@@ -1,9 +1,11 @@
 // The searching engine: iterative deepening alpha-beta with a quiescence search over captures, a
-// shared transposition table and two threads. Plain C++; one search runs at a time.
+// transposition table shared by two threads. Plain C++; each searcher runs one search at a time,
+// and any number of searchers may search at once.
 #pragma once
 
 #include <atomic>
 #include <cstdint>
+#include <memory>
 
 #include "engine/position.h"
 
@@ -31,16 +33,34 @@ struct Report {
     double depthSeconds[kMaxPly] = {};  // when each depth was completed
 };
 
-// Searches p for the side to move. `seen` holds the keys of the game's earlier positions (any
-// side to move): the search does not steer into them unless everything else loses. `stop` ends the
-// search early (the best move found so far is returned).
-Report think(const Position& p, const uint64_t* seen, int seenCount, const Limits& limits,
-             const std::atomic<bool>* stop = nullptr);
+// A searcher with its transposition table and threads, kept from one search to the next.
+class Searcher {
+public:
+    Searcher();
+    ~Searcher();
+    Searcher(const Searcher&) = delete;
+    Searcher& operator=(const Searcher&) = delete;
+
+    // Searches p for the side to move. `seen` holds the keys of the game's earlier positions (any
+    // side to move): the search does not steer into them unless everything else loses. A call
+    // waits for a search already running on this searcher.
+    Report think(const Position& p, const uint64_t* seen, int seenCount, const Limits& limits);
+
+    // Ends the running search and every later one at once (the best move found so far is
+    // returned), until resume().
+    void stop() { stop_ = true; }
+    void resume() { stop_ = false; }
+
+    // Forgets the transposition table (a new game).
+    void clear();
+
+private:
+    struct State;
+    std::unique_ptr<State> state_;
+    std::atomic<bool> stop_{false};
+};
 
 // The static evaluation from the side to move's view, for a search on behalf of `searching`.
 int evaluate(const Position& p, int searching);
-
-// Forgets the transposition table (a new game).
-void clearTable();
 
 }  // namespace orizen::engine

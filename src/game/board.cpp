@@ -8,8 +8,8 @@
 
 namespace orizen {
 
-Game::Game(Canvas& c, Host& h, SoundLibrary& s, search::Engine& searcher)
-    : canvas(c), host(h), sound(s), engine(searcher) {}
+Game::Game(Canvas& c, Host& h, SoundLibrary& s, Players& players)
+    : canvas(c), host(h), sound(s), players_(players) {}
 
 void Game::setChecked(Menu item, bool on) {
     prefs.mark(item, on);

@@ -33,10 +33,7 @@ struct SoundHandles {
     std::intptr_t SoundOther = 0, SoundForbidden = 0, SoundPiece = 0, SoundGameEnd = 0, SoundBgm = 0;
 };
 
-namespace search {
-class Engine;
-Engine& standard();
-}  // namespace search
+class Players;
 
 // Where the game's files are, and the page the help menu opens.
 struct Locations {
@@ -48,8 +45,8 @@ struct Locations {
 
 class Game : private Analysis {
 public:
-    // The computer searches with `engine`.
-    Game(Canvas& canvas, Host& host, SoundLibrary& sound, search::Engine& engine = search::standard());
+    // The computer plays as `players` choose.
+    Game(Canvas& canvas, Host& host, SoundLibrary& sound, Players& players);
     Game(const Game&) = delete;
     Game& operator=(const Game&) = delete;
 
@@ -66,7 +63,7 @@ public:
     const SoundHandles& soundHandles() const { return sounds; }
     const Flow& state() const { return flow; }
     const Locations& locations() const { return places; }
-    search::Engine& searchEngine() const { return engine; }
+    Players& players() const { return players_; }
 
     // ---- Arranging a game by hand ------------------------------------------------------------
     // For what sets a game up to play on from (position files, self-play, tools and tests): the
@@ -87,7 +84,7 @@ public:
         places.WorkFolder = std::move(data);
         places.AssetFolder = std::move(assets);
     }
-    // Takes on the state of play of `from`: everything but its platform and its engine.
+    // Takes on the state of play of `from`: everything but its platform and its players.
     void takeStateOf(const Game& from) {
         static_cast<Analysis&>(*this) = from;
         memory = from.memory;
@@ -177,7 +174,8 @@ public:
     void com_ban();
     // Steps 8 to 11 of the computer's turn: plays c (found) or gives the game up (not found).
     void com_ban着手(const Choice& c);
-    // Steps 2 to 7 of the computer's turn and the choice of step 8, without drawing or moving.
+    // Steps 2 to 7 of the computer's turn at levels 1 to 3 and the choice of step 8, without drawing
+    // or moving.
     Choice 探索(CandidateSink sink = nullptr, void* context = nullptr);
 
     // ---- Strength levels ---------------------------------------------------------------------
@@ -251,7 +249,7 @@ private:
     Canvas& canvas;
     Host& host;
     SoundLibrary& sound;
-    search::Engine& engine;
+    Players& players_;
 
     Memory memory;          // what the computer's surveys recorded, kept from turn to turn
     Flow flow;              // whose turn, the mode and the result

@@ -5,11 +5,15 @@
 #include <memory>
 
 #include "game/game.h"
+#include "game/player.h"
 
 namespace orizen {
 
 struct Headless {
-    explicit Headless(search::Engine& engine = search::standard()) : game(canvas, host, sound, engine) {}
+    // With players of its own, or those given.
+    Headless() : own(std::make_unique<Players>()), game(canvas, host, sound, *own) {}
+    explicit Headless(Players& players) : game(canvas, host, sound, players) {}
+    std::unique_ptr<Players> own;
     NullCanvas canvas;
     NullHost host;
     NullSound sound;
@@ -18,9 +22,9 @@ struct Headless {
 
 // A fresh headless game in the state of play of `from`: what the computer knows of the position,
 // the history, the selection and the flow, with no window, sound or dialog of `from` behind it.
-// For trying moves and searches beside a game; with `engine`, the replica searches with it.
-inline std::unique_ptr<Headless> replica(const Game& from, search::Engine* engine = nullptr) {
-    auto h = std::make_unique<Headless>(engine != nullptr ? *engine : from.searchEngine());
+// For trying moves and searches beside a game; with `players`, the replica plays with them.
+inline std::unique_ptr<Headless> replica(const Game& from, Players* players = nullptr) {
+    auto h = std::make_unique<Headless>(players != nullptr ? *players : from.players());
     h->game.takeStateOf(from);
     return h;
 }

@@ -75,18 +75,4 @@ Game::Choice toChoice(const Position& p, const Report& r) {
     return c;
 }
 
-Report bestMove(const Position& p, int timeMs, const std::vector<uint64_t>& seen, const std::atomic<bool>* stop) {
-    Limits limits;
-    limits.movetimeMs = timeMs;
-    limits.threads = threads.load();
-    return think(p, seen.data(), int(seen.size()), limits, stop);
-}
-
-Game::Choice choose(const Request& request, const std::atomic<bool>* stop, Report* report) {
-    const Report r =
-        bestMove(request.position, moveTimeMs.load(), request.seen, stop != nullptr ? stop : &stopRequested);
-    if (report != nullptr) *report = r;
-    return toChoice(request.position, r);
-}
-
 }  // namespace orizen::level4

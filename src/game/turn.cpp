@@ -3,16 +3,15 @@
 #include <cstdlib>
 #include <memory>
 
-#include "game/level4.h"
 #include "classic/search.h"
 #include "game/game.h"
+#include "game/player.h"
 
 namespace orizen {
 
 Game::Choice Game::探索(CandidateSink sink, void* context) {
-    if (settings.ComputerLevel == level4::kLevel) return level4::choose(level4::requestOf(*this, engine::UPPER));
     Choice best;
-    if (engine.search(*this, memory, sink, context, best)) return best;
+    if (players_.classic().search(*this, memory, sink, context, best)) return best;
 
     // The plain way, for what the fast one does not take: every candidate surveyed and scanned in
     // full, one after the other.
@@ -121,21 +120,18 @@ void Game::com_ban() {
     描画_数値(UpperResultX + 0.9, UpperResultY + 0.4, "思考中", ResultColour, 0, 12);
     host.repaintNow();
 
-    if (settings.ComputerLevel == level4::kLevel) {
-        // The searching level thinks off the window's thread where the window has one.
-        auto request = std::make_shared<level4::Request>(level4::requestOf(*this, engine::UPPER));
-        auto choice = std::make_shared<Choice>();
-        auto done = [this, choice] {
-            work.BestScore = choice->score;
-            com_ban着手(*choice);
-        };
-        if (!host.runInBackground([request, choice] { *choice = level4::choose(*request); }, done)) {
-            *choice = level4::choose(*request);
-            done();
-        }
-        return;
+    // A player that thinks long does so off the window's thread where the window has one.
+    Player& player = players_.computer(settings.ComputerLevel);
+    auto think = std::make_shared<std::function<Choice()>>(player.turn(*this));
+    auto choice = std::make_shared<Choice>();
+    auto done = [this, choice] {
+        work.BestScore = choice->score;
+        com_ban着手(*choice);
+    };
+    if (!player.thinksLong() || !host.runInBackground([think, choice] { *choice = (*think)(); }, done)) {
+        *choice = (*think)();
+        done();
     }
-    com_ban着手(探索());
 }
 
 void Game::com_ban着手(const Choice& c) {

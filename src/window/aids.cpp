@@ -73,7 +73,8 @@ bool Aids::showHint() {
     if (side == 0) return false;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     PlannedMove m;
-    const bool found = hintMove(game_, side < 0, m, hintLevel_);
+    Player& hinting = hintPlayer_ != nullptr ? *hintPlayer_ : game_.players().hint();
+    const bool found = hinting.choose(game_, side < 0, m);
     QApplication::restoreOverrideCursor();
     if (!found) return false;
     Hint h{HintMarks{m.move.fx, m.move.fy, m.move.tx, m.move.ty,

@@ -12,6 +12,7 @@
 #include <optional>
 
 #include "game/choose.h"
+#include "game/player.h"
 #include "game/game.h"
 #include "game/aid_settings.h"
 #include "window/aid_picture.h"
@@ -33,8 +34,9 @@ public:
     // ヒント: works out the hint and shows it; false (nothing shown) when none can be given.
     bool showHint();
     bool hintShown() const { return hint_.has_value(); }
-    // The level hints come from (tests ask a level whose choice is known).
-    void setHintLevel(int level) { hintLevel_ = level; }
+    // Who hints come from, the game's hint player by default (tests ask a level whose choice is
+    // known).
+    void setHintPlayer(Player& player) { hintPlayer_ = &player; }
     void clearHint();
     void setInfluenceMap(bool on);
     void setMoveList(bool on);
@@ -79,7 +81,7 @@ private:
     MoveList list_;
     AidSettings settings_;
     std::optional<Hint> hint_;
-    int hintLevel_ = kHintLevel;
+    Player* hintPlayer_ = nullptr;
     bool followPending_ = false;
     bool saveFailed_ = false;
     QAction* hintAction_;

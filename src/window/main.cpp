@@ -43,8 +43,6 @@ int main(int argc, char** argv) {
         QCoreApplication app(argc, argv);
         return printFiles(places());
     }
-    // The computer's threads and buffers are made while the window opens and the person thinks.
-    const orizen::search::Warmup warmup;
     QApplication app(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Orizen"));
     const orizen::Places where = places();
@@ -54,6 +52,8 @@ int main(int argc, char** argv) {
 
     orizen::QtSoundLibrary sound;
     orizen::window::MainWindow window(sound);
+    // The computer's threads and buffers are made while the game loads and the person thinks.
+    const orizen::search::Warmup warmup(window.players().classic());
     window.usePlaces(where);
     window.load();
     if (window.game().state().Ended) return 0;  // told to end during start-up

@@ -13,7 +13,6 @@
 #include <QTimer>
 #include <QUrl>
 
-#include "game/level4.h"
 #include "window/version_dialog.h"
 
 namespace orizen::window {
@@ -70,7 +69,7 @@ bool MainWindow::runInBackground(std::function<void()> work, std::function<void(
     if (controller_.busy || quitting_) return false;
     controller_.busy = true;
     done_ = std::move(done);
-    level4::stopRequested = false;
+    players_.resume();
     QApplication::setOverrideCursor(Qt::BusyCursor);
     thinker_ = std::thread([this, work = std::move(work)] {
         work();
@@ -91,7 +90,7 @@ void MainWindow::finishThinking() {
 
 void MainWindow::abandonThinking() {
     if (!controller_.busy) return;
-    level4::stopRequested = true;
+    players_.stop();
     if (thinker_.joinable()) thinker_.join();
     controller_.busy = false;
     done_ = nullptr;

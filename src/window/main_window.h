@@ -11,6 +11,7 @@
 
 #include "game/controller.h"
 #include "game/game.h"
+#include "game/player.h"
 #include "game/places.h"
 #include "game/autosave.h"
 #include "window/aids.h"
@@ -38,6 +39,7 @@ public:
     void keepGame();
 
     Game& game() { return game_; }
+    Players& players() { return players_; }
     BufferCanvas& canvas() { return canvas_; }
     BoardWidget* board() const { return board_; }
     RecordPanel& panel() { return *panel_; }
@@ -72,7 +74,8 @@ private:
     PictureSet pictures_;
     BufferCanvas canvas_{pictures_};
     SoundLibrary& sound_;
-    Game game_{canvas_, *this, sound_};
+    Players players_;  // the computer's, for the game, the hint and self-play
+    Game game_{canvas_, *this, sound_, players_};
     Controller controller_{game_};  // busy while the computer thinks
     BoardWidget* board_;
     std::unique_ptr<RecordPanel> panel_;

@@ -26,8 +26,8 @@ TEST(Pool, AStoppedSearchLeavesTheThreadsFreeAndAnySizeSearchesAlike) {
     const Scored one = search(first.g);
     ASSERT_GT(one.all.size(), 512u);
     for (const int threads : {2, 3, 8}) {
-        search::Engine engine(threads);
-        Bare stopped(engine);
+        Players players(threads);
+        Bare stopped(players);
         crowded(stopped.g);
         int seen = 0;
         EXPECT_THROW(stopped.g.探索(
@@ -36,7 +36,7 @@ TEST(Pool, AStoppedSearchLeavesTheThreadsFreeAndAnySizeSearchesAlike) {
                          },
                          &seen),
                      std::runtime_error);
-        Bare b(engine);
+        Bare b(players);
         crowded(b.g);
         const Scored again = search(b.g);
         ASSERT_EQ(again.all.size(), one.all.size()) << threads << " threads";

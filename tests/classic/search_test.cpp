@@ -40,14 +40,14 @@ struct Run {
 };
 
 // Each candidate surveyed in full, one after the other.
-search::Engine& plainEngine() {
-    static search::Engine engine(1, true);
-    return engine;
+Players& plainEngine() {
+    static Players players(1, true);
+    return players;
 }
 
-// Searches a copy of g with `engine`.
-Run searchCopy(const Game& g, search::Engine& engine) {
-    Run r{{}, std::make_unique<Bare>(engine)};
+// Searches a copy of g with `players`.
+Run searchCopy(const Game& g, Players& players) {
+    Run r{{}, std::make_unique<Bare>(players)};
     Game& c = r.after->g;
     c.arrange().pos.Board = g.position().Board;
     c.arrange().pos.HandUpper = g.position().HandUpper, c.arrange().pos.HandLower = g.position().HandLower;
@@ -63,8 +63,9 @@ Run searchCopy(const Game& g, search::Engine& engine) {
     return r;
 }
 
-void expectSameSearch(const Game& g, const std::string& what, search::Engine& quick = search::standard()) {
-    const Run fast = searchCopy(g, quick), plain = searchCopy(g, plainEngine());
+// Quick (with g's own players unless given) and plain.
+void expectSameSearch(const Game& g, const std::string& what, Players* quick = nullptr) {
+    const Run fast = searchCopy(g, quick != nullptr ? *quick : g.players()), plain = searchCopy(g, plainEngine());
     const Game &a = fast.after->g, &b = plain.after->g;
     ASSERT_EQ(fast.scored.all.size(), plain.scored.all.size()) << what;
     for (size_t i = 0; i < fast.scored.all.size(); ++i) {
@@ -155,10 +156,10 @@ TEST(Search, CandidatesThatOverflowTheDeltaSurveyGoThePlainWay) {
     for (const search::DeltaLimits limits : {search::DeltaLimits{60, search::Delta::kChanges},
                                              search::DeltaLimits{search::Delta::kLog, 6}}) {
         randomPosition(b.g, rng, 60);
-        search::Engine limited;
-        limited.limits = limits;
+        Players limited;
+        limited.classic().limits = limits;
         expectSameSearch(b.g, "log " + std::to_string(limits.log) + ", changes " + std::to_string(limits.changes),
-                         limited);
+                         &limited);
     }
 }
 

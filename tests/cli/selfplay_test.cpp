@@ -149,8 +149,8 @@ TEST(Selfplay, ThePlainSearchPlaysTheSameGames) {
     const std::pair<const cli::Position*, const char*> games[] = {{nullptr, "opening-40.txt"},
                                                                   {&hands, "hands-40.txt"}};
     for (const auto& [start, expected] : games) {
-        search::Engine plain(1, true);
-        Selfplay s(settings(40), start, plain);
+        Players plain(1, true);
+        Selfplay s(settings(40), start, &plain);
         const bool played = s.play();
         ASSERT_TRUE(played);
         EXPECT_TRUE(transcript(s) == slurp(kData + expected)) << expected;

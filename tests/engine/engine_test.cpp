@@ -8,10 +8,13 @@
 #include <array>
 #include <cstring>
 #include <random>
+#include <string>
+#include <thread>
 #include <tuple>
 #include <vector>
 
 #include "game/level4.h"
+#include "cli/position.h"
 #include "cli/selfplay.h"
 #include "headless.h"
 
@@ -202,7 +205,7 @@ TEST(Engine, FindsMatesInOneAndThree) {
         ASSERT_TRUE(mateIn(p, 3));
         Limits limits;
         limits.movetimeMs = 5000;
-        const Report r = think(c.p, nullptr, 0, limits);
+        const Report r = Searcher().think(c.p, nullptr, 0, limits);
         EXPECT_EQ(r.score, kMate - c.plies) << "depth " << r.depth;
         EXPECT_TRUE(forcesMate(p, r.move, c.plies));
     }
@@ -210,13 +213,14 @@ TEST(Engine, FindsMatesInOneAndThree) {
 
 TEST(Engine, TakesAKingLeftAttackedAndPlaysTheOnlyMoveAtOnce) {
     Position p = build({{14, 27, -engine::OU}, {14, 1, engine::OU}, {14, 20, engine::HI}}, 0);
-    Report r = think(p, nullptr, 0, Limits{});
+    Searcher searcher;
+    Report r = searcher.think(p, nullptr, 0, Limits{});
     EXPECT_TRUE(r.forced);
     EXPECT_EQ(moveTo(r.move), sq(14, 27));
 
     // The upper king checked by a rook along its file with one way out.
     p = build({{1, 1, engine::OU}, {1, 20, -engine::HI}, {2, 3, -engine::KI}, {27, 27, -engine::OU}}, 0);
-    r = think(p, nullptr, 0, Limits{});
+    r = searcher.think(p, nullptr, 0, Limits{});
     EXPECT_TRUE(r.forced);
     EXPECT_EQ(r.move, makeMove(sq(1, 1), sq(2, 1), false));
 }
@@ -228,13 +232,42 @@ TEST(Engine, AvoidsAPositionOfTheGameWhileNotLosing) {
     Limits limits;
     limits.movetimeMs = 200;
     limits.threads = 1;
-    const Report first = think(p, nullptr, 0, limits);
+    Searcher searcher;
+    const Report first = searcher.think(p, nullptr, 0, limits);
     Position after = p;
     Undo u;
     after.make(first.move, u);
     const uint64_t seen[] = {after.key};
-    const Report second = think(p, seen, 1, limits);
+    const Report second = searcher.think(p, seen, 1, limits);
     EXPECT_NE(second.move, first.move);
+}
+
+// Two searchers at once, on different positions: each answers as it does alone.
+TEST(Engine, TwoSearchersSearchAtOnceEachItsOwnPosition) {
+    test::Bare b;
+    b.opening();
+    cli::Position middle;
+    std::string error;
+    ASSERT_TRUE(cli::readPosition(ORIZEN_SOURCE_DIR "/tools/bench/turns/early.pos", middle, error)) << error;
+    test::Bare m;
+    cli::place(m.g, middle);
+    const Position p[2] = {level4::positionOf(b.g, UPPER), level4::positionOf(m.g, LOWER)};
+    Limits limits;
+    limits.movetimeMs = 600000;
+    limits.maxDepth = 2;
+    limits.threads = 1;
+    Report alone[2], together[2];
+    for (int i = 0; i < 2; ++i) alone[i] = Searcher().think(p[i], nullptr, 0, limits);
+    Searcher searchers[2];
+    std::thread other([&] { together[1] = searchers[1].think(p[1], nullptr, 0, limits); });
+    together[0] = searchers[0].think(p[0], nullptr, 0, limits);
+    other.join();
+    EXPECT_NE(alone[0].move, alone[1].move);
+    for (int i = 0; i < 2; ++i) {
+        EXPECT_EQ(together[i].move, alone[i].move) << i;
+        EXPECT_EQ(together[i].score, alone[i].score) << i;
+        EXPECT_EQ(together[i].nodes, alone[i].nodes) << i;
+    }
 }
 
 // Level 4 against itself through the game's own code: every move of either side passes the
@@ -242,9 +275,11 @@ TEST(Engine, AvoidsAPositionOfTheGameWhileNotLosing) {
 // the ladder's starts until N plies have been checked.
 void checkedGame(const cli::Position* start, int plies, int& checked) {
     cli::SelfplaySettings settings;
-    settings.upperLevel = settings.lowerLevel = level4::kLevel;
+    settings.upperLevel = settings.lowerLevel = 4;
     settings.plies = plies;
-    cli::Selfplay game(settings, start);
+    Players players;
+    players.searching().moveTimeMs = 15;
+    cli::Selfplay game(settings, start, &players);
     test::Bare shadow;
     shadow.opening();
     if (start != nullptr) shadow.g.arrange().pos.Board = start->board;
@@ -272,7 +307,6 @@ void checkedGame(const cli::Position* start, int plies, int& checked) {
 }
 
 TEST(Engine, SelfPlayMakesOnlyMovesTheRulesAllow) {
-    level4::moveTimeMs = 15;
     int checked = 0;
     checkedGame(nullptr, 80, checked);
     EXPECT_GT(checked, 20);
@@ -286,7 +320,6 @@ TEST(Engine, SelfPlayMakesOnlyMovesTheRulesAllow) {
         ASSERT_TRUE(cli::readPosition(path, start, error)) << error;
         checkedGame(&start, HISTORY_MAX, checked);
     }
-    level4::moveTimeMs = 1000;
     if (wanted > 0) std::printf("level 4 soak: %d plies checked\n", checked);
 }
 

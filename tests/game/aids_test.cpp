@@ -45,9 +45,9 @@ TEST(Hint, IsGivenForTheSideToMoveWhileAPersonIsToMove) {
     g.SENTE_Click();
     EXPECT_EQ(hintSide(g), -1);
     PlannedMove m;
-    ASSERT_TRUE(hintMove(g, true, m, 3));
+    ASSERT_TRUE(g.players().computer(3).choose(g, true, m));
     EXPECT_EQ(fields(m), (std::array{14, 18, 14, 17, -30, -30}));  // the self-play game's first move
-    ASSERT_TRUE(hintMove(g, true, m));  // the searching level's: a lower move
+    ASSERT_TRUE(g.players().hint().choose(g, true, m));  // the searching level's: a lower move
     EXPECT_LT(m.move.before, 0);
     g.arrangeFlow().Turn = g.state().OtherSide;  // the computer's turn
     EXPECT_EQ(hintSide(g), 0);
@@ -55,7 +55,7 @@ TEST(Hint, IsGivenForTheSideToMoveWhileAPersonIsToMove) {
     g.START_Click();
     play(h, 14, 18, 14, 17);
     EXPECT_EQ(hintSide(g), 1);
-    ASSERT_TRUE(hintMove(g, false, m, 3));
+    ASSERT_TRUE(g.players().computer(3).choose(g, false, m));
     EXPECT_EQ(fields(m), (std::array{14, 10, 14, 11, 30, 30}));  // as the computer answers it
     g.arrangeFlow().Winner = g.state().HumanSide;
     EXPECT_EQ(hintSide(g), 0);
@@ -78,8 +78,8 @@ TEST(Hint, AskingChangesNeitherTheGameNorTheComputersLaterMoves) {
                 const Position before = snapshot(g);
                 const TurnState state = turnState(g);
                 PlannedMove m;
-                hintMove(g, true, m, 3);
-                hintMove(g, false, m, 3);
+                g.players().computer(3).choose(g, true, m);
+                g.players().computer(3).choose(g, false, m);
                 ctx.same = ctx.same && snapshot(g) == before && turnState(g) == state;
             },
             &c);

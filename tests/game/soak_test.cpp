@@ -73,7 +73,8 @@ struct Rig {
     CheckingCanvas canvas;
     RandomHost host;
     FakeSound sound;
-    Game game{canvas, host, sound};
+    Players players;
+    Game game{canvas, host, sound, players};
 
     Rig(std::mt19937& rng, std::deque<std::string>& log) {
         host.rng = &rng;

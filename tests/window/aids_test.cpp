@@ -76,7 +76,7 @@ TEST(Aids, OffTheWindowShowsTheGamesOwnPictureAndMenus) {
 TEST(Aids, HintOutlinesTheChoiceUntilTheNextClickOrEsc) {
     WindowFixture f;
     Aids& aids = f.window.aids();
-    aids.setHintLevel(3);  // whose first move is known
+    aids.setHintPlayer(f.window.players().computer(3));  // whose first move is known
     QMenu* play = f.window.menuItems().action(Menu::TAIKYOKU)->menu();
     emit play->aboutToShow();
     EXPECT_FALSE(aids.hintAction()->isEnabled());  // no game yet

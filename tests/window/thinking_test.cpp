@@ -16,12 +16,11 @@ namespace {
 
 struct Level4Fixture : WindowFixture {
     explicit Level4Fixture(int ms = 300) {
-        level4::moveTimeMs = ms;
+        window.players().searching().moveTimeMs = ms;
         window.show();
         window.menuItems().action(Menu::LEVEL4)->trigger();
         window.menuItems().action(Menu::GOTE)->trigger();  // the computer moves first
     }
-    ~Level4Fixture() { level4::moveTimeMs = 1000; }
     long plays() const {
         return std::count_if(sound.calls.begin(), sound.calls.end(),
                              [](const std::string& c) { return c.rfind("dsPlay", 0) == 0; });

@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "game/headless.h"
 #include "game/level4.h"
 #include "cli/position.h"
 
@@ -23,20 +24,19 @@ namespace {
 // Searches every position of the suite to `depth` on one thread; prints what it found.
 void fixedDepth(const std::vector<std::string>& files, const std::vector<cli::Position>& positions, int depth) {
     unsigned long long total = 0;
+    engine::Searcher searcher;
     for (size_t i = 0; i < files.size(); ++i)
         for (int side : {engine::UPPER, engine::LOWER}) {
-            NullCanvas canvas;
-            NullHost host;
-            NullSound sound;
-            Game g{canvas, host, sound};
+            Headless h;
+            Game& g = h.game;
             g.setPosition(positions[i].board, positions[i].handUpper, positions[i].handLower);
             const engine::Position p = level4::positionOf(g, side);
-            engine::clearTable();
+            searcher.clear();
             engine::Limits limits;
             limits.movetimeMs = 1 << 30;
             limits.maxDepth = depth;
             limits.threads = 1;
-            const engine::Report r = engine::think(p, nullptr, 0, limits);
+            const engine::Report r = searcher.think(p, nullptr, 0, limits);
             const Game::Choice c = level4::toChoice(p, r);
             std::printf("%-10s %-5s %3d %3d %3d %3d %5d %5d %7d %12llu\n",
                         std::filesystem::path(files[i]).stem().string().c_str(), side == engine::UPPER ? "upper" : "lower",
@@ -71,20 +71,19 @@ int main(int argc, char** argv) {
     }
     std::printf("%-10s %5s %10s %9s %9s %9s %9s  (%d ms, %d threads)\n", "position", "depth", "nodes", "knps",
                 "depth 1", "depth 3", "depth 4", ms, threads);
+    engine::Searcher searcher;
     for (size_t i = 0; i < files.size(); ++i) {
         const cli::Position& pos = positions[i];
         const std::string& f = files[i];
-        NullCanvas canvas;
-        NullHost host;
-        NullSound sound;
-        Game g{canvas, host, sound};
+        Headless h;
+        Game& g = h.game;
         g.setPosition(pos.board, pos.handUpper, pos.handLower);
         const engine::Position p = level4::positionOf(g, engine::UPPER);
-        engine::clearTable();
+        searcher.clear();
         engine::Limits limits;
         limits.movetimeMs = ms;
         limits.threads = threads;
-        const engine::Report r = engine::think(p, nullptr, 0, limits);
+        const engine::Report r = searcher.think(p, nullptr, 0, limits);
         auto at = [&](int d) { return d <= r.depth ? r.depthSeconds[d] * 1000 : -1.0; };
         std::printf("%-10s %5d %10llu %9.0f %9.1f %9.1f %9.1f%s\n", std::filesystem::path(f).stem().string().c_str(),
                     r.depth, static_cast<unsigned long long>(r.nodes), r.seconds > 0 ? r.nodes / r.seconds / 1000 : 0.0,

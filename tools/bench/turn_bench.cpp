@@ -13,6 +13,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -27,22 +28,22 @@ namespace {
 
 using namespace orizen;
 
-std::unique_ptr<Headless> load(const std::string& path) {
+std::unique_ptr<Headless> load(const std::string& path, Players& players) {
     cli::Position pos;
     std::string error;
     if (!cli::readPosition(path, pos, error)) {
         std::fprintf(stderr, "%s: %s\n", path.c_str(), error.c_str());
         std::exit(1);
     }
-    auto h = std::make_unique<Headless>();
+    auto h = std::make_unique<Headless>(players);
     cli::place(h->game, pos);
     h->game.arrangeFlow().GameMode = MODE_COMPUTER;
     h->game.arrangeFlow().Turn = h->game.state().OtherSide;
     return h;
 }
 
-void turn(benchmark::State& state, const std::string& path) {
-    const auto proto = load(path);
+void turn(benchmark::State& state, const std::string& path, Players& players) {
+    const auto proto = load(path, players);
     for (auto _ : state) {
         state.PauseTiming();
         const auto held = replica(proto->game);  // the same state before every turn
@@ -79,7 +80,7 @@ double median(std::vector<double> v) {
 }
 
 // The first turn in a fresh process, `runs` times, against later turns of this one.
-void firstTurns(int runs) {
+void firstTurns(int runs, Players& players) {
     std::printf("\n%-10s %22s %22s %22s\n", "position", "first turn (ms)", "after 50 ms (ms)", "later turn (ms)");
     std::printf("%-10s %11s %10s %11s %10s %11s %10s\n", "", "median", "worst", "median", "worst", "median", "worst");
     char self[4096] = {};
@@ -98,7 +99,7 @@ void firstTurns(int runs) {
             }
             (i % 2 ? settled : first).push_back(ms);
         }
-        const auto proto = load(path);
+        const auto proto = load(path, players);
         for (int i = 0; i < runs; ++i) later.push_back(timedTurn(proto->game));
         std::printf("%-10s %11.2f %10.2f %11.2f %10.2f %11.2f %10.2f\n", name, median(first), worst(first),
                     median(settled), worst(settled), median(later), worst(later));
@@ -108,8 +109,9 @@ void firstTurns(int runs) {
 int main(int argc, char** argv) {
     if ((argc == 3 || argc == 4) && std::string(argv[1]) == "--first-turn") {
         // As orizen-cli bestmove: the search's threads and buffers made while the position loads.
-        const search::Warmup warmup;
-        const auto proto = load(argv[2]);
+        Players players;
+        const search::Warmup warmup(players.classic());
+        const auto proto = load(argv[2], players);
         // Spun, not slept: a core left idle slows down, and that is not the program's cost.
         if (argc == 4)
             for (const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(std::atoi(argv[3]));
@@ -119,11 +121,12 @@ int main(int argc, char** argv) {
         return 0;
     }
     benchmark::Initialize(&argc, argv);
+    Players players;
     for (const auto& [name, file] : kSuite) {
         const std::string path = std::string(ORIZEN_BENCH_DIR) + "/" + file;
         // One turn first, untimed: the search's threads and buffers are made on first use.
-        load(path)->game.com_ban();
-        benchmark::RegisterBenchmark((std::string("turn/") + name).c_str(), turn, path)
+        load(path, players)->game.com_ban();
+        benchmark::RegisterBenchmark((std::string("turn/") + name).c_str(), turn, path, std::ref(players))
             ->Unit(benchmark::kMillisecond)
             ->UseRealTime()
             ->Iterations(1)
@@ -133,5 +136,5 @@ int main(int argc, char** argv) {
     }
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
-    firstTurns(15);
+    firstTurns(15, players);
 }

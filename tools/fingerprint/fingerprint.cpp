@@ -61,10 +61,10 @@ void addState(Hash& h, const Game& g) {
         h.add(*m);
 }
 
-// The engine that searches as `mode` says.
+// The players that search as `mode` says.
 struct Use {
-    explicit Use(const Mode& m) : engine(m.threads == 0 ? 1 : m.threads, m.threads == 0) {}
-    search::Engine engine;
+    explicit Use(const Mode& m) : players(m.threads == 0 ? 1 : m.threads, m.threads == 0) {}
+    Players players;
 };
 
 void addCandidate(void* context, const Game::ScoredCandidate& c) {
@@ -76,7 +76,7 @@ void addCandidate(void* context, const Game::ScoredCandidate& c) {
 // The sample's search as `bestmove --scores` runs it, and the state it leaves.
 uint64_t sample(const cli::Position& p, const Mode& mode) {
     Use use(mode);
-    Headless hl(use.engine);
+    Headless hl(use.players);
     cli::place(hl.game, p);
     Hash h;
     const Game::Choice c = hl.game.探索(&addCandidate, &h);
@@ -103,7 +103,7 @@ void addPly(void* context, const cli::Ply& p) {
 // A self-play game, with the state after every ply.
 uint64_t game(const cli::SelfplaySettings& settings, const cli::Position* start, const Mode& mode) {
     Use use(mode);
-    cli::Selfplay sp(settings, start, use.engine);
+    cli::Selfplay sp(settings, start, &use.players);
     Played played{&sp, {}};
     sp.play(&addPly, &played);
     played.hash.add(int64_t(sp.winner)), played.hash.add(int64_t(sp.reason));

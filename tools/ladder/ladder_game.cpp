@@ -62,8 +62,9 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "error: levels 1..4 and at most %d plies\n", HISTORY_MAX);
         return 2;
     }
-    if (const char* ms = std::getenv("MOVETIME")) level4::moveTimeMs = std::atoi(ms);
-    if (const char* n = std::getenv("THREADS")) level4::threads = std::atoi(n);
+    Players players;
+    if (const char* ms = std::getenv("MOVETIME")) players.searching().moveTimeMs = std::atoi(ms);
+    if (const char* n = std::getenv("THREADS")) players.searching().threads = std::atoi(n);
     cli::Position start;
     if (argc == 5) {
         std::string error;
@@ -72,7 +73,7 @@ int main(int argc, char** argv) {
             return 2;
         }
     }
-    Selfplay game(settings, argc == 5 ? &start : nullptr);
+    Selfplay game(settings, argc == 5 ? &start : nullptr, &players);
     Timing timing;
     if (!game.play(lap, &timing)) {
         std::fprintf(stderr, "error: a lower move was refused\n");

@@ -63,8 +63,9 @@ int main(int argc, char** argv) {
     NullCanvas canvas;
     NullHost host;
     NullSound sound;
+    Players players;
     for (int n = 1; n <= kPositions; ++n) {
-        auto g = std::make_unique<Game>(canvas, host, sound);
+        auto g = std::make_unique<Game>(canvas, host, sound, players);
         g->初期設定();
         g->勢力調査();
         const int plies = 6 + 2 * int(rng() % 4);  // 6 to 12: the lower side is to move

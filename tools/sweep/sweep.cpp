@@ -84,7 +84,7 @@ std::string compare(const Searched& quick, const Game& a, const Searched& plain,
 
 // Both ways on copies of g; the quick one's game is kept in `after`.
 std::string both(const Game& g, std::unique_ptr<Headless>& after, Game::Choice& choice) {
-    static search::Engine plainWay(1, true);
+    static Players plainWay(1, true);
     auto quick = replica(g), plain = replica(g, &plainWay);
     const Searched q = search(quick->game), p = search(plain->game);
     choice = q.choice;
