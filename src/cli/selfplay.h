@@ -17,24 +17,13 @@ namespace orizen::cli {
 
 // The game's dialogs: the announcements are counted, the question after a game over is answered No
 // (the game ends, it does not start again), every other box is acknowledged.
-class SelfplayHost final : public Host {
+class SelfplayHost final : public NullHost {
 public:
     int mates = 0, checks = 0;
     bool gameOver = false;
 
     void notify(Event e) override;
-
     Answer message(const std::string& text, const std::string&, Buttons b, Icon) override;
-    void setChecked(Menu, bool) override {}
-    void quit() override {}
-    bool openUrl(const std::string&) override { return false; }
-    void repaintNow() override {}
-    void showPanelLists(bool, bool, bool) override {}
-    void showPanelFields(bool) override {}
-    std::string panelField(int) override { return {}; }
-    std::string panelFolder() override { return "."; }
-    void refreshPanelFiles() override {}
-    void showVersionDialog() override {}
 };
 
 // A lower move in the game's own orientation, as the person would enter it: the source square or

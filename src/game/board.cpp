@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "game/game.h"
+#include "game/player.h"
 
 namespace orizen {
 
@@ -108,7 +109,7 @@ void Game::Form_Load() {
     // The level starts at 3 again; the other two marks are cleared so that one stays marked.
     setChecked(Menu::LEVEL1, false);
     setChecked(Menu::LEVEL2, false);
-    if (settings.ComputerLevel == 4) setChecked(Menu::LEVEL4, false);
+    if (settings.ComputerLevel == Players::kSearching) setChecked(Menu::LEVEL4, false);
     setChecked(Menu::LEVEL3, true);
     settings.ComputerLevel = 3;
 

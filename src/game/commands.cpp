@@ -9,10 +9,9 @@ void runCommand(Game& g, Menu item) {
         case Menu::START: g.START_Click(); break;
         case Menu::SENTE: g.SENTE_Click(); break;
         case Menu::GOTE: g.GOTE_Click(); break;
-        case Menu::LEVEL1: g.LEVEL1_Click(); break;
-        case Menu::LEVEL2: g.LEVEL2_Click(); break;
-        case Menu::LEVEL3: g.LEVEL3_Click(); break;
-        case Menu::LEVEL4: g.LEVEL4_Click(); break;
+        case Menu::LEVEL1: case Menu::LEVEL2: case Menu::LEVEL3: case Menu::LEVEL4:
+            g.LEVEL_Click(int(item) - int(Menu::LEVEL1) + 1);
+            break;
         case Menu::OWARI: g.OWARI_Click(); break;
         case Menu::STOP: g.STOP_Click(); break;
         case Menu::CANCEL: g.CANCEL_Click(); break;

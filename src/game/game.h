@@ -179,10 +179,9 @@ public:
     Choice 探索(CandidateSink sink = nullptr, void* context = nullptr);
 
     // ---- Strength levels ---------------------------------------------------------------------
-    void LEVEL1_Click();
-    void LEVEL2_Click();
-    void LEVEL3_Click();
-    void LEVEL4_Click();  // the searching level of our own
+    // LEVEL1_Click to LEVEL3_Click, and LEVEL4 (the searching level of our own): the menu's level
+    // items, `level` 1 to 4.
+    void LEVEL_Click(int level);
     void レベル_設定(int level);
 
     // ---- Board drawing -----------------------------------------------------------------------

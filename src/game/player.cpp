@@ -67,7 +67,7 @@ bool SearchingLevel::choose(const Game& g, bool lower, PlannedMove& out) {
 }
 
 Player& Players::computer(int level) {
-    if (level == 4) return searching_;
+    if (level == kSearching) return searching_;
     return levels_[level >= 1 && level <= 3 ? level - 1 : 2];
 }
 

@@ -75,6 +75,9 @@ public:
     Players(const Players&) = delete;
     Players& operator=(const Players&) = delete;
 
+    // The menu's level of the searching level.
+    static constexpr int kSearching = 4;
+
     // The player of the menu's level: LEVEL1 to LEVEL3, or LEVEL4 the searching level.
     Player& computer(int level);
     // Where hints come from: the searching level, on a searcher of its own and for kHintTimeMs.

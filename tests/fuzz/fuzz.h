@@ -7,6 +7,7 @@
 #include <string>
 
 #include "game/game.h"
+#include "game/player.h"
 
 namespace orizen::fuzz {
 
@@ -18,11 +19,16 @@ inline void require(const std::string& why) {
 }
 inline void require(bool ok, const char* what) { require(ok ? std::string() : std::string(what)); }
 
+// A silent game played by the run's players: made once, as a program makes them.
 struct Silent {
+    static Players& players() {
+        static Players p(1);
+        return p;
+    }
     NullCanvas canvas;
     NullHost host;
     NullSound sound;
-    Game game{canvas, host, sound};
+    Game game{canvas, host, sound, players()};
 };
 
 }  // namespace orizen::fuzz

@@ -7,7 +7,6 @@
 #include <cstdint>
 #include <memory>
 
-#include "game/level4.h"
 #include "cli/position.h"
 #include "fuzz.h"
 
@@ -38,7 +37,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                       "a hand count out of range");
         fuzz::require(i != 0 || (u == 0 && l == 0), "a count for hand index 0");
     }
-    fuzz::require(pos.level >= 1 && pos.level <= level4::kLevel, "a level out of range");
+    fuzz::require(pos.level >= 1 && pos.level <= Players::kSearching, "a level out of range");
 
     auto silent = std::make_unique<fuzz::Silent>();
     Game& g = silent->game;
@@ -49,12 +48,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     g.詰めかMAN();
     g.詰めかCOM();
 
-    level4::moveTimeMs = 5;  // a short search per input
+    fuzz::Silent::players().searching().moveTimeMs = 5;  // a short search per input
     auto fresh = std::make_unique<fuzz::Silent>();
     cli::place(fresh->game, pos);
-    long scored = 0;
-    const Game::Choice c =
-        fresh->game.探索([](void* n, const Game::ScoredCandidate&) { ++*static_cast<long*>(n); }, &scored);
+    struct Counter final : Listener {
+        long scored = 0;
+        void candidate(const ScoredCandidate&) override { ++scored; }
+    } counter;
+    const Game::Choice c = fresh->game.players().computer(pos.level).turn(fresh->game, &counter)();
+    const long scored = counter.scored;
     if (c.found) {
         const Move& m = c.move;
         const bool drop = m.fx == -1;
@@ -65,7 +67,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         fuzz::require(m.before >= 30 && isPieceCode(m.before) && m.after >= 30 && isPieceCode(m.after),
                       "the computer moves a piece that is not its own");
         // The searching level reports no candidates; the others score each one.
-        fuzz::require(scored > 0 || pos.level == level4::kLevel, "a move chosen without a candidate scored");
+        fuzz::require(scored > 0 || pos.level == Players::kSearching, "a move chosen without a candidate scored");
     }
     return 0;
 }
