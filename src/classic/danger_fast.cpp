@@ -42,20 +42,21 @@ void TurnBase::take(Analysis& g) {
     danger::Fork unused;
     const danger::Placed none{0, 0, 0, false};
     int n = 0;
-    for (int x = 1; x <= 27; ++x)
-        for (int y = 1; y <= 27; ++y) {
-            const int i = cellIndex(x, y);
-            first[i] = uint16_t(n);
-            danger::cell(g, x, y, none, unused, [&](double d) { ops[n++] = d; });
-            assert(n - first[i] <= kMaxOpsPerCell);            if (n > first[i]) withOps.add(x, y);
-        }
-    first[kCells] = uint16_t(n);
+    for (int i = 0; i < kScanSquares; ++i) {
+        first[i] = uint16_t(n);
+        const int x = scanX(i), y = scanY(i);
+        if (!onBoard(x, y)) continue;
+        danger::cell(g, x, y, none, unused, [&](double d) { ops[n++] = d; });
+        assert(n - first[i] <= kMaxOpsPerCell);
+        if (n > first[i]) withOps.add(x, y);
+    }
+    first[kScanSquares] = uint16_t(n);
     double sum = 0;
-    for (int i = 0; i < kCells; ++i) {
+    for (int i = 0; i < kScanSquares; ++i) {
         sumBefore[i] = sum;
         for (int k = first[i]; k < first[i + 1]; ++k) sum += ops[k];
     }
-    sumBefore[kCells] = sum;
+    sumBefore[kScanSquares] = sum;
 
     // Empty squares that add nothing whatever the counts on them, as long as the pieces around stay:
     // below row 3, away from the upper king, no piece above worth more than a lance, no knight's
@@ -120,7 +121,7 @@ void markReaders(const Analysis& g, const TurnBase& base, CellSet& dirty, int x,
     const bool lowerZero = (l0 == 0) != (l1 == 0), upperZero = (u0 == 0) != (u1 == 0);
     const bool counts = (what & (kLower | kUpper)) != 0;
 
-    if ((what & (kPiece | kAttacker | kOwn)) || !base.quiet.has(cellIndex(x, y))) dirty.add(x, y);
+    if ((what & (kPiece | kAttacker | kOwn)) || !base.quiet.has(scan(x, y))) dirty.add(x, y);
     if (what & kPiece) {
         const int was = base.board(x, y);
         // The surroundings count of the eight neighbours, when a major piece or king came or went.
@@ -191,7 +192,7 @@ double danger(Analysis& g, const TurnBase& base, const Delta* delta, int placed,
     if (delta != nullptr) {
         for (int i = 0; i < delta->nChanged; ++i) {
             const int at = delta->changedCell[i];
-            const int x = at / kGrid, y = at % kGrid, what = delta->changedWhat[at];
+            const int x = scanX(at), y = scanY(at), what = delta->changedWhat[at];
             if (!unread(g, base, x, y, what)) markReaders(g, base, dirty, x, y, what);
         }
     } else {
@@ -244,7 +245,7 @@ double danger(Analysis& g, const TurnBase& base, const Delta* delta, int placed,
             const int i = w * 64 + __builtin_ctzll(bits);
             bits &= bits - 1;
             S = base.sumBefore[i];
-            danger::cell(g, i / 27 + 1, i % 27 + 1, p, fork, add);
+            danger::cell(g, scanX(i), scanY(i), p, fork, add);
             if (S != base.sumBefore[i + 1]) {
                 // Off the old track: the remaining cells of this word come next.
                 rest = (base.withOps.w[w] | dirty.w[w]) & ~((uint64_t(2) << (i & 63)) - 1);
@@ -252,7 +253,7 @@ double danger(Analysis& g, const TurnBase& base, const Delta* delta, int placed,
             }
         }
     }
-    S = base.sumBefore[kCells];
+    S = base.sumBefore[kScanSquares];
     if (fork.count >= 2) S += fork.cheapest;
     return S;
 
@@ -262,7 +263,7 @@ replay:
             const int i = w * 64 + __builtin_ctzll(rest);
             rest &= rest - 1;
             if (dirty.has(i)) {
-                danger::cell(g, i / 27 + 1, i % 27 + 1, p, fork, add);
+                danger::cell(g, scanX(i), scanY(i), p, fork, add);
             } else {
                 for (int k = base.first[i]; k < base.first[i + 1]; ++k) S += base.ops[k];
             }

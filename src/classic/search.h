@@ -13,14 +13,11 @@
 
 namespace orizen::search {
 
-inline constexpr int kCells = 27 * 27;
-inline constexpr int kWords = (kCells + 63) / 64;
+inline constexpr int kCells = 27 * 27;  // squares of the board
+inline constexpr int kWords = (kScanSquares + 63) / 64;
 inline constexpr int kMaxOpsPerCell = 24;  // a cell of the danger scan makes at most 17 additions
 
-// Cell (x, y) in board order, x outer.
-inline int cellIndex(int x, int y) { return (x - 1) * 27 + (y - 1); }
-
-// Cells as a bit set in board order.
+// Squares of the board as a bit set in scan order.
 struct CellSet {
     uint64_t w[kWords];
     void clear() {
@@ -28,7 +25,7 @@ struct CellSet {
     }
     void add(int x, int y) {
         if (x >= 1 && x <= 27 && y >= 1 && y <= 27) {
-            const int i = cellIndex(x, y);
+            const int i = scan(x, y);
             w[i >> 6] |= uint64_t(1) << (i & 63);
         }
     }
@@ -82,7 +79,7 @@ struct Lines {
 // A piece that reaches a square, as the survey's reach step sees it: its square (and scan order),
 // the code it enters and, for an upper piece, what it records (see survey_delta.cpp).
 struct Reacher {
-    int16_t scan;  // x * kGrid + y
+    int16_t scan;  // scan(x, y)
     int16_t e;
     int8_t x, y;
     bool upper;
@@ -99,15 +96,15 @@ struct TurnBase {
 
     // The danger scan's additions cell by cell, without the fork rule (it depends on the candidate).
     double ops[kCells * kMaxOpsPerCell];
-    uint16_t first[kCells + 1];  // additions of cell i: ops[first[i] .. first[i + 1])
-    double sumBefore[kCells + 1];  // the sum before cell i
+    uint16_t first[kScanSquares + 1];  // additions of square i: ops[first[i] .. first[i + 1])
+    double sumBefore[kScanSquares + 1];  // the sum before square i
     CellSet withOps;
     CellSet quiet;  // empty squares whose additions do not depend on their counts
 
     // The pieces that reach each square, in scan order: reach[reachFirst[i] .. reachFirst[i + 1])
-    // for square i = x * kGrid + y.
+    // for square i = scan(x, y).
     std::vector<Reacher, ArenaAllocator<Reacher>> reach;
-    uint16_t reachFirst[kGrid * kGrid + 1];
+    uint16_t reachFirst[kScanSquares + 1];
 
     // Records everything from g, which holds the position and its survey.
     void take(Analysis& g);
@@ -128,7 +125,7 @@ struct Quick {
 // What one candidate's survey wrote into the maps that no survey clears, square by square: the
 // square of the guard (UpperGuardX/Y) and of the attacker (UpperAttackerX/Y), 0 when not written.
 struct Written {
-    uint16_t cell;  // cellIndex
+    uint16_t cell;  // scan(x, y)
     int8_t gx, gy, ax, ay;
 };
 
@@ -171,8 +168,8 @@ public:
     // The squares whose maps changed, with what changed (kLower ...), for the danger scan. Each
     // square enters changedCell once (changedWhat 0 before), as each enters marked_ once.
     int nChanged = 0;
-    uint16_t changedCell[kGrid * kGrid];  // x * kGrid + y
-    uint8_t changedWhat[kGrid * kGrid] = {};  // by x * kGrid + y, all 0 between candidates
+    uint16_t changedCell[kScanSquares];  // scan(x, y)
+    uint8_t changedWhat[kScanSquares] = {};  // by scan(x, y), all 0 between candidates
 
 private:
     struct Entry {
@@ -182,8 +179,8 @@ private:
     Entry log_[kLog];
     int nLog_ = 0;
     int logLimit_ = kLog, changesLimit_ = kChanges;
-    uint8_t mark_[kGrid * kGrid] = {};  // squares to look at afresh
-    uint16_t marked_[kGrid * kGrid];
+    uint8_t mark_[kScanSquares] = {};  // squares to look at afresh
+    uint16_t marked_[kScanSquares];
     int nMarked_ = 0;
     bool overflow_ = false;
     int savedKing_[2] = {};
@@ -197,7 +194,7 @@ private:
     };
     Change changes_[kChanges];
     int nChanges_ = 0;
-    int16_t head_[kGrid * kGrid], tail_[kGrid * kGrid];  // valid on marked squares
+    int16_t head_[kScanSquares], tail_[kScanSquares];  // valid on marked squares
     const TurnBase* base_ = nullptr;
     Memory* memory_ = nullptr;  // the memory apply was given
 

@@ -117,7 +117,7 @@ struct Search {
     std::atomic<int> next{0};  // the first candidate no thread has taken
     std::atomic<int> stopAt{0};  // no chunk starting after it is begun
     Map guardX0, guardY0, attackerX0, attackerY0;  // the maps after the first survey of the turn
-    Written base0[kCells];                             // what that survey wrote
+    Written base0[kCells];                             // what that survey wrote, in scan order
 };
 
 // Thread `index`'s tools, made by that thread the first time it works.
@@ -142,13 +142,12 @@ void zeroSquares(Memory& memory) {
     memory.UpperAttackerY.fill(0);
 }
 
-// What a survey run on zeroed square maps wrote, one entry per cell.
+// What a survey run on zeroed square maps wrote, one entry per square in scan order.
 void collect(const Memory& memory, Written* out) {
     for (int x = 1; x <= 27; ++x)
         for (int y = 1; y <= 27; ++y)
-            out[cellIndex(x, y)] = {uint16_t(cellIndex(x, y)), int8_t(memory.UpperGuardX(x, y)),
-                                    int8_t(memory.UpperGuardY(x, y)), int8_t(memory.UpperAttackerX(x, y)),
-                                    int8_t(memory.UpperAttackerY(x, y))};
+            *out++ = {uint16_t(scan(x, y)), int8_t(memory.UpperGuardX(x, y)), int8_t(memory.UpperGuardY(x, y)),
+                      int8_t(memory.UpperAttackerX(x, y)), int8_t(memory.UpperAttackerY(x, y))};
 }
 
 // Surveys candidate c, now on the board with `placed` on its destination, and scores it; its writes
@@ -251,17 +250,17 @@ void squareMaps(Memory& memory, const Search& s) {
     const auto& done = s.done;
     // A square is settled by the last evaluation that wrote it. An evaluation that did not look at
     // a square afresh wrote what the first survey wrote there.
-    uint8_t guardDone[kCells] = {}, attackerDone[kCells] = {};
-    int stamp[kCells];
-    std::fill(stamp, stamp + kCells, -1);
-    uint16_t pending[2][kCells];  // squares the first survey wrote, not settled yet
+    uint8_t guardDone[kScanSquares] = {}, attackerDone[kScanSquares] = {};
+    int stamp[kScanSquares];
+    std::fill(stamp, stamp + kScanSquares, -1);
+    uint16_t pending[2][kCells];  // what the first survey wrote (its entries), not settled yet
     int nPending[2] = {0, 0};
     for (int i = 0; i < kCells; ++i) {
         if (s.base0[i].gx != 0) pending[0][nPending[0]++] = uint16_t(i);
         if (s.base0[i].ax != 0) pending[1][nPending[1]++] = uint16_t(i);
     }
     auto settle = [&](const Written& w, bool guard) {
-        const int x = w.cell / 27 + 1, y = w.cell % 27 + 1;
+        const int x = scanX(w.cell), y = scanY(w.cell);
         if (guard) {
             memory.UpperGuardX(x, y) = w.gx, memory.UpperGuardY(x, y) = w.gy;
             guardDone[w.cell] = 1;
@@ -281,12 +280,12 @@ void squareMaps(Memory& memory, const Search& s) {
         for (int m = 0; m < 2; ++m) {
             int kept = 0;
             for (int k = 0; k < nPending[m]; ++k) {
-                const int cell = pending[m][k];
-                if (m == 0 ? guardDone[cell] : attackerDone[cell]) continue;
-                if (stamp[cell] != e)
-                    settle(s.base0[cell], m == 0);
+                const Written& first = s.base0[pending[m][k]];
+                if (m == 0 ? guardDone[first.cell] : attackerDone[first.cell]) continue;
+                if (stamp[first.cell] != e)
+                    settle(first, m == 0);
                 else
-                    pending[m][kept++] = uint16_t(cell);
+                    pending[m][kept++] = pending[m][k];
             }
             nPending[m] = kept;
         }
@@ -345,9 +344,8 @@ bool Engine::search(Analysis& g, Memory& memory, CandidateSink sink, void* conte
     zeroSquares(memory);
     g.勢力調査(memory);
     collect(memory, s.base0);
-    for (int i = 0; i < kCells; ++i) {
-        const Written& w = s.base0[i];
-        const int x = i / 27 + 1, y = i % 27 + 1;
+    for (const Written& w : s.base0) {
+        const int x = scanX(w.cell), y = scanY(w.cell);
         if (w.gx != 0) s.guardX0(x, y) = w.gx, s.guardY0(x, y) = w.gy;
         if (w.ax != 0) s.attackerX0(x, y) = w.ax, s.attackerY0(x, y) = w.ay;
     }

@@ -103,7 +103,7 @@ int rayReachers(const Grid<int16_t>& b, const Lines& lines, int x, int y, Reache
                 rayEntry(c, e, rec);
                 assert(n < kMostRayReachers);
                 if (dirs != nullptr) dirs[n] = i ^ 1;  // kDir pairs opposite directions
-                out[n++] = {int16_t(sx * kGrid + sy), int16_t(e), int8_t(sx), int8_t(sy), c > 0, rec};
+                out[n++] = {int16_t(scan(sx, sy)), int16_t(e), int8_t(sx), int8_t(sy), c > 0, rec};
             }
             if (c == 950)
                 upperPasses = false;
@@ -123,7 +123,7 @@ template <class Visit>
 void eachReach(const Grid<int16_t>& b, int code, int x, int y, int dir, Visit&& visit) {
     const bool upper = code > 0;
     const int enemyKing = upper ? -950 : 950;
-    Reacher who{int16_t(x * kGrid + y), 0, int8_t(x), int8_t(y), upper, 0};
+    Reacher who{int16_t(scan(x, y)), 0, int8_t(x), int8_t(y), upper, 0};
     auto step = [&](int dx, int dy) {
         if (!onBoard(x + dx, y + dy)) return;
         int e;
@@ -177,8 +177,8 @@ void Delta::set(Analysis&, Map& m, int x, int y, int v, uint8_t what) {
     log_[nLog_++] = {&at, at};
     at = int16_t(v);
     if (what != 0) {
-        uint8_t& w = changedWhat[x * kGrid + y];
-        if (w == 0) changedCell[nChanged++] = uint16_t(x * kGrid + y);
+        uint8_t& w = changedWhat[scan(x, y)];
+        if (w == 0) changedCell[nChanged++] = uint16_t(scan(x, y));
         w |= what;
     }
 }
@@ -187,7 +187,7 @@ void Delta::count(Analysis& g, bool upper, int x, int y, int d, const Reacher& w
     Map& m = upper ? g.maps.UpperInfluence : g.maps.LowerInfluence;
     set(g, m, x, y, m(x, y) + d, upper ? kUpper : kLower);
     if (g.pos.Board(x, y) == EMPTY) return;
-    const int at = x * kGrid + y;
+    const int at = scan(x, y);
     if (mark_[at] == 0) {
         mark_[at] = 1;
         marked_[nMarked_++] = uint16_t(at);
@@ -215,26 +215,26 @@ void Delta::walk(Analysis& g, const Grid<int16_t>& on, int code, int x, int y, i
 
 // Every piece's reach walked once, in scan order, so each square's list comes out in scan order.
 void TurnBase::takeReachers() {
-    uint16_t count[kGrid * kGrid] = {};
+    uint16_t count[kScanSquares] = {};
     for (int x = 1; x <= 27; ++x)
         for (int y = 1; y <= 27; ++y)
             if (board(x, y) != EMPTY)
                 eachReach(board, board(x, y), x, y, -1,
-                          [&](int tx, int ty, const Reacher&) { ++count[tx * kGrid + ty]; });
+                          [&](int tx, int ty, const Reacher&) { ++count[scan(tx, ty)]; });
     int total = 0;
-    for (int at = 0; at < kGrid * kGrid; ++at) {
+    for (int at = 0; at < kScanSquares; ++at) {
         reachFirst[at] = uint16_t(total);
         total += count[at];
         count[at] = reachFirst[at];
     }
     assert(total <= kCells * 14);  // see kMostReachers: well inside reachFirst's 16 bits
-    reachFirst[kGrid * kGrid] = uint16_t(total);
+    reachFirst[kScanSquares] = uint16_t(total);
     reach.resize(size_t(total));
     for (int x = 1; x <= 27; ++x)
         for (int y = 1; y <= 27; ++y)
             if (board(x, y) != EMPTY)
                 eachReach(board, board(x, y), x, y, -1,
-                          [&](int tx, int ty, const Reacher& who) { reach[count[tx * kGrid + ty]++] = who; });
+                          [&](int tx, int ty, const Reacher& who) { reach[count[scan(tx, ty)]++] = who; });
 }
 
 // The cheapest lower attacker and cheapest upper guard of (x, y), and which squares the survey
@@ -242,7 +242,7 @@ void TurnBase::takeReachers() {
 // attacker's code are not read by the evaluation and are left alone; the square maps are written
 // only on the changed squares, the one place the evaluation reads them.)
 void Delta::look(Analysis& g, int x, int y, bool changed, Written& w) {
-    w = {uint16_t(cellIndex(x, y)), 0, 0, 0, 0};
+    w = {uint16_t(scan(x, y)), 0, 0, 0, 0};
     const int t = g.pos.Board(x, y);
     int ug = 999, la = -999, lax = 0, lay = 0;
     if (t != EMPTY) {
@@ -250,7 +250,7 @@ void Delta::look(Analysis& g, int x, int y, bool changed, Written& w) {
         // started, in scan order.
         Reacher r[kMostReachers];
         int n = 0;
-        const int at = x * kGrid + y;
+        const int at = scan(x, y);
         assert(base_->reachFirst[at + 1] - base_->reachFirst[at] <= 14);
         for (int k = base_->reachFirst[at]; k < base_->reachFirst[at + 1]; ++k) r[n++] = base_->reach[k];
         for (int c = head_[at]; c >= 0; c = changes_[c].next) {
@@ -311,11 +311,11 @@ bool Delta::apply(Analysis& g, Memory& memory, const TurnBase& base, int n, cons
     // The pieces that left the changed squares and those that stand there now.
     for (int i = 0; i < n; ++i) {
         const int x = xs[i], y = ys[i];
-        uint8_t& what = changedWhat[x * kGrid + y];
-        if (what == 0) changedCell[nChanged++] = uint16_t(x * kGrid + y);
+        uint8_t& what = changedWhat[scan(x, y)];
+        if (what == 0) changedCell[nChanged++] = uint16_t(scan(x, y));
         what |= kPiece;
-        if (mark_[x * kGrid + y] == 0)
-            mark_[x * kGrid + y] = 1, marked_[nMarked_++] = uint16_t(x * kGrid + y), head_[x * kGrid + y] = -1;
+        if (mark_[scan(x, y)] == 0)
+            mark_[scan(x, y)] = 1, marked_[nMarked_++] = uint16_t(scan(x, y)), head_[scan(x, y)] = -1;
         if (const int o = base.board(x, y); o != EMPTY) walk(g, base.board, o, x, y, -1, -1);
         if (const int c = g.pos.Board(x, y); c != EMPTY) {
             walk(g, g.pos.Board, c, x, y, 1, -1);
@@ -357,7 +357,7 @@ bool Delta::apply(Analysis& g, Memory& memory, const TurnBase& base, int n, cons
     // square of the board marked once, so at most kCells.
     assert(nMarked_ <= kCells);
     for (int i = 0; i < nMarked_; ++i) {
-        const int x = marked_[i] / kGrid, y = marked_[i] % kGrid;
+        const int x = scanX(marked_[i]), y = scanY(marked_[i]);
         look(g, x, y, (changedWhat[marked_[i]] & kPiece) != 0, written[nWritten]);
         ++nWritten;
         mark_[marked_[i]] = 0;

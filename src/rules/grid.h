@@ -7,9 +7,15 @@
 
 namespace orizen {
 
-// Coordinates run 0..27 (0 is never a square of the board); tables of the search's own number a
-// square x * kGrid + y, so that their order is the survey's scan order, x outer.
+// Squares have two numbers. The board and every map store a square at sq(x, y), row by row within a
+// border. What the levels 1 to 3 keep square by square in the survey's scan order (x outer, y
+// inner), the order their sums are added in and their ties decided, is numbered scan(x, y);
+// coordinates 0..27, where 0 is never a square of the board.
 inline constexpr int kGrid = 28;
+inline constexpr int kScanSquares = kGrid * kGrid;
+inline constexpr int scan(int x, int y) { return x * kGrid + y; }
+inline constexpr int scanX(int i) { return i / kGrid; }
+inline constexpr int scanY(int i) { return i % kGrid; }
 
 // The squares of a map: x 0..28 and y -1..29 stored row by row, square index (y + 2) * kW + x.
 // The board's 27 × 27 squares lie within a border at least one square wide (two rows above and

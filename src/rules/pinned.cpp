@@ -7,7 +7,7 @@ namespace {
 
 struct Squares {
     int n = 0;
-    int8_t x[kGrid * kGrid], y[kGrid * kGrid];
+    int8_t x[kScanSquares], y[kScanSquares];
 };
 
 bool isLongRange(int code) {

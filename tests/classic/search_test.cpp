@@ -211,7 +211,7 @@ TEST(Search, DeltaSurveyAgreesWithAFullSurvey) {
                         EXPECT_EQ(g.survey().LowerAttackerY, full.g.survey().LowerAttackerY);
                         EXPECT_EQ(g.position().UpperKingX, full.g.position().UpperKingX);
                         for (int i = 0; i < n; ++i) {
-                            const int wx = written[i].cell / 27 + 1, wy = written[i].cell % 27 + 1;
+                            const int wx = scanX(written[i].cell), wy = scanY(written[i].cell);
                             EXPECT_EQ(written[i].gx, full.g.remembered().UpperGuardX(wx, wy)) << wx << ' ' << wy;
                             EXPECT_EQ(written[i].gy, full.g.remembered().UpperGuardY(wx, wy));
                             EXPECT_EQ(written[i].ax, full.g.remembered().UpperAttackerX(wx, wy));
