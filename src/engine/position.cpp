@@ -9,13 +9,6 @@ namespace orizen::engine {
 const int kValue[kTypes] = {0, 100, 430, 260, 430, 290, 430, 400, 430, 450, 700, 950, 850, 1150, 0};
 const int kHandValue[8] = {0, 105, 270, 300, 420, 470, 730, 880};
 
-int typeOfCode(int code) {
-    const int a = code < 0 ? -code : code;
-    for (int t = FU; t < kTypes; ++t)
-        if (kCode[t] == a) return t;
-    return NONE;
-}
-
 namespace {
 
 inline constexpr int kMaxHand = 256;
@@ -196,7 +189,7 @@ void Position::refresh() {
             cell[s] = WALL;
             continue;
         }
-        const int code = Board[s], t = typeOfCode(code);
+        const int code = Board[s], t = pieces::typeOf(code);
         if (t == NONE) Board[s] = 0;
         const int c = cell[s] = int8_t(t == NONE ? 0 : code > 0 ? t : -t);
         if (c == 0) continue;

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <type_traits>
 
+#include "rules/pieces.h"
 #include "rules/position.h"
 
 namespace orizen::engine {
@@ -15,21 +16,16 @@ namespace orizen::engine {
 // Squares are the game's (sq, sqX, sqY).
 inline constexpr int kWords = (kSquares + 63) / 64;
 
-// Piece types: +type is a piece of the upper side, -type one of the lower side.
-enum Type : int8_t {
-    NONE = 0, FU, TO, KY, NKY, KE, NKE, GI, NGI, KI, KA, UMA, HI, RYU, OU, kTypes
-};
+// The rules' piece types (+type upper, -type lower), kinds and codes.
+using pieces::Type;
+using pieces::NONE, pieces::FU, pieces::TO, pieces::KY, pieces::NKY, pieces::KE, pieces::NKE, pieces::GI,
+    pieces::NGI, pieces::KI, pieces::KA, pieces::UMA, pieces::HI, pieces::RYU, pieces::OU, pieces::kTypes;
+using pieces::kKindOf, pieces::kKindType, pieces::kCode;
 inline constexpr int8_t WALL = 64;
 
 enum Side : int { UPPER = 0, LOWER = 1 };
 inline constexpr int other(int side) { return side ^ 1; }
 
-// Hand kind 1..7 (pawn .. rook) of a type, 0 for a king; the unpromoted type of a kind.
-inline constexpr int kKindOf[kTypes] = {0, 1, 1, 2, 2, 3, 3, 4, 4, 5, 6, 6, 7, 7, 0};
-inline constexpr int8_t kKindType[8] = {0, FU, KY, KE, GI, KI, KA, HI};
-// The game's code of a type (upper side) and back.
-inline constexpr int kCode[kTypes] = {0, 30, 31, 40, 41, 50, 51, 100, 101, 110, 800, 801, 900, 901, 950};
-int typeOfCode(int code);  // |code| to type, NONE for codes that are no piece (±111 included)
 // The code of a piece (+type upper, -type lower, 0 none).
 inline constexpr std::array<int16_t, 2 * kTypes - 1> kCodeOfPiece = [] {
     std::array<int16_t, 2 * kTypes - 1> r{};

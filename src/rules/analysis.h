@@ -8,6 +8,7 @@
 
 #include "rules/codes.h"
 #include "rules/grid.h"
+#include "rules/pieces.h"
 #include "rules/position.h"
 
 namespace orizen {

@@ -58,12 +58,4 @@ inline constexpr int FU = 30, TO = 31, KYOU = 40, NARIKYOU = 41, KEI = 50, NARIK
 inline constexpr int GIN = 100, NARIGIN = 101, KIN = 110, KAKU = 800, UMA = 801;
 inline constexpr int HISYA = 900, RYU = 901, OU = 950;
 
-// Unpromoted code of hand index 1..7 (pawn .. rook), upper side.
-inline constexpr int kHandCode[8] = {0, 30, 40, 50, 100, 110, 800, 900};
-
-// Hand index (kind) of a code, 0 for a king, an empty square or a code that is no piece.
-int kindOf(int code);
-// True when the code is one of the piece codes (±30 .. ±950, ±111 not included).
-bool isPieceCode(int code);
-
 }  // namespace orizen

@@ -3,29 +3,6 @@
 
 namespace orizen {
 
-int kindOf(int code) {
-    switch (code < 0 ? -code : code) {
-        case 30: case 31: return 1;
-        case 40: case 41: return 2;
-        case 50: case 51: return 3;
-        case 100: case 101: return 4;
-        case 110: case 111: return 5;
-        case 800: case 801: return 6;
-        case 900: case 901: return 7;
-        default: return 0;
-    }
-}
-
-bool isPieceCode(int code) {
-    switch (code < 0 ? -code : code) {
-        case 30: case 31: case 40: case 41: case 50: case 51: case 100: case 101: case 110:
-        case 800: case 801: case 900: case 901: case 950:
-            return true;
-        default:
-            return false;
-    }
-}
-
 namespace {
 
 inline bool kingStep(int dx, int dy) { return dx >= -1 && dx <= 1 && dy >= -1 && dy <= 1; }
