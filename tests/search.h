@@ -30,14 +30,14 @@ inline Row<int, 8> hand(int pawn, int lance, int knight, int silver, int gold, i
 
 // Everything one search scored, in its order.
 struct Scored {
-    std::vector<Game::ScoredCandidate> all;
+    std::vector<Game::ScoredMove> all;
     Game::Choice choice;
 
-    static void sink(void* self, const Game::ScoredCandidate& c) { static_cast<Scored*>(self)->all.push_back(c); }
+    static void sink(void* self, const Game::ScoredMove& c) { static_cast<Scored*>(self)->all.push_back(c); }
 
     // The scores given to one candidate (two for a move with optional promotion).
-    std::vector<const Game::ScoredCandidate*> of(int fx, int fy, int tx, int ty) const {
-        std::vector<const Game::ScoredCandidate*> r;
+    std::vector<const Game::ScoredMove*> of(int fx, int fy, int tx, int ty) const {
+        std::vector<const Game::ScoredMove*> r;
         for (const auto& c : all)
             if (c.move.fx == fx && c.move.fy == fy && c.move.tx == tx && c.move.ty == ty) r.push_back(&c);
         return r;

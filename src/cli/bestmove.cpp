@@ -21,11 +21,11 @@ void move(Output& out, const char* key, int fx, int fy, int tx, int ty, int befo
 struct Printer final : Listener {
     explicit Printer(Output& o) : out(o) {}
     Output& out;
-    void candidate(const ScoredCandidate& c) override;
+    void candidate(const ScoredMove& c) override;
     void searched(const engine::Report& r) override;
 };
 
-void Printer::candidate(const ScoredCandidate& c) {
+void Printer::candidate(const ScoredMove& c) {
     move(out, "candidate", c.move.fx, c.move.fy, c.move.tx, c.move.ty, c.move.before, c.move.after, c.score);
 }
 

@@ -28,7 +28,7 @@ public:
 
 // A lower move in the game's own orientation, as the person would enter it: the source square or
 // the lower hand's slot row (29, 21..27), the destination, the piece before and after the move.
-using LowerMove = PlannedMove;
+using LowerMove = ScoredMove;
 
 // Commits m as the person's clicks commit it against the computer, short of the computer's
 // answer: the source is selected by a click, the destination goes through the click's checks,

@@ -14,8 +14,8 @@ void turnRound(const Game& g, Game& t) {
     t.arrange().pos.LowerHandCount = g.position().UpperHandCount;
 }
 
-PlannedMove turnBack(const Game::Choice& c) {
-    PlannedMove m;
+ScoredMove turnBack(const Game::Choice& c) {
+    ScoredMove m;
     if (c.move.fx == -1) {
         m.move.fx = 29, m.move.fy = 20 + c.move.fy;  // upper hand index k: lower hand slot row 20 + k
     } else {

@@ -6,19 +6,12 @@
 
 namespace orizen {
 
-// A move in the game's own orientation, its source as the history stores it: a lower drop comes
-// from (29, slot row 21..27), an upper drop from (-1, hand index 1..7).
-struct PlannedMove {
-    Move move;
-    double score = 0;
-};
-
 // Puts g's position into t turned round as "反転" turns it: t.Board(28 - x, 28 - y) = -Board(x, y),
 // the hands and their totals exchanged.
 void turnRound(const Game& g, Game& t);
 
 // A choice made on the turned-round position, mapped back onto the original board.
-PlannedMove turnBack(const Game::Choice& c);
+ScoredMove turnBack(const Game::Choice& c);
 
 // The side a hint can be given for: -1 the lower side, 1 the upper side, 0 none (no game running,
 // the game over, or the computer's side to move).

@@ -168,7 +168,7 @@ public:
     // ---- Computer's turn ---------------------------------------------------------------------
 
     using Choice = orizen::Choice;
-    using ScoredCandidate = orizen::ScoredCandidate;
+    using ScoredMove = orizen::ScoredMove;
     using CandidateSink = orizen::CandidateSink;
 
     void com_ban();

@@ -9,7 +9,7 @@ namespace orizen {
 
 namespace {
 
-void candidateTo(void* listener, const ScoredCandidate& c) { static_cast<Listener*>(listener)->candidate(c); }
+void candidateTo(void* listener, const ScoredMove& c) { static_cast<Listener*>(listener)->candidate(c); }
 
 }  // namespace
 
@@ -18,7 +18,7 @@ std::function<Choice()> ClassicLevel::turn(Game& g, Listener* listener) {
     return [c] { return c; };
 }
 
-bool ClassicLevel::choose(const Game& g, bool lower, PlannedMove& out) {
+bool ClassicLevel::choose(const Game& g, bool lower, ScoredMove& out) {
     // Fresh for every choice: nothing a previous search left in the maps reaches this one.
     auto fresh = std::make_unique<Headless>(g.players());
     Game& t = fresh->game;
@@ -35,7 +35,7 @@ bool ClassicLevel::choose(const Game& g, bool lower, PlannedMove& out) {
     t.勢力調査();
     const Choice c = t.探索();
     if (!c.found) return false;
-    out = lower ? turnBack(c) : PlannedMove{c.move, c.score};
+    out = lower ? turnBack(c) : ScoredMove{c.move, c.score};
     return true;
 }
 
@@ -58,11 +58,11 @@ std::function<Choice()> SearchingLevel::turn(Game& g, Listener* listener) {
     };
 }
 
-bool SearchingLevel::choose(const Game& g, bool lower, PlannedMove& out) {
+bool SearchingLevel::choose(const Game& g, bool lower, ScoredMove& out) {
     // Either side, on the game's own position with its history.
     const Choice c = think(level4::requestOf(g, lower ? engine::LOWER : engine::UPPER));
     if (!c.found) return false;
-    out = PlannedMove{c.move, c.score};
+    out = ScoredMove{c.move, c.score};
     return true;
 }
 

@@ -19,7 +19,7 @@ class Listener {
 public:
     virtual ~Listener() = default;
     // Levels 1 to 3: each candidate as it is scored, in search order.
-    virtual void candidate(const ScoredCandidate&) {}
+    virtual void candidate(const ScoredMove&) {}
     // The searching level: what its search found.
     virtual void searched(const engine::Report&) {}
 };
@@ -33,7 +33,7 @@ public:
     virtual std::function<Choice()> turn(Game& g, Listener* listener = nullptr) = 0;
     // The move this player would play for the lower side of g (lower) or its upper side, worked out
     // on copies: g is only read. False when that side has no move or drop.
-    virtual bool choose(const Game& g, bool lower, PlannedMove& out) = 0;
+    virtual bool choose(const Game& g, bool lower, ScoredMove& out) = 0;
     // Whether what turn() leaves takes long: worth another thread, and ended by Players::stop().
     virtual bool thinksLong() const { return false; }
 };
@@ -43,7 +43,7 @@ class ClassicLevel final : public Player {
 public:
     explicit ClassicLevel(int level) : level_(level) {}
     std::function<Choice()> turn(Game& g, Listener* listener = nullptr) override;
-    bool choose(const Game& g, bool lower, PlannedMove& out) override;
+    bool choose(const Game& g, bool lower, ScoredMove& out) override;
 
 private:
     int level_;
@@ -54,7 +54,7 @@ class SearchingLevel final : public Player {
 public:
     explicit SearchingLevel(int timeMs = 1000) : moveTimeMs(timeMs) {}
     std::function<Choice()> turn(Game& g, Listener* listener = nullptr) override;
-    bool choose(const Game& g, bool lower, PlannedMove& out) override;
+    bool choose(const Game& g, bool lower, ScoredMove& out) override;
     bool thinksLong() const override { return true; }
 
     // Searches for the side to move of the request, for at most moveTimeMs.

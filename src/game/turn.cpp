@@ -32,7 +32,7 @@ Game::Choice Game::探索(CandidateSink sink, void* context) {
     work.UpperAttackerYBefore = memory.UpperAttackerY;
 
     auto report = [&](int fx, int fy, int tx, int ty, int before, int after, double score) {
-        if (sink != nullptr) sink(context, ScoredCandidate{{fx, fy, tx, ty, before, after}, score});
+        if (sink != nullptr) sink(context, ScoredMove{{fx, fy, tx, ty, before, after}, score});
     };
 
     // Board moves, by source square, then destination square.

@@ -72,12 +72,12 @@ struct Choice {
     Move move;
     double score = -99999;
 };
-// One candidate as the search scores it (for the command-line tool's --scores).
-struct ScoredCandidate {
+// A move with its score: a candidate as the search scores it, or a player's choice for a side.
+struct ScoredMove {
     Move move;
-    double score;
+    double score = 0;
 };
-using CandidateSink = void (*)(void* context, const ScoredCandidate& c);
+using CandidateSink = void (*)(void* context, const ScoredMove& c);
 
 class Analysis {
 public:

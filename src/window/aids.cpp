@@ -72,7 +72,7 @@ bool Aids::showHint() {
     const int side = hintSide(game_);
     if (side == 0) return false;
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    PlannedMove m;
+    ScoredMove m;
     Player& hinting = hintPlayer_ != nullptr ? *hintPlayer_ : game_.players().hint();
     const bool found = hinting.choose(game_, side < 0, m);
     QApplication::restoreOverrideCursor();

@@ -31,7 +31,7 @@ TEST(Pool, AStoppedSearchLeavesTheThreadsFreeAndAnySizeSearchesAlike) {
         crowded(stopped.g);
         int seen = 0;
         EXPECT_THROW(stopped.g.探索(
-                         [](void* n, const Game::ScoredCandidate&) {
+                         [](void* n, const Game::ScoredMove&) {
                              if (++*static_cast<int*>(n) == 100) throw std::runtime_error("sink");
                          },
                          &seen),

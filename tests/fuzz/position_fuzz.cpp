@@ -53,7 +53,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     cli::place(fresh->game, pos);
     struct Counter final : Listener {
         long scored = 0;
-        void candidate(const ScoredCandidate&) override { ++scored; }
+        void candidate(const ScoredMove&) override { ++scored; }
     } counter;
     const Game::Choice c = fresh->game.players().computer(pos.level).turn(fresh->game, &counter)();
     const long scored = counter.scored;

@@ -16,7 +16,7 @@ namespace orizen::test {
 
 namespace {
 
-std::array<int, 6> fields(const PlannedMove& m) {
+std::array<int, 6> fields(const ScoredMove& m) {
     return {m.move.fx, m.move.fy, m.move.tx, m.move.ty, m.move.before, m.move.after};
 }
 
@@ -44,7 +44,7 @@ TEST(Hint, IsGivenForTheSideToMoveWhileAPersonIsToMove) {
     EXPECT_EQ(hintSide(g), 0);  // no game
     g.SENTE_Click();
     EXPECT_EQ(hintSide(g), -1);
-    PlannedMove m;
+    ScoredMove m;
     ASSERT_TRUE(g.players().computer(3).choose(g, true, m));
     EXPECT_EQ(fields(m), (std::array{14, 18, 14, 17, -30, -30}));  // the self-play game's first move
     ASSERT_TRUE(g.players().hint().choose(g, true, m));  // the searching level's: a lower move
@@ -77,7 +77,7 @@ TEST(Hint, AskingChangesNeitherTheGameNorTheComputersLaterMoves) {
                 const Game& g = ctx.s->game;
                 const Position before = snapshot(g);
                 const TurnState state = turnState(g);
-                PlannedMove m;
+                ScoredMove m;
                 g.players().computer(3).choose(g, true, m);
                 g.players().computer(3).choose(g, false, m);
                 ctx.same = ctx.same && snapshot(g) == before && turnState(g) == state;

@@ -67,7 +67,7 @@ struct Use {
     Players players;
 };
 
-void addCandidate(void* context, const Game::ScoredCandidate& c) {
+void addCandidate(void* context, const Game::ScoredMove& c) {
     Hash& h = *static_cast<Hash*>(context);
     for (int v : {c.move.fx, c.move.fy, c.move.tx, c.move.ty, c.move.before, c.move.after}) h.add(int64_t(v));
     h.add(c.score);

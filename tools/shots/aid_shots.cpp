@@ -53,7 +53,7 @@ int main(int argc, char** argv) {
 
     // The self-play game: the lower side's moves as the hint would give them, the computer answering.
     for (int i = 0; i < 15; ++i) {
-        PlannedMove m;
+        ScoredMove m;
         if (!g.players().hint().choose(g, true, m)) break;
         press(w, m.move.fx, m.move.fy, Qt::LeftButton);
         press(w, m.move.tx, m.move.ty, m.move.after != m.move.before ? Qt::RightButton : Qt::LeftButton);

@@ -14,11 +14,11 @@ namespace orizen::sweep {
 namespace {
 
 struct Searched {
-    std::vector<Game::ScoredCandidate> candidates;
+    std::vector<Game::ScoredMove> candidates;
     Game::Choice choice;
 };
 
-void keep(void* self, const Game::ScoredCandidate& c) { static_cast<Searched*>(self)->candidates.push_back(c); }
+void keep(void* self, const Game::ScoredMove& c) { static_cast<Searched*>(self)->candidates.push_back(c); }
 
 Searched search(Game& g) {
     Searched s;
@@ -33,7 +33,7 @@ std::string line(const char* word, int fx, int fy, int tx, int ty, int before, i
     return buf;
 }
 
-std::string line(const Game::ScoredCandidate& c) {
+std::string line(const Game::ScoredMove& c) {
     return line("candidate", c.move.fx, c.move.fy, c.move.tx, c.move.ty, c.move.before, c.move.after, c.score);
 }
 
