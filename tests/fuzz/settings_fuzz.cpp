@@ -18,7 +18,7 @@ struct Started {
     NullCanvas canvas;
     test::FakeHost host;
     test::FakeSound sound;
-    Game game{canvas, host, sound};
+    Game game{canvas, host, sound, fuzz::Silent::players()};
     // The marks and colour start-up sets before it reads the file.
     explicit Started(const std::string& folder) {
         game.setFolders(folder, game.locations().AssetFolder);
