@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the project needs, skipping those already installed.
+# Installs the Debian packages the project needs, skipping those already installed; `web` for
+# the WebAssembly build's.
 set -euo pipefail
 packages=(
   g++ cmake make pkg-config
@@ -10,6 +11,8 @@ packages=(
   desktop-file-utils appstream dpkg-dev file
   clang libclang-rt-dev
 )
+# `deps.sh web`: the WebAssembly build's compiler and its optimizer's parser.
+[ "${1:-}" = "web" ] && packages=(emscripten node-acorn cmake make)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing+=("$p")

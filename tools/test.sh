@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Installs what is missing, then builds and tests three ways: every test on a Release build, the
-# same suite built with AddressSanitizer and UndefinedBehaviorSanitizer, and short fuzz runs of
-# the readers of outside input. Warnings in the project's own code are errors throughout.
+# Installs what is missing, then builds and tests four ways: every test on a Release build, the
+# same suite built with AddressSanitizer and UndefinedBehaviorSanitizer, short fuzz runs of the
+# readers of outside input, and the WebAssembly build against the desktop's results. Warnings in
+# the project's own code are errors throughout.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/deps.sh
@@ -20,7 +21,7 @@ release() {
   cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DORIZEN_WINDOW=ON -DORIZEN_WERROR=ON >/dev/null
   cmake --build build -j"$jobs"
   # The tools left out of the default build are built too, so none of them falls behind the code.
-  cmake --build build -j"$jobs" --target orizen_engine_bench make_sounds aid_shots window_shots
+  cmake --build build -j"$jobs" --target make_sounds aid_shots window_shots
   ctest --test-dir build --output-on-failure -j"$jobs"
 }
 
@@ -41,4 +42,5 @@ sanitized() {
 stage "release build and tests" release
 stage "sanitizer build and tests" sanitized
 stage "fuzzing" bash tools/fuzz.sh
+stage "WebAssembly build against the desktop's results" bash tools/web.sh test
 printf '%s\n' "== times" "${times[@]}"

@@ -3,9 +3,11 @@
 #include <cstdint>
 #include <cstdlib>
 
+#ifndef __EMSCRIPTEN__  // WebAssembly's memory has no pages to advise on
 #include <link.h>
 #include <sys/mman.h>
 #include <unistd.h>
+#endif
 
 namespace orizen::search {
 

@@ -7,6 +7,8 @@
 #include <thread>
 #include <vector>
 
+#include "rules/threads.h"
+
 namespace orizen::search {
 
 struct Pool::State {
@@ -21,9 +23,9 @@ struct Pool::State {
     bool quit = false;
 };
 
-int Pool::defaultSize() { return int(std::clamp(std::thread::hardware_concurrency(), 1u, 8u)); }
+int Pool::defaultSize() { return kThreads ? int(std::clamp(std::thread::hardware_concurrency(), 1u, 8u)) : 1; }
 
-Pool::Pool(int threads) : state_(new State), size_(std::clamp(threads, 1, 8)) {}
+Pool::Pool(int threads) : state_(new State), size_(kThreads ? std::clamp(threads, 1, 8) : 1) {}
 
 // The other threads, started by the first job.
 void Pool::spawn() {

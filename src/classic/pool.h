@@ -9,7 +9,7 @@ class Pool {
 public:
     using Job = void (*)(void* context, int worker);
 
-    // `threads` threads, the caller included: 1 to 8.
+    // `threads` threads, the caller included: 1 to 8 (1 where the build has no threads).
     explicit Pool(int threads);
     Pool(const Pool&) = delete;
     Pool& operator=(const Pool&) = delete;

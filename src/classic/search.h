@@ -10,6 +10,7 @@
 #include "classic/arena.h"
 #include "classic/pool.h"
 #include "rules/analysis.h"
+#include "rules/threads.h"
 
 namespace orizen::search {
 
@@ -252,8 +253,16 @@ private:
 // position is loaded or while the person thinks. Waits for that work when destroyed.
 class Warmup {
 public:
-    explicit Warmup(Engine& engine) : thread_([&engine] { engine.prepare(); }) {}
-    ~Warmup() { thread_.join(); }
+    explicit Warmup(Engine& engine) {
+        if constexpr (kThreads) {
+            thread_ = std::thread([&engine] { engine.prepare(); });
+        } else {
+            engine.prepare();
+        }
+    }
+    ~Warmup() {
+        if (thread_.joinable()) thread_.join();
+    }
     Warmup(const Warmup&) = delete;
     Warmup& operator=(const Warmup&) = delete;
 

@@ -10,6 +10,8 @@
 #include <mutex>
 #include <thread>
 
+#include "rules/threads.h"
+
 namespace orizen::engine {
 
 namespace {
@@ -480,7 +482,7 @@ Report Searcher::think(const Position& root, const uint64_t* seen, int seenCount
         return r;
     }
 
-    const int threads = std::clamp(limits.threads, 1, 2);
+    const int threads = kThreads ? std::clamp(limits.threads, 1, 2) : 1;
     for (int i = 0; i < threads; ++i) {
         if (!st.workers[i]) st.workers[i] = std::make_unique<Worker>();
         Worker& w = *st.workers[i];

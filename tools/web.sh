@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# The WebAssembly build, in build-web/, with Debian's emscripten (installed when missing).
+#   bash tools/web.sh              builds the libraries and the command-line tools for node
+#   bash tools/web.sh test         ... then checks them against the desktop's stored results
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash tools/deps.sh web
+# Emscripten's JavaScript optimizer needs Debian's acorn.
+export NODE_PATH=/usr/share/nodejs${NODE_PATH:+:$NODE_PATH}
+jobs=$(nproc)
+emcmake cmake -S . -B build-web -DCMAKE_BUILD_TYPE=Release -DORIZEN_WERROR=ON >/dev/null
+cmake --build build-web -j"$jobs" --target orizen-cli fingerprint orizen_engine_bench
+
+[ "${1:-}" = "test" ] || exit 0
+
+# The WebAssembly build plays exactly as the desktop's: every score bit for bit, the stored
+# self-play games ply for ply, the searching level's fixed-depth searches node for node.
+failed=0
+check() {
+  local name=$1 expected=$2
+  shift 2
+  if diff -u "$expected" <("$@") >"build-web/$name.diff"; then
+    echo "web: $name identical"
+  else
+    echo "web: $name differs:"; head -20 "build-web/$name.diff"; failed=1
+  fi
+}
+data=tests/data
+check fingerprint $data/fingerprint.txt node build-web/tools/fingerprint/fingerprint.js --modes 1,plain
+check selfplay-opening $data/selfplay/opening-40.txt node build-web/orizen-cli.js selfplay --plies 40
+check selfplay-hands $data/selfplay/hands-40.txt node build-web/orizen-cli.js selfplay --plies 40 $data/selfplay/hands.pos
+check selfplay-levels $data/selfplay/levels-40.txt \
+  node build-web/orizen-cli.js selfplay --first upper --upper-level 2 --lower-level 1 --plies 40
+check engine-depth3 $data/engine-depth3.txt node build-web/orizen_engine_bench.js --depth 3
+exit $failed
