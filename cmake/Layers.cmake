@@ -2,15 +2,16 @@
 # the rules of the game (codes, the position, movement rules, check and mate, the influence
 # survey); the levels 1 to 3 (their evaluation, danger scans and search) and the searching level's
 # engine, each on the rules alone; the game (flow, history, records, settings, drawing, sound, the
-# players) on all three; the command-line tool and the window on top. Configuring fails when a
+# players) on all three; the command-line tool, the window and the browser edition on top. Configuring fails when a
 # file includes one from a folder its own may not use.
-set(ORIZEN_LAYERS rules classic engine game cli window)
+set(ORIZEN_LAYERS rules classic engine game cli window web)
 set(ORIZEN_USES_rules "")
 set(ORIZEN_USES_classic rules)
 set(ORIZEN_USES_engine rules)
 set(ORIZEN_USES_game rules classic engine)
 set(ORIZEN_USES_cli rules classic engine game)
 set(ORIZEN_USES_window rules classic engine game)
+set(ORIZEN_USES_web rules classic engine game)
 
 function(orizen_check_layers)
   foreach(layer IN LISTS ORIZEN_LAYERS)

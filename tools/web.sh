@@ -9,7 +9,7 @@ bash tools/deps.sh web
 export NODE_PATH=/usr/share/nodejs${NODE_PATH:+:$NODE_PATH}
 jobs=$(nproc)
 emcmake cmake -S . -B build-web -DCMAKE_BUILD_TYPE=Release -DORIZEN_WERROR=ON >/dev/null
-cmake --build build-web -j"$jobs" --target orizen-cli fingerprint orizen_engine_bench
+cmake --build build-web -j"$jobs" --target site orizen-cli fingerprint orizen_engine_bench
 
 [ "${1:-}" = "test" ] || exit 0
 

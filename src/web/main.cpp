@@ -1,0 +1,115 @@
+// The browser edition: the game draws on the page's canvas, asks through the page's dialogs,
+// plays its sounds through Web Audio and keeps its files in the page's memory. The page
+// (page/orizen-page.js) provides the functions named below and calls the exported ones.
+#include <emscripten.h>
+#include <sys/stat.h>
+
+#include <string>
+
+#include "game/controller.h"
+#include "game/game.h"
+#include "game/player.h"
+
+namespace {
+
+using namespace orizen;
+
+// ---- What the page provides -------------------------------------------------------------------
+
+EM_JS(void, pagePicture, (int code, double x, double y), { Orizen.picture(code, x, y); });
+EM_JS(void, pageOutline, (int colour, double x, double y), { Orizen.outline(colour, x, y); });
+EM_JS(void, pageText, (double x, double y, const char* s, int colour, int size, int bold),
+      { Orizen.text(x, y, UTF8ToString(s), colour, size, bold); });
+EM_JS(void, pageFill, (int colour), { Orizen.fill(colour); });
+EM_JS(int, pageMessage, (const char* text, const char* title, int yesNo, int warning),
+      { return Orizen.message(UTF8ToString(text), UTF8ToString(title), yesNo, warning); });
+EM_JS(void, pageMenu, (int item, int level, const char* caption, int checked),
+      { Orizen.menu(item, level, UTF8ToString(caption), checked); });
+EM_JS(void, pageChecked, (int item, int on), { Orizen.checked(item, on); });
+EM_JS(int, pageOpen, (const char* address), { return Orizen.open(UTF8ToString(address)); });
+EM_JS(void, pageVersion, (), { Orizen.version(); });
+EM_JS(int, pageSoundCreate, (const unsigned char* data, int size),
+      { return Orizen.soundCreate(HEAPU8.slice(data, data + size)); });
+EM_JS(void, pageSoundPlay, (int id, int loop), { Orizen.soundPlay(id, loop); });
+EM_JS(void, pageSoundStop, (int id), { Orizen.soundStop(id); });
+EM_JS(void, pageSoundFree, (int id), { Orizen.soundFree(id); });
+
+// ---- The platform interfaces on the page ------------------------------------------------------
+
+class PageCanvas final : public Canvas {
+public:
+    void picture(int code, double X, double Y) override { pagePicture(code, X, Y); }
+    void outline(int colour, double X, double Y) override { pageOutline(colour, X, Y); }
+    void text(double X, double Y, const std::string& utf8, int colour, int sizePt, bool bold) override {
+        pageText(X, Y, utf8.c_str(), colour, sizePt, bold);
+    }
+    void fill(int colour) override { pageFill(colour); }
+    void refresh() override {}  // the canvas shows what is drawn as soon as the page gets to it
+};
+
+class PageHost final : public NullHost {
+public:
+    Answer message(const std::string& text, const std::string& title, Buttons b, Icon icon) override {
+        const int answer = pageMessage(text.c_str(), title.c_str(), b == Buttons::YesNo, icon == Icon::Warning);
+        return b == Buttons::Ok ? Answer::Ok : answer != 0 ? Answer::Yes : Answer::No;
+    }
+    void setChecked(Menu item, bool on) override { pageChecked(int(item), on); }
+    bool openUrl(const std::string& address) override { return pageOpen(address.c_str()) != 0; }
+    void showVersionDialog() override { pageVersion(); }
+};
+
+class PageSound final : public SoundLibrary {
+public:
+    std::intptr_t dsInitialize(std::intptr_t) override { return 1; }
+    std::intptr_t dsCreateDSB(std::intptr_t device, const unsigned char* image, std::size_t size, int) override {
+        return device != 0 && image != nullptr ? pageSoundCreate(image, int(size)) : 0;
+    }
+    void dsPlay(std::intptr_t b) override {
+        if (b != 0) pageSoundPlay(int(b), 0);
+    }
+    void dsPlayLooping(std::intptr_t b) override {
+        if (b != 0) pageSoundPlay(int(b), 1);
+    }
+    void dsStop(std::intptr_t b) override {
+        if (b != 0) pageSoundStop(int(b));
+    }
+    void dsFree(std::intptr_t b) override {
+        if (b != 0) pageSoundFree(int(b));
+    }
+    void dsTerminate(std::intptr_t) override {}
+};
+
+// The game on the page, for as long as the page is open.
+struct Page {
+    Players players{1};
+    PageCanvas canvas;
+    PageHost host;
+    PageSound sound;
+    Game game{canvas, host, sound, players};
+    Controller controller{game};
+};
+
+Page* page = nullptr;
+
+}  // namespace
+
+extern "C" {
+
+EMSCRIPTEN_KEEPALIVE void orizen_press(int button, int shift, double X, double Y) {
+    page->controller.press(button, shift, X, Y);
+}
+
+EMSCRIPTEN_KEEPALIVE void orizen_command(int item) {
+    if (item >= 0 && item < kMenuCount) page->controller.command(Menu(item));
+}
+
+}  // extern "C"
+
+int main() {
+    for (const MenuEntry& e : kMenuBar) pageMenu(int(e.item), e.level, std::string(e.caption).c_str(), e.checked);
+    mkdir("/orizen", 0755);
+    page = new Page;
+    page->game.setFolders("/orizen", "/assets");
+    page->game.Form_Load();
+    return 0;
+}

@@ -1,0 +1,201 @@
+// The page around the game: the canvas it draws on, its menu bar, boxes and sounds. The game
+// (orizen.js) calls the functions of `Orizen`; the page calls the game's orizen_press and
+// orizen_command.
+"use strict";
+
+const Orizen = (() => {
+  const canvas = document.getElementById("board");
+  const ctx = canvas.getContext("2d");
+  const unit = 4 / 15;  // canvas pixels per window unit (1/1440 inch): four to a 96-dpi pixel
+  const px = (units) => Math.floor(units * unit + 0.5);
+  const cellW = 72, cellH = 80, line = 4;
+  const palette = ["#000000", "#000080", "#008000", "#008080", "#800000", "#800080", "#808000", "#c0c0c0",
+                   "#808080", "#0000ff", "#00ff00", "#00ffff", "#ff0000", "#ff00ff", "#ffff00", "#ffffff"];
+  const colour = (i) => palette[i >= 0 && i < 16 ? i : 0];
+  const font = '"IPAPMincho", "IPAMincho", "Noto Serif CJK JP", "Hiragino Mincho ProN", "Yu Mincho", serif';
+
+  // Pictures by code: lower pieces take the SITA_ pictures, upper ones the UE_ ones.
+  const names = {30: "HU_0", 31: "HU_1", 40: "KYOU_0", 41: "KYOU_1", 50: "KEI_0", 51: "KEI_1", 100: "GIN_0",
+                 101: "GIN_1", 110: "KIN", 800: "KAKU_0", 801: "KAKU_1", 900: "SYA_0", 901: "SYA_1", 950: "OU"};
+  const files = {0: "KARA_MASU", 1: "ORIZEN", 2: "HAIKEI_MIDORI", 3: "HAIKEI_TATAMI", 4: "HAIKEI_TAKE",
+                 5: "HAIKEI_UCHU", 6: "HAIKEI_RENGA"};
+  for (const [code, name] of Object.entries(names)) files[code] = "UE_" + name, files[-code] = "SITA_" + name;
+  const pictures = {};
+  const loaded = Promise.all(Object.entries(files).map(([code, name]) => new Promise((done) => {
+    const img = new Image();
+    img.onload = img.onerror = () => done();
+    img.src = "pictures/" + name + ".png";
+    pictures[code] = img;
+  })));
+
+  // ---- Drawing -------------------------------------------------------------------------------
+  const picture = (code, x, y) => {
+    const img = pictures[code];
+    if (img && img.naturalWidth) ctx.drawImage(img, px(x), px(y));
+  };
+  const outline = (c, x, y) => {
+    const X = px(x), Y = px(y);
+    ctx.fillStyle = colour(c);
+    ctx.fillRect(X, Y, cellW + line, line);
+    ctx.fillRect(X, Y + cellH, cellW + line, line);
+    ctx.fillRect(X, Y, line, cellH + line);
+    ctx.fillRect(X + cellW, Y, line, cellH + line);
+  };
+  const text = (x, y, s, c, size, bold) => {
+    ctx.font = (bold ? "bold " : "") + (size * 16 / 3) + "px " + font;
+    ctx.textBaseline = "top";
+    ctx.fillStyle = colour(c);
+    ctx.fillText(s, x * unit, y * unit);
+  };
+  const fill = (c) => {
+    document.body.style.background = colour(c);
+    ctx.fillStyle = colour(c);
+    ctx.fillRect(0, 0, canvas.width, canvas.height);
+  };
+
+  // ---- Boxes ---------------------------------------------------------------------------------
+  const message = (text, title, yesNo) => {
+    const shown = title && title.trim() ? title + "\n\n" + text : text;
+    if (yesNo) return window.confirm(shown) ? 1 : 0;
+    window.alert(shown);
+    return 0;
+  };
+  const open = (address) => {
+    const page = address.startsWith("/assets/") ? address.slice("/assets/".length) : address;
+    return window.open(page, "_blank") ? 1 : 0;
+  };
+  const version = () => window.alert("Orizen 1.0");
+
+  // ---- Menu bar ------------------------------------------------------------------------------
+  const bar = document.getElementById("menubar");
+  const items = {};
+  const parents = [bar];
+  const closeAll = () => bar.querySelectorAll(".open").forEach((e) => e.classList.remove("open"));
+  const menu = (item, level, caption, checked) => {
+    let el;
+    if (level === 1) {
+      el = document.createElement("div");
+      el.className = "item";
+      el.textContent = caption;
+      bar.appendChild(el);
+    } else {
+      const holder = parents[level - 1];
+      let list = holder.querySelector(":scope > ul");
+      if (!list) {
+        list = document.createElement("ul");
+        holder.appendChild(list);
+        if (level === 3) holder.classList.add("parent");
+      }
+      el = document.createElement("li");
+      el.textContent = caption;
+      list.appendChild(el);
+    }
+    el.dataset.item = item;
+    el.classList.toggle("checked", !!checked);
+    parents[level] = el;
+    items[item] = el;
+    el.addEventListener("click", (e) => {
+      e.stopPropagation();
+      if (el.querySelector(":scope > ul")) {
+        const wasOpen = el.classList.contains("open");
+        if (level === 1) closeAll();
+        el.parentElement.querySelectorAll(":scope > .open").forEach((o) => o.classList.remove("open"));
+        el.classList.toggle("open", !wasOpen);
+        return;
+      }
+      closeAll();
+      wake();
+      Module._orizen_command(item);
+    });
+  };
+  const checked = (item, on) => items[item] && items[item].classList.toggle("checked", !!on);
+  document.addEventListener("click", closeAll);
+
+  // ---- Sounds: Web Audio, started by the first press as browsers require ----------------------
+  let audio = null;
+  const sounds = {};
+  let nextSound = 1;
+  const wake = () => {
+    if (!audio) audio = new (window.AudioContext || window.webkitAudioContext)();
+    if (audio.state === "suspended") audio.resume();
+    for (const s of Object.values(sounds)) decode(s);
+  };
+  const decode = (s) => {
+    if (!audio || s.buffer || s.decoding) return;
+    s.decoding = true;
+    audio.decodeAudioData(s.bytes.buffer.slice(0)).then((b) => {
+      s.buffer = b;
+      if (s.wantLoop) play(s);
+    }, () => {});
+  };
+  const play = (s) => {
+    if (!audio || !s.buffer) return;
+    const src = audio.createBufferSource();
+    src.buffer = s.buffer;
+    src.loop = !!s.wantLoop;
+    src.connect(audio.destination);
+    src.start();
+    if (s.wantLoop) s.playing = src;
+  };
+  const soundCreate = (bytes) => {
+    const id = nextSound++;
+    sounds[id] = {bytes};
+    decode(sounds[id]);
+    return id;
+  };
+  const soundPlay = (id, loop) => {
+    const s = sounds[id];
+    if (!s) return;
+    if (loop) {
+      if (s.playing) return;
+      s.wantLoop = true;
+    }
+    play(s);
+  };
+  const soundStop = (id) => {
+    const s = sounds[id];
+    if (!s) return;
+    s.wantLoop = false;
+    if (s.playing) s.playing.stop(), s.playing = null;
+  };
+  const soundFree = (id) => soundStop(id) || delete sounds[id];
+
+  // ---- Presses on the board: the mouse, and touch (a long press is the right button) ----------
+  const toUnits = (e) => {
+    const r = canvas.getBoundingClientRect();
+    return [(e.clientX - r.left) * (canvas.width / r.width) / unit, (e.clientY - r.top) * (canvas.height / r.height) / unit];
+  };
+  let touch = null;
+  canvas.addEventListener("contextmenu", (e) => e.preventDefault());
+  canvas.addEventListener("pointerdown", (e) => {
+    wake();
+    closeAll();
+    const [x, y] = toUnits(e);
+    if (e.pointerType === "mouse") {
+      Module._orizen_press(e.button === 2 ? 2 : 1, e.shiftKey ? 1 : 0, x, y);
+      return;
+    }
+    touch = {x, y, timer: setTimeout(() => {
+      Module._orizen_press(2, 0, x, y);
+      touch = null;
+    }, 500)};
+  });
+  canvas.addEventListener("pointerup", () => {
+    if (!touch) return;
+    clearTimeout(touch.timer);
+    Module._orizen_press(1, 0, touch.x, touch.y);
+    touch = null;
+  });
+  canvas.addEventListener("pointercancel", () => touch && (clearTimeout(touch.timer), touch = null));
+
+  return {picture, outline, text, fill, message, open, version, menu, checked,
+          soundCreate, soundPlay, soundStop, soundFree, loaded};
+})();
+
+// The game starts once its pictures are there.
+var Module = {};
+Orizen.loaded.then(() => {
+  const s = document.createElement("script");
+  s.src = "orizen.js";
+  document.body.appendChild(s);
+});
