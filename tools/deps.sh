@@ -11,8 +11,9 @@ packages=(
   desktop-file-utils appstream dpkg-dev file
   clang libclang-rt-dev
 )
-# `deps.sh web`: the WebAssembly build's compiler and its optimizer's parser.
-[ "${1:-}" = "web" ] && packages=(emscripten node-acorn cmake make)
+# `deps.sh web`: the WebAssembly build's compiler and its optimizer's parser, node and npm for its
+# tools and tests, and the browser the tests drive.
+[ "${1:-}" = "web" ] && packages=(emscripten node-acorn cmake make python3 chromium)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing+=("$p")

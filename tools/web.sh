@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
 # The WebAssembly build, in build-web/, with Debian's emscripten (installed when missing).
-#   bash tools/web.sh              builds the libraries and the command-line tools for node
-#   bash tools/web.sh test         ... then checks them against the desktop's stored results
+#   bash tools/web.sh              builds the browser edition in build-web/site/ (a static folder
+#                                  any web host serves as it is) and the command-line tools for node
+#   bash tools/web.sh serve [PORT] ... and serves the page on this machine (default port 8000)
+#   bash tools/web.sh test         ... and checks the tools against the desktop's stored results and
+#                                  plays the page in Debian's headless Chromium
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/deps.sh web
@@ -11,6 +14,10 @@ jobs=$(nproc)
 emcmake cmake -S . -B build-web -DCMAKE_BUILD_TYPE=Release -DORIZEN_WERROR=ON >/dev/null
 cmake --build build-web -j"$jobs" --target site orizen-cli fingerprint orizen_engine_bench
 
+if [ "${1:-}" = "serve" ]; then
+  echo "Orizen: http://localhost:${2:-8000}/"
+  exec python3 -m http.server "${2:-8000}" --bind 127.0.0.1 --directory build-web/site
+fi
 [ "${1:-}" = "test" ] || exit 0
 
 # The WebAssembly build plays exactly as the desktop's: every score bit for bit, the stored
@@ -32,4 +39,8 @@ check selfplay-hands $data/selfplay/hands-40.txt node build-web/orizen-cli.js se
 check selfplay-levels $data/selfplay/levels-40.txt \
   node build-web/orizen-cli.js selfplay --first upper --upper-level 2 --lower-level 1 --plies 40
 check engine-depth3 $data/engine-depth3.txt node build-web/orizen_engine_bench.js --depth 3
+
+# The page in headless Chromium, driven by puppeteer-core as the lock file pins it.
+(cd tests/web && npm ci --no-audit --no-fund --silent)
+node --test tests/web/ || failed=1
 exit $failed

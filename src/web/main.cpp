@@ -103,6 +103,19 @@ EMSCRIPTEN_KEEPALIVE void orizen_command(int item) {
     if (item >= 0 && item < kMenuCount) page->controller.command(Menu(item));
 }
 
+// The moves of the game so far, "FX FY TX TY BEFORE AFTER" each, one a line (for the page's tests).
+EMSCRIPTEN_KEEPALIVE const char* orizen_history() {
+    static std::string text;
+    text.clear();
+    const History& h = page->game.moveHistory();
+    for (int n = 1; n <= h.RecordCount && n <= HISTORY_MAX; ++n) {
+        for (int v : {h.RecFromX(n), h.RecFromY(n), h.RecToX(n), h.RecToY(n), h.RecPiece(n), h.RecResult(n)})
+            text += std::to_string(v) + ' ';
+        text.back() = '\n';
+    }
+    return text.c_str();
+}
+
 }  // extern "C"
 
 int main() {

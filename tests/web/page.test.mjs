@@ -1,0 +1,96 @@
+// The browser edition in Debian's headless Chromium: the page served from build-web/site, driven
+// by its menus and presses on the board as a player's would be.
+//   node --test tests/web/      (after bash tools/web.sh)
+import {test, before, after} from "node:test";
+import assert from "node:assert/strict";
+import http from "node:http";
+import fs from "node:fs";
+import path from "node:path";
+import puppeteer from "puppeteer-core";
+
+const root = path.resolve(import.meta.dirname, "../..");
+const site = path.join(root, "build-web/site");
+const shots = path.join(root, "build-web/shots");
+const types = {".html": "text/html", ".js": "text/javascript", ".wasm": "application/wasm", ".css": "text/css",
+               ".png": "image/png", ".data": "application/octet-stream", ".htm": "text/html"};
+
+let server, browser, base;
+before(async () => {
+  server = http.createServer((req, res) => {
+    const file = path.join(site, decodeURIComponent(new URL(req.url, "http://x").pathname).replace(/\/$/, "/index.html"));
+    if (!file.startsWith(site) || !fs.existsSync(file)) return res.writeHead(404).end();
+    res.writeHead(200, {"Content-Type": types[path.extname(file)] || "application/octet-stream"});
+    fs.createReadStream(file).pipe(res);
+  });
+  await new Promise((done) => server.listen(0, "127.0.0.1", done));
+  base = `http://127.0.0.1:${server.address().port}/`;
+  browser = await puppeteer.launch({
+    executablePath: process.env.CHROMIUM || "/usr/bin/chromium",
+    headless: true,
+    args: ["--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run", "--disable-background-networking",
+           "--disable-component-update", "--disable-sync"],
+  });
+  fs.mkdirSync(shots, {recursive: true});
+});
+after(async () => {
+  await browser?.close();
+  server?.close();
+});
+
+// A page with the game loaded; every box is answered with OK or Yes and remembered.
+async function open(width, height) {
+  const page = await browser.newPage();
+  await page.setViewport({width, height});
+  page.boxes = [];
+  page.on("dialog", (d) => {
+    page.boxes.push(d.message());
+    d.accept();
+  });
+  await page.goto(base);
+  await page.waitForFunction(() => typeof Module !== "undefined" && Module.calledRun);
+  return page;
+}
+const history = (page) => page.evaluate(() => UTF8ToString(Module._orizen_history()).trim().split("\n").filter((l) => l));
+// Opens the menus along the captions and chooses the last.
+async function choose(page, ...captions) {
+  for (const c of captions) {
+    const [el] = await page.$$(`xpath/.//*[@id="menubar"]//*[starts-with(normalize-space(text()), "${c}")]`);
+    assert.ok(el, `menu item ${c}`);
+    await el.click();
+  }
+}
+// A press on the centre of board cell (x, y), as the mouse gives it.
+async function press(page, x, y, button = "left") {
+  const at = await page.evaluate((x, y) => {
+    const c = document.getElementById("board"), r = c.getBoundingClientRect(), k = r.width / c.width * 4 / 15;
+    return [r.left + (1050 + 270 * x + 135) * k, r.top + (-30 + 300 * y + 150) * k];
+  }, x, y);
+  await page.mouse.click(at[0], at[1], {button});
+}
+
+test("a game against the computer: the board, moves, a refused move, the computer's answer", async () => {
+  const page = await open(1280, 900);
+  assert.equal(await page.$$eval("#menubar > .item", (e) => e.length), 7);
+  await page.screenshot({path: path.join(shots, "desktop-opening.png")});
+
+  await choose(page, "対局", "対局(COM)", "先手");
+  await press(page, 14, 18);
+  await press(page, 14, 17);
+  // The person's pawn, then the computer's answer at level 3, as the desktop plays it.
+  assert.deepEqual(await history(page), ["14 18 14 17 -30 -30", "14 10 14 11 30 30"]);
+
+  // A pawn cannot move two squares: refused, nothing played.
+  await press(page, 13, 18);
+  await press(page, 13, 16);
+  assert.equal((await history(page)).length, 2);
+  await page.screenshot({path: path.join(shots, "desktop-two-moves.png")});
+  await page.close();
+});
+
+test("the board fits a phone held upright", async () => {
+  const page = await open(390, 844);
+  const box = await page.$eval("#board", (c) => c.getBoundingClientRect().toJSON());
+  assert.ok(box.width <= 390 && box.width > 300, `board ${box.width} wide`);
+  await page.screenshot({path: path.join(shots, "phone-opening.png")});
+  await page.close();
+});
