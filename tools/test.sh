@@ -21,7 +21,7 @@ release() {
   cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DORIZEN_WINDOW=ON -DORIZEN_WERROR=ON >/dev/null
   cmake --build build -j"$jobs"
   # The tools left out of the default build are built too, so none of them falls behind the code.
-  cmake --build build -j"$jobs" --target make_sounds aid_shots window_shots
+  cmake --build build -j"$jobs" --target make_sounds make_cp932_table aid_shots window_shots
   ctest --test-dir build --output-on-failure -j"$jobs"
 }
 

@@ -1,14 +1,27 @@
 #include "game/files.h"
 
 #include <fcntl.h>
-#include <iconv.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
 
+#ifdef __EMSCRIPTEN__
+#include "game/cp932.h"  // the browser's C library has no iconv
+#else
+#include <iconv.h>
+#endif
+
 namespace orizen {
+
+#ifdef __EMSCRIPTEN__
+
+bool toCp932(const std::string& utf8, std::string& out) { return cp932FromUtf8(utf8, out); }
+
+std::string fromCp932(const std::string& bytes) { return cp932ToUtf8(bytes); }
+
+#else
 
 namespace {
 
@@ -50,6 +63,8 @@ std::string fromCp932(const std::string& bytes) {
     convert("UTF-8", "CP932", bytes, out, true);
     return out;
 }
+
+#endif
 
 bool readWholeFile(const std::string& path, std::size_t maxBytes, std::string& bytes, std::string& error) {
     bytes.clear();

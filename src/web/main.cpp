@@ -4,10 +4,14 @@
 #include <emscripten.h>
 #include <sys/stat.h>
 
+#include <cstdlib>
 #include <string>
 
+#include "game/autosave.h"
 #include "game/controller.h"
+#include "game/files.h"
 #include "game/game.h"
+#include "game/places.h"
 #include "game/player.h"
 
 namespace {
@@ -33,6 +37,15 @@ EM_JS(int, pageSoundCreate, (const unsigned char* data, int size),
 EM_JS(void, pageSoundPlay, (int id, int loop), { Orizen.soundPlay(id, loop); });
 EM_JS(void, pageSoundStop, (int id), { Orizen.soundStop(id); });
 EM_JS(void, pageSoundFree, (int id), { Orizen.soundFree(id); });
+EM_JS(void, pagePickRecord, (), { Orizen.pickRecord(); });
+EM_JS(void, pageFields, (int shown), { Orizen.fields(shown); });
+EM_JS(char*, pageField, (int index), { return allocateUTF8(Orizen.field(index)); });
+EM_JS(void, pageRecordWritten, (), { Orizen.recordWritten(); });
+EM_JS(void, pageKeep, (), { Orizen.keep(); });
+
+// Where the page keeps its files (kept in the browser's storage), and its records among them.
+constexpr const char* kFolder = "/orizen";
+constexpr const char* kRecords = "/orizen/records";
 
 // ---- The platform interfaces on the page ------------------------------------------------------
 
@@ -56,6 +69,21 @@ public:
     void setChecked(Menu item, bool on) override { pageChecked(int(item), on); }
     bool openUrl(const std::string& address) override { return pageOpen(address.c_str()) != 0; }
     void showVersionDialog() override { pageVersion(); }
+
+    // The record panel: reading opens the browser's file chooser; writing shows the four fields and
+    // RETURN, and a record written is handed to the browser as a download.
+    void showPanelLists(bool, bool, bool files) override {
+        if (files) pagePickRecord();
+    }
+    void showPanelFields(bool shown) override { pageFields(shown); }
+    std::string panelField(int index) override {
+        char* s = pageField(index);
+        std::string text = s != nullptr ? s : "";
+        std::free(s);
+        return text;
+    }
+    std::string panelFolder() override { return kRecords; }
+    void refreshPanelFiles() override { pageRecordWritten(); }
 };
 
 class PageSound final : public SoundLibrary {
@@ -87,6 +115,13 @@ struct Page {
     PageSound sound;
     Game game{canvas, host, sound, players};
     Controller controller{game};
+    Autosave autosave{std::string(kFolder) + "/" + kLastGameFile};
+
+    // After every press and command: the game in progress and the settings are kept.
+    void keep() {
+        autosave.check(game.moveHistory(), game.state());
+        pageKeep();
+    }
 };
 
 Page* page = nullptr;
@@ -97,18 +132,31 @@ extern "C" {
 
 EMSCRIPTEN_KEEPALIVE void orizen_press(int button, int shift, double X, double Y) {
     page->controller.press(button, shift, X, Y);
+    page->keep();
 }
 
 EMSCRIPTEN_KEEPALIVE void orizen_command(int item) {
     if (item >= 0 && item < kMenuCount) page->controller.command(Menu(item));
+    page->keep();
 }
 
-// The moves of the game so far, "FX FY TX TY BEFORE AFTER" each, one a line (for the page's tests).
+// The record panel's RETURN, and a record file the person chose or dropped on the page.
+EMSCRIPTEN_KEEPALIVE void orizen_write_record() {
+    page->controller.writeRecord();
+    page->keep();
+}
+
+EMSCRIPTEN_KEEPALIVE void orizen_read_record(const char* path) {
+    page->controller.readRecord(path);
+    page->keep();
+}
+
+// The moves the history holds, "FX FY TX TY BEFORE AFTER" each, one a line (for the page's tests).
 EMSCRIPTEN_KEEPALIVE const char* orizen_history() {
     static std::string text;
     text.clear();
     const History& h = page->game.moveHistory();
-    for (int n = 1; n <= h.RecordCount && n <= HISTORY_MAX; ++n) {
+    for (int n = 1; n <= h.RecordLength && n <= HISTORY_MAX; ++n) {
         for (int v : {h.RecFromX(n), h.RecFromY(n), h.RecToX(n), h.RecToY(n), h.RecPiece(n), h.RecResult(n)})
             text += std::to_string(v) + ' ';
         text.back() = '\n';
@@ -120,9 +168,16 @@ EMSCRIPTEN_KEEPALIVE const char* orizen_history() {
 
 int main() {
     for (const MenuEntry& e : kMenuBar) pageMenu(int(e.item), e.level, std::string(e.caption).c_str(), e.checked);
-    mkdir("/orizen", 0755);
+    mkdir(kFolder, 0755);
+    mkdir(kRecords, 0755);
     page = new Page;
-    page->game.setFolders("/orizen", "/assets");
+    page->game.setFolders(kFolder, "/assets");
     page->game.Form_Load();
+    // The game of the last visit, kept after its every move, is offered again.
+    std::string kept, error;
+    if (readWholeFile(page->autosave.path(), kRecordMaxBytes, kept, error) && !kept.empty() &&
+        page->host.message("前回の対局を読み込みますか？", "棋譜", Buttons::YesNo, Icon::None) == Answer::Yes)
+        page->controller.readRecord(page->autosave.path());
+    page->keep();
     return 0;
 }

@@ -84,6 +84,30 @@ test("a game against the computer: the board, moves, a refused move, the compute
   await press(page, 13, 16);
   assert.equal((await history(page)).length, 2);
   await page.screenshot({path: path.join(shots, "desktop-two-moves.png")});
+
+  // 書込: the record comes as a download, byte for byte the desktop's (Shift_JIS, CR LF).
+  const downloads = fs.mkdtempSync(path.join(shots, "downloads-"));
+  const cdp = await page.createCDPSession();
+  await cdp.send("Browser.setDownloadBehavior", {behavior: "allow", downloadPath: downloads});
+  await choose(page, "棋譜", "書込");
+  for (const [field, text] of [["f2", "練習"], ["f3", "太郎"], ["f4", "花子"], ["f1", "test"]])
+    await page.type(`#record input[name=${field}]`, text);
+  await page.click("#record button");
+  const file = path.join(downloads, "test.棋譜");
+  for (let i = 0; i < 50 && !fs.existsSync(file); ++i) await new Promise((r) => setTimeout(r, 100));
+  assert.ok(fs.existsSync(file), page.boxes.join(" / ") + " / " + fs.readdirSync(downloads).join(","));
+  const sjis = (hex) => Buffer.from(hex, "hex");
+  assert.deepEqual(fs.readFileSync(file), Buffer.concat([
+    sjis("97fb8f4b"), Buffer.from("\r\n"), sjis("89d48e71"), Buffer.from("\r\n"), sjis("91be9859"),
+    Buffer.from("\r\n14181417-30 -30 0   \r\n1410141130  30  0   \r\n")]));
+  assert.ok(page.boxes.includes("棋譜を書き込みました") || page.boxes.some((b) => b.endsWith("棋譜を書き込みました")));
+
+  // The game in progress is kept: opened again, the page offers it back.
+  page.boxes.length = 0;
+  await page.reload();
+  await page.waitForFunction(() => typeof Module !== "undefined" && Module.calledRun);
+  assert.ok(page.boxes.some((b) => b.endsWith("前回の対局を読み込みますか？")), page.boxes.join(" / "));
+  assert.deepEqual(await history(page), ["14 18 14 17 -30 -30", "14 10 14 11 30 30"]);
   await page.close();
 });
 

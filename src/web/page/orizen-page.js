@@ -160,6 +160,61 @@ const Orizen = (() => {
   };
   const soundFree = (id) => soundStop(id) || delete sounds[id];
 
+  // ---- Records: read from a file the person chooses or drops, written as a download ----------
+  const folder = "/orizen/records/";
+  const form = document.getElementById("record");
+  const chooser = document.getElementById("chooser");
+  const read = (file) => file.arrayBuffer().then((bytes) => {
+    const name = folder + file.name.replace(/[\/\0]/g, "_");
+    Module.FS.writeFile(name, new Uint8Array(bytes));
+    const path = Module.allocateUTF8(name);
+    Module._orizen_read_record(path);
+    Module._free(path);
+  });
+  chooser.addEventListener("change", () => {
+    if (chooser.files.length) read(chooser.files[0]);
+    chooser.value = "";
+  });
+  document.addEventListener("dragover", (e) => e.preventDefault());
+  document.addEventListener("drop", (e) => {
+    e.preventDefault();
+    if (e.dataTransfer.files.length) read(e.dataTransfer.files[0]);
+  });
+  const pickRecord = () => chooser.click();
+  const fields = (shown) => {
+    form.hidden = !shown;
+    if (shown) form.elements.f1.focus();
+  };
+  const field = (i) => (form.elements["f" + i] || {value: ""}).value;
+  form.addEventListener("submit", (e) => {
+    e.preventDefault();
+    Module._orizen_write_record();
+  });
+  const recordWritten = () => {
+    const name = field(1) + ".棋譜";
+    const bytes = Module.FS.readFile(folder + name);
+    const a = document.createElement("a");
+    a.href = URL.createObjectURL(new Blob([bytes], {type: "application/octet-stream"}));
+    a.download = name;
+    document.body.appendChild(a);
+    a.click();
+    a.remove();
+    setTimeout(() => URL.revokeObjectURL(a.href), 10000);
+  };
+
+  // ---- The files kept in the browser's storage: the settings and the game in progress -------
+  let keeping = null;
+  const keep = () => {
+    clearTimeout(keeping);
+    keeping = setTimeout(() => Module.FS.syncfs(false, () => {}), 100);
+  };
+  const mountFiles = () => {
+    Module.FS.mkdir("/orizen");
+    Module.FS.mount(IDBFS, {}, "/orizen");
+    Module.addRunDependency("orizen-files");
+    Module.FS.syncfs(true, () => Module.removeRunDependency("orizen-files"));
+  };
+
   // ---- Presses on the board: the mouse, and touch (a long press is the right button) ----------
   const toUnits = (e) => {
     const r = canvas.getBoundingClientRect();
@@ -188,12 +243,15 @@ const Orizen = (() => {
   });
   canvas.addEventListener("pointercancel", () => touch && (clearTimeout(touch.timer), touch = null));
 
+  window.addEventListener("pagehide", () => Module.FS && Module.FS.syncfs(false, () => {}));
+
   return {picture, outline, text, fill, message, open, version, menu, checked,
-          soundCreate, soundPlay, soundStop, soundFree, loaded};
+          soundCreate, soundPlay, soundStop, soundFree, loaded,
+          pickRecord, fields, field, recordWritten, keep, mountFiles};
 })();
 
-// The game starts once its pictures are there.
-var Module = {};
+// The game starts once its pictures and kept files are there.
+var Module = {preRun: [Orizen.mountFiles]};
 Orizen.loaded.then(() => {
   const s = document.createElement("script");
   s.src = "orizen.js";
