@@ -67,7 +67,7 @@ bool SearchingLevel::choose(const Game& g, bool lower, ScoredMove& out) {
 }
 
 Player& Players::computer(int level) {
-    if (level == kSearching) return searching_;
+    if (level == kSearching) return level4_ != nullptr ? *level4_ : searching_;
     return levels_[level >= 1 && level <= 3 ? level - 1 : 2];
 }
 

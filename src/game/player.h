@@ -84,6 +84,9 @@ public:
     SearchingLevel& hint() { return hint_; }
     SearchingLevel& searching() { return searching_; }
     search::Engine& classic() { return classic_; }
+    // Has LEVEL4's turns played by `player` instead, one that thinks elsewhere (the browser's, in a
+    // worker); null for the searching level again.
+    void playLevel4With(Player* player) { level4_ = player; }
 
     // Ends the searching level's search at once and any it is asked for later, until resume().
     void stop() { searching_.searcher.stop(); }
@@ -94,6 +97,7 @@ private:
     ClassicLevel levels_[3]{ClassicLevel(1), ClassicLevel(2), ClassicLevel(3)};
     SearchingLevel searching_;
     SearchingLevel hint_{kHintTimeMs};
+    Player* level4_ = nullptr;
 };
 
 }  // namespace orizen

@@ -5,12 +5,14 @@
 #include <sys/stat.h>
 
 #include <cstdlib>
+#include <functional>
 #include <string>
 
 #include "game/autosave.h"
 #include "game/controller.h"
 #include "game/files.h"
 #include "game/game.h"
+#include "game/level4.h"
 #include "game/places.h"
 #include "game/player.h"
 
@@ -42,6 +44,9 @@ EM_JS(void, pageFields, (int shown), { Orizen.fields(shown); });
 EM_JS(char*, pageField, (int index), { return allocateUTF8(Orizen.field(index)); });
 EM_JS(void, pageRecordWritten, (), { Orizen.recordWritten(); });
 EM_JS(void, pageKeep, (), { Orizen.keep(); });
+EM_JS(void, pageThink, (const void* position, int size, const void* seen, int count, int ms),
+      { Orizen.think(HEAPU8.slice(position, position + size), HEAPU8.slice(seen, seen + 8 * count), ms); });
+EM_JS(void, pageStopThinking, (), { Orizen.stopThinking(); });
 
 // Where the page keeps its files (kept in the browser's storage), and its records among them.
 constexpr const char* kFolder = "/orizen";
@@ -62,6 +67,12 @@ public:
 
 class PageHost final : public NullHost {
 public:
+    // Runs the computer's long thinking elsewhere (the page's worker); false when it cannot.
+    std::function<bool(std::function<void()>, std::function<void()>)> background;
+    bool runInBackground(std::function<void()> work, std::function<void()> done) override {
+        return background && background(std::move(work), std::move(done));
+    }
+
     Answer message(const std::string& text, const std::string& title, Buttons b, Icon icon) override {
         const int answer = pageMessage(text.c_str(), title.c_str(), b == Buttons::YesNo, icon == Icon::Warning);
         return b == Buttons::Ok ? Answer::Ok : answer != 0 ? Answer::Yes : Answer::No;
@@ -107,9 +118,69 @@ public:
     void dsTerminate(std::intptr_t) override {}
 };
 
+// LEVEL4 thinking in the page's worker: the turn takes the request, the worker searches it with the
+// same engine, and the answer is what the turn then plays. Hints and self-play search here.
+class WorkerLevel final : public Player {
+public:
+    explicit WorkerLevel(SearchingLevel& here) : here_(here) {}
+    std::function<Choice()> turn(Game& g, Listener*) override {
+        request_ = level4::requestOf(g, engine::UPPER);
+        asked_ = true;
+        answer_ = Choice{};
+        return [this] { return answer_; };
+    }
+    bool choose(const Game& g, bool lower, ScoredMove& out) override { return here_.choose(g, lower, out); }
+    bool thinksLong() const override { return true; }
+
+    // Sends the turn's request to the worker; false when no turn asked for one.
+    bool send() {
+        if (!asked_) return false;
+        asked_ = false;
+        pageThink(&request_.position, int(sizeof request_.position), request_.seen.data(), int(request_.seen.size()),
+                  here_.moveTimeMs);
+        return true;
+    }
+    void answer(const engine::Report& r) { answer_ = level4::toChoice(request_.position, r); }
+
+private:
+    SearchingLevel& here_;
+    level4::Request request_;
+    bool asked_ = false;
+    Choice answer_;
+};
+
 // The game on the page, for as long as the page is open.
 struct Page {
+    Page() {
+        players.playLevel4With(&level4);
+        host.background = [this](std::function<void()> work, std::function<void()> done) {
+            if (!level4.send()) return false;
+            controller.busy = true;
+            work_ = std::move(work), done_ = std::move(done);
+            return true;
+        };
+        controller.abandon = [this] {
+            pageStopThinking();
+            controller.busy = false;
+            work_ = nullptr, done_ = nullptr;
+        };
+    }
+    // The worker's answer: the turn goes on with it.
+    void thought(const engine::Report& r) {
+        if (!controller.busy) return;  // given up meanwhile
+        level4.answer(r);
+        controller.busy = false;
+        auto work = std::move(work_);
+        auto done = std::move(done_);
+        work_ = nullptr, done_ = nullptr;
+        if (work) work();
+        if (done) done();
+        keep();
+    }
+
     Players players{1};
+    WorkerLevel level4{players.searching()};
+    std::function<void()> work_, done_;
     PageCanvas canvas;
     PageHost host;
     PageSound sound;
@@ -144,6 +215,11 @@ EMSCRIPTEN_KEEPALIVE void orizen_command(int item) {
 EMSCRIPTEN_KEEPALIVE void orizen_write_record() {
     page->controller.writeRecord();
     page->keep();
+}
+
+// The worker's answer to the LEVEL4 turn: an engine::Report.
+EMSCRIPTEN_KEEPALIVE void orizen_thought(const void* report) {
+    page->thought(*static_cast<const orizen::engine::Report*>(report));
 }
 
 EMSCRIPTEN_KEEPALIVE void orizen_read_record(const char* path) {

@@ -245,9 +245,29 @@ const Orizen = (() => {
 
   window.addEventListener("pagehide", () => Module.FS && Module.FS.syncfs(false, () => {}));
 
+  // ---- LEVEL4 thinks in a worker; giving the game up ends its search ------------------------
+  let thinker = null;
+  const startThinker = () => {
+    thinker = new Worker("think-worker.js");
+    thinker.onmessage = (e) => {
+      const report = e.data, at = Module._malloc(report.length);
+      Module.HEAPU8.set(report, at);
+      Module._orizen_thought(at);
+      Module._free(at);
+    };
+  };
+  const think = (position, seen, ms) => {
+    if (!thinker) startThinker();
+    thinker.postMessage({position, seen, ms}, [position.buffer, seen.buffer]);
+  };
+  const stopThinking = () => {
+    if (thinker) thinker.terminate();
+    thinker = null;
+  };
+
   return {picture, outline, text, fill, message, open, version, menu, checked,
           soundCreate, soundPlay, soundStop, soundFree, loaded,
-          pickRecord, fields, field, recordWritten, keep, mountFiles};
+          pickRecord, fields, field, recordWritten, keep, mountFiles, think, stopThinking};
 })();
 
 // The game starts once its pictures and kept files are there.

@@ -1,0 +1,31 @@
+// The searching level's engine alone, for the page's worker: a search of a position the game sends
+// as the engine holds it, its answer sent back as the engine reports it.
+#include <emscripten.h>
+
+#include <cstdint>
+
+#include "engine/search.h"
+
+namespace {
+
+orizen::engine::Searcher* searcher = nullptr;
+
+}  // namespace
+
+extern "C" {
+
+// Searches `position` (an engine::Position) for its side to move with the keys of the game's
+// earlier positions, for at most `ms`; writes an engine::Report to `report`.
+EMSCRIPTEN_KEEPALIVE void orizen_think(const void* position, const uint64_t* seen, int seenCount, int ms, void* report) {
+    if (searcher == nullptr) searcher = new orizen::engine::Searcher;
+    orizen::engine::Limits limits;
+    limits.movetimeMs = ms;
+    limits.threads = 1;
+    *static_cast<orizen::engine::Report*>(report) =
+        searcher->think(*static_cast<const orizen::engine::Position*>(position), seen, seenCount, limits);
+}
+
+EMSCRIPTEN_KEEPALIVE int orizen_position_size() { return int(sizeof(orizen::engine::Position)); }
+EMSCRIPTEN_KEEPALIVE int orizen_report_size() { return int(sizeof(orizen::engine::Report)); }
+
+}  // extern "C"
