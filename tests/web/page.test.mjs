@@ -127,6 +127,23 @@ test("LEVEL4 thinks in a worker: the page stays alive and its move comes", async
   await page.close();
 });
 
+test("installable, and after the first visit it plays without a network", async () => {
+  const page = await open(1280, 900);
+  const cdp = await page.createCDPSession();
+  // Nothing keeps it from being installed but the private context each test runs in.
+  const {installabilityErrors} = await cdp.send("Page.getInstallabilityErrors");
+  assert.deepEqual(installabilityErrors.filter((e) => e.errorId !== "in-incognito"), []);
+  await page.evaluate(() => navigator.serviceWorker.ready.then(() => true));  // active: every file is kept
+  await page.setOfflineMode(true);
+  await page.reload();
+  await page.waitForFunction(() => typeof Module !== "undefined" && Module.calledRun, {timeout: 10000});
+  await choose(page, "対局", "対局(COM)", "先手");
+  await press(page, 14, 18);
+  await press(page, 14, 17);
+  assert.equal((await history(page)).length, 2);
+  await page.close();
+});
+
 test("the board fits a phone held upright", async () => {
   const page = await open(390, 844);
   const box = await page.$eval("#board", (c) => c.getBoundingClientRect().toJSON());

@@ -31,7 +31,7 @@ int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
     if (argc == 3 && QString::fromLatin1(argv[1]) == QLatin1String("--icons")) {
         bool ok = true;
-        for (int size : {16, 24, 32, 48, 64, 128, 256, 512}) {
+        for (int size : {16, 24, 32, 48, 64, 128, 192, 256, 512}) {
             QDir dir(QString::fromLocal8Bit(argv[2]) + QStringLiteral("/%1x%1/apps").arg(size));
             ok = dir.mkpath(".") && save(dir, QStringLiteral("org.example.Orizen"), picgen::icon(size)) && ok;
         }

@@ -270,6 +270,9 @@ const Orizen = (() => {
           pickRecord, fields, field, recordWritten, keep, mountFiles, think, stopThinking};
 })();
 
+// Kept for playing without a network, and to be installed as an app.
+if ("serviceWorker" in navigator) navigator.serviceWorker.register("sw.js").catch(() => {});
+
 // The game starts once its pictures and kept files are there.
 var Module = {preRun: [Orizen.mountFiles]};
 Orizen.loaded.then(() => {

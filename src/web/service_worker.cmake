@@ -1,0 +1,16 @@
+# Writes SITE/sw.js from sw.js.in: the list of the site's files and a cache name that changes with
+# any of them.  cmake -DSITE=... -DTEMPLATE=... -P service_worker.cmake
+file(GLOB_RECURSE files RELATIVE ${SITE} ${SITE}/*)
+list(REMOVE_ITEM files sw.js)
+list(SORT files)
+set(list "\"./\"")
+set(all "")
+foreach(f IN LISTS files)
+  string(APPEND list ", \"${f}\"")
+  file(MD5 ${SITE}/${f} sum)
+  string(APPEND all "${f}${sum}")
+endforeach()
+string(MD5 hash "${all}")
+string(SUBSTRING ${hash} 0 12 ORIZEN_SITE_HASH)
+set(ORIZEN_SITE_FILES "${list}")
+configure_file(${TEMPLATE} ${SITE}/sw.js @ONLY)
