@@ -15,6 +15,7 @@
 #include "game/level4.h"
 #include "game/places.h"
 #include "game/player.h"
+#include "web/aids.h"
 
 namespace {
 
@@ -187,6 +188,7 @@ struct Page {
     Game game{canvas, host, sound, players};
     Controller controller{game};
     Autosave autosave{std::string(kFolder) + "/" + kLastGameFile};
+    web::Aids aids{game, controller};
 
     // After every press and command: the game in progress and the settings are kept.
     void keep() {
@@ -202,6 +204,7 @@ Page* page = nullptr;
 extern "C" {
 
 EMSCRIPTEN_KEEPALIVE void orizen_press(int button, int shift, double X, double Y) {
+    if (!page->controller.busy) page->aids.clearHint();
     page->controller.press(button, shift, X, Y);
     page->keep();
 }
@@ -215,6 +218,40 @@ EMSCRIPTEN_KEEPALIVE void orizen_command(int item) {
 EMSCRIPTEN_KEEPALIVE void orizen_write_record() {
     page->controller.writeRecord();
     page->keep();
+}
+
+// The aids: ヒント (true when a hint is shown), 勢力図 and 棋譜一覧 switched, ← and → (-1, 1),
+// Esc, a click on the list's move n, and what the page draws of them.
+EMSCRIPTEN_KEEPALIVE int orizen_hint() { return !page->controller.busy && page->aids.showHint(); }
+
+EMSCRIPTEN_KEEPALIVE void orizen_aid(int moveList, int on) {
+    if (moveList != 0) {
+        page->aids.setMoveList(on != 0);
+    } else {
+        page->aids.setInfluenceMap(on != 0);
+    }
+    page->keep();
+}
+
+EMSCRIPTEN_KEEPALIVE void orizen_step(int direction) {
+    if (!page->controller.busy) page->aids.clearHint();
+    page->controller.command(direction < 0 ? Menu::REPLAY : Menu::AFTER);
+    page->keep();
+}
+
+EMSCRIPTEN_KEEPALIVE void orizen_escape() {
+    if (!page->controller.busy) page->aids.escape();
+}
+
+EMSCRIPTEN_KEEPALIVE void orizen_step_to(int n) {
+    if (!page->controller.busy) page->aids.stepTo(n);
+    page->keep();
+}
+
+EMSCRIPTEN_KEEPALIVE const char* orizen_aids() {
+    static std::string text;
+    text = page->aids.state();
+    return text.c_str();
 }
 
 // The worker's answer to the LEVEL4 turn: an engine::Report.
@@ -249,6 +286,7 @@ int main() {
     page = new Page;
     page->game.setFolders(kFolder, "/assets");
     page->game.Form_Load();
+    page->aids.load();
     // The game of the last visit, kept after its every move, is offered again.
     std::string kept, error;
     if (readWholeFile(page->autosave.path(), kRecordMaxBytes, kept, error) && !kept.empty() &&

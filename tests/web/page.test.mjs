@@ -144,6 +144,37 @@ test("installable, and after the first visit it plays without a network", async 
   await page.close();
 });
 
+test("the aids: a hint, the influence map, the list of moves, ← → and Esc", async () => {
+  const page = await open(1280, 900);
+  const aids = () => page.evaluate(() => JSON.parse(UTF8ToString(Module._orizen_aids())));
+  await choose(page, "対局", "対局(COM)", "先手");
+  await choose(page, "対局", "ヒント");
+  const {hint} = await aids();
+  assert.ok(hint && hint.to[0] >= 1 && hint.to[1] >= 1, JSON.stringify(hint));
+  await page.keyboard.press("Escape");
+  assert.equal((await aids()).hint, undefined);
+
+  await choose(page, "ｵﾌﾟｼｮﾝ", "勢力図");
+  await choose(page, "ｵﾌﾟｼｮﾝ", "棋譜一覧");
+  await press(page, 14, 18);
+  await press(page, 14, 17);
+  const shown = await aids();
+  assert.ok(shown.influenceMap && shown.balance.some((b) => b > 0) && shown.balance.some((b) => b < 0));
+  assert.deepEqual(shown.rows.length, 3);
+  assert.equal(shown.current, 2);
+  await page.screenshot({path: path.join(shots, "desktop-aids.png")});
+
+  await page.keyboard.press("ArrowLeft");
+  assert.equal((await aids()).current, 1);
+  await page.keyboard.press("ArrowRight");
+  assert.equal((await aids()).current, 2);
+  await page.click("#moves li:first-child");  // back to the start
+  const start = await aids();
+  assert.equal(start.current, 0);
+  assert.equal(await page.$eval("#moves li.current", (li) => li.textContent), start.rows[0]);
+  await page.close();
+});
+
 test("the board fits a phone held upright", async () => {
   const page = await open(390, 844);
   const box = await page.$eval("#board", (c) => c.getBoundingClientRect().toJSON());

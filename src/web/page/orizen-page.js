@@ -4,8 +4,12 @@
 "use strict";
 
 const Orizen = (() => {
+  // The game draws on `buffer`, which keeps everything drawn; the page shows it with the aids over it.
   const canvas = document.getElementById("board");
-  const ctx = canvas.getContext("2d");
+  const shown = canvas.getContext("2d");
+  const buffer = document.createElement("canvas");
+  buffer.width = canvas.width, buffer.height = canvas.height;
+  const ctx = buffer.getContext("2d");
   const unit = 4 / 15;  // canvas pixels per window unit (1/1440 inch): four to a 96-dpi pixel
   const px = (units) => Math.floor(units * unit + 0.5);
   const cellW = 72, cellH = 80, line = 4;
@@ -29,11 +33,17 @@ const Orizen = (() => {
   })));
 
   // ---- Drawing -------------------------------------------------------------------------------
+  let pending = false;
+  const changed = () => {
+    if (!pending) pending = true, requestAnimationFrame(compose);
+  };
   const picture = (code, x, y) => {
+    changed();
     const img = pictures[code];
     if (img && img.naturalWidth) ctx.drawImage(img, px(x), px(y));
   };
   const outline = (c, x, y) => {
+    changed();
     const X = px(x), Y = px(y);
     ctx.fillStyle = colour(c);
     ctx.fillRect(X, Y, cellW + line, line);
@@ -42,15 +52,106 @@ const Orizen = (() => {
     ctx.fillRect(X + cellW, Y, line, cellH + line);
   };
   const text = (x, y, s, c, size, bold) => {
+    changed();
     ctx.font = (bold ? "bold " : "") + (size * 16 / 3) + "px " + font;
     ctx.textBaseline = "top";
     ctx.fillStyle = colour(c);
     ctx.fillText(s, x * unit, y * unit);
   };
   const fill = (c) => {
+    changed();
     document.body.style.background = colour(c);
     ctx.fillStyle = colour(c);
     ctx.fillRect(0, 0, canvas.width, canvas.height);
+  };
+
+  // ---- The aids over the game's picture: the influence map, the hint, the list of moves --------
+  const list = document.getElementById("moves");
+  let aids = {};
+  let wood = null;  // the empty square's pixels: what the influence map tints
+  const tint = (balance) => {
+    const c = balance > 0 ? [0, 60, 255] : [235, 0, 40];
+    return [...c, Math.min(0.3 + 0.12 * (Math.abs(balance) - 1), 0.7)];
+  };
+  const cellX = (x) => px(1050 + 270 * x), cellY = (y) => px(-30 + 300 * y);
+  const drawTint = () => {
+    if (!wood) {
+      const w = document.createElement("canvas");
+      w.width = cellW + 4, w.height = cellH;
+      const wc = w.getContext("2d");
+      wc.drawImage(pictures[0], 0, 0);
+      wood = wc.getImageData(0, 0, w.width, w.height).data;
+    }
+    for (let y = 1; y <= 27; ++y)
+      for (let x = 1; x <= 27; ++x) {
+        const b = aids.balance[(y - 1) * 27 + x - 1];
+        if (b === 0) continue;
+        const [r, g, bl, a] = tint(b);
+        const img = shown.getImageData(cellX(x) + line, cellY(y) + line, cellW - line, cellH - line);
+        const d = img.data;
+        for (let j = 0; j < img.height; ++j)
+          for (let i = 0; i < img.width; ++i) {
+            const k = 4 * (j * img.width + i), kw = 4 * ((j + line) * (cellW + 4) + i + line);
+            // Only the wood: the piece's own face and character stay as they are.
+            if (d[k] !== wood[kw] || d[k + 1] !== wood[kw + 1] || d[k + 2] !== wood[kw + 2]) continue;
+            d[k] = d[k] * (1 - a) + r * a, d[k + 1] = d[k + 1] * (1 - a) + g * a, d[k + 2] = d[k + 2] * (1 - a) + bl * a;
+          }
+        shown.putImageData(img, cellX(x) + line, cellY(y) + line);
+      }
+  };
+  const shadowed = (x, y, s, c, size) => {
+    shown.font = "bold " + (size * 16 / 3) + "px " + font;
+    shown.textBaseline = "top";
+    const X = (1050 + x * 270) * unit, Y = (-30 + y * 300) * unit, d = 27 * unit;
+    shown.fillStyle = "#000";
+    shown.fillText(s, X + d, Y + d);
+    shown.fillStyle = c;
+    shown.fillText(s, X, Y);
+  };
+  const drawHint = (h) => {
+    shown.fillStyle = "rgb(230, 0, 230)";
+    const t = 8, w = cellW - line, hh = cellH - line;
+    for (const [x, y] of [h.from, h.to]) {
+      const X = cellX(x) + line, Y = cellY(y) + line;
+      shown.fillRect(X, Y, w, t), shown.fillRect(X, Y + hh - t, w, t);
+      shown.fillRect(X, Y, t, hh), shown.fillRect(X + w - t, Y, t, hh);
+    }
+    shadowed(30, 7.2, "ヒント", "rgb(255, 140, 255)", 10);
+    shadowed(30, 8.0, h.text, "#fff", 12);
+  };
+  const follow = () => {
+    list.hidden = !aids.moveList;
+    if (!aids.moveList) return;
+    const rows = aids.rows || [];
+    while (list.children.length > rows.length) list.lastChild.remove();
+    rows.forEach((text, n) => {
+      let li = list.children[n];
+      if (!li) {
+        li = document.createElement("li");
+        li.addEventListener("click", () => act(() => Module._orizen_step_to(n)));
+        list.appendChild(li);
+      }
+      li.textContent = text;
+      li.classList.toggle("current", n === aids.current);
+      li.classList.toggle("ahead", n > aids.current);
+    });
+    list.children[aids.current]?.scrollIntoView({block: "nearest"});
+  };
+  function compose() {
+    pending = false;
+    if (!Module._orizen_aids) return;
+    aids = JSON.parse(Module.UTF8ToString(Module._orizen_aids()));
+    shown.drawImage(buffer, 0, 0);
+    if (aids.influenceMap && aids.balance) drawTint();
+    if (aids.hint) drawHint(aids.hint);
+    checked("influence", aids.influenceMap);
+    checked("list", aids.moveList);
+    follow();
+  }
+  // Something the person did: the game acts, then the picture follows.
+  const act = (f) => {
+    f();
+    changed();
   };
 
   // ---- Boxes ---------------------------------------------------------------------------------
@@ -105,8 +206,26 @@ const Orizen = (() => {
       }
       closeAll();
       wake();
-      Module._orizen_command(item);
+      act(() => Module._orizen_command(item));
     });
+    // The aids' items: ヒント before 終わり, 勢力図 and 棋譜一覧 at the end of ｵﾌﾟｼｮﾝ.
+    if (caption === "終わり") el.before(aidItem("hint", "ヒント", () => Module._orizen_hint()));
+    if (caption === "BGM") {
+      el.after(aidItem("influence", "勢力図", () => Module._orizen_aid(0, !aids.influenceMap)));
+      items.influence.after(aidItem("list", "棋譜一覧", () => Module._orizen_aid(1, !aids.moveList)));
+    }
+  };
+  const aidItem = (name, caption, run) => {
+    const li = document.createElement("li");
+    li.textContent = caption;
+    li.dataset.item = name;
+    li.addEventListener("click", (e) => {
+      e.stopPropagation();
+      closeAll();
+      act(run);
+    });
+    items[name] = li;
+    return li;
   };
   const checked = (item, on) => items[item] && items[item].classList.toggle("checked", !!on);
   document.addEventListener("click", closeAll);
@@ -168,7 +287,7 @@ const Orizen = (() => {
     const name = folder + file.name.replace(/[\/\0]/g, "_");
     Module.FS.writeFile(name, new Uint8Array(bytes));
     const path = Module.allocateUTF8(name);
-    Module._orizen_read_record(path);
+    act(() => Module._orizen_read_record(path));
     Module._free(path);
   });
   chooser.addEventListener("change", () => {
@@ -188,7 +307,7 @@ const Orizen = (() => {
   const field = (i) => (form.elements["f" + i] || {value: ""}).value;
   form.addEventListener("submit", (e) => {
     e.preventDefault();
-    Module._orizen_write_record();
+    act(() => Module._orizen_write_record());
   });
   const recordWritten = () => {
     const name = field(1) + ".棋譜";
@@ -227,21 +346,30 @@ const Orizen = (() => {
     closeAll();
     const [x, y] = toUnits(e);
     if (e.pointerType === "mouse") {
-      Module._orizen_press(e.button === 2 ? 2 : 1, e.shiftKey ? 1 : 0, x, y);
+      act(() => Module._orizen_press(e.button === 2 ? 2 : 1, e.shiftKey ? 1 : 0, x, y));
       return;
     }
     touch = {x, y, timer: setTimeout(() => {
-      Module._orizen_press(2, 0, x, y);
+      act(() => Module._orizen_press(2, 0, x, y));
       touch = null;
     }, 500)};
   });
   canvas.addEventListener("pointerup", () => {
     if (!touch) return;
     clearTimeout(touch.timer);
-    Module._orizen_press(1, 0, touch.x, touch.y);
+    const {x, y} = touch;
+    act(() => Module._orizen_press(1, 0, x, y));
     touch = null;
   });
   canvas.addEventListener("pointercancel", () => touch && (clearTimeout(touch.timer), touch = null));
+  // ← and → are 戻 and 進, Esc clears a selection or a hint.
+  document.addEventListener("keydown", (e) => {
+    if (!Module._orizen_step || e.target.tagName === "INPUT") return;
+    if (e.key === "ArrowLeft" || e.key === "ArrowRight") act(() => Module._orizen_step(e.key === "ArrowLeft" ? -1 : 1));
+    else if (e.key === "Escape") act(() => Module._orizen_escape());
+    else return;
+    e.preventDefault();
+  });
 
   window.addEventListener("pagehide", () => Module.FS && Module.FS.syncfs(false, () => {}));
 
@@ -252,7 +380,7 @@ const Orizen = (() => {
     thinker.onmessage = (e) => {
       const report = e.data, at = Module._malloc(report.length);
       Module.HEAPU8.set(report, at);
-      Module._orizen_thought(at);
+      act(() => Module._orizen_thought(at));
       Module._free(at);
     };
   };

@@ -1,0 +1,107 @@
+#include "web/aids.h"
+
+#include <algorithm>
+
+#include "game/aid_settings.h"
+#include "game/choose.h"
+#include "game/move_notes.h"
+#include "game/player.h"
+#include "game/settings.h"
+
+namespace orizen::web {
+
+namespace {
+
+// A string as a JSON string.
+std::string quoted(const std::string& s) {
+    std::string out = "\"";
+    for (const char c : s) {
+        if (c == '"' || c == '\\') out += '\\';
+        if (static_cast<unsigned char>(c) >= 0x20) out += c;
+    }
+    return out + '"';
+}
+
+}  // namespace
+
+void Aids::load() {
+    const AidSettings s = readAidSettings(aidSettingsPath(settingsPath(game_)));
+    influenceMap_ = s.influenceMap, moveList_ = s.moveList;
+}
+
+void Aids::save() {
+    std::string error;
+    writeAidSettings(aidSettingsPath(settingsPath(game_)), AidSettings{influenceMap_, moveList_}, error);
+}
+
+void Aids::setInfluenceMap(bool on) {
+    influenceMap_ = on;
+    save();
+}
+
+void Aids::setMoveList(bool on) {
+    moveList_ = on;
+    save();
+}
+
+bool Aids::showHint() {
+    clearHint();
+    const int side = hintSide(game_);
+    ScoredMove m;
+    if (side == 0 || !game_.players().hint().choose(game_, side < 0, m)) return false;
+    Hint h{m.move.fx, m.move.fy, m.move.tx, m.move.ty, moveText(m.move.fx, m.move.tx, m.move.ty, m.move.before, m.move.after),
+           {}, game_.position().HandLower, game_.position().HandUpper, game_.state().Turn};
+    h.board = game_.position().Board;
+    if (m.move.fx == -1) h.fromY = 8 - m.move.fy;  // an upper drop: its hand slot's row on the screen
+    hint_ = std::move(h);
+    return true;
+}
+
+bool Aids::hintCurrent() const {
+    return hint_ && hint_->board == game_.position().Board && hint_->lower == game_.position().HandLower &&
+           hint_->upper == game_.position().HandUpper && hint_->turn == game_.state().Turn;
+}
+
+void Aids::escape() {
+    clearHint();
+    if (!game_.state().Ended) game_.putBackSelection();
+}
+
+void Aids::stepTo(int n) {
+    clearHint();
+    if (game_.state().Ended) return;
+    n = std::clamp(n, 0, game_.moveHistory().RecordLength);
+    // One step at a time, as 戻 and 進 go; a refused step ends the walk.
+    while (game_.moveHistory().RecordCount != n) {
+        const int before = game_.moveHistory().RecordCount;
+        controller_.command(before > n ? Menu::REPLAY : Menu::AFTER);
+        if (game_.moveHistory().RecordCount == before || game_.state().Ended) break;
+    }
+}
+
+std::string Aids::state() {
+    if (hint_ && !hintCurrent()) hint_.reset();
+    std::string j = "{\"influenceMap\":";
+    j += influenceMap_ ? "true" : "false";
+    j += ",\"moveList\":";
+    j += moveList_ ? "true" : "false";
+    if (hint_) {
+        j += ",\"hint\":{\"from\":[" + std::to_string(hint_->fromX) + "," + std::to_string(hint_->fromY) + "],\"to\":[" +
+             std::to_string(hint_->toX) + "," + std::to_string(hint_->toY) + "],\"text\":" + quoted(hint_->text) + "}";
+    }
+    if (influenceMap_) {
+        map_.update(game_.position().Board);
+        j += ",\"balance\":[";  // row by row
+        for (int y = 1; y <= 27; ++y)
+            for (int x = 1; x <= 27; ++x) j += std::to_string(map_.balance(x, y)) + (x == 27 && y == 27 ? "" : ",");
+        j += "]";
+    }
+    if (moveList_) {
+        j += ",\"rows\":[" + quoted(rowText(MoveRow{0, true, "開始"}));
+        for (const MoveRow& r : historyRows(game_)) j += "," + quoted(rowText(r));
+        j += "],\"current\":" + std::to_string(game_.moveHistory().RecordCount);
+    }
+    return j + "}";
+}
+
+}  // namespace orizen::web
