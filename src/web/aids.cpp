@@ -44,17 +44,30 @@ void Aids::setMoveList(bool on) {
     save();
 }
 
-bool Aids::showHint() {
+bool Aids::askHint(level4::Request& request) {
     clearHint();
     const int side = hintSide(game_);
-    ScoredMove m;
-    if (side == 0 || !game_.players().hint().choose(game_, side < 0, m)) return false;
-    Hint h{m.move.fx, m.move.fy, m.move.tx, m.move.ty, moveText(m.move.fx, m.move.tx, m.move.ty, m.move.before, m.move.after),
+    if (side == 0) return false;
+    request = level4::requestOf(game_, side < 0 ? engine::LOWER : engine::UPPER);
+    asked_ = request;
+    return true;
+}
+
+void Aids::hintFound(const engine::Report& report) {
+    if (!asked_) return;
+    const level4::Request asked = std::move(*asked_);
+    asked_.reset();
+    // The position may have changed while it was searched: then the hint is for none.
+    const int side = hintSide(game_);
+    if (side == 0 || level4::positionOf(game_, side < 0 ? engine::LOWER : engine::UPPER).key != asked.position.key) return;
+    const Choice c = level4::toChoice(asked.position, report);
+    if (!c.found) return;
+    const Move& m = c.move;
+    Hint h{m.fx, m.fy, m.tx, m.ty, moveText(m.fx, m.tx, m.ty, m.before, m.after),
            {}, game_.position().HandLower, game_.position().HandUpper, game_.state().Turn};
     h.board = game_.position().Board;
-    if (m.move.fx == -1) h.fromY = 8 - m.move.fy;  // an upper drop: its hand slot's row on the screen
+    if (m.fx == -1) h.fromY = 8 - m.fy;  // an upper drop: its hand slot's row on the screen
     hint_ = std::move(h);
-    return true;
 }
 
 bool Aids::hintCurrent() const {

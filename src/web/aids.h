@@ -5,9 +5,11 @@
 #include <optional>
 #include <string>
 
+#include "engine/search.h"
 #include "game/controller.h"
 #include "game/game.h"
 #include "game/influence_map.h"
+#include "game/level4.h"
 
 namespace orizen::web {
 
@@ -20,8 +22,10 @@ public:
     void setInfluenceMap(bool on);
     void setMoveList(bool on);
 
-    // The hint for the side to move; false (none shown) when none can be given.
-    bool showHint();
+    // The hint for the side to move is searched elsewhere (the page's worker): what to search, and
+    // false when no hint can be given; then what the search found, shown while its position stands.
+    bool askHint(level4::Request& request);
+    void hintFound(const engine::Report& report);
     void clearHint() { hint_.reset(); }
     // Esc: the hint and the selection go.
     void escape();
@@ -48,6 +52,7 @@ private:
     Controller& controller_;
     bool influenceMap_ = false, moveList_ = false;
     std::optional<Hint> hint_;
+    std::optional<level4::Request> asked_;
     InfluenceMap map_;
 };
 

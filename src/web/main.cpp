@@ -45,8 +45,10 @@ EM_JS(void, pageFields, (int shown), { Orizen.fields(shown); });
 EM_JS(char*, pageField, (int index), { return allocateUTF8(Orizen.field(index)); });
 EM_JS(void, pageRecordWritten, (), { Orizen.recordWritten(); });
 EM_JS(void, pageKeep, (), { Orizen.keep(); });
-EM_JS(void, pageThink, (const void* position, int size, const void* seen, int count, int ms),
-      { Orizen.think(HEAPU8.slice(position, position + size), HEAPU8.slice(seen, seen + 8 * count), ms); });
+// The worker `which` (0 the turn's, 1 the hint's) searches a position as the engine holds it.
+EM_JS(void, pageThink, (int which, const void* position, int size, const void* seen, int count, int ms), {
+    Orizen.think(which, HEAPU8.slice(position, position + size), HEAPU8.slice(seen, seen + 8 * count), ms);
+});
 EM_JS(void, pageStopThinking, (), { Orizen.stopThinking(); });
 
 // Where the page keeps its files (kept in the browser's storage), and its records among them.
@@ -137,8 +139,8 @@ public:
     bool send() {
         if (!asked_) return false;
         asked_ = false;
-        pageThink(&request_.position, int(sizeof request_.position), request_.seen.data(), int(request_.seen.size()),
-                  here_.moveTimeMs);
+        pageThink(0, &request_.position, int(sizeof request_.position), request_.seen.data(),
+                  int(request_.seen.size()), here_.moveTimeMs);
         return true;
     }
     void answer(const engine::Report& r) { answer_ = level4::toChoice(request_.position, r); }
@@ -222,7 +224,16 @@ EMSCRIPTEN_KEEPALIVE void orizen_write_record() {
 
 // The aids: ヒント (true when a hint is shown), 勢力図 and 棋譜一覧 switched, ← and → (-1, 1),
 // Esc, a click on the list's move n, and what the page draws of them.
-EMSCRIPTEN_KEEPALIVE int orizen_hint() { return !page->controller.busy && page->aids.showHint(); }
+EMSCRIPTEN_KEEPALIVE int orizen_hint() {
+    level4::Request r;
+    if (page->controller.busy || !page->aids.askHint(r)) return 0;
+    pageThink(1, &r.position, int(sizeof r.position), r.seen.data(), int(r.seen.size()), kHintTimeMs);
+    return 1;
+}
+
+EMSCRIPTEN_KEEPALIVE void orizen_hint_found(const void* report) {
+    page->aids.hintFound(*static_cast<const orizen::engine::Report*>(report));
+}
 
 EMSCRIPTEN_KEEPALIVE void orizen_aid(int moveList, int on) {
     if (moveList != 0) {

@@ -148,7 +148,8 @@ test("the aids: a hint, the influence map, the list of moves, ← → and Esc", 
   const page = await open(1280, 900);
   const aids = () => page.evaluate(() => JSON.parse(UTF8ToString(Module._orizen_aids())));
   await choose(page, "対局", "対局(COM)", "先手");
-  await choose(page, "対局", "ヒント");
+  await choose(page, "対局", "ヒント");  // searched in a worker of its own for half a second
+  await page.waitForFunction(() => JSON.parse(UTF8ToString(Module._orizen_aids())).hint !== undefined);
   const {hint} = await aids();
   assert.ok(hint && hint.to[0] >= 1 && hint.to[1] >= 1, JSON.stringify(hint));
   await page.keyboard.press("Escape");

@@ -373,24 +373,24 @@ const Orizen = (() => {
 
   window.addEventListener("pagehide", () => Module.FS && Module.FS.syncfs(false, () => {}));
 
-  // ---- LEVEL4 thinks in a worker; giving the game up ends its search ------------------------
-  let thinker = null;
-  const startThinker = () => {
-    thinker = new Worker("think-worker.js");
-    thinker.onmessage = (e) => {
-      const report = e.data, at = Module._malloc(report.length);
-      Module.HEAPU8.set(report, at);
-      act(() => Module._orizen_thought(at));
-      Module._free(at);
-    };
-  };
-  const think = (position, seen, ms) => {
-    if (!thinker) startThinker();
-    thinker.postMessage({position, seen, ms}, [position.buffer, seen.buffer]);
+  // ---- LEVEL4 and the hint think in workers of their own; giving the game up ends LEVEL4's ----
+  const thinkers = [null, null];
+  const answered = [(at) => Module._orizen_thought(at), (at) => Module._orizen_hint_found(at)];
+  const think = (which, position, seen, ms) => {
+    if (!thinkers[which]) {
+      thinkers[which] = new Worker("think-worker.js");
+      thinkers[which].onmessage = (e) => {
+        const report = e.data, at = Module._malloc(report.length);
+        Module.HEAPU8.set(report, at);
+        act(() => answered[which](at));
+        Module._free(at);
+      };
+    }
+    thinkers[which].postMessage({position, seen, ms}, [position.buffer, seen.buffer]);
   };
   const stopThinking = () => {
-    if (thinker) thinker.terminate();
-    thinker = null;
+    if (thinkers[0]) thinkers[0].terminate();
+    thinkers[0] = null;
   };
 
   return {picture, outline, text, fill, message, open, version, menu, checked,
