@@ -15,8 +15,18 @@ emcmake cmake -S . -B build-web -DCMAKE_BUILD_TYPE=Release -DORIZEN_WERROR=ON >/
 cmake --build build-web -j"$jobs" --target site orizen-cli fingerprint orizen_engine_bench
 
 if [ "${1:-}" = "serve" ]; then
+  # Cross-origin isolated, so that the computer searches on two threads.
   echo "Orizen: http://localhost:${2:-8000}/"
-  exec python3 -m http.server "${2:-8000}" --bind 127.0.0.1 --directory build-web/site
+  exec python3 - "${2:-8000}" build-web/site <<'EOF'
+import functools, http.server, sys
+class Handler(http.server.SimpleHTTPRequestHandler):
+    def end_headers(self):
+        self.send_header("Cross-Origin-Opener-Policy", "same-origin")
+        self.send_header("Cross-Origin-Embedder-Policy", "require-corp")
+        super().end_headers()
+handler = functools.partial(Handler, directory=sys.argv[2])
+http.server.ThreadingHTTPServer(("127.0.0.1", int(sys.argv[1])), handler).serve_forever()
+EOF
 fi
 [ "${1:-}" = "test" ] || exit 0
 

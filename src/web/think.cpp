@@ -15,12 +15,14 @@ orizen::engine::Searcher* searcher = nullptr;
 extern "C" {
 
 // Searches `position` (an engine::Position) for its side to move with the keys of the game's
-// earlier positions, for at most `ms`; writes an engine::Report to `report`.
-EMSCRIPTEN_KEEPALIVE void orizen_think(const void* position, const uint64_t* seen, int seenCount, int ms, void* report) {
+// earlier positions, for at most `ms` on `threads` threads (one where the build has none); writes
+// an engine::Report to `report`.
+EMSCRIPTEN_KEEPALIVE void orizen_think(const void* position, const uint64_t* seen, int seenCount, int ms, int threads,
+                                       void* report) {
     if (searcher == nullptr) searcher = new orizen::engine::Searcher;
     orizen::engine::Limits limits;
     limits.movetimeMs = ms;
-    limits.threads = 1;
+    limits.threads = threads;
     *static_cast<orizen::engine::Report*>(report) =
         searcher->think(*static_cast<const orizen::engine::Position*>(position), seen, seenCount, limits);
 }

@@ -14,16 +14,27 @@ const shots = path.join(root, "build-web/shots");
 const types = {".html": "text/html", ".js": "text/javascript", ".wasm": "application/wasm", ".css": "text/css",
                ".png": "image/png", ".data": "application/octet-stream", ".htm": "text/html"};
 
-let server, browser, base;
-before(async () => {
-  server = http.createServer((req, res) => {
+// The site served as a static host serves it; `isolated`, with the headers that make the page
+// cross-origin isolated (shared memory, threads).
+async function serve(isolated) {
+  const server = http.createServer((req, res) => {
     const file = path.join(site, decodeURIComponent(new URL(req.url, "http://x").pathname).replace(/\/$/, "/index.html"));
     if (!file.startsWith(site) || !fs.existsSync(file)) return res.writeHead(404).end();
-    res.writeHead(200, {"Content-Type": types[path.extname(file)] || "application/octet-stream"});
+    const headers = {"Content-Type": types[path.extname(file)] || "application/octet-stream"};
+    if (isolated) headers["Cross-Origin-Opener-Policy"] = "same-origin", headers["Cross-Origin-Embedder-Policy"] = "require-corp";
+    res.writeHead(200, headers);
     fs.createReadStream(file).pipe(res);
   });
   await new Promise((done) => server.listen(0, "127.0.0.1", done));
+  return server;
+}
+
+let server, isolatedServer, browser, base, isolatedBase;
+before(async () => {
+  server = await serve(false);
+  isolatedServer = await serve(true);
   base = `http://127.0.0.1:${server.address().port}/`;
+  isolatedBase = `http://127.0.0.1:${isolatedServer.address().port}/`;
   browser = await puppeteer.launch({
     executablePath: process.env.CHROMIUM || "/usr/bin/chromium",
     headless: true,
@@ -35,11 +46,12 @@ before(async () => {
 after(async () => {
   await browser?.close();
   server?.close();
+  isolatedServer?.close();
 });
 
 // A page with the game loaded, in a browser context of its own (nothing kept from another test);
 // every box is answered with OK or Yes and remembered.
-async function open(width, height) {
+async function open(width, height, at = base) {
   const page = await (await browser.createBrowserContext()).newPage();
   await page.setViewport({width, height});
   page.boxes = [];
@@ -47,7 +59,7 @@ async function open(width, height) {
     page.boxes.push(d.message());
     d.accept();
   });
-  await page.goto(base);
+  await page.goto(at);
   await page.waitForFunction(() => typeof Module !== "undefined" && Module.calledRun);
   return page;
 }
@@ -124,6 +136,17 @@ test("LEVEL4 thinks in a worker: the page stays alive and its move comes", async
   const [move] = await history(page);
   assert.ok(Number(move.split(" ")[4]) > 0, move);  // an upper piece
   await page.screenshot({path: path.join(shots, "desktop-level4.png")});
+  assert.equal(await page.evaluate(() => Orizen.threads), 1);
+  await page.close();
+});
+
+test("cross-origin isolated, LEVEL4 searches on two threads", async () => {
+  const page = await open(1280, 900, isolatedBase);
+  assert.equal(await page.evaluate(() => crossOriginIsolated), true);
+  await choose(page, "対局", "COM対局ﾚﾍﾞﾙ", "LEVEL4");
+  await choose(page, "対局", "対局(COM)", "後手");
+  await page.waitForFunction(() => UTF8ToString(Module._orizen_history()).trim() !== "", {timeout: 10000});
+  assert.equal(await page.evaluate(() => Orizen.threads), 2);
   await page.close();
 });
 

@@ -380,7 +380,8 @@ const Orizen = (() => {
     if (!thinkers[which]) {
       thinkers[which] = new Worker("think-worker.js");
       thinkers[which].onmessage = (e) => {
-        const report = e.data, at = Module._malloc(report.length);
+        const {report, threads} = e.data, at = Module._malloc(report.length);
+        Orizen.threads = threads;
         Module.HEAPU8.set(report, at);
         act(() => answered[which](at));
         Module._free(at);
