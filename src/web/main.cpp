@@ -34,7 +34,7 @@ EM_JS(void, pageMenu, (int item, int level, const char* caption, int checked),
       { Orizen.menu(item, level, UTF8ToString(caption), checked); });
 EM_JS(void, pageChecked, (int item, int on), { Orizen.checked(item, on); });
 EM_JS(int, pageOpen, (const char* address), { return Orizen.open(UTF8ToString(address)); });
-EM_JS(void, pageVersion, (), { Orizen.version(); });
+EM_JS(void, pageVersion, (const char* homePage), { Orizen.version(UTF8ToString(homePage)); });
 EM_JS(int, pageSoundCreate, (const unsigned char* data, int size),
       { return Orizen.soundCreate(HEAPU8.slice(data, data + size)); });
 EM_JS(void, pageSoundPlay, (int id, int loop), { Orizen.soundPlay(id, loop); });
@@ -82,7 +82,8 @@ public:
     }
     void setChecked(Menu item, bool on) override { pageChecked(int(item), on); }
     bool openUrl(const std::string& address) override { return pageOpen(address.c_str()) != 0; }
-    void showVersionDialog() override { pageVersion(); }
+    void showVersionDialog() override { pageVersion(game != nullptr ? game->locations().HomePage.c_str() : ""); }
+    const Game* game = nullptr;  // whose homepage the version dialog opens
 
     // The record panel: reading opens the browser's file chooser; writing shows the four fields and
     // RETURN, and a record written is handed to the browser as a download.
@@ -155,6 +156,7 @@ private:
 // The game on the page, for as long as the page is open.
 struct Page {
     Page() {
+        host.game = &game;
         players.playLevel4With(&level4);
         host.background = [this](std::function<void()> work, std::function<void()> done) {
             if (!level4.send()) return false;

@@ -89,8 +89,10 @@ test("a game against the computer: the board, moves, a refused move, the compute
   await choose(page, "対局", "対局(COM)", "先手");
   await press(page, 14, 18);
   await press(page, 14, 17);
-  // The person's pawn, then the computer's answer at level 3, as the desktop plays it.
+  // The person's pawn, then the computer's answer at level 3, as the desktop plays it, each with the
+  // piece sound (駒打音.wav, the third loaded).
   assert.deepEqual(await history(page), ["14 18 14 17 -30 -30", "14 10 14 11 30 30"]);
+  assert.deepEqual(await page.evaluate(() => Orizen.played.filter((id) => id === 3).length), 2);
 
   // A pawn cannot move two squares: refused, nothing played.
   await press(page, 13, 18);
@@ -122,6 +124,24 @@ test("a game against the computer: the board, moves, a refused move, the compute
   await page.waitForFunction(() => typeof Module !== "undefined" && Module.calledRun);
   assert.ok(page.boxes.some((b) => b.endsWith("前回の対局を読み込みますか？")), page.boxes.join(" / "));
   assert.deepEqual(await history(page), ["14 18 14 17 -30 -30", "14 10 14 11 30 30"]);
+  await page.close();
+});
+
+test("a file that is not a record is refused as on the desktop; the version dialog", async () => {
+  const page = await open(1280, 900);
+  const [chooser] = await Promise.all([page.waitForFileChooser(), choose(page, "棋譜", "読込")]);
+  const bad = path.join(shots, "not-a-record.棋譜");
+  fs.writeFileSync(bad, "not a record\r\n");
+  await chooser.accept([bad]);
+  for (let i = 0; i < 20 && page.boxes.length === 0; ++i) await new Promise((r) => setTimeout(r, 100));
+  assert.equal(page.boxes.length, 1, page.boxes.join(" / "));
+  assert.ok(page.boxes[0].endsWith("棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません"), page.boxes[0]);
+  assert.deepEqual(await history(page), []);
+
+  await choose(page, "その他", "バージョン情報");
+  assert.equal(await page.$eval("#version", (d) => d.open), true);
+  await page.click("#ok");
+  assert.equal(await page.$eval("#version", (d) => d.open), false);
   await page.close();
 });
 

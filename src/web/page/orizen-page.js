@@ -165,7 +165,17 @@ const Orizen = (() => {
     const page = address.startsWith("/assets/") ? address.slice("/assets/".length) : address;
     return window.open(page, "_blank") ? 1 : 0;
   };
-  const version = () => window.alert("Orizen 1.0");
+  // The version dialog: its picture, ホームページ and O K.
+  const versionBox = document.getElementById("version");
+  let homePage = "";
+  document.getElementById("ok").addEventListener("click", () => versionBox.close());
+  document.getElementById("homepage").addEventListener("click", () => {
+    if (homePage && window.open(homePage, "_blank")) versionBox.close();
+  });
+  const version = (page) => {
+    homePage = page;
+    versionBox.showModal();
+  };
 
   // ---- Menu bar ------------------------------------------------------------------------------
   const bar = document.getElementById("menubar");
@@ -230,17 +240,18 @@ const Orizen = (() => {
   const checked = (item, on) => items[item] && items[item].classList.toggle("checked", !!on);
   document.addEventListener("click", closeAll);
 
-  // ---- Sounds: Web Audio, started by the first press as browsers require ----------------------
+  // ---- Sounds: Web Audio, decoded at once and heard from the first press on, as browsers allow ----
   let audio = null;
   const sounds = {};
+  const played = [];  // the sounds started, by handle (for the page's tests)
   let nextSound = 1;
+  const context = () => audio || (audio = new (window.AudioContext || window.webkitAudioContext)());
   const wake = () => {
-    if (!audio) audio = new (window.AudioContext || window.webkitAudioContext)();
-    if (audio.state === "suspended") audio.resume();
-    for (const s of Object.values(sounds)) decode(s);
+    if (context().state === "suspended") audio.resume();
   };
   const decode = (s) => {
-    if (!audio || s.buffer || s.decoding) return;
+    if (s.buffer || s.decoding) return;
+    context();
     s.decoding = true;
     audio.decodeAudioData(s.bytes.buffer.slice(0)).then((b) => {
       s.buffer = b;
@@ -254,11 +265,12 @@ const Orizen = (() => {
     src.loop = !!s.wantLoop;
     src.connect(audio.destination);
     src.start();
+    played.push(s.id);
     if (s.wantLoop) s.playing = src;
   };
   const soundCreate = (bytes) => {
     const id = nextSound++;
-    sounds[id] = {bytes};
+    sounds[id] = {bytes, id};
     decode(sounds[id]);
     return id;
   };
@@ -395,7 +407,7 @@ const Orizen = (() => {
   };
 
   return {picture, outline, text, fill, message, open, version, menu, checked,
-          soundCreate, soundPlay, soundStop, soundFree, loaded,
+          soundCreate, soundPlay, soundStop, soundFree, played, loaded,
           pickRecord, fields, field, recordWritten, keep, mountFiles, think, stopThinking};
 })();
 
