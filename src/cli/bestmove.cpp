@@ -4,6 +4,7 @@
 
 #include "classic/search.h"
 #include "cli/commands.h"
+#include "engine/notation.h"
 #include "game/player.h"
 
 namespace orizen::cli {
@@ -35,15 +36,8 @@ void Printer::searched(const engine::Report& r) {
                   static_cast<unsigned long long>(r.nodes), r.seconds, r.forced ? " forced" : "");
     out.word(buf);
     for (int i = 0; i < r.pvLength; ++i) {
-        const engine::Move m = r.pv[i];
-        const int to = engine::moveTo(m);
-        if (engine::isDrop(m))
-            std::snprintf(buf, sizeof buf, " D%d-%d,%d", engine::moveFrom(m), sqX(to), sqY(to));
-        else
-            std::snprintf(buf, sizeof buf, " %d,%d-%d,%d%s", sqX(engine::moveFrom(m)),
-                          sqY(engine::moveFrom(m)), sqX(to), sqY(to),
-                          engine::isPromotion(m) ? "+" : "");
-        out.word(buf);
+        out.word(" ");
+        out.text += engine::moveText(r.pv[i]);
     }
     out.word("\n");
 }

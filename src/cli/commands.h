@@ -16,6 +16,7 @@ int runMate(int argc, char** argv);
 int runBestmove(int argc, char** argv);
 int runReplay(int argc, char** argv);
 int runSelfplay(int argc, char** argv);
+int runEngine(int argc, char** argv);
 
 inline constexpr int kExitRefused = 2;
 

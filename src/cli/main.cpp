@@ -23,6 +23,7 @@ const Subcommand kSubcommands[] = {
     {"mate", "mate FILE", "the lower king's escape squares and both mate tests", runMate},
     {"replay", "replay [--upto N] RECORD", "the position a game record reaches", runReplay},
     {"selfplay", "selfplay [OPTIONS] [FILE]", "the computer against itself, ply by ply", runSelfplay},
+    {"engine", "engine", "the searching level as a program: position, go, quit on standard input", runEngine},
 };
 
 void help() {

@@ -1,0 +1,67 @@
+// orizen-cli engine: the searching level as a program another one plays against (a match between
+// builds), one command a line on standard input:
+//   position FILE [moves M ...]   the position file with the lower side to move, then the moves
+//   go MS                         answers "bestmove M" (or "bestmove none") after at most MS ms
+//   quit
+// Moves are written as engine::moveText writes them; a move the rules refuse ends the command with
+// "error: ...". The searcher is kept from one command to the next, as in a game.
+#include <cstdio>
+#include <iostream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "cli/commands.h"
+#include "engine/notation.h"
+#include "engine/search.h"
+#include "game/level4.h"
+
+namespace orizen::cli {
+
+int runEngine(int argc, char**) {
+    if (argc != 0) return refuse("usage: orizen-cli engine");
+    engine::Searcher searcher;
+    engine::Position p;
+    std::vector<uint64_t> seen;
+    bool ready = false;
+    std::string line;
+    while (std::getline(std::cin, line)) {
+        std::istringstream in(line);
+        std::string word;
+        in >> word;
+        if (word == "quit") break;
+        if (word == "position") {
+            std::string file;
+            in >> file;
+            auto h = load(file.c_str());
+            ready = h != nullptr;
+            if (!ready) continue;
+            p = level4::positionOf(h->game, engine::LOWER);
+            seen.clear();
+            in >> word;
+            for (std::string m; in >> m;) {
+                const engine::Move move = engine::parseMove(p, m);
+                if (move == engine::kNoMove) {
+                    std::printf("error: %s is not a move here\n", m.c_str());
+                    ready = false;
+                    break;
+                }
+                seen.push_back(p.key);
+                engine::Undo u;
+                p.make(move, u);
+            }
+        } else if (word == "go" && ready) {
+            engine::Limits limits;
+            in >> limits.movetimeMs;
+            limits.threads = 1;
+            const engine::Report r = searcher.think(p, seen.data(), int(seen.size()), limits);
+            std::printf("bestmove %s\n", r.move == engine::kNoMove ? "none" : engine::moveText(r.move).c_str());
+        } else {
+            std::printf("error: %s\n", ready ? "unknown command" : "no position");
+        }
+        std::fflush(stdout);
+    }
+    return 0;
+}
+
+}  // namespace orizen::cli
