@@ -6,7 +6,7 @@
 // Moves are written as engine::moveText writes them; a move the rules refuse ends the command with
 // "error: ...". The searcher is kept from one command to the next, as in a game.
 #include <cstdio>
-#include <iostream>
+#include <cstdlib>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -24,9 +24,10 @@ int runEngine(int argc, char**) {
     engine::Position p;
     std::vector<uint64_t> seen;
     bool ready = false;
-    std::string line;
-    while (std::getline(std::cin, line)) {
-        std::istringstream in(line);
+    char* text = nullptr;
+    size_t room = 0;
+    while (::getline(&text, &room, stdin) >= 0) {
+        std::istringstream in(text);
         std::string word;
         in >> word;
         if (word == "quit") break;
@@ -61,6 +62,7 @@ int runEngine(int argc, char**) {
         }
         std::fflush(stdout);
     }
+    std::free(text);
     return 0;
 }
 
