@@ -1,6 +1,8 @@
 // Routes the person's input to the game's procedures.
 #include "game/controller.h"
 
+#include <algorithm>
+
 namespace orizen {
 
 void runCommand(Game& g, Menu item) {
@@ -74,6 +76,16 @@ bool Controller::refusedWhileBusy(Menu item) {
         default:
             forbidden();
             return true;
+    }
+}
+
+void stepTo(const Game& game, int n, const std::function<void(Menu)>& command) {
+    if (game.state().Ended) return;
+    n = std::clamp(n, 0, game.moveHistory().RecordLength);
+    while (game.moveHistory().RecordCount != n) {
+        const int before = game.moveHistory().RecordCount;
+        command(before > n ? Menu::REPLAY : Menu::AFTER);
+        if (game.moveHistory().RecordCount == before || game.state().Ended) break;
     }
 }
 

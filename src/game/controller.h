@@ -14,6 +14,10 @@ namespace orizen {
 // Runs the procedure of a menu command.
 void runCommand(Game& game, Menu item);
 
+// Steps through the history to move n (0: the position before the first), one step at a time with
+// 戻 and 進 given to `command`, as the person would; a refused step ends the walk.
+void stepTo(const Game& game, int n, const std::function<void(Menu)>& command);
+
 class Controller {
 public:
     explicit Controller(Game& game) : game_(game) {}

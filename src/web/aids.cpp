@@ -1,7 +1,5 @@
 #include "web/aids.h"
 
-#include <algorithm>
-
 #include "game/aid_settings.h"
 #include "game/choose.h"
 #include "game/move_notes.h"
@@ -82,14 +80,7 @@ void Aids::escape() {
 
 void Aids::stepTo(int n) {
     clearHint();
-    if (game_.state().Ended) return;
-    n = std::clamp(n, 0, game_.moveHistory().RecordLength);
-    // One step at a time, as 戻 and 進 go; a refused step ends the walk.
-    while (game_.moveHistory().RecordCount != n) {
-        const int before = game_.moveHistory().RecordCount;
-        controller_.command(before > n ? Menu::REPLAY : Menu::AFTER);
-        if (game_.moveHistory().RecordCount == before || game_.state().Ended) break;
-    }
+    orizen::stepTo(game_, n, [this](Menu item) { controller_.command(item); });
 }
 
 std::string Aids::state() {

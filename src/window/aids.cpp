@@ -123,14 +123,7 @@ void Aids::setMoveList(bool on) {
 
 void Aids::stepTo(int n) {
     clearHint();
-    if (game_.state().Ended) return;
-    n = std::clamp(n, 0, game_.moveHistory().RecordLength);
-    // One step at a time, as 戻 and 進 go; a refused step ends the walk.
-    while (game_.moveHistory().RecordCount != n) {
-        const int before = game_.moveHistory().RecordCount;
-        onCommand(before > n ? Menu::REPLAY : Menu::AFTER);
-        if (game_.moveHistory().RecordCount == before || game_.state().Ended) break;
-    }
+    orizen::stepTo(game_, n, onCommand);
     if (list_.shown()) list_.follow(game_);
 }
 
