@@ -3,8 +3,11 @@
 
 #include <cstdio>
 #include <memory>
+#include <cstdint>
 #include <string>
+#include <vector>
 
+#include "engine/position.h"
 #include "game/game.h"
 #include "game/headless.h"
 
@@ -31,6 +34,12 @@ int refuse(const std::string& what);
 // A fresh headless game holding FILE's position after one survey, played by `players` or by its
 // own; null (the error printed) when the file is refused.
 std::unique_ptr<Headless> load(const char* path, Players* players = nullptr);
+
+// The searching level's position of the file at `path` with the lower side to move, after `moves`
+// (as engine::moveText writes them), and the keys of the positions before it in `seen`. False when
+// the file is refused (the error printed) or `bad` names the first move the rules do not allow.
+bool replayMoves(const std::string& path, const std::vector<std::string>& moves, engine::Position& p,
+                 std::vector<uint64_t>& seen, std::string& bad);
 
 // Output gathered in memory and written at once; numbers separated by single blanks.
 struct Output {

@@ -1,6 +1,8 @@
 // Shared pieces of the subcommands.
 #include "cli/commands.h"
 #include "cli/position.h"
+#include "engine/notation.h"
+#include "game/level4.h"
 
 namespace orizen::cli {
 
@@ -31,6 +33,26 @@ std::unique_ptr<Headless> load(const char* path, Players* players) {
     auto h = players != nullptr ? std::make_unique<Headless>(*players) : std::make_unique<Headless>();
     place(h->game, pos);
     return h;
+}
+
+bool replayMoves(const std::string& path, const std::vector<std::string>& moves, engine::Position& p,
+                 std::vector<uint64_t>& seen, std::string& bad) {
+    bad.clear();
+    const auto h = load(path.c_str());
+    if (!h) return false;
+    p = level4::positionOf(h->game, engine::LOWER);
+    seen.clear();
+    for (const std::string& m : moves) {
+        const engine::Move move = engine::parseMove(p, m);
+        if (move == engine::kNoMove) {
+            bad = m;
+            return false;
+        }
+        seen.push_back(p.key);
+        engine::Undo u;
+        p.make(move, u);
+    }
+    return true;
 }
 
 bool Output::flush() {

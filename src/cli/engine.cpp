@@ -14,7 +14,6 @@
 #include "cli/commands.h"
 #include "engine/notation.h"
 #include "engine/search.h"
-#include "game/level4.h"
 
 namespace orizen::cli {
 
@@ -32,25 +31,12 @@ int runEngine(int argc, char**) {
         in >> word;
         if (word == "quit") break;
         if (word == "position") {
-            std::string file;
-            in >> file;
-            auto h = load(file.c_str());
-            ready = h != nullptr;
-            if (!ready) continue;
-            p = level4::positionOf(h->game, engine::LOWER);
-            seen.clear();
-            in >> word;
-            for (std::string m; in >> m;) {
-                const engine::Move move = engine::parseMove(p, m);
-                if (move == engine::kNoMove) {
-                    std::printf("error: %s is not a move here\n", m.c_str());
-                    ready = false;
-                    break;
-                }
-                seen.push_back(p.key);
-                engine::Undo u;
-                p.make(move, u);
-            }
+            std::string file, bad;
+            in >> file >> word;  // the file, then "moves"
+            std::vector<std::string> moves;
+            for (std::string m; in >> m;) moves.push_back(m);
+            ready = replayMoves(file, moves, p, seen, bad);
+            if (!bad.empty()) std::printf("error: %s is not a move here\n", bad.c_str());
         } else if (word == "go" && ready) {
             engine::Limits limits;
             in >> limits.movetimeMs;

@@ -12,7 +12,6 @@
 #include "cli/commands.h"
 #include "engine/notation.h"
 #include "engine/search.h"
-#include "game/level4.h"
 
 namespace orizen::match {
 
@@ -21,18 +20,8 @@ namespace {
 // The engine's position of the start file with the lower side to move, after the moves.
 bool replay(const std::string& start, const std::vector<std::string>& moves, engine::Position& p,
             std::vector<uint64_t>& seen) {
-    const auto h = cli::load(start.c_str());
-    if (!h) return false;
-    p = level4::positionOf(h->game, engine::LOWER);
-    seen.clear();
-    for (const std::string& m : moves) {
-        const engine::Move move = engine::parseMove(p, m);
-        if (move == engine::kNoMove) return false;
-        seen.push_back(p.key);
-        engine::Undo u;
-        p.make(move, u);
-    }
-    return true;
+    std::string bad;
+    return cli::replayMoves(start, moves, p, seen, bad);
 }
 
 class InProcess final : public Player {
