@@ -319,6 +319,55 @@ bool Position::attacked(int s, int by) const {
     return false;
 }
 
+int Position::attackers(int s, int by, int* from) const {
+    const int sg = sign(by);
+    int n = 0;
+    for (int d = 0; d < 10; ++d) {
+        const int at = s - T.delta[by][d], c = cell[at];
+        if (c != 0 && c != WALL && (c > 0) == (sg > 0) && (T.stepBy[by][d] >> absType(c) & 1)) from[n++] = at;
+    }
+    for (int d = 0; d < 8; ++d) {
+        const uint32_t sliders = T.slideBy[by][d];
+        if (sliders == 0) continue;
+        const int delta = T.delta[by][d];
+        int t = s - delta;
+        while (cell[t] == 0) t -= delta;
+        const int c = cell[t];
+        if (c != WALL && (c > 0) == (sg > 0) && (sliders >> absType(c) & 1)) from[n++] = t;
+    }
+    return n;
+}
+
+void generateEvasions(const Position& p, MoveList& out) {
+    const int side = p.side, k = p.king[side];
+    if (k == 0) return;
+    for (int d = 0; d < 8; ++d) {
+        const int to = k + T.delta[side][d];
+        if (p.cell[to] != WALL && !p.owns(to, side)) addMove(p, out, k, to, OU, false);
+    }
+    int checkers[18];
+    if (p.attackers(k, other(side), checkers) != 1) return;
+    // One checker: take it, or stand between it and the king.
+    const int c = checkers[0];
+    const int dx = sqX(c) - sqX(k), dy = sqY(c) - sqY(k);
+    const int adx = dx < 0 ? -dx : dx, ady = dy < 0 ? -dy : dy;
+    const bool line = (dx == 0 || dy == 0 || adx == ady) && (adx > 1 || ady > 1) && absType(p.cell[c]) != KE;
+    const int step = line ? (dx > 0) - (dx < 0) + ((dy > 0) - (dy < 0)) * kW : 0;
+    int kinds[7], nk = 0;
+    for (int kind = 1; kind <= 7; ++kind)
+        if (p.inHand(side, kind) > 0) kinds[nk++] = kind;
+    for (int to = c;; to -= step) {
+        int from[18];
+        const int n = p.attackers(to, side, from);
+        for (int i = 0; i < n; ++i)
+            if (from[i] != k) addMove(p, out, from[i], to, absType(p.cell[from[i]]), false);
+        if (to != c)
+            for (int i = 0; i < nk; ++i)
+                if (dropAllowed(p, kinds[i], to)) out.add(makeDrop(kinds[i], to));
+        if (!line || to - step == k) break;
+    }
+}
+
 void generateAll(const Position& p, MoveList& out) {
     boardMoves<true, true>(p, out, true);
     drops(p, out, false);

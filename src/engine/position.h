@@ -84,6 +84,8 @@ struct Position : orizen::Position {
     // True when a piece of `by` could move onto s (a king's capture included).
     bool attacked(int s, int by) const;
     bool inCheck() const { return king[side] != 0 && attacked(king[side], other(side)); }
+    // The squares of the pieces of `by` that could move onto s, into `from` (room for 18); how many.
+    int attackers(int s, int by, int* from) const;
 
     static const uint64_t kSideKey;
 };
@@ -106,6 +108,9 @@ struct MoveList {
 void generateAll(const Position& p, MoveList& out);
 // Board moves that capture, promoting where the mover must or the promoted piece is worth more.
 void generateCaptures(const Position& p, MoveList& out);
+// Moves that may answer a check to the side to move's king: the king's steps, and against one
+// checker its capture and what stands between (moves and drops).
+void generateEvasions(const Position& p, MoveList& out);
 // Board moves that do not capture, then drops; with `nearOnly`, drops only next to a piece of the
 // other side or within three squares of a king.
 void generateQuiets(const Position& p, MoveList& out, bool nearOnly);

@@ -19,7 +19,7 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 constexpr int kInf = 32000;
-constexpr int kContempt = 300;  // a repeated position, for the side the search is for
+constexpr int kRepeatPenalty = 30;  // a repeated position, for the side the search is for
 enum Bound : uint8_t { kUpper = 1, kLower = 2, kExact = 3 };
 
 // ---- Transposition table: key ^ data beside data, so a torn entry fails the check. ------------
@@ -59,6 +59,7 @@ struct Shared {
     const std::atomic<bool>* external = nullptr;
     Clock::time_point start, deadline;
     int rootSide = 0;
+    bool hadKing[2] = {};
     uint64_t seenBits[1024] = {};  // a filter over the game's earlier keys
     const uint64_t* seen = nullptr;
     int seenCount = 0;
@@ -174,6 +175,9 @@ struct Worker {
         return p.attacked(k, other(p.side));
     }
 
+    // The side to move had a king at the root and has lost it: the game is lost.
+    bool kingTaken() const { return p.king[p.side] == 0 && sh->hadKing[p.side]; }
+
     // A position the searching side has just moved into that the game or this line has had
     // before. What the other side repeats is its own affair.
     bool repeated(int ply) const {
@@ -183,61 +187,26 @@ struct Worker {
             if (path[i] == k) return true;
         return sh->wasSeen(k);
     }
-    int repetitionScore() const { return kContempt; }  // from the other side's view
-
-    // Empty squares between the side to move's king and a sliding checker: the only drops that
-    // can answer a check.
-    int evasionDrops(int n) {
-        const int k = p.king[p.side];
-        if (k == 0) return n;
-        int squares[64], ns = 0;
-        static constexpr int kDirs[8] = {-kW - 1, -kW, -kW + 1, -1, 1, kW - 1, kW, kW + 1};
-        for (int d : kDirs) {
-            int t = k + d;
-            while (p.cell[t] == 0) t += d;
-            if (t == k + d || p.cell[t] == WALL || p.owns(t, p.side)) continue;
-            // A piece of the other side stands at the end: does a blocker next to the king end
-            // the check?
-            p.cell[k + d] = int8_t(p.side == UPPER ? FU : -FU);
-            const bool still = p.attacked(k, other(p.side));
-            p.cell[k + d] = 0;
-            if (still) continue;
-            for (int s = k + d; s != t && ns < 64; s += d) squares[ns++] = s;
-        }
-        for (int i = 0; i < ns; ++i)
-            for (int kind = 1; kind <= 7; ++kind) {
-                if (p.inHand(p.side, kind) == 0) continue;
-                const int y = sqY(squares[i]), r = p.side == UPPER ? y : 28 - y;
-                if ((kind == 1 && (r == 27 || p.pawns[p.side][sqX(squares[i])] != 0)) || (kind == 2 && r == 27) ||
-                    (kind == 3 && r > 25))
-                    continue;
-                scratch[n++] = makeDrop(kind, squares[i]);
-            }
-        return n;
-    }
+    // The game goes on after a repetition: the position is worth what it was, a little less for
+    // the side that brought it back. From the side to move's view.
+    int repetitionScore() const { return evaluate(p, sh->rootSide) + kRepeatPenalty; }
 
     int generate(bool inCheck, bool quietsToo) {
         MoveList l{scratch};
-        generateCaptures(p, l);
-        if (!quietsToo) return l.n;
         if (inCheck) {
-            // Board moves of every kind; drops only between the king and its checker.
-            Row<int, 8>& hand = p.side == UPPER ? p.HandUpper : p.HandLower;
-            const Row<int, 8> saved = hand;
-            for (int k = 1; k <= 7; ++k) hand(k) = 0;
-            generateQuiets(p, l, false);
-            hand = saved;
-            return evasionDrops(l.n);
+            generateEvasions(p, l);
+            return l.n;
         }
-        generateQuiets(p, l, true);
+        generateCaptures(p, l);
+        if (quietsToo) generateQuiets(p, l, true);
         return l.n;
     }
 
     int quiesce(int alpha, int beta, int ply) {
         if (stopped()) return 0;
         pvLength[ply] = ply;
-        // Checks are answered in full only near the search's own depth.
-        const bool inCheck = ply < rootDepth + 2 && p.inCheck();
+        if (kingTaken()) return -kMate + ply;
+        const bool inCheck = p.inCheck();
         int best = -kInf;
         if (!inCheck) {
             best = evaluate(p, sh->rootSide);
@@ -282,6 +251,7 @@ struct Worker {
         const bool pvNode = beta - alpha > 1;
         pvLength[ply] = ply;
         if (ply > 0) {
+            if (kingTaken()) return -kMate + ply;
             if (repeated(ply)) return repetitionScore();
             // Mate distance: nothing here beats a mate already found nearer the root.
             alpha = std::max(alpha, -kMate + ply);
@@ -448,6 +418,7 @@ Report Searcher::think(const Position& root, const uint64_t* seen, int seenCount
     sh.deadline = sh.start + std::chrono::milliseconds(std::max(1, limits.movetimeMs));
     sh.external = &stop_;
     sh.rootSide = root.side;
+    sh.hadKing[UPPER] = root.king[UPPER] != 0, sh.hadKing[LOWER] = root.king[LOWER] != 0;
     sh.seen = seen, sh.seenCount = seenCount;
     for (int i = 0; i < seenCount; ++i) {
         const unsigned b = unsigned(seen[i] >> 48) & 0xFFFF;
