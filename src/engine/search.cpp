@@ -378,6 +378,11 @@ void deepen(Worker& w, int firstDepth, const Limits& limits, Report* report) {
             report->depthSeconds[depth] = since(sh.start);
             report->pvLength = std::min(w.pvLength[0], 16);
             for (int i = 0; i < report->pvLength; ++i) report->pv[i] = w.pv[0][i];
+            if (limits.onDepth != nullptr) {
+                report->nodes = sh.nodes.load(std::memory_order_relaxed) + (w.nodes & 2047);
+                report->seconds = since(sh.start);
+                limits.onDepth(limits.context, *report);
+            }
             // A mate found is played; past most of the time the next depth would not finish.
             if (std::abs(s) > kMateBound || since(sh.start) > 0.6 * limits.movetimeMs / 1000.0) break;
         }

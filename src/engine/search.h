@@ -15,10 +15,15 @@ inline constexpr int kMate = 30000;         // mated at the root; kMate - n: mat
 inline constexpr int kMateBound = kMate - 256;
 inline constexpr int kMaxPly = 64;
 
+struct Report;
+
 struct Limits {
     int movetimeMs = 1000;
     int maxDepth = kMaxPly - 8;
     int threads = 2;
+    // Told on the searching thread after each depth is completed, with the report so far.
+    void (*onDepth)(void* context, const Report&) = nullptr;
+    void* context = nullptr;
 };
 
 struct Report {

@@ -10,6 +10,7 @@ namespace {
 constexpr const char* kFileName = "OrizenAids.ini";
 constexpr const char* kInfluenceKey = "InfluenceMap";
 constexpr const char* kListKey = "MoveList";
+constexpr const char* kSecondsKey = "Level4Seconds";
 constexpr std::size_t kMaxBytes = 4096;
 
 }  // namespace
@@ -30,13 +31,16 @@ AidSettings readAidSettings(const std::string& path) {
         const bool on = line.substr(eq + 1) == "ON";
         if (key == kInfluenceKey) s.influenceMap = on;
         if (key == kListKey) s.moveList = on;
+        if (key == kSecondsKey)
+            for (int n : kLevel4Seconds)
+                if (line.substr(eq + 1) == std::to_string(n)) s.level4Seconds = n;
     }
     return s;
 }
 
 bool writeAidSettings(const std::string& path, const AidSettings& s, std::string& error) {
     const std::string text = std::string(kInfluenceKey) + (s.influenceMap ? "=ON\n" : "=OFF\n") + kListKey +
-                             (s.moveList ? "=ON\n" : "=OFF\n");
+                             (s.moveList ? "=ON\n" : "=OFF\n") + kSecondsKey + "=" + std::to_string(s.level4Seconds) + "\n";
     return writeWholeFile(path, text, error);
 }
 

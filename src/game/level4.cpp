@@ -53,26 +53,42 @@ Request requestOf(const Game& g, int side) {
     return r;
 }
 
+orizen::Move moveOf(const Position& p, engine::Move m) {
+    orizen::Move g;
+    const int sg = p.side == UPPER ? 1 : -1, to = moveTo(m);
+    g.tx = sqX(to), g.ty = sqY(to);
+    if (isDrop(m)) {
+        const int kind = moveFrom(m);
+        g.fx = p.side == UPPER ? -1 : 29;
+        g.fy = p.side == UPPER ? kind : 20 + kind;
+        g.before = g.after = sg * kCode[kKindType[kind]];
+    } else {
+        const int from = moveFrom(m), t = p.cell[from] < 0 ? -p.cell[from] : p.cell[from];
+        g.fx = sqX(from), g.fy = sqY(from);
+        g.before = sg * kCode[t];
+        g.after = sg * kCode[isPromotion(m) ? t + 1 : t];
+    }
+    return g;
+}
+
 Game::Choice toChoice(const Position& p, const Report& r) {
     Game::Choice c;
     if (r.move == kNoMove) return c;
-    const Move m = r.move;
-    const int sg = p.side == UPPER ? 1 : -1, to = moveTo(m);
     c.found = true;
-    c.move.tx = sqX(to), c.move.ty = sqY(to);
-    if (isDrop(m)) {
-        const int kind = moveFrom(m);
-        c.move.fx = p.side == UPPER ? -1 : 29;
-        c.move.fy = p.side == UPPER ? kind : 20 + kind;
-        c.move.before = c.move.after = sg * kCode[kKindType[kind]];
-    } else {
-        const int from = moveFrom(m), t = p.cell[from] < 0 ? -p.cell[from] : p.cell[from];
-        c.move.fx = sqX(from), c.move.fy = sqY(from);
-        c.move.before = sg * kCode[t];
-        c.move.after = sg * kCode[isPromotion(m) ? t + 1 : t];
-    }
+    c.move = moveOf(p, r.move);
     c.score = r.score;
     return c;
+}
+
+Thinking thinkingOf(const Position& root, const Report& r) {
+    Thinking t{r.depth, r.score, root.side == LOWER, {}};
+    Position p = root;
+    for (int i = 0; i < r.pvLength && p.king[UPPER] != 0 && p.king[LOWER] != 0; ++i) {
+        t.line.push_back(moveOf(p, r.pv[i]));
+        Undo u;
+        p.make(r.pv[i], u);
+    }
+    return t;
 }
 
 }  // namespace orizen::level4

@@ -1,6 +1,9 @@
 // Moves as text for the player's aids.
 #include "game/move_notes.h"
 
+#include <cstdio>
+#include <cstdlib>
+
 namespace orizen {
 
 std::string moveText(int fromX, int toX, int toY, int before, int after) {
@@ -30,6 +33,25 @@ std::string rowText(const MoveRow& r) {
     for (std::size_t i = number.size(); i < 3; ++i) text += "\u2007";
     text += number + " " + (r.n == 0 ? "\u3000" : r.first ? "▲" : "△") + " " + r.text;
     return text;
+}
+
+std::vector<std::string> thinkingLines(const level4::Thinking& t, bool viewerLower, bool lowerFirst, int moves) {
+    std::vector<std::string> lines{"深さ " + std::to_string(t.depth)};
+    const int score = t.lower == viewerLower ? t.score : -t.score;
+    if (std::abs(score) > engine::kMateBound) {
+        const int plies = engine::kMate - std::abs(score);
+        lines.push_back(std::string(score > 0 ? "詰み " : "詰まされ ") + std::to_string(plies) + "手");
+    } else {
+        char pawns[16];
+        std::snprintf(pawns, sizeof pawns, "%+.2f", score / 100.0);
+        lines.push_back(std::string("評価 ") + pawns);
+    }
+    bool lower = t.lower;
+    for (std::size_t i = 0; i < t.line.size() && int(i) < moves; ++i, lower = !lower) {
+        const Move& m = t.line[i];
+        lines.push_back(std::string(lower == lowerFirst ? "▲ " : "△ ") + moveText(m.fx, m.tx, m.ty, m.before, m.after));
+    }
+    return lines;
 }
 
 }  // namespace orizen

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "game/game.h"
+#include "game/level4.h"
 
 namespace orizen {
 
@@ -23,5 +24,11 @@ std::vector<MoveRow> historyRows(const Game& g);
 
 // "12 ▲ 14 17歩", the number right-aligned in three digits' width; row 0 is the start.
 std::string rowText(const MoveRow& r);
+
+// What the searching level thinks, as lines beside the board: "深さ 6", then "評価 +1.25" in pawns
+// from the viewer's side ("詰み 5手" when the viewer mates in 5 plies, "詰まされ 5手" when mated),
+// then at most `moves` of the moves it expects, each marked ▲ when made by the side that
+// moves first ("▲ 14 8金").
+std::vector<std::string> thinkingLines(const level4::Thinking& t, bool viewerLower, bool lowerFirst, int moves);
 
 }  // namespace orizen

@@ -18,7 +18,7 @@ std::function<Choice()> ClassicLevel::turn(Game& g, Listener* listener) {
     return [c] { return c; };
 }
 
-bool ClassicLevel::choose(const Game& g, bool lower, ScoredMove& out) {
+bool ClassicLevel::choose(const Game& g, bool lower, ScoredMove& out, Listener*) {
     // Fresh for every choice: nothing a previous search left in the maps reaches this one.
     auto fresh = std::make_unique<Headless>(g.players());
     Game& t = fresh->game;
@@ -39,28 +39,41 @@ bool ClassicLevel::choose(const Game& g, bool lower, ScoredMove& out) {
     return true;
 }
 
-Choice SearchingLevel::think(const level4::Request& request, engine::Report* report) {
+Choice SearchingLevel::think(const level4::Request& request, engine::Report* report, Listener* listener) {
     engine::Limits limits;
     limits.movetimeMs = moveTimeMs;
     limits.threads = threads;
+    struct Hook {
+        const engine::Position* root;
+        Listener* listener;
+    } hook{&request.position, listener};
+    if (listener != nullptr) {
+        limits.context = &hook;
+        limits.onDepth = [](void* context, const engine::Report& r) {
+            const Hook& h = *static_cast<const Hook*>(context);
+            h.listener->thinking(level4::thinkingOf(*h.root, r));
+        };
+    }
     const engine::Report r = searcher.think(request.position, request.seen.data(), int(request.seen.size()), limits);
+    if (listener != nullptr && r.move != engine::kNoMove) listener->thinking(level4::thinkingOf(request.position, r));
     if (report != nullptr) *report = r;
     return level4::toChoice(request.position, r);
 }
 
 std::function<Choice()> SearchingLevel::turn(Game& g, Listener* listener) {
     auto request = std::make_shared<const level4::Request>(level4::requestOf(g, engine::UPPER));
+    if (listener == nullptr) listener = watcher;
     return [this, request, listener] {
         engine::Report r;
-        const Choice c = think(*request, &r);
+        const Choice c = think(*request, &r, listener);
         if (listener != nullptr) listener->searched(r);
         return c;
     };
 }
 
-bool SearchingLevel::choose(const Game& g, bool lower, ScoredMove& out) {
+bool SearchingLevel::choose(const Game& g, bool lower, ScoredMove& out, Listener* listener) {
     // Either side, on the game's own position with its history.
-    const Choice c = think(level4::requestOf(g, lower ? engine::LOWER : engine::UPPER));
+    const Choice c = think(level4::requestOf(g, lower ? engine::LOWER : engine::UPPER), nullptr, listener);
     if (!c.found) return false;
     out = ScoredMove{c.move, c.score};
     return true;

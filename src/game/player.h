@@ -22,6 +22,9 @@ public:
     virtual void candidate(const ScoredMove&) {}
     // The searching level: what its search found.
     virtual void searched(const engine::Report&) {}
+    // The searching level, after each depth of its search (on the searching thread) and once at
+    // its end: how far it has looked, what it expects.
+    virtual void thinking(const level4::Thinking&) {}
 };
 
 class Player {
@@ -33,7 +36,7 @@ public:
     virtual std::function<Choice()> turn(Game& g, Listener* listener = nullptr) = 0;
     // The move this player would play for the lower side of g (lower) or its upper side, worked out
     // on copies: g is only read. False when that side has no move or drop.
-    virtual bool choose(const Game& g, bool lower, ScoredMove& out) = 0;
+    virtual bool choose(const Game& g, bool lower, ScoredMove& out, Listener* listener = nullptr) = 0;
     // Whether what turn() leaves takes long: worth another thread, and ended by Players::stop().
     virtual bool thinksLong() const { return false; }
 };
@@ -43,7 +46,7 @@ class ClassicLevel final : public Player {
 public:
     explicit ClassicLevel(int level) : level_(level) {}
     std::function<Choice()> turn(Game& g, Listener* listener = nullptr) override;
-    bool choose(const Game& g, bool lower, ScoredMove& out) override;
+    bool choose(const Game& g, bool lower, ScoredMove& out, Listener* listener = nullptr) override;
 
 private:
     int level_;
@@ -54,15 +57,18 @@ class SearchingLevel final : public Player {
 public:
     explicit SearchingLevel(int timeMs = 1000) : moveTimeMs(timeMs) {}
     std::function<Choice()> turn(Game& g, Listener* listener = nullptr) override;
-    bool choose(const Game& g, bool lower, ScoredMove& out) override;
+    bool choose(const Game& g, bool lower, ScoredMove& out, Listener* listener = nullptr) override;
     bool thinksLong() const override { return true; }
 
-    // Searches for the side to move of the request, for at most moveTimeMs.
-    Choice think(const level4::Request& request, engine::Report* report = nullptr);
+    // Searches for the side to move of the request, for at most moveTimeMs; the listener hears
+    // its thinking.
+    Choice think(const level4::Request& request, engine::Report* report = nullptr, Listener* listener = nullptr);
 
     engine::Searcher searcher;
     int moveTimeMs;
     int threads = 2;
+    // Who hears the thinking of the game's turns when the turn names no listener.
+    Listener* watcher = nullptr;
 };
 
 // The time a hint is given.

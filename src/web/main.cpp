@@ -133,7 +133,7 @@ public:
         answer_ = Choice{};
         return [this] { return answer_; };
     }
-    bool choose(const Game& g, bool lower, ScoredMove& out) override { return here_.choose(g, lower, out); }
+    bool choose(const Game& g, bool lower, ScoredMove& out, Listener* l = nullptr) override { return here_.choose(g, lower, out, l); }
     bool thinksLong() const override { return true; }
 
     // Sends the turn's request to the worker; false when no turn asked for one.

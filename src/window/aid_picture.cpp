@@ -25,6 +25,8 @@ const QColor kHintColour(230, 0, 230);
 
 // Where the hint's text goes: right of the board, below the lower side's last move.
 constexpr double kHintTextX = 30, kHintTextY = 7.2;
+// Where a search's lines go: below the hint, a line every kLineStep squares.
+constexpr double kLinesY = 9.2, kLineStep = 0.75;
 
 void shadowedText(QImage& image, double x, double y, const QString& text, const QColor& colour, int sizePt) {
     QFont f = windowFont();
@@ -57,16 +59,19 @@ QColor AidPicture::tint(int balance) {
 }
 
 const QImage& AidPicture::compose(const QImage& canvas, std::uint64_t canvasGeneration, const Cells& board,
-                                  bool influence, const HintMarks* hint, std::uint64_t& generation) {
+                                  bool influence, const HintMarks* hint, const std::vector<std::string>& lines,
+                                  std::uint64_t& generation) {
     const bool tintChanged = influence && influence_.update(board);
     std::string key;
     if (hint != nullptr)
         key = std::to_string(hint->fromX) + "," + std::to_string(hint->fromY) + "," + std::to_string(hint->toX) +
               "," + std::to_string(hint->toY) + " " + hint->text;
+    for (const std::string& line : lines) key += "\n" + line;
     if (canvasGeneration != canvasGeneration_ || tintChanged || influence != influenceShown_ || key != hintKey_) {
         image_ = canvas.copy();
         if (influence) drawTint();
         if (hint != nullptr) drawHint(*hint);
+        drawLines(lines);
         canvasGeneration_ = canvasGeneration;
         influenceShown_ = influence;
         hintKey_ = key;
@@ -112,6 +117,12 @@ void AidPicture::drawHint(const HintMarks& hint) {
     p.end();
     shadowedText(image_, kHintTextX, kHintTextY, QStringLiteral("ヒント"), QColor(255, 140, 255), 10);
     shadowedText(image_, kHintTextX, kHintTextY + 0.8, QString::fromStdString(hint.text), Qt::white, 12);
+}
+
+void AidPicture::drawLines(const std::vector<std::string>& lines) {
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        shadowedText(image_, kHintTextX, kLinesY + kLineStep * double(i), QString::fromStdString(lines[i]),
+                     i < 2 ? QColor(255, 230, 140) : Qt::white, i < 2 ? 11 : 10);
 }
 
 }  // namespace orizen::window

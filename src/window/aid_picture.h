@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "game/game.h"
 #include "game/influence_map.h"
@@ -24,10 +25,12 @@ class AidPicture {
 public:
     explicit AidPicture(const PictureSet& pictures);
 
-    // The canvas's image with the tint of `board` (when `influence`) and the hint (when given);
-    // `generation` changes whenever the result does. `canvasGeneration` tells when `canvas` did.
+    // The canvas's image with the tint of `board` (when `influence`), the hint (when given) and
+    // the lines of a search below it; `generation` changes whenever the result does.
+    // `canvasGeneration` tells when `canvas` did.
     const QImage& compose(const QImage& canvas, std::uint64_t canvasGeneration, const Cells& board,
-                          bool influence, const HintMarks* hint, std::uint64_t& generation);
+                          bool influence, const HintMarks* hint, const std::vector<std::string>& lines,
+                          std::uint64_t& generation);
 
     const InfluenceMap& influence() const { return influence_; }
 
@@ -37,6 +40,7 @@ public:
 private:
     void drawTint();
     void drawHint(const HintMarks& hint);
+    void drawLines(const std::vector<std::string>& lines);
 
     QImage wood_;  // the empty square: which pixels of a square are wood, not a piece
     InfluenceMap influence_;

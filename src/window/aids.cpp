@@ -1,5 +1,6 @@
 #include "window/aids.h"
 
+#include <QActionGroup>
 #include <QApplication>
 #include <QMenu>
 #include <QShortcut>
@@ -11,6 +12,20 @@
 #include "game/move_notes.h"
 
 namespace orizen::window {
+
+namespace {
+
+// Moves of the expected line shown beside the board.
+constexpr int kLineMoves = 8;
+
+// Whether the lower side made the game's first move (or makes it, when `lowerToMove` now and no
+// move has been made yet).
+bool lowerMovesFirst(const Game& g, bool lowerToMove) {
+    const History& h = g.moveHistory();
+    return h.RecordLength >= 1 ? h.RecPiece(1) < 0 : lowerToMove;
+}
+
+}  // namespace
 
 Aids::Aids(QMainWindow* window, Host& host, Game& game, BoardWidget* board, const BufferCanvas& canvas,
            const PictureSet& pictures, MenuBarItems& menus)
@@ -29,6 +44,18 @@ Aids::Aids(QMainWindow* window, Host& host, Game& game, BoardWidget* board, cons
     listAction_ = options->addAction(QStringLiteral("棋譜一覧"));
     listAction_->setObjectName(QStringLiteral("KIFU_ICHIRAN"));
     for (QAction* a : {influenceAction_, listAction_}) a->setCheckable(true);
+    QMenu* seconds = options->addMenu(QStringLiteral("LEVEL4の持ち時間"));
+    seconds->menuAction()->setObjectName(QStringLiteral("LEVEL4_TIME"));
+    auto* group = new QActionGroup(seconds);
+    for (int i = 0; i < 3; ++i) {
+        const int n = kLevel4Seconds[i];
+        QAction* a = secondsActions_[i] = seconds->addAction(QStringLiteral("%1秒").arg(n));
+        a->setObjectName(QStringLiteral("LEVEL4_%1S").arg(n));
+        a->setCheckable(true);
+        a->setChecked(n == settings_.level4Seconds);
+        group->addAction(a);
+        QObject::connect(a, &QAction::triggered, a, [this, n] { setLevel4Seconds(n); });
+    }
     QObject::connect(influenceAction_, &QAction::triggered, influenceAction_, [this](bool on) { setInfluenceMap(on); });
     QObject::connect(listAction_, &QAction::triggered, listAction_, [this](bool on) { setMoveList(on); });
 
@@ -46,13 +73,21 @@ Aids::Aids(QMainWindow* window, Host& host, Game& game, BoardWidget* board, cons
     });
     key(Qt::Key_Escape, [this] { escape(); });
 
+    watcher_.aids = this;
+    game_.players().searching().watcher = &watcher_;
     onCommand = [this](Menu item) { runCommand(game_, item); };
     board_->substitute = [this](std::uint64_t& generation) { return shownImage(generation); };
     list_.onPick = [this](int n) { stepTo(n); };
 }
 
+Aids::~Aids() {
+    if (game_.players().searching().watcher == &watcher_) game_.players().searching().watcher = nullptr;
+}
+
 void Aids::load() {
     settings_ = readAidSettings(aidSettingsPath(settingsPath(game_)));
+    for (int i = 0; i < 3; ++i) secondsActions_[i]->setChecked(kLevel4Seconds[i] == settings_.level4Seconds);
+    game_.players().searching().moveTimeMs = settings_.level4Seconds * 1000;
     influenceAction_->setChecked(settings_.influenceMap);
     listAction_->setChecked(settings_.moveList);
     list_.setShown(settings_.moveList);
@@ -72,13 +107,20 @@ bool Aids::showHint() {
     const int side = hintSide(game_);
     if (side == 0) return false;
     QApplication::setOverrideCursor(Qt::WaitCursor);
+    clearThinking();
     ScoredMove m;
     Player& hinting = hintPlayer_ != nullptr ? *hintPlayer_ : game_.players().hint();
-    const bool found = hinting.choose(game_, side < 0, m);
+    struct Last final : Listener {
+        std::optional<level4::Thinking> last;
+        void thinking(const level4::Thinking& t) override { last = t; }
+    } last;
+    const bool found = hinting.choose(game_, side < 0, m, &last);
     QApplication::restoreOverrideCursor();
     if (!found) return false;
     Hint h{HintMarks{m.move.fx, m.move.fy, m.move.tx, m.move.ty,
                      moveText(m.move.fx, m.move.tx, m.move.ty, m.move.before, m.move.after)},
+           last.last ? thinkingLines(*last.last, side < 0, lowerMovesFirst(game_, side < 0), kLineMoves)
+                     : std::vector<std::string>{},
            game_.position().Board, game_.position().HandLower, game_.position().HandUpper, game_.state().Turn};
     if (m.move.fx == -1) h.marks.fromY = 8 - m.move.fy;  // an upper drop: its hand slot's row on the screen
     hint_ = std::move(h);
@@ -92,6 +134,37 @@ void Aids::clearHint() {
     board_->update();
 }
 
+void Aids::clearThinking() {
+    if (thinking_.empty()) return;
+    thinking_.clear();
+    board_->update();
+}
+
+void Aids::Watcher::thinking(const level4::Thinking& t) {
+    // The window's thread reads the game; the search's only hands over what it found.
+    QMetaObject::invokeMethod(
+        aids->board_,
+        [a = aids, t] {
+            a->thinking_ = thinkingLines(t, true, lowerMovesFirst(a->game_, t.lower), kLineMoves);
+            a->board_->update();
+        },
+        Qt::QueuedConnection);
+}
+
+void Aids::setLevel4Seconds(int seconds) {
+    for (int i = 0; i < 3; ++i) secondsActions_[i]->setChecked(kLevel4Seconds[i] == seconds);
+    game_.players().searching().moveTimeMs = seconds * 1000;
+    if (settings_.level4Seconds == seconds) return;
+    settings_.level4Seconds = seconds;
+    save();
+}
+
+QAction* Aids::secondsAction(int seconds) const {
+    for (int i = 0; i < 3; ++i)
+        if (kLevel4Seconds[i] == seconds) return secondsActions_[i];
+    return nullptr;
+}
+
 bool Aids::hintCurrent() const {
     return hint_ && hint_->board == game_.position().Board && hint_->lower == game_.position().HandLower &&
            hint_->upper == game_.position().HandUpper && hint_->turn == game_.state().Turn;
@@ -99,9 +172,9 @@ bool Aids::hintCurrent() const {
 
 const QImage* Aids::shownImage(std::uint64_t& generation) {
     if (hint_ && !hintCurrent()) hint_.reset();
-    if (!settings_.influenceMap && !hint_) return nullptr;
+    if (!settings_.influenceMap && !hint_ && thinking_.empty()) return nullptr;
     return &picture_.compose(canvas_.image(), canvas_.generation(), game_.position().Board, settings_.influenceMap,
-                             hint(), generation);
+                             hint(), hint_ ? hint_->lines : thinking_, generation);
 }
 
 void Aids::setInfluenceMap(bool on) {
@@ -123,6 +196,7 @@ void Aids::setMoveList(bool on) {
 
 void Aids::stepTo(int n) {
     clearHint();
+    clearThinking();
     orizen::stepTo(game_, n, onCommand);
     if (list_.shown()) list_.follow(game_);
 }

@@ -10,6 +10,8 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "game/choose.h"
 #include "game/player.h"
@@ -27,6 +29,7 @@ class Aids {
 public:
     Aids(QMainWindow* window, Host& host, Game& game, BoardWidget* board, const BufferCanvas& canvas,
          const PictureSet& pictures, MenuBarItems& menus);
+    ~Aids();
 
     // Applies the remembered on/off state. Call once the game has started up.
     void load();
@@ -38,6 +41,12 @@ public:
     // known).
     void setHintPlayer(Player& player) { hintPlayer_ = &player; }
     void clearHint();
+    // LEVEL4's thinking beside the board: shown while it thinks and after its move, until the
+    // board is pressed or a command is given.
+    void clearThinking();
+    const std::vector<std::string>& thinking() const { return thinking_; }
+    // LEVEL4's time a move: 1, 3 or 10 seconds.
+    void setLevel4Seconds(int seconds);
     void setInfluenceMap(bool on);
     void setMoveList(bool on);
     // Goes to the position after move n, stepping with 戻 or 進.
@@ -45,8 +54,11 @@ public:
     // Esc: the hint and the selection go.
     void escape();
 
-    // A press on the board: the hint goes (the game then handles the press).
-    void boardPressed() { clearHint(); }
+    // A press on the board: the hint and the thinking go (the game then handles the press).
+    void boardPressed() {
+        clearHint();
+        clearThinking();
+    }
     // Something was drawn: the list follows (once the window is back in its event loop).
     void canvasChanged();
 
@@ -56,13 +68,20 @@ public:
     QAction* hintAction() const { return hintAction_; }
     QAction* influenceAction() const { return influenceAction_; }
     QAction* listAction() const { return listAction_; }
+    QAction* secondsAction(int seconds) const;
     MoveList& moveList() { return list_; }
     const AidPicture& picture() const { return picture_; }
     const HintMarks* hint() const { return hint_ ? &hint_->marks : nullptr; }
 
 private:
+    // Hears LEVEL4's thinking on the searching thread and hands it to the window's.
+    struct Watcher final : Listener {
+        Aids* aids;
+        void thinking(const level4::Thinking& t) override;
+    };
     struct Hint {
         HintMarks marks;
+        std::vector<std::string> lines;  // the hint's search: depth, score and line
         // The position it was given for; once the game leaves it, the hint is stale.
         Cells board;
         Row<int, 8> lower, upper;
@@ -81,12 +100,15 @@ private:
     MoveList list_;
     AidSettings settings_;
     std::optional<Hint> hint_;
+    std::vector<std::string> thinking_;
+    Watcher watcher_{};
     Player* hintPlayer_ = nullptr;
     bool followPending_ = false;
     bool saveFailed_ = false;
     QAction* hintAction_;
     QAction* influenceAction_;
     QAction* listAction_;
+    QAction* secondsActions_[3];
 };
 
 }  // namespace orizen::window

@@ -108,6 +108,7 @@ void MainWindow::usePlaces(const Places& places) {
 }
 
 void MainWindow::command(Menu item) {
+    aids_->clearThinking();
     controller_.command(item);
     keepGame();
 }

@@ -137,6 +137,32 @@ TEST(InfluenceMap, BalancesTheTwoSidesReachOfABoard) {
     EXPECT_EQ(map.balance(14, 16), 1);
 }
 
+TEST(MoveNotes, ThinkingReadsFromTheViewersSideWithMatesInPlies) {
+    const Move pawn{14, 18, 14, 17, -30, -30}, reply{14, 10, 14, 11, 30, 30};
+    struct Case {
+        int score;
+        bool searcherLower, viewerLower;
+        const char* scoreLine;
+    } cases[] = {
+        {125, false, true, "評価 -1.25"},
+        {-4, true, true, "評価 -0.04"},
+        {0, true, false, "評価 +0.00"},
+        {engine::kMate - 5, false, true, "詰まされ 5手"},
+        {engine::kMate - 3, true, true, "詰み 3手"},
+        {-engine::kMate + 2, true, false, "詰み 2手"},
+    };
+    for (const Case& c : cases) {
+        const level4::Thinking t{6, c.score, c.searcherLower, {pawn, reply}};
+        const std::vector<std::string> lines = thinkingLines(t, c.viewerLower, true, 8);
+        ASSERT_EQ(lines.size(), 4u);
+        EXPECT_EQ(lines[0], "深さ 6");
+        EXPECT_EQ(lines[1], c.scoreLine) << c.score;
+        // ▲ for the side that moved first (here the lower one).
+        EXPECT_EQ(lines[2], std::string(c.searcherLower ? "▲ " : "△ ") + "14 17歩");
+    }
+    EXPECT_EQ(thinkingLines(level4::Thinking{2, 0, true, {pawn, reply}}, true, true, 1).size(), 3u);
+}
+
 TEST(AidSettings, KeptBesideTheSettingsFileWhichKeepsItsThreeLines) {
     Harness h;
     const std::string ini = settingsPath(h.game);
@@ -146,15 +172,17 @@ TEST(AidSettings, KeptBesideTheSettingsFileWhichKeepsItsThreeLines) {
 
     EXPECT_FALSE(readAidSettings(path).influenceMap);  // missing: all off
     std::string error;
-    for (const AidSettings s : {AidSettings{true, false}, AidSettings{false, true}, AidSettings{true, true}}) {
+    for (const AidSettings s : {AidSettings{true, false, 3}, AidSettings{false, true, 10}, AidSettings{true, true, 1}}) {
         ASSERT_TRUE(writeAidSettings(path, s, error)) << error;
         const AidSettings back = readAidSettings(path);
         EXPECT_EQ(back.influenceMap, s.influenceMap);
         EXPECT_EQ(back.moveList, s.moveList);
+        EXPECT_EQ(back.level4Seconds, s.level4Seconds);
     }
-    h.folder.write("OrizenAids.ini", "MoveList=on\nInfluenceMap=ON\r\nnoise\n");
+    h.folder.write("OrizenAids.ini", "MoveList=on\nInfluenceMap=ON\r\nnoise\nLevel4Seconds=2\n");
     EXPECT_TRUE(readAidSettings(path).influenceMap);
     EXPECT_FALSE(readAidSettings(path).moveList);
+    EXPECT_EQ(readAidSettings(path).level4Seconds, 1);  // only the times the menu offers
     EXPECT_FALSE(writeAidSettings((h.folder.path / "missing" / "OrizenAids.ini").string(), {}, error));
 }
 

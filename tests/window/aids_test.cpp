@@ -207,6 +207,8 @@ TEST(Aids, OnOffStateSurvivesARestartBesideAnUnchangedSettingsFile) {
     const std::string ini = slurp(f.folder.path / "Orizen.ini");
     f.window.aids().influenceAction()->trigger();
     f.window.aids().listAction()->trigger();
+    f.window.aids().secondsAction(10)->trigger();
+    EXPECT_EQ(f.window.players().searching().moveTimeMs, 10000);
     EXPECT_EQ(slurp(f.folder.path / "Orizen.ini"), ini);
     EXPECT_EQ(std::count(ini.begin(), ini.end(), '\n'), 3);
 
@@ -216,6 +218,9 @@ TEST(Aids, OnOffStateSurvivesARestartBesideAnUnchangedSettingsFile) {
     EXPECT_TRUE(again.aids().influenceAction()->isChecked());
     EXPECT_TRUE(again.aids().listAction()->isChecked());
     EXPECT_TRUE(again.aids().moveList().shown());
+    EXPECT_TRUE(again.aids().secondsAction(10)->isChecked());
+    EXPECT_FALSE(again.aids().secondsAction(1)->isChecked());
+    EXPECT_EQ(again.players().searching().moveTimeMs, 10000);
     EXPECT_NE(shown(again), nullptr);
 }
 

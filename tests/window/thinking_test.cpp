@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "game/level4.h"
+#include "game/move_notes.h"
 #include "window/board_widget.h"
 #include "window_fixture.h"
 
@@ -52,6 +53,19 @@ TEST(Thinking, CommandsAreRefusedWhileItThinksAndTheMoveComesInAfter) {
     EXPECT_EQ(g.moveHistory().RecordCount, 1);
     EXPECT_GT(g.moveHistory().RecPiece(1), 0);
     EXPECT_EQ(g.state().Turn, g.state().HumanSide);
+
+    // Its thinking stays beside the board, its first move first and marked as the first mover's,
+    // until the board is pressed.
+    QApplication::processEvents();
+    const std::vector<std::string> lines = f.window.aids().thinking();
+    ASSERT_GE(lines.size(), 3u);
+    EXPECT_EQ(lines[0].rfind("深さ ", 0), 0u);
+    const History& h = g.moveHistory();
+    EXPECT_EQ(lines[2], "▲ " + moveText(h.RecFromX(1), h.RecToX(1), h.RecToY(1), h.RecPiece(1), h.RecResult(1)));
+    std::uint64_t generation = 0;
+    EXPECT_NE(f.window.board()->substitute(generation), nullptr);
+    f.window.aids().boardPressed();
+    EXPECT_TRUE(f.window.aids().thinking().empty());
 }
 
 TEST(Thinking, ClosingTheWindowStopsTheSearchAtOnce) {

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QMenu>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QTimer>
@@ -74,6 +75,33 @@ int main(int argc, char** argv) {
     shot("6_influence_uchu");
     runCommand(g, Menu::TATAMI);
     shot("7_influence_tatami");
+    w.aids().influenceAction()->trigger();
+
+    // LEVEL4 at three seconds a move, its thinking beside the board while it thinks and after.
+    QMenu* options = w.menuItems().action(Menu::OPTION)->menu();
+    options->popup(w.mapToGlobal(QPoint(120, 20)));
+    settle();
+    QMenu* seconds = nullptr;
+    for (QAction* a : options->actions())
+        if (a->objectName() == "LEVEL4_TIME") seconds = a->menu();
+    if (seconds != nullptr) {
+        options->setActiveAction(seconds->menuAction());
+        seconds->popup(options->mapToGlobal(QPoint(options->width(), 0)));
+        settle();
+        options->grab().save(out + "/8_options_menu.png");
+        seconds->grab().save(out + "/8_level4_time_menu.png");
+        seconds->close();
+    }
+    options->close();
+    w.aids().secondsAction(3)->trigger();
+    runCommand(g, Menu::LEVEL4);
+    runCommand(g, Menu::GOTE);  // a new game, the computer moving first
+    QElapsedTimer thinking;
+    thinking.start();
+    while (w.thinking() && thinking.elapsed() < 1500) QApplication::processEvents(QEventLoop::AllEvents, 20);
+    shot("9_level4_thinking");
+    while (w.thinking() && thinking.elapsed() < 20000) QApplication::processEvents(QEventLoop::AllEvents, 20);
+    shot("10_level4_moved");
 
     // What the tint costs a change of the picture: a copy of the buffer, tinted.
     QElapsedTimer timer;
