@@ -100,26 +100,26 @@ Game play(Player& first, Player& second, const std::string& start, bool firstIsL
     engine::Position p;
     std::vector<uint64_t> seen;
     std::vector<std::string> moves;
-    if (!replay(start, moves, p, seen)) return {0.5, "unreadable start", 0};
+    if (!replay(start, moves, p, seen)) return {0.5, "unreadable start", 0, {}};
     for (int ply = 0; ply < maxPlies; ++ply) {
         const bool firstMoves = (p.side == engine::LOWER) == firstIsLower;
         Player& mover = firstMoves ? first : second;
         const double moverWins = firstMoves ? 1 : 0;
         const std::string text = mover.choose(start, moves, ms);
-        if (text == "none") return {1 - moverWins, "no move", ply};
+        if (text == "none") return {1 - moverWins, "no move", ply, moves};
         const engine::Move m = engine::parseMove(p, text);
-        if (m == engine::kNoMove) return {1 - moverWins, "illegal move", ply};
+        if (m == engine::kNoMove) return {1 - moverWins, "illegal move", ply, moves};
         const int side = p.side;
         engine::Undo u;
         p.make(m, u);
         moves.push_back(text);
-        if (p.king[engine::other(side)] == 0) return {moverWins, "king taken", ply + 1};
+        if (p.king[engine::other(side)] == 0) return {moverWins, "king taken", ply + 1, moves};
     }
     // Material from the upper side's view; far enough ahead is a win.
     const int lead = p.material * (firstIsLower ? -1 : 1);
-    if (lead >= adjudicateCentipawns) return {1, "adjudicated", maxPlies};
-    if (lead <= -adjudicateCentipawns) return {0, "adjudicated", maxPlies};
-    return {0.5, "draw", maxPlies};
+    if (lead >= adjudicateCentipawns) return {1, "adjudicated", maxPlies, moves};
+    if (lead <= -adjudicateCentipawns) return {0, "adjudicated", maxPlies, moves};
+    return {0.5, "draw", maxPlies, moves};
 }
 
 double Tally::score() const { return games() == 0 ? 0.5 : (wins + 0.5 * draws) / games(); }

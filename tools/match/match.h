@@ -25,6 +25,7 @@ struct Game {
     double score;        // for the first player: 1, 0.5 or 0
     std::string reason;  // "king taken", "no move", "illegal move", "adjudicated", "draw"
     int plies;
+    std::vector<std::string> moves;  // as played
 };
 // A game from `start` with `first` as the lower side (moving first) when firstIsLower.
 Game play(Player& first, Player& second, const std::string& start, bool firstIsLower, int ms, int maxPlies,
