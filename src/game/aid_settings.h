@@ -2,13 +2,18 @@
 // keeps exactly its three lines.
 #pragma once
 
+#include <optional>
 #include <string>
+
+#include "game/language.h"
 
 namespace orizen {
 
 struct AidSettings {
     bool influenceMap = false;  // 勢力図
     bool moveList = false;      // 棋譜一覧
+    // The language the player chose; none: the system's.
+    std::optional<Language> language;
 };
 
 // The aids' file in the folder of the settings file at `settingsPath`.

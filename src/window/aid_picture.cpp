@@ -62,7 +62,7 @@ const QImage& AidPicture::compose(const QImage& canvas, std::uint64_t canvasGene
     std::string key;
     if (hint != nullptr)
         key = std::to_string(hint->fromX) + "," + std::to_string(hint->fromY) + "," + std::to_string(hint->toX) +
-              "," + std::to_string(hint->toY) + " " + hint->text;
+              "," + std::to_string(hint->toY) + " " + hint->text + " " + std::string(languageCode(language));
     if (canvasGeneration != canvasGeneration_ || tintChanged || influence != influenceShown_ || key != hintKey_) {
         image_ = canvas.copy();
         if (influence) drawTint();
@@ -110,8 +110,8 @@ void AidPicture::drawHint(const HintMarks& hint) {
         p.fillRect(ox + w - t, oy, t, h, kHintColour);
     }
     p.end();
-    shadowedText(image_, kHintTextX, kHintTextY, QStringLiteral("ヒント"), QColor(255, 140, 255), 10);
-    shadowedText(image_, kHintTextX, kHintTextY + 0.8, QString::fromStdString(hint.text), Qt::white, 12);
+    shadowedText(image_, kHintTextX, kHintTextY, QString::fromStdString(shown(language, "ヒント")), QColor(255, 140, 255), 10);
+    shadowedText(image_, kHintTextX, kHintTextY + 0.8, QString::fromStdString(shown(language, hint.text)), Qt::white, 12);
 }
 
 }  // namespace orizen::window

@@ -10,6 +10,7 @@
 
 #include "game/game.h"
 #include "game/influence_map.h"
+#include "game/language.h"
 #include "window/pictures.h"
 
 namespace orizen::window {
@@ -33,6 +34,9 @@ public:
 
     // The tint over wood for a balance (lower minus upper influence); transparent for 0.
     static QColor tint(int balance);
+
+    // The language of the hint's texts.
+    Language language = Language::Japanese;
 
 private:
     void drawTint();

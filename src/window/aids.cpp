@@ -1,5 +1,6 @@
 #include "window/aids.h"
 
+#include <QActionGroup>
 #include <QApplication>
 #include <QMenu>
 #include <QShortcut>
@@ -32,6 +33,24 @@ Aids::Aids(QMainWindow* window, Host& host, Game& game, BoardWidget* board, cons
     QObject::connect(influenceAction_, &QAction::triggered, influenceAction_, [this](bool on) { setInfluenceMap(on); });
     QObject::connect(listAction_, &QAction::triggered, listAction_, [this](bool on) { setMoveList(on); });
 
+    // その他 → Language / 言語: the same words in both languages, and each language in its own.
+    QMenu* languages = menus.action(Menu::SONOTA)->menu()->addMenu(QStringLiteral("Language / 言語"));
+    languages->menuAction()->setObjectName(QStringLiteral("LANGUAGE"));
+    auto* group = new QActionGroup(languages);
+    englishAction_ = languages->addAction(QStringLiteral("English"));
+    japaneseAction_ = languages->addAction(QStringLiteral("日本語"));
+    for (const auto& [a, language] : {std::pair{englishAction_, Language::English}, std::pair{japaneseAction_, Language::Japanese}}) {
+        a->setCheckable(true);
+        a->setActionGroup(group);
+        a->setObjectName(QString::fromUtf8(languageCode(language).data(), 2));
+        QObject::connect(a, &QAction::triggered, a, [this, language] {
+            settings_.language = language;
+            save();
+            if (onLanguage) onLanguage(language);
+        });
+    }
+    japaneseAction_->setChecked(true);
+
     auto key = [window](Qt::Key k, std::function<void()> act) {
         auto* s = new QShortcut(QKeySequence(k), window);
         QObject::connect(s, &QShortcut::activated, s, std::move(act));
@@ -57,6 +76,18 @@ void Aids::load() {
     listAction_->setChecked(settings_.moveList);
     list_.setShown(settings_.moveList);
     if (settings_.moveList) list_.follow(game_);
+    board_->update();
+}
+
+void Aids::setLanguage(Language language) {
+    language_ = language;
+    hintAction_->setText(QString::fromStdString(shown(language, "ヒント")));
+    influenceAction_->setText(QString::fromStdString(shown(language, "勢力図")));
+    listAction_->setText(QString::fromStdString(shown(language, "棋譜一覧")));
+    languageAction(language)->setChecked(true);
+    picture_.language = language;
+    list_.setLanguage(language);
+    if (list_.shown()) list_.follow(game_);
     board_->update();
 }
 

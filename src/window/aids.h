@@ -50,12 +50,22 @@ public:
     // Something was drawn: the list follows (once the window is back in its event loop).
     void canvasChanged();
 
+    // The captions, the hint and the list in `language`, and the language menu's mark.
+    void setLanguage(Language language);
+    // The language the player chose from the menu and kept in the aids' file; none: the system's.
+    std::optional<Language> chosenLanguage() const { return settings_.language; }
+    // The player chose a language from the menu (it is kept already).
+    std::function<void(Language)> onLanguage;
+
     // Runs 戻 and 進 for the keys and the list as the menu runs them; the game's own by default.
     std::function<void(Menu)> onCommand;
 
     QAction* hintAction() const { return hintAction_; }
     QAction* influenceAction() const { return influenceAction_; }
     QAction* listAction() const { return listAction_; }
+    QAction* languageAction(Language language) const {
+        return language == Language::English ? englishAction_ : japaneseAction_;
+    }
     MoveList& moveList() { return list_; }
     const AidPicture& picture() const { return picture_; }
     const HintMarks* hint() const { return hint_ ? &hint_->marks : nullptr; }
@@ -87,6 +97,9 @@ private:
     QAction* hintAction_;
     QAction* influenceAction_;
     QAction* listAction_;
+    QAction* englishAction_;
+    QAction* japaneseAction_;
+    Language language_ = Language::Japanese;
 };
 
 }  // namespace orizen::window

@@ -115,6 +115,7 @@ void BufferCanvas::picture(int code, double X, double Y) {
     const QImage* pic = pictures_.find(code);
     if (!pic) return;
     const QPoint at(px(X), px(Y));
+    paintedOver(QRect(at, pic->size()));
     painter().drawImage(at, *pic);
     outlines_.covered(QRect(at, pic->size()));
     changed();
@@ -126,6 +127,7 @@ void BufferCanvas::outline(int colour, double X, double Y) {
     const int x = px(X), y = px(Y);
     const int cell = memorable(colour) ? Outlines::cell(x, y) : -1;
     if (cell >= 0 && skipRepeatedOutlines && outlines_.colour(cell) == colour) return;
+    paintedOver(QRect(x, y, kCellW + kLine, kCellH + kLine));
     const QColor c = paletteColour(colour);
     QPainter& p = painter();
     for (const QRect& band : bands(x, y)) p.fillRect(band, c);
@@ -136,23 +138,57 @@ void BufferCanvas::outline(int colour, double X, double Y) {
 
 void BufferCanvas::text(double X, double Y, const std::string& utf8, int colour, int sizePt, bool bold) {
     const TextFont& f = textFont(sizePt, bold);
-    QPainter& p = painter();
-    p.setFont(f.font);
-    p.setPen(paletteColour(colour));
+    const QString s = QString::fromStdString(shown(language_, utf8));
     // The position is the top-left of the text line: the baseline lies one ascent below it.
     const QPointF baseline(X * kPixelsPerUnit, Y * kPixelsPerUnit + f.metrics.ascent());
-    const QString s = QString::fromStdString(utf8);
-    p.drawText(baseline, s);
     // The ink's box and the line's, with room for the smoothing around the glyphs.
     const QRectF line(baseline.x(), baseline.y() - f.metrics.ascent(), f.metrics.horizontalAdvance(s),
                       f.metrics.height());
-    outlines_.covered(
-        f.metrics.boundingRect(s).translated(baseline).united(line).toAlignedRect().adjusted(-4, -4, 4, 4));
+    const QRect box =
+        f.metrics.boundingRect(s).translated(baseline).united(line).toAlignedRect().adjusted(-4, -4, 4, 4);
+    const bool worded = english(utf8).has_value();
+    if (worded) {
+        // What lies under it is kept, so that it can be shown again in another language.
+        if (painter_.isActive()) painter_.end();
+        if (worded_.size() == kWordedKept) worded_.erase(worded_.begin());
+        worded_.push_back(Worded{X, Y, utf8, colour, sizePt, bold, box, image_.copy(box)});
+    } else {
+        paintedOver(box);
+    }
+    QPainter& p = painter();
+    p.setFont(f.font);
+    p.setPen(paletteColour(colour));
+    p.drawText(baseline, s);
+    outlines_.covered(box);
+    changed();
+}
+
+void BufferCanvas::paintedOver(const QRect& area) {
+    std::erase_if(worded_, [&](const Worded& w) { return w.box.intersects(area); });
+}
+
+void BufferCanvas::setLanguage(Language language) {
+    if (language == language_) return;
+    language_ = language;
+    if (worded_.empty()) return;
+    // Back to what was there before the texts, the last first; then the texts again, in order.
+    if (painter_.isActive()) painter_.end();
+    {
+        QPainter p(&image_);
+        for (auto w = worded_.rbegin(); w != worded_.rend(); ++w) {
+            p.drawImage(w->box.topLeft(), w->under);
+            outlines_.covered(w->box);
+        }
+    }
+    std::vector<Worded> again = std::move(worded_);
+    worded_.clear();
+    for (const Worded& w : again) text(w.X, w.Y, w.japanese, w.colour, w.sizePt, w.bold);
     changed();
 }
 
 void BufferCanvas::fill(int colour) {
     if (painter_.isActive()) painter_.end();
+    worded_.clear();
     background_ = paletteColour(colour);
     image_.fill(background_);
     outlines_.filled(memorable(colour) ? colour : -1);

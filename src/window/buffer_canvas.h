@@ -13,7 +13,9 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <vector>
 
+#include "game/language.h"
 #include "game/platform.h"
 #include "window/pictures.h"
 
@@ -59,6 +61,11 @@ public:
     // Called after every change: schedules the view's repaint.
     std::function<void()> onChange;
 
+    // The language texts are shown in. Changing it shows again, in the new language, every text
+    // that still stands as it was drawn (nothing has been painted over it since).
+    void setLanguage(Language language);
+    Language language() const { return language_; }
+
     // Off, every outline is painted even when its cell's outline has that colour already (the
     // pictures are the same either way).
     bool skipRepeatedOutlines = true;
@@ -89,6 +96,20 @@ private:
         QFont font;
         QFontMetricsF metrics;
     };
+    // A text whose words depend on the language, as the game asked for it, where it was drawn and
+    // what its box held before.
+    struct Worded {
+        double X, Y;
+        std::string japanese;
+        int colour, sizePt;
+        bool bold;
+        QRect box;
+        QImage under;
+    };
+    static constexpr std::size_t kWordedKept = 64;
+    // Worded texts that `area` paints over can no longer be shown again: they are forgotten.
+    void paintedOver(const QRect& area);
+
     QPainter& painter();
     const TextFont& textFont(int sizePt, bool bold);
 
@@ -104,6 +125,8 @@ private:
     std::map<int, TextFont> fonts_;  // by size and weight
     Outlines outlines_;
     std::uint64_t generation_ = 0;
+    Language language_ = Language::Japanese;
+    std::vector<Worded> worded_;  // in the order they were drawn
     mutable QPainter painter_;  // after image_: it ends before the image goes
 };
 

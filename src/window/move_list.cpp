@@ -45,15 +45,22 @@ void MoveList::setShown(bool shown) {
     if (free) window_->resize(window_->width() + (shown ? width : -width), window_->height());
 }
 
+void MoveList::setLanguage(Language language) {
+    language_ = language;
+    dock_->setWindowTitle(QString::fromStdString(orizen::shown(language, "棋譜一覧")));
+    view_->clear();  // follow() makes the rows again
+    texts_.clear();
+}
+
 void MoveList::follow(const Game& g) {
     const std::vector<MoveRow> rows = historyRows(g);
     std::vector<std::string> texts;
     texts.reserve(rows.size());
-    for (const MoveRow& r : rows) texts.push_back(rowText(r));
+    for (const MoveRow& r : rows) texts.push_back(rowText(MoveRow{r.n, r.first, orizen::shown(language_, r.text)}));
     const int current = g.moveHistory().RecordCount;
-    if (texts != texts_) {
+    if (texts != texts_ || view_->count() == 0) {
         view_->clear();
-        view_->addItem(QString::fromStdString(rowText(MoveRow{0, true, "開始"})));
+        view_->addItem(QString::fromStdString(rowText(MoveRow{0, true, orizen::shown(language_, "開始")})));
         for (const std::string& t : texts) view_->addItem(QString::fromStdString(t));
         texts_ = std::move(texts);
         current_ = -1;

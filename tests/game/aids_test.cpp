@@ -146,11 +146,13 @@ TEST(AidSettings, KeptBesideTheSettingsFileWhichKeepsItsThreeLines) {
 
     EXPECT_FALSE(readAidSettings(path).influenceMap);  // missing: all off
     std::string error;
-    for (const AidSettings s : {AidSettings{true, false}, AidSettings{false, true}, AidSettings{true, true}}) {
+    for (const AidSettings s : {AidSettings{true, false, std::nullopt}, AidSettings{false, true, Language::English},
+                                AidSettings{true, true, Language::Japanese}}) {
         ASSERT_TRUE(writeAidSettings(path, s, error)) << error;
         const AidSettings back = readAidSettings(path);
         EXPECT_EQ(back.influenceMap, s.influenceMap);
         EXPECT_EQ(back.moveList, s.moveList);
+        EXPECT_EQ(back.language, s.language);
     }
     h.folder.write("OrizenAids.ini", "MoveList=on\nInfluenceMap=ON\r\nnoise\n");
     EXPECT_TRUE(readAidSettings(path).influenceMap);
