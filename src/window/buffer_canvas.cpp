@@ -136,16 +136,25 @@ void BufferCanvas::outline(int colour, double X, double Y) {
     changed();
 }
 
-void BufferCanvas::text(double X, double Y, const std::string& utf8, int colour, int sizePt, bool bold) {
-    const TextFont& f = textFont(sizePt, bold);
+BufferCanvas::Placed BufferCanvas::place(const TextFont& f, double X, double Y, const std::string& utf8) const {
     const QString s = QString::fromStdString(shown(language_, utf8));
     // The position is the top-left of the text line: the baseline lies one ascent below it.
     const QPointF baseline(X * kPixelsPerUnit, Y * kPixelsPerUnit + f.metrics.ascent());
-    // The ink's box and the line's, with room for the smoothing around the glyphs.
     const QRectF line(baseline.x(), baseline.y() - f.metrics.ascent(), f.metrics.horizontalAdvance(s),
                       f.metrics.height());
-    const QRect box =
-        f.metrics.boundingRect(s).translated(baseline).united(line).toAlignedRect().adjusted(-4, -4, 4, 4);
+    return {s, baseline,
+            f.metrics.boundingRect(s).translated(baseline).united(line).toAlignedRect().adjusted(-4, -4, 4, 4)};
+}
+
+QRectF BufferCanvas::textArea(double X, double Y, const std::string& utf8, int sizePt, bool bold) {
+    const QRect box = place(textFont(sizePt, bold), X, Y, utf8).box.adjusted(4, 4, -4, -4);
+    return QRectF(box.x() / kPixelsPerUnit, box.y() / kPixelsPerUnit, box.width() / kPixelsPerUnit,
+                  box.height() / kPixelsPerUnit);
+}
+
+void BufferCanvas::text(double X, double Y, const std::string& utf8, int colour, int sizePt, bool bold) {
+    const TextFont& f = textFont(sizePt, bold);
+    const auto [s, baseline, box] = place(f, X, Y, utf8);
     const bool worded = english(utf8).has_value();
     if (worded) {
         // What lies under it is kept, so that it can be shown again in another language.

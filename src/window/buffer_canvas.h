@@ -66,6 +66,9 @@ public:
     void setLanguage(Language language);
     Language language() const { return language_; }
 
+    // Where a text drawn at (X, Y) would put ink, in window units, in the canvas's language.
+    QRectF textArea(double X, double Y, const std::string& utf8, int sizePt, bool bold);
+
     // Off, every outline is painted even when its cell's outline has that colour already (the
     // pictures are the same either way).
     bool skipRepeatedOutlines = true;
@@ -107,6 +110,14 @@ private:
         QImage under;
     };
     static constexpr std::size_t kWordedKept = 64;
+    // The text as shown, its baseline and its box (the ink's and the line's, with room for the
+    // smoothing around the glyphs) in buffer pixels.
+    struct Placed {
+        QString text;
+        QPointF baseline;
+        QRect box;
+    };
+    Placed place(const TextFont& f, double X, double Y, const std::string& utf8) const;
     // Worded texts that `area` paints over can no longer be shown again: they are forgotten.
     void paintedOver(const QRect& area);
 

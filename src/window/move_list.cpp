@@ -2,6 +2,8 @@
 
 #include <QFontMetrics>
 
+#include <algorithm>
+
 #include "window/buffer_canvas.h"
 
 namespace orizen::window {
@@ -20,7 +22,13 @@ MoveList::MoveList(QMainWindow* window) : window_(window) {
     f.setPointSize(10);
     view_->setFont(f);
     const QFontMetrics fm(f);
-    view_->setMinimumWidth(fm.horizontalAdvance(QStringLiteral(" 500 ▲ 27 27飛成打 ")) + 24);
+    // As wide as the widest row in either language.
+    int widest = 0;
+    for (Language language : {Language::Japanese, Language::English}) {
+        const std::string row = rowText(MoveRow{500, true, orizen::shown(language, "27 27飛成打")});
+        widest = std::max(widest, fm.horizontalAdvance(QString::fromStdString(" " + row + " ")));
+    }
+    view_->setMinimumWidth(widest + 24);
     dock_->setWidget(view_);
     window->addDockWidget(Qt::RightDockWidgetArea, dock_);
     dock_->hide();
