@@ -51,7 +51,7 @@ constexpr Phrase kPhrases[] = {
     {"日本語", "日本語"},                    // a language is named in its own script
 
     // Beside the board.
-    {"手目", " moves"},  // after the number
+    {"手目", "\u2002moves"},  // an en space after the number
     {"思考中", "Thinking"},
     {"開始", "Start"},  // the move list's first row, and a box's title
 

@@ -37,29 +37,47 @@ const Orizen = (() => {
   const changed = () => {
     if (!pending) pending = true, requestAnimationFrame(compose);
   };
+  // Texts whose words depend on the language, with what lay under them, as long as nothing has been
+  // painted over them: shown again in the other language when it changes.
+  let worded = [];
+  const meets = (a, b) => a[0] < b[0] + b[2] && b[0] < a[0] + a[2] && a[1] < b[1] + b[3] && b[1] < a[1] + a[3];
+  const paintedOver = (box) => {
+    if (worded.length) worded = worded.filter((w) => !meets(w.box, box));
+  };
   const picture = (code, x, y) => {
     changed();
     const img = pictures[code];
+    if (img && img.naturalWidth) paintedOver([px(x), px(y), img.naturalWidth, img.naturalHeight]);
     if (img && img.naturalWidth) ctx.drawImage(img, px(x), px(y));
   };
   const outline = (c, x, y) => {
     changed();
     const X = px(x), Y = px(y);
+    paintedOver([X, Y, cellW + line, cellH + line]);
     ctx.fillStyle = colour(c);
     ctx.fillRect(X, Y, cellW + line, line);
     ctx.fillRect(X, Y + cellH, cellW + line, line);
     ctx.fillRect(X, Y, line, cellH + line);
     ctx.fillRect(X + cellW, Y, line, cellH + line);
   };
-  const text = (x, y, s, c, size, bold) => {
+  const text = (x, y, s, c, size, bold, key) => {
     changed();
     ctx.font = (bold ? "bold " : "") + (size * 16 / 3) + "px " + font;
     ctx.textBaseline = "top";
+    const box = [Math.floor(x * unit) - 4, Math.floor(y * unit) - 4, Math.ceil(ctx.measureText(s).width) + 8,
+                 Math.ceil(size * 16 / 3 * 1.5) + 8];
+    if (key) {
+      if (worded.length === 64) worded.shift();
+      worded.push({x, y, c, size, bold, key, box, under: ctx.getImageData(...box)});
+    } else {
+      paintedOver(box);
+    }
     ctx.fillStyle = colour(c);
     ctx.fillText(s, x * unit, y * unit);
   };
   const fill = (c) => {
     changed();
+    worded = [];
     document.body.style.background = colour(c);
     ctx.fillStyle = colour(c);
     ctx.fillRect(0, 0, canvas.width, canvas.height);
@@ -116,7 +134,7 @@ const Orizen = (() => {
       shown.fillRect(X, Y, w, t), shown.fillRect(X, Y + hh - t, w, t);
       shown.fillRect(X, Y, t, hh), shown.fillRect(X + w - t, Y, t, hh);
     }
-    shadowed(30, 7.2, "ヒント", "rgb(255, 140, 255)", 10);
+    shadowed(30, 7.2, tr("ヒント"), "rgb(255, 140, 255)", 10);
     shadowed(30, 8.0, h.text, "#fff", 12);
   };
   const follow = () => {
@@ -162,7 +180,8 @@ const Orizen = (() => {
     return 0;
   };
   const open = (address) => {
-    const page = address.startsWith("/assets/") ? address.slice("/assets/".length) : address;
+    let page = address.startsWith("/assets/") ? address.slice("/assets/".length) : address;
+    if (page === "Orizen.htm" && english()) page = "Orizen.en.htm";  // the English help beside it
     return window.open(page, "_blank") ? 1 : 0;
   };
   // The version dialog: its picture, ホームページ and O K.
@@ -182,7 +201,7 @@ const Orizen = (() => {
   const items = {};
   const parents = [bar];
   const closeAll = () => bar.querySelectorAll(".open").forEach((e) => e.classList.remove("open"));
-  const menu = (item, level, caption, checked) => {
+  const menu = (item, level, caption, key, checked) => {
     let el;
     if (level === 1) {
       el = document.createElement("div");
@@ -202,6 +221,7 @@ const Orizen = (() => {
       list.appendChild(el);
     }
     el.dataset.item = item;
+    el.dataset.key = key;
     el.classList.toggle("checked", !!checked);
     parents[level] = el;
     items[item] = el;
@@ -218,17 +238,31 @@ const Orizen = (() => {
       wake();
       act(() => Module._orizen_command(item));
     });
-    // The aids' items: ヒント before 終わり, 勢力図 and 棋譜一覧 at the end of ｵﾌﾟｼｮﾝ.
-    if (caption === "終わり") el.before(aidItem("hint", "ヒント", () => Module._orizen_hint()));
-    if (caption === "BGM") {
+    // The aids' items: ヒント before 終わり, 勢力図 and 棋譜一覧 at the end of ｵﾌﾟｼｮﾝ; the language
+    // after バージョン情報.
+    if (key === "終わり") el.before(aidItem("hint", "ヒント", () => Module._orizen_hint()));
+    if (key === "BGM") {
       el.after(aidItem("influence", "勢力図", () => Module._orizen_aid(0, !aids.influenceMap)));
       items.influence.after(aidItem("list", "棋譜一覧", () => Module._orizen_aid(1, !aids.moveList)));
+    }
+    if (key === "バージョン情報") {
+      const li = document.createElement("li"), ul = document.createElement("ul");
+      li.textContent = "Language / 言語";
+      li.classList.add("parent");
+      li.addEventListener("click", (e) => {
+        e.stopPropagation();
+        li.classList.toggle("open");
+      });
+      ul.append(aidItem("en", "English", () => language(1)), aidItem("ja", "日本語", () => language(0)));
+      li.appendChild(ul);
+      el.after(li);
     }
   };
   const aidItem = (name, caption, run) => {
     const li = document.createElement("li");
-    li.textContent = caption;
+    li.textContent = tr(caption);
     li.dataset.item = name;
+    li.dataset.key = caption;
     li.addEventListener("click", (e) => {
       e.stopPropagation();
       closeAll();
@@ -238,6 +272,47 @@ const Orizen = (() => {
     return li;
   };
   const checked = (item, on) => items[item] && items[item].classList.toggle("checked", !!on);
+
+  // ---- Language: the game's texts as the game shows them now ----------------------------------
+  const english = () => !!(Module._orizen_english && Module._orizen_english());
+  const tr = (japanese, where = 0) => {
+    if (!Module._orizen_text) return japanese;
+    const at = Module.allocateUTF8(japanese);
+    const s = Module.UTF8ToString(Module._orizen_text(at, where));
+    Module._free(at);
+    return s;
+  };
+  // Every caption of the page in the game's language; the texts on the board shown again in it.
+  const relabel = () => {
+    document.documentElement.lang = english() ? "en" : "ja";
+    bar.querySelectorAll("[data-key]").forEach((el) => {
+      el.firstChild.nodeValue = tr(el.dataset.key, /^\d+$/.test(el.dataset.item) ? 1 : 0);
+    });
+    checked("en", english());
+    checked("ja", !english());
+    for (const label of form.querySelectorAll("label")) {
+      label.dataset.key ??= label.firstChild.nodeValue;
+      label.firstChild.nodeValue = tr(label.dataset.key);
+    }
+    for (const el of versionBox.querySelectorAll(".title, #homepage")) {
+      el.dataset.key ??= el.textContent;
+      el.textContent = tr(el.dataset.key);
+    }
+    versionBox.querySelector(".picture").style.backgroundImage =
+      "url(pictures/" + (english() ? "VERSION_EN" : "VERSION") + ".png)";
+    changed();
+  };
+  const language = (isEnglish) => {
+    Module._orizen_language(isEnglish);
+    for (const w of [...worded].reverse()) ctx.putImageData(w.under, w.box[0], w.box[1]);
+    const again = worded;
+    worded = [];
+    for (const w of again) {
+      ctx.font = (w.bold ? "bold " : "") + (w.size * 16 / 3) + "px " + font;
+      text(w.x, w.y, tr(w.key), w.c, w.size, w.bold, w.key);
+    }
+    relabel();
+  };
   document.addEventListener("click", closeAll);
 
   // ---- Sounds: Web Audio, decoded at once and heard from the first press on, as browsers allow ----
@@ -406,7 +481,7 @@ const Orizen = (() => {
     thinkers[0] = null;
   };
 
-  return {picture, outline, text, fill, message, open, version, menu, checked,
+  return {picture, outline, text, fill, message, open, version, menu, checked, relabel, language,
           soundCreate, soundPlay, soundStop, soundFree, played, loaded,
           pickRecord, fields, field, recordWritten, keep, mountFiles, think, stopThinking};
 })();
