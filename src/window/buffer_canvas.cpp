@@ -115,7 +115,7 @@ void BufferCanvas::picture(int code, double X, double Y) {
     const QImage* pic = pictures_.find(code);
     if (!pic) return;
     const QPoint at(px(X), px(Y));
-    paintedOver(QRect(at, pic->size()));
+    drawn(Drawn{Drawn::Kind::Picture, code, X, Y, QRect(at, pic->size()), {}, 0, false, true}, opaque(code, *pic));
     painter().drawImage(at, *pic);
     outlines_.covered(QRect(at, pic->size()));
     changed();
@@ -127,7 +127,7 @@ void BufferCanvas::outline(int colour, double X, double Y) {
     const int x = px(X), y = px(Y);
     const int cell = memorable(colour) ? Outlines::cell(x, y) : -1;
     if (cell >= 0 && skipRepeatedOutlines && outlines_.colour(cell) == colour) return;
-    paintedOver(QRect(x, y, kCellW + kLine, kCellH + kLine));
+    drawn(Drawn{Drawn::Kind::Outline, colour, X, Y, QRect(x, y, kCellW + kLine, kCellH + kLine), {}, 0, false, true}, false);
     const QColor c = paletteColour(colour);
     QPainter& p = painter();
     for (const QRect& band : bands(x, y)) p.fillRect(band, c);
@@ -155,15 +155,7 @@ QRectF BufferCanvas::textArea(double X, double Y, const std::string& utf8, int s
 void BufferCanvas::text(double X, double Y, const std::string& utf8, int colour, int sizePt, bool bold) {
     const TextFont& f = textFont(sizePt, bold);
     const auto [s, baseline, box] = place(f, X, Y, utf8);
-    const bool worded = english(utf8).has_value();
-    if (worded) {
-        // What lies under it is kept, so that it can be shown again in another language.
-        if (painter_.isActive()) painter_.end();
-        if (worded_.size() == kWordedKept) worded_.erase(worded_.begin());
-        worded_.push_back(Worded{X, Y, utf8, colour, sizePt, bold, box, image_.copy(box)});
-    } else {
-        paintedOver(box);
-    }
+    drawn(Drawn{Drawn::Kind::Text, colour, X, Y, box, utf8, sizePt, bold, true}, false);
     QPainter& p = painter();
     p.setFont(f.font);
     p.setPen(paletteColour(colour));
@@ -172,32 +164,87 @@ void BufferCanvas::text(double X, double Y, const std::string& utf8, int colour,
     changed();
 }
 
-void BufferCanvas::paintedOver(const QRect& area) {
-    std::erase_if(worded_, [&](const Worded& w) { return w.box.intersects(area); });
+int BufferCanvas::bucketOf(QPoint p) {
+    const int i = (p.x() - kGridX) / kCellW, j = (p.y() - kGridY) / kCellH;
+    constexpr int kColumns = 42, kRows = 33;
+    return p.x() < kGridX || p.y() < kGridY || i >= kColumns || j >= kRows ? kColumns * kRows : j * kColumns + i;
+}
+
+bool BufferCanvas::opaque(int code, const QImage& picture) {
+    auto it = opaque_.find(code);
+    if (it == opaque_.end()) {
+        bool all = true;
+        for (int y = 0; y < picture.height() && all; ++y)
+            for (int x = 0; x < picture.width() && all; ++x) all = qAlpha(picture.pixel(x, y)) == 255;
+        it = opaque_.emplace(code, all).first;
+    }
+    return it->second;
+}
+
+void BufferCanvas::drawn(Drawn d, bool opaque) {
+    if (buckets_.empty()) buckets_.resize(42 * 33 + 1);
+    // What lies whole under an opaque picture, and an outline drawn again in the same place, no
+    // longer shows. Whatever lies whole in an area has its corner in one of the cells it meets.
+    const auto hide = [&](int bucket) {
+        for (int i : buckets_[std::size_t(bucket)]) {
+            Drawn& e = drawn_[std::size_t(i)];
+            if (!e.shows) continue;
+            const bool under = opaque ? d.area.contains(e.area)
+                                      : d.kind == Drawn::Kind::Outline && e.kind == Drawn::Kind::Outline && e.area == d.area;
+            if (under) e.shows = false, ++hidden_;
+        }
+    };
+    if (opaque || d.kind == Drawn::Kind::Outline) {
+        const QPoint a = d.area.topLeft(), b = d.area.bottomRight();
+        std::array<int, 5> seen{};
+        int n = 0;
+        for (const QPoint p : {a, QPoint(b.x(), a.y()), QPoint(a.x(), b.y()), b}) {
+            const int bucket = bucketOf(p);
+            if (std::find(seen.begin(), seen.begin() + n, bucket) == seen.begin() + n) seen[std::size_t(n++)] = bucket;
+        }
+        // An area wider or taller than a cell meets more cells than its corners'.
+        if (d.area.width() > kCellW + kLine || d.area.height() > kCellH + kLine) {
+            for (std::size_t b2 = 0; b2 < buckets_.size(); ++b2) hide(int(b2));
+        } else {
+            for (int k = 0; k < n; ++k) hide(seen[std::size_t(k)]);
+        }
+    }
+    buckets_[std::size_t(bucketOf(d.area.topLeft()))].push_back(int(drawn_.size()));
+    drawn_.push_back(std::move(d));
+    if (hidden_ > 4096 && hidden_ * 2 > drawn_.size()) {
+        // Only what still shows is kept.
+        std::vector<Drawn> kept;
+        kept.reserve(drawn_.size() - hidden_);
+        for (Drawn& e : drawn_)
+            if (e.shows) kept.push_back(std::move(e));
+        drawn_ = std::move(kept);
+        hidden_ = 0;
+        for (auto& bucket : buckets_) bucket.clear();
+        for (std::size_t i = 0; i < drawn_.size(); ++i)
+            buckets_[std::size_t(bucketOf(drawn_[i].area.topLeft()))].push_back(int(i));
+    }
 }
 
 void BufferCanvas::setLanguage(Language language) {
     if (language == language_) return;
     language_ = language;
-    if (worded_.empty()) return;
-    // Back to what was there before the texts, the last first; then the texts again, in order.
-    if (painter_.isActive()) painter_.end();
-    {
-        QPainter p(&image_);
-        for (auto w = worded_.rbegin(); w != worded_.rend(); ++w) {
-            p.drawImage(w->box.topLeft(), w->under);
-            outlines_.covered(w->box);
-        }
+    // The same picture drawn again: the fill, then everything that still shows, in order.
+    std::vector<Drawn> shown = std::move(drawn_);
+    fill(filled_);
+    for (const Drawn& d : shown) {
+        if (!d.shows) continue;
+        if (d.kind == Drawn::Kind::Picture) picture(d.code, d.X, d.Y);
+        else if (d.kind == Drawn::Kind::Outline) outline(d.code, d.X, d.Y);
+        else text(d.X, d.Y, d.text, d.code, d.sizePt, d.bold);
     }
-    std::vector<Worded> again = std::move(worded_);
-    worded_.clear();
-    for (const Worded& w : again) text(w.X, w.Y, w.japanese, w.colour, w.sizePt, w.bold);
-    changed();
 }
 
 void BufferCanvas::fill(int colour) {
     if (painter_.isActive()) painter_.end();
-    worded_.clear();
+    drawn_.clear();
+    for (auto& bucket : buckets_) bucket.clear();
+    hidden_ = 0;
+    filled_ = colour;
     background_ = paletteColour(colour);
     image_.fill(background_);
     outlines_.filled(memorable(colour) ? colour : -1);

@@ -17,6 +17,7 @@
 
 #include "game/language.h"
 #include "game/platform.h"
+#include "rules/codes.h"
 #include "window/pictures.h"
 
 namespace orizen::window {
@@ -61,8 +62,8 @@ public:
     // Called after every change: schedules the view's repaint.
     std::function<void()> onChange;
 
-    // The language texts are shown in. Changing it shows again, in the new language, every text
-    // that still stands as it was drawn (nothing has been painted over it since).
+    // The language texts are shown in. Changing it draws the picture again with its texts in the
+    // new language.
     void setLanguage(Language language);
     Language language() const { return language_; }
 
@@ -99,17 +100,25 @@ private:
         QFont font;
         QFontMetricsF metrics;
     };
-    // A text whose words depend on the language, as the game asked for it, where it was drawn and
-    // what its box held before.
-    struct Worded {
+    // What has been drawn since the last fill and still shows: every operation but those a later
+    // opaque one (a picture, or an outline in the same place) painted over whole. Drawn again, in
+    // order, on the fill's colour, it gives the same picture; with texts in another language, the
+    // picture in that language.
+    struct Drawn {
+        enum class Kind : std::uint8_t { Picture, Outline, Text } kind;
+        int code;  // picture code, or colour
         double X, Y;
-        std::string japanese;
-        int colour, sizePt;
-        bool bold;
-        QRect box;
-        QImage under;
+        QRect area;  // in buffer pixels
+        std::string text;
+        int sizePt = 0;
+        bool bold = false;
+        bool shows = true;
     };
-    static constexpr std::size_t kWordedKept = 64;
+    // `d` is drawn: what it paints over whole no longer shows.
+    void drawn(Drawn d, bool opaque);
+    static int bucketOf(QPoint p);
+    bool opaque(int code, const QImage& picture);
+
     // The text as shown, its baseline and its box (the ink's and the line's, with room for the
     // smoothing around the glyphs) in buffer pixels.
     struct Placed {
@@ -137,7 +146,11 @@ private:
     Outlines outlines_;
     std::uint64_t generation_ = 0;
     Language language_ = Language::Japanese;
-    std::vector<Worded> worded_;  // in the order they were drawn
+    int filled_ = COLOUR_GREEN;
+    std::vector<Drawn> drawn_;                 // in the order drawn
+    std::vector<std::vector<int>> buckets_;    // indices into drawn_ by the cell of their area's corner
+    std::size_t hidden_ = 0;                   // entries of drawn_ that no longer show
+    std::map<int, bool> opaque_;               // by picture code
     mutable QPainter painter_;  // after image_: it ends before the image goes
 };
 

@@ -250,8 +250,16 @@ test("in English where the browser speaks it: menus, boxes, the board's texts; �
   assert.equal(page.boxes.at(-1), "Save record\n\nA reversed board cannot be saved.");
   assert.equal(await page.$eval("#record label", (l) => l.firstChild.nodeValue), "Game:");
 
+  // The board drawn again in the other language, and back exactly.
+  const frame = () => page.evaluate(() => new Promise((done) => requestAnimationFrame(() => requestAnimationFrame(done))));
+  const board = async () => (await frame(), page.evaluate(() => document.getElementById("board").toDataURL()));
+  const english = await board();
   await choose(page, "More", "Language / 言語", "日本語");
   assert.equal(await page.$eval("#menubar > .item", (e) => e.firstChild.nodeValue), "対局");
+  assert.notEqual(await board(), english);
+  await choose(page, "その他", "Language / 言語", "English");
+  assert.equal(await board(), english);
+  await choose(page, "More", "Language / 言語", "日本語");
   await new Promise((done) => setTimeout(done, 500));  // kept in the browser's storage
   await page.reload();
   await page.waitForFunction(() => typeof Module !== "undefined" && Module.calledRun);

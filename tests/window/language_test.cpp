@@ -89,14 +89,34 @@ TEST(English, EveryTextFitsItsPlaceAtScaleOne) {
         EXPECT_LE(canvas.textArea(cell(30), BoardTop + 8 * SquareHeight, text, 12, true).right(), kExtentW);
 }
 
+// A game against the computer: six pawn moves and its answers.
+static void playSome(MainWindow& w) {
+    onNextBox([](QMessageBox* b) { b->accept(); });
+    runCommand(w.game(), Menu::SENTE);
+    settle();
+    for (int y = 18; y > 12; --y) {
+        press(w, 14, y);
+        press(w, 14, y - 1);
+    }
+}
+
 TEST(English, SwitchingShowsTheBoardMenusAndBoxesAtOnceAndJapaneseComesBackExactly) {
     WindowFixture f;
-    onNextBox([](QMessageBox* b) { b->accept(); });
-    runCommand(f.window.game(), Menu::SENTE);
-    settle();
-    press(f.window, 14, 18);
-    press(f.window, 14, 17);  // and the computer answers
+    playSome(f.window);
     const QImage japanese = f.window.canvas().image().copy();
+    // The same game in a window that was English from the start.
+    QImage english;
+    {
+        orizen::test::TempFolder folder;
+        orizen::test::FakeSound sound;
+        MainWindow w(sound);
+        w.game().setFolders(folder.path.string(), w.game().locations().AssetFolder);
+        w.setSystemLanguage(Language::English);
+        w.load();
+        playSome(w);
+        english = w.canvas().image().copy();
+    }
+    ASSERT_NE(english, japanese);
 
     f.window.aids().languageAction(Language::English)->trigger();
     settle();
@@ -105,7 +125,7 @@ TEST(English, SwitchingShowsTheBoardMenusAndBoxesAtOnceAndJapaneseComesBackExact
     EXPECT_EQ(f.window.menuItems().action(Menu::OWARI)->text(), QStringLiteral("Quit"));
     EXPECT_EQ(f.window.aids().hintAction()->text(), QStringLiteral("Hint"));
     EXPECT_EQ(f.window.panel().label(3)->text(), QStringLiteral("File:"));
-    EXPECT_NE(f.window.canvas().image(), japanese);  // the move texts and 手目 in English
+    EXPECT_EQ(f.window.canvas().image(), english);  // every text on the board as if English all along
     QString text, title, yes;
     onNextBox([&](QMessageBox* box) {
         text = box->text(), title = box->windowTitle(), yes = box->buttons().first()->text();

@@ -37,47 +37,79 @@ const Orizen = (() => {
   const changed = () => {
     if (!pending) pending = true, requestAnimationFrame(compose);
   };
-  // Texts whose words depend on the language, with what lay under them, as long as nothing has been
-  // painted over them: shown again in the other language when it changes.
-  let worded = [];
-  const meets = (a, b) => a[0] < b[0] + b[2] && b[0] < a[0] + a[2] && a[1] < b[1] + b[3] && b[1] < a[1] + a[3];
-  const paintedOver = (box) => {
-    if (worded.length) worded = worded.filter((w) => !meets(w.box, box));
+  // What has been drawn since the last fill and still shows: every operation but those a later
+  // opaque one (a picture, or an outline in the same place) painted over whole. Drawn again, in order,
+  // on the fill's colour, it gives the same picture; with texts in another language, the picture in
+  // that language.
+  let drawn = [], buckets = new Map(), filled = 2, kept = 8192;
+  const bucketOf = (x, y) => Math.floor((x + 8) / cellW) + "," + Math.floor((y + 168) / cellH);
+  const contains = (a, b) => b[0] >= a[0] && b[1] >= a[1] && b[0] + b[2] <= a[0] + a[2] && b[1] + b[3] <= a[1] + a[3];
+  const opaqueCodes = {};
+  const opaque = (code, img) => {
+    if (!(code in opaqueCodes)) {
+      const c = document.createElement("canvas");
+      c.width = img.naturalWidth, c.height = img.naturalHeight;
+      const cc = c.getContext("2d");
+      cc.drawImage(img, 0, 0);
+      const d = cc.getImageData(0, 0, c.width, c.height).data;
+      let all = true;
+      for (let i = 3; i < d.length && all; i += 4) all = d[i] === 255;
+      opaqueCodes[code] = all;
+    }
+    return opaqueCodes[code];
+  };
+  const record = (op, isOpaque) => {
+    if (isOpaque || op.kind === "outline") {
+      const [x, y, w, h] = op.area;
+      const near = w > cellW + line || h > cellH + line ? [...buckets.keys()]
+        : [...new Set([bucketOf(x, y), bucketOf(x + w - 1, y), bucketOf(x, y + h - 1), bucketOf(x + w - 1, y + h - 1)])];
+      for (const key of near)
+        for (const e of buckets.get(key) || [])
+          if (e.shows && (isOpaque ? contains(op.area, e.area)
+                                   : e.kind === "outline" && e.area.every((v, i) => v === op.area[i]))) e.shows = false;
+      for (const key of near) {
+        const list = buckets.get(key);
+        if (list && list.length > 64) buckets.set(key, list.filter((e) => e.shows));
+      }
+    }
+    op.shows = true;
+    drawn.push(op);
+    const key = bucketOf(op.area[0], op.area[1]);
+    if (!buckets.has(key)) buckets.set(key, []);
+    buckets.get(key).push(op);
+    if (drawn.length > kept) drawn = drawn.filter((e) => e.shows), kept = Math.max(8192, 2 * drawn.length);
   };
   const picture = (code, x, y) => {
     changed();
     const img = pictures[code];
-    if (img && img.naturalWidth) paintedOver([px(x), px(y), img.naturalWidth, img.naturalHeight]);
-    if (img && img.naturalWidth) ctx.drawImage(img, px(x), px(y));
+    if (!img || !img.naturalWidth) return;
+    record({kind: "picture", code, x, y, area: [px(x), px(y), img.naturalWidth, img.naturalHeight]}, opaque(code, img));
+    ctx.drawImage(img, px(x), px(y));
   };
   const outline = (c, x, y) => {
     changed();
     const X = px(x), Y = px(y);
-    paintedOver([X, Y, cellW + line, cellH + line]);
+    record({kind: "outline", code: c, x, y, area: [X, Y, cellW + line, cellH + line]}, false);
     ctx.fillStyle = colour(c);
     ctx.fillRect(X, Y, cellW + line, line);
     ctx.fillRect(X, Y + cellH, cellW + line, line);
     ctx.fillRect(X, Y, line, cellH + line);
     ctx.fillRect(X + cellW, Y, line, cellH + line);
   };
+  // `key` is the game's own text when the words shown depend on the language.
   const text = (x, y, s, c, size, bold, key) => {
     changed();
     ctx.font = (bold ? "bold " : "") + (size * 16 / 3) + "px " + font;
     ctx.textBaseline = "top";
-    const box = [Math.floor(x * unit) - 4, Math.floor(y * unit) - 4, Math.ceil(ctx.measureText(s).width) + 8,
-                 Math.ceil(size * 16 / 3 * 1.5) + 8];
-    if (key) {
-      if (worded.length === 64) worded.shift();
-      worded.push({x, y, c, size, bold, key, box, under: ctx.getImageData(...box)});
-    } else {
-      paintedOver(box);
-    }
+    const area = [Math.floor(x * unit) - 4, Math.floor(y * unit) - 4, Math.ceil(ctx.measureText(s).width) + 8,
+                  Math.ceil(size * 16 / 3 * 1.5) + 8];
+    record({kind: "text", code: c, x, y, area, s, size, bold, key}, false);
     ctx.fillStyle = colour(c);
     ctx.fillText(s, x * unit, y * unit);
   };
   const fill = (c) => {
     changed();
-    worded = [];
+    drawn = [], buckets = new Map(), filled = c;
     document.body.style.background = colour(c);
     ctx.fillStyle = colour(c);
     ctx.fillRect(0, 0, canvas.width, canvas.height);
@@ -304,12 +336,13 @@ const Orizen = (() => {
   };
   const language = (isEnglish) => {
     Module._orizen_language(isEnglish);
-    for (const w of [...worded].reverse()) ctx.putImageData(w.under, w.box[0], w.box[1]);
-    const again = worded;
-    worded = [];
-    for (const w of again) {
-      ctx.font = (w.bold ? "bold " : "") + (w.size * 16 / 3) + "px " + font;
-      text(w.x, w.y, tr(w.key), w.c, w.size, w.bold, w.key);
+    const ops = drawn;
+    fill(filled);
+    for (const d of ops) {
+      if (!d.shows) continue;
+      if (d.kind === "picture") picture(d.code, d.x, d.y);
+      else if (d.kind === "outline") outline(d.code, d.x, d.y);
+      else text(d.x, d.y, d.key ? tr(d.key) : d.s, d.code, d.size, d.bold, d.key);
     }
     relabel();
   };
