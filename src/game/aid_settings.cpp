@@ -11,6 +11,7 @@ constexpr const char* kFileName = "OrizenAids.ini";
 constexpr const char* kInfluenceKey = "InfluenceMap";
 constexpr const char* kListKey = "MoveList";
 constexpr const char* kSecondsKey = "Level4Seconds";
+constexpr const char* kLanguageKey = "Language";
 constexpr std::size_t kMaxBytes = 4096;
 
 }  // namespace
@@ -28,19 +29,22 @@ AidSettings readAidSettings(const std::string& path) {
         const std::size_t eq = line.find('=');
         if (eq == std::string::npos) continue;
         const std::string key = line.substr(0, eq);
-        const bool on = line.substr(eq + 1) == "ON";
+        const std::string value = line.substr(eq + 1);
+        const bool on = value == "ON";
         if (key == kInfluenceKey) s.influenceMap = on;
         if (key == kListKey) s.moveList = on;
         if (key == kSecondsKey)
             for (int n : kLevel4Seconds)
                 if (line.substr(eq + 1) == std::to_string(n)) s.level4Seconds = n;
+        if (key == kLanguageKey) s.language = parseLanguage(value);
     }
     return s;
 }
 
 bool writeAidSettings(const std::string& path, const AidSettings& s, std::string& error) {
-    const std::string text = std::string(kInfluenceKey) + (s.influenceMap ? "=ON\n" : "=OFF\n") + kListKey +
-                             (s.moveList ? "=ON\n" : "=OFF\n") + kSecondsKey + "=" + std::to_string(s.level4Seconds) + "\n";
+    std::string text = std::string(kInfluenceKey) + (s.influenceMap ? "=ON\n" : "=OFF\n") + kListKey +
+                       (s.moveList ? "=ON\n" : "=OFF\n") + kSecondsKey + "=" + std::to_string(s.level4Seconds) + "\n";
+    if (s.language) text += std::string(kLanguageKey) + "=" + std::string(languageCode(*s.language)) + "\n";
     return writeWholeFile(path, text, error);
 }
 

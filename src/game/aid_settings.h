@@ -2,7 +2,10 @@
 // keeps exactly its three lines.
 #pragma once
 
+#include <optional>
 #include <string>
+
+#include "game/language.h"
 
 namespace orizen {
 
@@ -10,6 +13,8 @@ struct AidSettings {
     bool influenceMap = false;  // 勢力図
     bool moveList = false;      // 棋譜一覧
     int level4Seconds = 1;      // LEVEL4's time a move: 1, 3 or 10
+    // The language the player chose; none: the system's.
+    std::optional<Language> language;
 };
 
 inline constexpr int kLevel4Seconds[] = {1, 3, 10};

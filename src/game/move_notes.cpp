@@ -35,16 +35,25 @@ std::string rowText(const MoveRow& r) {
     return text;
 }
 
+namespace {
+
+// `pattern` with "%1" replaced by `value`.
+std::string filled(std::string pattern, const std::string& value) {
+    return pattern.replace(pattern.find("%1"), 2, value);
+}
+
+}  // namespace
+
 std::vector<std::string> thinkingLines(const level4::Thinking& t, bool viewerLower, bool lowerFirst, int moves) {
-    std::vector<std::string> lines{"深さ " + std::to_string(t.depth)};
+    std::vector<std::string> lines{filled("深さ %1", std::to_string(t.depth))};
     const int score = t.lower == viewerLower ? t.score : -t.score;
     if (std::abs(score) > engine::kMateBound) {
-        const int plies = engine::kMate - std::abs(score);
-        lines.push_back(std::string(score > 0 ? "詰み " : "詰まされ ") + std::to_string(plies) + "手");
+        const std::string plies = std::to_string(engine::kMate - std::abs(score));
+        lines.push_back(filled(score > 0 ? "詰み %1手" : "詰まされ %1手", plies));
     } else {
         char pawns[16];
         std::snprintf(pawns, sizeof pawns, "%+.2f", score / 100.0);
-        lines.push_back(std::string("評価 ") + pawns);
+        lines.push_back(filled("評価 %1", pawns));
     }
     bool lower = t.lower;
     for (std::size_t i = 0; i < t.line.size() && int(i) < moves; ++i, lower = !lower) {

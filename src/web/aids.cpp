@@ -24,12 +24,18 @@ std::string quoted(const std::string& s) {
 
 void Aids::load() {
     const AidSettings s = readAidSettings(aidSettingsPath(settingsPath(game_)));
-    influenceMap_ = s.influenceMap, moveList_ = s.moveList;
+    influenceMap_ = s.influenceMap, moveList_ = s.moveList, chosen_ = s.language;
+}
+
+void Aids::chooseLanguage(Language l) {
+    language = l;
+    chosen_ = l;
+    save();
 }
 
 void Aids::save() {
     std::string error;
-    writeAidSettings(aidSettingsPath(settingsPath(game_)), AidSettings{influenceMap_, moveList_}, error);
+    writeAidSettings(aidSettingsPath(settingsPath(game_)), AidSettings{influenceMap_, moveList_, chosen_}, error);
 }
 
 void Aids::setInfluenceMap(bool on) {
@@ -91,7 +97,7 @@ std::string Aids::state() {
     j += moveList_ ? "true" : "false";
     if (hint_) {
         j += ",\"hint\":{\"from\":[" + std::to_string(hint_->fromX) + "," + std::to_string(hint_->fromY) + "],\"to\":[" +
-             std::to_string(hint_->toX) + "," + std::to_string(hint_->toY) + "],\"text\":" + quoted(hint_->text) + "}";
+             std::to_string(hint_->toX) + "," + std::to_string(hint_->toY) + "],\"text\":" + quoted(shown(language, hint_->text)) + "}";
     }
     if (influenceMap_) {
         map_.update(game_.position().Board);
@@ -101,8 +107,9 @@ std::string Aids::state() {
         j += "]";
     }
     if (moveList_) {
-        j += ",\"rows\":[" + quoted(rowText(MoveRow{0, true, "開始"}));
-        for (const MoveRow& r : historyRows(game_)) j += "," + quoted(rowText(r));
+        j += ",\"rows\":[" + quoted(rowText(MoveRow{0, true, shown(language, "開始")}));
+        for (const MoveRow& r : historyRows(game_))
+            j += "," + quoted(rowText(MoveRow{r.n, r.first, shown(language, r.text)}));
         j += "],\"current\":" + std::to_string(game_.moveHistory().RecordCount);
     }
     return j + "}";

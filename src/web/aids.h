@@ -9,6 +9,7 @@
 #include "game/controller.h"
 #include "game/game.h"
 #include "game/influence_map.h"
+#include "game/language.h"
 #include "game/level4.h"
 
 namespace orizen::web {
@@ -37,6 +38,11 @@ public:
     // current one.
     std::string state();
 
+    // The language the aids write in, and the one the player chose (kept with the aids' settings).
+    Language language = Language::Japanese;
+    std::optional<Language> chosenLanguage() const { return chosen_; }
+    void chooseLanguage(Language language);
+
 private:
     struct Hint {
         int fromX, fromY, toX, toY;
@@ -51,6 +57,7 @@ private:
     Game& game_;
     Controller& controller_;
     bool influenceMap_ = false, moveList_ = false;
+    std::optional<Language> chosen_;
     std::optional<Hint> hint_;
     std::optional<level4::Request> asked_;
     InfluenceMap map_;

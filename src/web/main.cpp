@@ -11,8 +11,11 @@
 #include "game/autosave.h"
 #include "game/controller.h"
 #include "game/files.h"
+#include "game/aid_settings.h"
 #include "game/game.h"
+#include "game/language.h"
 #include "game/level4.h"
+#include "game/settings.h"
 #include "game/places.h"
 #include "game/player.h"
 #include "web/aids.h"
@@ -25,13 +28,17 @@ using namespace orizen;
 
 EM_JS(void, pagePicture, (int code, double x, double y), { Orizen.picture(code, x, y); });
 EM_JS(void, pageOutline, (int colour, double x, double y), { Orizen.outline(colour, x, y); });
-EM_JS(void, pageText, (double x, double y, const char* s, int colour, int size, int bold),
-      { Orizen.text(x, y, UTF8ToString(s), colour, size, bold); });
+// `key` is the game's own text when the words shown depend on the language, else empty: the page
+// shows such texts again when the language changes.
+EM_JS(void, pageText, (double x, double y, const char* s, int colour, int size, int bold, const char* key),
+      { Orizen.text(x, y, UTF8ToString(s), colour, size, bold, UTF8ToString(key)); });
 EM_JS(void, pageFill, (int colour), { Orizen.fill(colour); });
 EM_JS(int, pageMessage, (const char* text, const char* title, int yesNo, int warning),
       { return Orizen.message(UTF8ToString(text), UTF8ToString(title), yesNo, warning); });
-EM_JS(void, pageMenu, (int item, int level, const char* caption, int checked),
-      { Orizen.menu(item, level, UTF8ToString(caption), checked); });
+EM_JS(void, pageMenu, (int item, int level, const char* caption, const char* key, int checked),
+      { Orizen.menu(item, level, UTF8ToString(caption), UTF8ToString(key), checked); });
+EM_JS(char*, pageLanguage, (), { return allocateUTF8(navigator.language || ""); });
+EM_JS(void, pageRelabel, (), { Orizen.relabel(); });
 EM_JS(void, pageChecked, (int item, int on), { Orizen.checked(item, on); });
 EM_JS(int, pageOpen, (const char* address), { return Orizen.open(UTF8ToString(address)); });
 EM_JS(void, pageVersion, (const char* homePage), { Orizen.version(UTF8ToString(homePage)); });
@@ -59,10 +66,12 @@ constexpr const char* kRecords = "/orizen/records";
 
 class PageCanvas final : public Canvas {
 public:
+    Language language = Language::Japanese;
     void picture(int code, double X, double Y) override { pagePicture(code, X, Y); }
     void outline(int colour, double X, double Y) override { pageOutline(colour, X, Y); }
     void text(double X, double Y, const std::string& utf8, int colour, int sizePt, bool bold) override {
-        pageText(X, Y, utf8.c_str(), colour, sizePt, bold);
+        const bool worded = english(utf8).has_value();
+        pageText(X, Y, shown(language, utf8).c_str(), colour, sizePt, bold, worded ? utf8.c_str() : "");
     }
     void fill(int colour) override { pageFill(colour); }
     void refresh() override {}  // the canvas shows what is drawn as soon as the page gets to it
@@ -76,8 +85,10 @@ public:
         return background && background(std::move(work), std::move(done));
     }
 
+    Language language = Language::Japanese;
     Answer message(const std::string& text, const std::string& title, Buttons b, Icon icon) override {
-        const int answer = pageMessage(text.c_str(), title.c_str(), b == Buttons::YesNo, icon == Icon::Warning);
+        const int answer = pageMessage(shown(language, text, Where::Box).c_str(), shown(language, title, Where::Box).c_str(),
+                                       b == Buttons::YesNo, icon == Icon::Warning);
         return b == Buttons::Ok ? Answer::Ok : answer != 0 ? Answer::Yes : Answer::No;
     }
     void setChecked(Menu item, bool on) override { pageChecked(int(item), on); }
@@ -194,6 +205,11 @@ struct Page {
     Autosave autosave{std::string(kFolder) + "/" + kLastGameFile};
     web::Aids aids{game, controller};
 
+    // Everything the page shows from now on in `l`.
+    void setLanguage(Language l) {
+        canvas.language = host.language = aids.language = l;
+    }
+
     // After every press and command: the game in progress and the settings are kept.
     void keep() {
         autosave.check(game.moveHistory(), game.state());
@@ -272,6 +288,23 @@ EMSCRIPTEN_KEEPALIVE void orizen_thought(const void* report) {
     page->thought(*static_cast<const orizen::engine::Report*>(report));
 }
 
+// A text of the game as the page shows it now, for the page's own captions and for the texts it
+// shows again when the language changes; the language (1 English, 0 Japanese) and choosing it.
+EMSCRIPTEN_KEEPALIVE const char* orizen_text(const char* japanese, int where) {
+    static std::string text;
+    text = shown(page->canvas.language, japanese, Where(where));
+    return text.c_str();
+}
+
+EMSCRIPTEN_KEEPALIVE int orizen_english() { return page->canvas.language == Language::English; }
+
+EMSCRIPTEN_KEEPALIVE void orizen_language(int english) {
+    const Language l = english != 0 ? Language::English : Language::Japanese;
+    page->setLanguage(l);
+    page->aids.chooseLanguage(l);
+    page->keep();
+}
+
 EMSCRIPTEN_KEEPALIVE void orizen_read_record(const char* path) {
     page->controller.readRecord(path);
     page->keep();
@@ -293,11 +326,21 @@ EMSCRIPTEN_KEEPALIVE const char* orizen_history() {
 }  // extern "C"
 
 int main() {
-    for (const MenuEntry& e : kMenuBar) pageMenu(int(e.item), e.level, std::string(e.caption).c_str(), e.checked);
     mkdir(kFolder, 0755);
     mkdir(kRecords, 0755);
     page = new Page;
     page->game.setFolders(kFolder, "/assets");
+    // The language the player chose last, else the browser's.
+    char* browser = pageLanguage();
+    const Language language = readAidSettings(aidSettingsPath(settingsPath(page->game)))
+                                  .language.value_or(languageOfLocale(browser != nullptr ? browser : ""));
+    std::free(browser);
+    page->setLanguage(language);
+    for (const MenuEntry& e : kMenuBar) {
+        const std::string key(e.caption);
+        pageMenu(int(e.item), e.level, shown(language, key, Where::Menu).c_str(), key.c_str(), e.checked);
+    }
+    pageRelabel();
     page->game.Form_Load();
     page->aids.load();
     // The game of the last visit, kept after its every move, is offered again.

@@ -65,7 +65,7 @@ const QImage& AidPicture::compose(const QImage& canvas, std::uint64_t canvasGene
     std::string key;
     if (hint != nullptr)
         key = std::to_string(hint->fromX) + "," + std::to_string(hint->fromY) + "," + std::to_string(hint->toX) +
-              "," + std::to_string(hint->toY) + " " + hint->text;
+              "," + std::to_string(hint->toY) + " " + hint->text + " " + std::string(languageCode(language));
     for (const std::string& line : lines) key += "\n" + line;
     if (canvasGeneration != canvasGeneration_ || tintChanged || influence != influenceShown_ || key != hintKey_) {
         image_ = canvas.copy();
@@ -115,14 +115,19 @@ void AidPicture::drawHint(const HintMarks& hint) {
         p.fillRect(ox + w - t, oy, t, h, kHintColour);
     }
     p.end();
-    shadowedText(image_, kHintTextX, kHintTextY, QStringLiteral("ヒント"), QColor(255, 140, 255), 10);
-    shadowedText(image_, kHintTextX, kHintTextY + 0.8, QString::fromStdString(hint.text), Qt::white, 12);
+    shadowedText(image_, kHintTextX, kHintTextY, QString::fromStdString(shown(language, "ヒント")), QColor(255, 140, 255), 10);
+    shadowedText(image_, kHintTextX, kHintTextY + 0.8, QString::fromStdString(shown(language, hint.text)), Qt::white, 12);
 }
 
 void AidPicture::drawLines(const std::vector<std::string>& lines) {
-    for (std::size_t i = 0; i < lines.size(); ++i)
-        shadowedText(image_, kHintTextX, kLinesY + kLineStep * double(i), QString::fromStdString(lines[i]),
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        // A move keeps its mark (▲ △, three bytes and a blank) in either language.
+        const std::string& l = lines[i];
+        const bool move = l.rfind("▲ ", 0) == 0 || l.rfind("△ ", 0) == 0;
+        const std::string text = move ? l.substr(0, 4) + shown(language, l.substr(4)) : shown(language, l);
+        shadowedText(image_, kHintTextX, kLinesY + kLineStep * double(i), QString::fromStdString(text),
                      i < 2 ? QColor(255, 230, 140) : Qt::white, i < 2 ? 11 : 10);
+    }
 }
 
 }  // namespace orizen::window

@@ -11,6 +11,7 @@
 
 #include "game/game.h"
 #include "game/influence_map.h"
+#include "game/language.h"
 #include "window/pictures.h"
 
 namespace orizen::window {
@@ -36,6 +37,9 @@ public:
 
     // The tint over wood for a balance (lower minus upper influence); transparent for 0.
     static QColor tint(int balance);
+
+    // The language of the hint's texts.
+    Language language = Language::Japanese;
 
 private:
     void drawTint();

@@ -44,20 +44,38 @@ Aids::Aids(QMainWindow* window, Host& host, Game& game, BoardWidget* board, cons
     listAction_ = options->addAction(QStringLiteral("棋譜一覧"));
     listAction_->setObjectName(QStringLiteral("KIFU_ICHIRAN"));
     for (QAction* a : {influenceAction_, listAction_}) a->setCheckable(true);
-    QMenu* seconds = options->addMenu(QStringLiteral("LEVEL4の持ち時間"));
+    QMenu* seconds = secondsMenu_ = options->addMenu(QStringLiteral("LEVEL4の持ち時間"));
     seconds->menuAction()->setObjectName(QStringLiteral("LEVEL4_TIME"));
-    auto* group = new QActionGroup(seconds);
+    auto* times = new QActionGroup(seconds);
     for (int i = 0; i < 3; ++i) {
         const int n = kLevel4Seconds[i];
         QAction* a = secondsActions_[i] = seconds->addAction(QStringLiteral("%1秒").arg(n));
         a->setObjectName(QStringLiteral("LEVEL4_%1S").arg(n));
         a->setCheckable(true);
         a->setChecked(n == settings_.level4Seconds);
-        group->addAction(a);
+        times->addAction(a);
         QObject::connect(a, &QAction::triggered, a, [this, n] { setLevel4Seconds(n); });
     }
     QObject::connect(influenceAction_, &QAction::triggered, influenceAction_, [this](bool on) { setInfluenceMap(on); });
     QObject::connect(listAction_, &QAction::triggered, listAction_, [this](bool on) { setMoveList(on); });
+
+    // その他 → Language / 言語: the same words in both languages, and each language in its own.
+    QMenu* languages = menus.action(Menu::SONOTA)->menu()->addMenu(QStringLiteral("Language / 言語"));
+    languages->menuAction()->setObjectName(QStringLiteral("LANGUAGE"));
+    auto* group = new QActionGroup(languages);
+    englishAction_ = languages->addAction(QStringLiteral("English"));
+    japaneseAction_ = languages->addAction(QStringLiteral("日本語"));
+    for (const auto& [a, language] : {std::pair{englishAction_, Language::English}, std::pair{japaneseAction_, Language::Japanese}}) {
+        a->setCheckable(true);
+        a->setActionGroup(group);
+        a->setObjectName(QString::fromUtf8(languageCode(language).data(), 2));
+        QObject::connect(a, &QAction::triggered, a, [this, language] {
+            settings_.language = language;
+            save();
+            if (onLanguage) onLanguage(language);
+        });
+    }
+    japaneseAction_->setChecked(true);
 
     auto key = [window](Qt::Key k, std::function<void()> act) {
         auto* s = new QShortcut(QKeySequence(k), window);
@@ -92,6 +110,21 @@ void Aids::load() {
     listAction_->setChecked(settings_.moveList);
     list_.setShown(settings_.moveList);
     if (settings_.moveList) list_.follow(game_);
+    board_->update();
+}
+
+void Aids::setLanguage(Language language) {
+    language_ = language;
+    hintAction_->setText(QString::fromStdString(shown(language, "ヒント")));
+    influenceAction_->setText(QString::fromStdString(shown(language, "勢力図")));
+    listAction_->setText(QString::fromStdString(shown(language, "棋譜一覧")));
+    secondsMenu_->setTitle(QString::fromStdString(shown(language, "LEVEL4の持ち時間")));
+    for (int i = 0; i < 3; ++i)
+        secondsActions_[i]->setText(QString::fromStdString(shown(language, std::to_string(kLevel4Seconds[i]) + "秒")));
+    languageAction(language)->setChecked(true);
+    picture_.language = language;
+    list_.setLanguage(language);
+    if (list_.shown()) list_.follow(game_);
     board_->update();
 }
 

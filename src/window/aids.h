@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QMainWindow>
+#include <QMenu>
 
 #include <functional>
 #include <memory>
@@ -62,6 +63,13 @@ public:
     // Something was drawn: the list follows (once the window is back in its event loop).
     void canvasChanged();
 
+    // The captions, the hint and the list in `language`, and the language menu's mark.
+    void setLanguage(Language language);
+    // The language the player chose from the menu and kept in the aids' file; none: the system's.
+    std::optional<Language> chosenLanguage() const { return settings_.language; }
+    // The player chose a language from the menu (it is kept already).
+    std::function<void(Language)> onLanguage;
+
     // Runs 戻 and 進 for the keys and the list as the menu runs them; the game's own by default.
     std::function<void(Menu)> onCommand;
 
@@ -69,6 +77,9 @@ public:
     QAction* influenceAction() const { return influenceAction_; }
     QAction* listAction() const { return listAction_; }
     QAction* secondsAction(int seconds) const;
+    QAction* languageAction(Language language) const {
+        return language == Language::English ? englishAction_ : japaneseAction_;
+    }
     MoveList& moveList() { return list_; }
     const AidPicture& picture() const { return picture_; }
     const HintMarks* hint() const { return hint_ ? &hint_->marks : nullptr; }
@@ -108,7 +119,11 @@ private:
     QAction* hintAction_;
     QAction* influenceAction_;
     QAction* listAction_;
+    QMenu* secondsMenu_;
     QAction* secondsActions_[3];
+    QAction* englishAction_;
+    QAction* japaneseAction_;
+    Language language_ = Language::Japanese;
 };
 
 }  // namespace orizen::window

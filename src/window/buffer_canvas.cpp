@@ -115,6 +115,7 @@ void BufferCanvas::picture(int code, double X, double Y) {
     const QImage* pic = pictures_.find(code);
     if (!pic) return;
     const QPoint at(px(X), px(Y));
+    drawn(Drawn{Drawn::Kind::Picture, code, X, Y, QRect(at, pic->size()), {}, 0, false, true}, opaque(code, *pic));
     painter().drawImage(at, *pic);
     outlines_.covered(QRect(at, pic->size()));
     changed();
@@ -126,6 +127,7 @@ void BufferCanvas::outline(int colour, double X, double Y) {
     const int x = px(X), y = px(Y);
     const int cell = memorable(colour) ? Outlines::cell(x, y) : -1;
     if (cell >= 0 && skipRepeatedOutlines && outlines_.colour(cell) == colour) return;
+    drawn(Drawn{Drawn::Kind::Outline, colour, X, Y, QRect(x, y, kCellW + kLine, kCellH + kLine), {}, 0, false, true}, false);
     const QColor c = paletteColour(colour);
     QPainter& p = painter();
     for (const QRect& band : bands(x, y)) p.fillRect(band, c);
@@ -134,25 +136,115 @@ void BufferCanvas::outline(int colour, double X, double Y) {
     changed();
 }
 
+BufferCanvas::Placed BufferCanvas::place(const TextFont& f, double X, double Y, const std::string& utf8) const {
+    const QString s = QString::fromStdString(shown(language_, utf8));
+    // The position is the top-left of the text line: the baseline lies one ascent below it.
+    const QPointF baseline(X * kPixelsPerUnit, Y * kPixelsPerUnit + f.metrics.ascent());
+    const QRectF line(baseline.x(), baseline.y() - f.metrics.ascent(), f.metrics.horizontalAdvance(s),
+                      f.metrics.height());
+    return {s, baseline,
+            f.metrics.boundingRect(s).translated(baseline).united(line).toAlignedRect().adjusted(-4, -4, 4, 4)};
+}
+
+QRectF BufferCanvas::textArea(double X, double Y, const std::string& utf8, int sizePt, bool bold) {
+    const QRect box = place(textFont(sizePt, bold), X, Y, utf8).box.adjusted(4, 4, -4, -4);
+    return QRectF(box.x() / kPixelsPerUnit, box.y() / kPixelsPerUnit, box.width() / kPixelsPerUnit,
+                  box.height() / kPixelsPerUnit);
+}
+
 void BufferCanvas::text(double X, double Y, const std::string& utf8, int colour, int sizePt, bool bold) {
     const TextFont& f = textFont(sizePt, bold);
+    const auto [s, baseline, box] = place(f, X, Y, utf8);
+    drawn(Drawn{Drawn::Kind::Text, colour, X, Y, box, utf8, sizePt, bold, true}, false);
     QPainter& p = painter();
     p.setFont(f.font);
     p.setPen(paletteColour(colour));
-    // The position is the top-left of the text line: the baseline lies one ascent below it.
-    const QPointF baseline(X * kPixelsPerUnit, Y * kPixelsPerUnit + f.metrics.ascent());
-    const QString s = QString::fromStdString(utf8);
     p.drawText(baseline, s);
-    // The ink's box and the line's, with room for the smoothing around the glyphs.
-    const QRectF line(baseline.x(), baseline.y() - f.metrics.ascent(), f.metrics.horizontalAdvance(s),
-                      f.metrics.height());
-    outlines_.covered(
-        f.metrics.boundingRect(s).translated(baseline).united(line).toAlignedRect().adjusted(-4, -4, 4, 4));
+    outlines_.covered(box);
     changed();
+}
+
+int BufferCanvas::bucketOf(QPoint p) {
+    const int i = (p.x() - kGridX) / kCellW, j = (p.y() - kGridY) / kCellH;
+    constexpr int kColumns = 42, kRows = 33;
+    return p.x() < kGridX || p.y() < kGridY || i >= kColumns || j >= kRows ? kColumns * kRows : j * kColumns + i;
+}
+
+bool BufferCanvas::opaque(int code, const QImage& picture) {
+    auto it = opaque_.find(code);
+    if (it == opaque_.end()) {
+        bool all = true;
+        for (int y = 0; y < picture.height() && all; ++y)
+            for (int x = 0; x < picture.width() && all; ++x) all = qAlpha(picture.pixel(x, y)) == 255;
+        it = opaque_.emplace(code, all).first;
+    }
+    return it->second;
+}
+
+void BufferCanvas::drawn(Drawn d, bool opaque) {
+    if (buckets_.empty()) buckets_.resize(42 * 33 + 1);
+    // What lies whole under an opaque picture, and an outline drawn again in the same place, no
+    // longer shows. Whatever lies whole in an area has its corner in one of the cells it meets.
+    const auto hide = [&](int bucket) {
+        for (int i : buckets_[std::size_t(bucket)]) {
+            Drawn& e = drawn_[std::size_t(i)];
+            if (!e.shows) continue;
+            const bool under = opaque ? d.area.contains(e.area)
+                                      : d.kind == Drawn::Kind::Outline && e.kind == Drawn::Kind::Outline && e.area == d.area;
+            if (under) e.shows = false, ++hidden_;
+        }
+    };
+    if (opaque || d.kind == Drawn::Kind::Outline) {
+        const QPoint a = d.area.topLeft(), b = d.area.bottomRight();
+        std::array<int, 5> seen{};
+        int n = 0;
+        for (const QPoint p : {a, QPoint(b.x(), a.y()), QPoint(a.x(), b.y()), b}) {
+            const int bucket = bucketOf(p);
+            if (std::find(seen.begin(), seen.begin() + n, bucket) == seen.begin() + n) seen[std::size_t(n++)] = bucket;
+        }
+        // An area wider or taller than a cell meets more cells than its corners'.
+        if (d.area.width() > kCellW + kLine || d.area.height() > kCellH + kLine) {
+            for (std::size_t b2 = 0; b2 < buckets_.size(); ++b2) hide(int(b2));
+        } else {
+            for (int k = 0; k < n; ++k) hide(seen[std::size_t(k)]);
+        }
+    }
+    buckets_[std::size_t(bucketOf(d.area.topLeft()))].push_back(int(drawn_.size()));
+    drawn_.push_back(std::move(d));
+    if (hidden_ > 4096 && hidden_ * 2 > drawn_.size()) {
+        // Only what still shows is kept.
+        std::vector<Drawn> kept;
+        kept.reserve(drawn_.size() - hidden_);
+        for (Drawn& e : drawn_)
+            if (e.shows) kept.push_back(std::move(e));
+        drawn_ = std::move(kept);
+        hidden_ = 0;
+        for (auto& bucket : buckets_) bucket.clear();
+        for (std::size_t i = 0; i < drawn_.size(); ++i)
+            buckets_[std::size_t(bucketOf(drawn_[i].area.topLeft()))].push_back(int(i));
+    }
+}
+
+void BufferCanvas::setLanguage(Language language) {
+    if (language == language_) return;
+    language_ = language;
+    // The same picture drawn again: the fill, then everything that still shows, in order.
+    std::vector<Drawn> shown = std::move(drawn_);
+    fill(filled_);
+    for (const Drawn& d : shown) {
+        if (!d.shows) continue;
+        if (d.kind == Drawn::Kind::Picture) picture(d.code, d.X, d.Y);
+        else if (d.kind == Drawn::Kind::Outline) outline(d.code, d.X, d.Y);
+        else text(d.X, d.Y, d.text, d.code, d.sizePt, d.bold);
+    }
 }
 
 void BufferCanvas::fill(int colour) {
     if (painter_.isActive()) painter_.end();
+    drawn_.clear();
+    for (auto& bucket : buckets_) bucket.clear();
+    hidden_ = 0;
+    filled_ = colour;
     background_ = paletteColour(colour);
     image_.fill(background_);
     outlines_.filled(memorable(colour) ? colour : -1);

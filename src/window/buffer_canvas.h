@@ -13,8 +13,11 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <vector>
 
+#include "game/language.h"
 #include "game/platform.h"
+#include "rules/codes.h"
 #include "window/pictures.h"
 
 namespace orizen::window {
@@ -59,6 +62,14 @@ public:
     // Called after every change: schedules the view's repaint.
     std::function<void()> onChange;
 
+    // The language texts are shown in. Changing it draws the picture again with its texts in the
+    // new language.
+    void setLanguage(Language language);
+    Language language() const { return language_; }
+
+    // Where a text drawn at (X, Y) would put ink, in window units, in the canvas's language.
+    QRectF textArea(double X, double Y, const std::string& utf8, int sizePt, bool bold);
+
     // Off, every outline is painted even when its cell's outline has that colour already (the
     // pictures are the same either way).
     bool skipRepeatedOutlines = true;
@@ -89,6 +100,36 @@ private:
         QFont font;
         QFontMetricsF metrics;
     };
+    // What has been drawn since the last fill and still shows: every operation but those a later
+    // opaque one (a picture, or an outline in the same place) painted over whole. Drawn again, in
+    // order, on the fill's colour, it gives the same picture; with texts in another language, the
+    // picture in that language.
+    struct Drawn {
+        enum class Kind : std::uint8_t { Picture, Outline, Text } kind;
+        int code;  // picture code, or colour
+        double X, Y;
+        QRect area;  // in buffer pixels
+        std::string text;
+        int sizePt = 0;
+        bool bold = false;
+        bool shows = true;
+    };
+    // `d` is drawn: what it paints over whole no longer shows.
+    void drawn(Drawn d, bool opaque);
+    static int bucketOf(QPoint p);
+    bool opaque(int code, const QImage& picture);
+
+    // The text as shown, its baseline and its box (the ink's and the line's, with room for the
+    // smoothing around the glyphs) in buffer pixels.
+    struct Placed {
+        QString text;
+        QPointF baseline;
+        QRect box;
+    };
+    Placed place(const TextFont& f, double X, double Y, const std::string& utf8) const;
+    // Worded texts that `area` paints over can no longer be shown again: they are forgotten.
+    void paintedOver(const QRect& area);
+
     QPainter& painter();
     const TextFont& textFont(int sizePt, bool bold);
 
@@ -104,6 +145,12 @@ private:
     std::map<int, TextFont> fonts_;  // by size and weight
     Outlines outlines_;
     std::uint64_t generation_ = 0;
+    Language language_ = Language::Japanese;
+    int filled_ = COLOUR_GREEN;
+    std::vector<Drawn> drawn_;                 // in the order drawn
+    std::vector<std::vector<int>> buckets_;    // indices into drawn_ by the cell of their area's corner
+    std::size_t hidden_ = 0;                   // entries of drawn_ that no longer show
+    std::map<int, bool> opaque_;               // by picture code
     mutable QPainter painter_;  // after image_: it ends before the image goes
 };
 

@@ -8,8 +8,8 @@
 
 namespace orizen::window {
 
-HelpWindow::HelpWindow(const QString& path, QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Orizen 解説"));
+HelpWindow::HelpWindow(const QString& path, QWidget* parent, Language language) : QDialog(parent) {
+    setWindowTitle(QString::fromStdString(shown(language, "Orizen 解説")));
     setAttribute(Qt::WA_DeleteOnClose);
     browser_ = new QTextBrowser(this);
     browser_->setOpenExternalLinks(true);
@@ -21,7 +21,12 @@ HelpWindow::HelpWindow(const QString& path, QWidget* parent) : QDialog(parent) {
 }
 
 void HelpOpener::showOwn(const QString& path) {
-    if (!window_) window_ = new HelpWindow(path, parent_);
+    // A window showing the other language's page gives way to one for this page.
+    if (window_ && window_->browser()->source() != QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath())) {
+        window_->close();
+        window_ = nullptr;
+    }
+    if (!window_) window_ = new HelpWindow(path, parent_, language);
     window_->show();
     window_->raise();
     window_->activateWindow();

@@ -6,13 +6,15 @@
 #include <QPointer>
 #include <QString>
 
+#include "game/language.h"
+
 class QTextBrowser;
 
 namespace orizen::window {
 
 class HelpWindow final : public QDialog {
 public:
-    HelpWindow(const QString& path, QWidget* parent);
+    HelpWindow(const QString& path, QWidget* parent, Language language = Language::Japanese);
     QTextBrowser* browser() const { return browser_; }
 
 private:
@@ -25,6 +27,8 @@ public:
 
     // The program that opens a page in the desktop's browser; it must exit with 0 on success.
     QString opener = QStringLiteral("xdg-open");
+    // The language of our own window's title.
+    Language language = Language::Japanese;
 
     // Opens the page at `path` (an existing file): in the browser, or in our own window.
     void open(const QString& path);

@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QLocale>
 
 #include <cstdio>
 #include <cstdlib>
@@ -28,7 +29,7 @@ orizen::Places places() {
 int printFiles(const orizen::Places& p) {
     std::printf("settings and records: %s\nsounds and help: %s\n", p.data.c_str(), p.assets.c_str());
     bool all = true;
-    for (const char* name : {"その他.wav", "禁止.wav", "駒打音.wav", "終局.wav", "BGM.wav", "Orizen.htm"}) {
+    for (const char* name : {"その他.wav", "禁止.wav", "駒打音.wav", "終局.wav", "BGM.wav", "Orizen.htm", "Orizen.en.htm"}) {
         const bool there = QFileInfo(QString::fromStdString(p.assets + "/" + name)).isFile();
         std::printf("  %s: %s\n", name, there ? "found" : "missing");
         all = all && there;
@@ -55,6 +56,9 @@ int main(int argc, char** argv) {
     // The computer's threads and buffers are made while the game loads and the person thinks.
     const orizen::search::Warmup warmup(window.players().classic());
     window.usePlaces(where);
+    const QStringList languages = QLocale::system().uiLanguages();
+    window.setSystemLanguage(orizen::languageOfLocale(
+        (languages.isEmpty() ? QLocale::system().name() : languages.first()).toStdString()));
     window.load();
     if (window.game().state().Ended) return 0;  // told to end during start-up
     window.show();

@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMenuBar>
@@ -13,6 +14,8 @@
 #include <QTimer>
 #include <QUrl>
 
+#include "game/aid_settings.h"
+#include "game/settings.h"
 #include "window/version_dialog.h"
 
 namespace orizen::window {
@@ -32,6 +35,7 @@ MainWindow::MainWindow(SoundLibrary& sound) : sound_(sound) {
 
     aids_ = std::make_unique<Aids>(this, *this, game_, board_, canvas_, pictures_, *menus_);
     aids_->onCommand = [this](Menu item) { command(item); };
+    aids_->onLanguage = [this](Language language) { setLanguage(language); };
 
     canvas_.onRefresh = [this] { board_->repaint(); };
     canvas_.onChange = [this] {
@@ -122,7 +126,18 @@ void MainWindow::keepGame() {
                  autosave_->error().c_str());
 }
 
+void MainWindow::setLanguage(Language language) {
+    language_ = language;
+    canvas_.setLanguage(language);
+    menus_->setLanguage(language);
+    panel_->setLanguage(language);
+    aids_->setLanguage(language);
+    help_.language = language;
+}
+
 void MainWindow::load() {
+    // The language the player chose last, else the system's; before anything is drawn or asked.
+    setLanguage(readAidSettings(aidSettingsPath(settingsPath(game_))).language.value_or(systemLanguage_));
     game_.Form_Load();
     // At least the client area of the original 11400 × 9800 window (the whole drawing at one
     // pixel per 15 window units), and as large as fits in 85% of the screen's free area.
@@ -145,7 +160,8 @@ void MainWindow::closeEvent(QCloseEvent* e) {
 
 Answer MainWindow::message(const std::string& text, const std::string& title, Buttons buttons, Icon icon) {
     keepGame();  // a box may wait long, and the move before it (a game's last) is kept first
-    QMessageBox box(icon == Icon::Warning ? QMessageBox::Warning : QMessageBox::NoIcon, qs(title), qs(text),
+    QMessageBox box(icon == Icon::Warning ? QMessageBox::Warning : QMessageBox::NoIcon,
+                    qs(shown(language_, title, Where::Box)), qs(shown(language_, text, Where::Box)),
                     QMessageBox::NoButton, isVisible() ? this : nullptr);
     if (buttons == Buttons::Ok) {
         box.setStandardButtons(QMessageBox::Ok);
@@ -154,8 +170,8 @@ Answer MainWindow::message(const std::string& text, const std::string& title, Bu
     }
     // Yes before No whatever the desktop's habit: the two are added in that order as plain
     // buttons, and closing the box counts as No.
-    QPushButton* yes = box.addButton(QStringLiteral("はい(&Y)"), QMessageBox::ActionRole);
-    QPushButton* no = box.addButton(QStringLiteral("いいえ(&N)"), QMessageBox::ActionRole);
+    QPushButton* yes = box.addButton(qs(shown(language_, "はい(&Y)")), QMessageBox::ActionRole);
+    QPushButton* no = box.addButton(qs(shown(language_, "いいえ(&N)")), QMessageBox::ActionRole);
     box.setDefaultButton(yes);
     box.setEscapeButton(no);
     box.exec();
@@ -178,7 +194,13 @@ bool MainWindow::openUrl(const std::string& address) {
     if (!url.isValid()) return false;
     if (url.isLocalFile() && !QFileInfo::exists(url.toLocalFile())) return false;
     if (url.isLocalFile()) {
-        help_.open(url.toLocalFile());  // in our own window when no browser takes it
+        QString path = url.toLocalFile();
+        // The English help page lies beside the Japanese one.
+        if (language_ == Language::English && QFileInfo(path).fileName() == QStringLiteral("Orizen.htm")) {
+            const QString english = QFileInfo(path).dir().filePath(QStringLiteral("Orizen.en.htm"));
+            if (QFileInfo::exists(english)) path = english;
+        }
+        help_.open(path);  // in our own window when no browser takes it
         return true;
     }
     return QDesktopServices::openUrl(url);
@@ -203,7 +225,7 @@ std::string MainWindow::panelFolder() { return panel_->folder().toStdString(); }
 void MainWindow::refreshPanelFiles() { panel_->refreshFiles(); }
 
 void MainWindow::showVersionDialog() {
-    VersionDialog dialog(this, [this] { return openUrl(game_.locations().HomePage); });
+    VersionDialog dialog(this, [this] { return openUrl(game_.locations().HomePage); }, language_);
     dialog.exec();
 }
 

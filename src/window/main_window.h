@@ -14,6 +14,7 @@
 #include "game/player.h"
 #include "game/places.h"
 #include "game/autosave.h"
+#include "game/language.h"
 #include "window/aids.h"
 #include "window/board_widget.h"
 #include "window/buffer_canvas.h"
@@ -37,6 +38,13 @@ public:
     void load();
     // Writes the game in progress when a move has been made since the last write.
     void keepGame();
+
+    // The language of the system, used until the player chooses one; before load().
+    void setSystemLanguage(Language language) { systemLanguage_ = language; }
+    // Shows every menu, box, dialog and text of the window in `language` from now on, and the
+    // texts on the board at once.
+    void setLanguage(Language language);
+    Language language() const { return language_; }
 
     Game& game() { return game_; }
     Players& players() { return players_; }
@@ -85,6 +93,8 @@ private:
     std::unique_ptr<Aids> aids_;
     QTimer* keeper_ = nullptr;  // keeps the game on disk every second once places are known
     bool quitting_ = false;
+    Language systemLanguage_ = Language::Japanese;
+    Language language_ = Language::Japanese;
 
     // The computer's search: the thread, whether it runs, what to do with its result.
     std::thread thinker_;

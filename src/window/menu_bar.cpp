@@ -59,6 +59,11 @@ void MenuBarItems::setMark(Menu item, bool on) {
     a->setChecked(on);
 }
 
+void MenuBarItems::setLanguage(Language language) {
+    for (const MenuEntry& e : kMenuBar)
+        actions_.at(e.item)->setText(QString::fromStdString(shown(language, e.caption, Where::Menu)));
+}
+
 bool MenuBarItems::mark(Menu item) const {
     const auto it = marks_.find(item);
     return it != marks_.end() && it->second;

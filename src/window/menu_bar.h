@@ -8,6 +8,7 @@
 #include <functional>
 #include <map>
 
+#include "game/language.h"
 #include "game/menu.h"
 
 namespace orizen::window {
@@ -20,6 +21,8 @@ public:
     QAction* action(Menu item) const { return actions_.at(item); }
     void setMark(Menu item, bool on);
     bool mark(Menu item) const;
+    // Every caption in `language`.
+    void setLanguage(Language language);
 
 private:
     std::map<Menu, QAction*> actions_;

@@ -2,6 +2,8 @@
 
 #include <QFontMetrics>
 
+#include <algorithm>
+
 #include "window/buffer_canvas.h"
 
 namespace orizen::window {
@@ -20,7 +22,13 @@ MoveList::MoveList(QMainWindow* window) : window_(window) {
     f.setPointSize(10);
     view_->setFont(f);
     const QFontMetrics fm(f);
-    view_->setMinimumWidth(fm.horizontalAdvance(QStringLiteral(" 500 ▲ 27 27飛成打 ")) + 24);
+    // As wide as the widest row in either language.
+    int widest = 0;
+    for (Language language : {Language::Japanese, Language::English}) {
+        const std::string row = rowText(MoveRow{500, true, orizen::shown(language, "27 27飛成打")});
+        widest = std::max(widest, fm.horizontalAdvance(QString::fromStdString(" " + row + " ")));
+    }
+    view_->setMinimumWidth(widest + 24);
     dock_->setWidget(view_);
     window->addDockWidget(Qt::RightDockWidgetArea, dock_);
     dock_->hide();
@@ -45,15 +53,22 @@ void MoveList::setShown(bool shown) {
     if (free) window_->resize(window_->width() + (shown ? width : -width), window_->height());
 }
 
+void MoveList::setLanguage(Language language) {
+    language_ = language;
+    dock_->setWindowTitle(QString::fromStdString(orizen::shown(language, "棋譜一覧")));
+    view_->clear();  // follow() makes the rows again
+    texts_.clear();
+}
+
 void MoveList::follow(const Game& g) {
     const std::vector<MoveRow> rows = historyRows(g);
     std::vector<std::string> texts;
     texts.reserve(rows.size());
-    for (const MoveRow& r : rows) texts.push_back(rowText(r));
+    for (const MoveRow& r : rows) texts.push_back(rowText(MoveRow{r.n, r.first, orizen::shown(language_, r.text)}));
     const int current = g.moveHistory().RecordCount;
-    if (texts != texts_) {
+    if (texts != texts_ || view_->count() == 0) {
         view_->clear();
-        view_->addItem(QString::fromStdString(rowText(MoveRow{0, true, "開始"})));
+        view_->addItem(QString::fromStdString(rowText(MoveRow{0, true, orizen::shown(language_, "開始")})));
         for (const std::string& t : texts) view_->addItem(QString::fromStdString(t));
         texts_ = std::move(texts);
         current_ = -1;

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "game/game.h"
+#include "game/language.h"
 #include "game/move_notes.h"
 
 namespace orizen::window {
@@ -29,6 +30,9 @@ public:
     // Brings the rows and the highlight up to date with g's history.
     void follow(const Game& g);
 
+    // The title and the moves in `language`; follow() shows the rows again.
+    void setLanguage(Language language);
+
     QListWidget* view() const { return view_; }
     // A row was clicked: the move number to go to.
     std::function<void(int n)> onPick;
@@ -38,6 +42,7 @@ private:
     QPointer<QDockWidget> dock_;
     QListWidget* view_;
     bool shown_ = false;
+    Language language_ = Language::Japanese;
     std::vector<std::string> texts_;  // the rows' texts as last shown
     int current_ = -1;
     int length_ = -1;

@@ -63,6 +63,10 @@ RecordPanel::RecordPanel(BoardWidget* board) : board_(board), folder_(QDir::curr
     showFields(false);
 }
 
+void RecordPanel::setLanguage(Language language) {
+    for (int row = 0; row < 4; ++row) labels_[row]->setText(QString::fromStdString(shown(language, kLabelCaptions[row])));
+}
+
 void RecordPanel::showLists(bool folder, bool files) {
     if (folder || files) place();
     folders_->setVisible(folder);

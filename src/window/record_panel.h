@@ -11,6 +11,8 @@
 
 #include <functional>
 
+#include "game/language.h"
+
 namespace orizen::window {
 
 class BoardWidget;
@@ -28,6 +30,8 @@ public:
     QString folder() const { return folder_; }
     void setFolder(const QString& path);
     void refreshFiles();
+    // The labels in `language`.
+    void setLanguage(Language language);
     // Follow the board picture's position and scale.
     void place();
 

@@ -16,13 +16,15 @@ int px(int units) { return units / 15; }
 
 }  // namespace
 
-VersionDialog::VersionDialog(QWidget* parent, std::function<bool()> openHomePage)
-    : QDialog(parent), picture_(PictureSet::load(QStringLiteral("VERSION"))) {
-    setWindowTitle(QStringLiteral("バージョン情報"));
+VersionDialog::VersionDialog(QWidget* parent, std::function<bool()> openHomePage, Language language)
+    : QDialog(parent),
+      picture_(PictureSet::load(language == Language::English ? QStringLiteral("VERSION_EN") : QStringLiteral("VERSION"))) {
+    const auto text = [language](const char* japanese) { return QString::fromStdString(shown(language, japanese)); };
+    setWindowTitle(text("バージョン情報"));
     setFixedSize(337, 106);
     QFont f = windowFont();
     setFont(f);
-    home_ = new QPushButton(QStringLiteral("ホームページ"), this);
+    home_ = new QPushButton(text("ホームページ"), this);
     home_->setGeometry(px(600), px(1080), px(1575), px(375));
     ok_ = new QPushButton(QStringLiteral("O K"), this);
     ok_->setGeometry(px(2880), px(1080), px(1575), px(375));

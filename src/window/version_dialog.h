@@ -7,13 +7,15 @@
 
 #include <functional>
 
+#include "game/language.h"
+
 namespace orizen::window {
 
 class VersionDialog final : public QDialog {
 public:
     // `openHomePage` answers whether the browser could be started; only then does the dialog
     // close, otherwise it stays open without a word.
-    VersionDialog(QWidget* parent, std::function<bool()> openHomePage);
+    VersionDialog(QWidget* parent, std::function<bool()> openHomePage, Language language = Language::Japanese);
 
     QPushButton* homeButton() const { return home_; }
     QPushButton* okButton() const { return ok_; }

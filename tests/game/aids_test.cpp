@@ -172,12 +172,14 @@ TEST(AidSettings, KeptBesideTheSettingsFileWhichKeepsItsThreeLines) {
 
     EXPECT_FALSE(readAidSettings(path).influenceMap);  // missing: all off
     std::string error;
-    for (const AidSettings s : {AidSettings{true, false, 3}, AidSettings{false, true, 10}, AidSettings{true, true, 1}}) {
+    for (const AidSettings s : {AidSettings{true, false, 3, std::nullopt}, AidSettings{false, true, 10, Language::English},
+                                AidSettings{true, true, 1, Language::Japanese}}) {
         ASSERT_TRUE(writeAidSettings(path, s, error)) << error;
         const AidSettings back = readAidSettings(path);
         EXPECT_EQ(back.influenceMap, s.influenceMap);
         EXPECT_EQ(back.moveList, s.moveList);
         EXPECT_EQ(back.level4Seconds, s.level4Seconds);
+        EXPECT_EQ(back.language, s.language);
     }
     h.folder.write("OrizenAids.ini", "MoveList=on\nInfluenceMap=ON\r\nnoise\nLevel4Seconds=2\n");
     EXPECT_TRUE(readAidSettings(path).influenceMap);

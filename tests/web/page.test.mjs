@@ -50,9 +50,10 @@ after(async () => {
 });
 
 // A page with the game loaded, in a browser context of its own (nothing kept from another test);
-// every box is answered with OK or Yes and remembered.
-async function open(width, height, at = base) {
+// every box is answered with OK or Yes and remembered. The browser's language is `language`.
+async function open(width, height, at = base, language = "ja-JP") {
   const page = await (await browser.createBrowserContext()).newPage();
+  await page.evaluateOnNewDocument((l) => Object.defineProperty(navigator, "language", {get: () => l}), language);
   await page.setViewport({width, height});
   page.boxes = [];
   page.on("dialog", (d) => {
@@ -120,6 +121,7 @@ test("a game against the computer: the board, moves, a refused move, the compute
 
   // The game in progress is kept: opened again, the page offers it back.
   page.boxes.length = 0;
+  await new Promise((done) => setTimeout(done, 500));  // kept in the browser's storage
   await page.reload();
   await page.waitForFunction(() => typeof Module !== "undefined" && Module.calledRun);
   assert.ok(page.boxes.some((b) => b.endsWith("前回の対局を読み込みますか？")), page.boxes.join(" / "));
@@ -178,6 +180,7 @@ test("installable, and after the first visit it plays without a network", async 
   assert.deepEqual(installabilityErrors.filter((e) => e.errorId !== "in-incognito"), []);
   await page.evaluate(() => navigator.serviceWorker.ready.then(() => true));  // active: every file is kept
   await page.setOfflineMode(true);
+  await new Promise((done) => setTimeout(done, 500));  // kept in the browser's storage
   await page.reload();
   await page.waitForFunction(() => typeof Module !== "undefined" && Module.calledRun, {timeout: 10000});
   await choose(page, "対局", "対局(COM)", "先手");
@@ -228,5 +231,38 @@ test("held upright on a phone, the board and both hands fill the width and a tap
   await press(page, 1, 17);
   assert.equal((await history(page)).length, 2);
   await page.screenshot({path: path.join(shots, "phone-two-moves.png")});
+  await page.close();
+});
+
+test("in English where the browser speaks it: menus, boxes, the board's texts; 日本語 at once and kept", async () => {
+  const page = await open(1280, 900, base, "en-US");
+  assert.equal(await page.$eval("#menubar > .item", (e) => e.firstChild.nodeValue), "Game");
+  await choose(page, "Game", "Against the computer", "You move first");
+  assert.equal(page.boxes.at(-1), "Your move.");
+  await press(page, 14, 18);
+  await press(page, 14, 17);
+  assert.equal((await history(page)).length, 2);
+  await press(page, 13, 18);
+  await press(page, 13, 16);  // refused, without a box
+  await page.screenshot({path: path.join(shots, "desktop-english.png")});
+  await choose(page, "Position", "Reverse");
+  await choose(page, "Record", "Save");
+  assert.equal(page.boxes.at(-1), "Save record\n\nA reversed board cannot be saved.");
+  assert.equal(await page.$eval("#record label", (l) => l.firstChild.nodeValue), "Game:");
+
+  // The board drawn again in the other language, and back exactly.
+  const frame = () => page.evaluate(() => new Promise((done) => requestAnimationFrame(() => requestAnimationFrame(done))));
+  const board = async () => (await frame(), page.evaluate(() => document.getElementById("board").toDataURL()));
+  const english = await board();
+  await choose(page, "More", "Language / 言語", "日本語");
+  assert.equal(await page.$eval("#menubar > .item", (e) => e.firstChild.nodeValue), "対局");
+  assert.notEqual(await board(), english);
+  await choose(page, "その他", "Language / 言語", "English");
+  assert.equal(await board(), english);
+  await choose(page, "More", "Language / 言語", "日本語");
+  await new Promise((done) => setTimeout(done, 500));  // kept in the browser's storage
+  await page.reload();
+  await page.waitForFunction(() => typeof Module !== "undefined" && Module.calledRun);
+  assert.equal(await page.$eval("#menubar > .item", (e) => e.firstChild.nodeValue), "対局");
   await page.close();
 });

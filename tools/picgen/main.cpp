@@ -80,6 +80,7 @@ int main(int argc, char** argv) {
     ok &= save(dir, "HAIKEI_UCHU", picgen::tileUchu());
     ok &= save(dir, "HAIKEI_RENGA", picgen::tileRenga());
     ok &= save(dir, "ORIZEN", picgen::title());
-    ok &= save(dir, "VERSION", picgen::versionPicture());
+    ok &= save(dir, "VERSION", picgen::versionPicture(QStringLiteral("制作　Orizen 開発チーム")));
+    ok &= save(dir, "VERSION_EN", picgen::versionPicture(QStringLiteral("Made by the Orizen team")));
     return ok ? 0 : 1;
 }

@@ -55,7 +55,7 @@ QImage tileTake();
 QImage tileUchu();
 QImage tileRenga();
 QImage title();
-QImage versionPicture();
+QImage versionPicture(const QString& maker);
 // The program's icon, size × size with a transparent background.
 QImage icon(int size);
 

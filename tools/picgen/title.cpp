@@ -95,7 +95,7 @@ QImage title() {
     return img;
 }
 
-QImage versionPicture() {
+QImage versionPicture(const QString& maker) {
     QImage img(kVersionW, kVersionH, QImage::Format_RGB32);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
@@ -139,9 +139,9 @@ QImage versionPicture() {
     QFont credit = minchoFont(36);
     p.setFont(credit);
     p.setPen(QColor(0, 0, 0, 90));
-    p.drawText(line2.translated(2, 3), Qt::AlignCenter, QStringLiteral("制作　Orizen 開発チーム"));
+    p.drawText(line2.translated(2, 3), Qt::AlignCenter, maker);
     p.setPen(QColor(255, 255, 255));
-    p.drawText(line2, Qt::AlignCenter, QStringLiteral("制作　Orizen 開発チーム"));
+    p.drawText(line2, Qt::AlignCenter, maker);
     p.end();
     return img;
 }

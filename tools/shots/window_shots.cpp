@@ -6,12 +6,16 @@
 //                               each picture's pixels, so that two runs compare by `diff`
 //   window_shots --compare A B  the pictures of two runs that differ, with their differing pixels
 //   window_shots --bench        the time of 100 clicks that select and deselect a piece, guidance on
+//   window_shots --english OUT  the window in English at scale 1 and 2 in OUT/en1 and OUT/en2: a game
+//                               with its hint and move list, the menus, the record panel and the
+//                               version dialog (and the その他 menu in Japanese, with the language item)
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QMenu>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QTimer>
@@ -28,6 +32,7 @@
 
 #include "drive.h"
 #include "window/main_window.h"
+#include "window/version_dialog.h"
 
 using namespace orizen;
 using namespace orizen::window;
@@ -56,11 +61,12 @@ struct Session {
     NullSound sound;
     MainWindow w{sound};
 
-    explicit Session(const QString& work) {
+    explicit Session(const QString& work, Language language = Language::Japanese) {
         answerBoxes(boxes, 5);
         QDir(work).removeRecursively();
         QDir().mkpath(work);
         w.game().setFolders(QDir(work).absolutePath().toStdString(), w.game().locations().AssetFolder);
+        w.setSystemLanguage(language);
         w.load();
         w.show();
         settle();
@@ -148,6 +154,67 @@ int shoot(const QString& out, int scale) {
     return 0;
 }
 
+// A top-level menu as it opens.
+QImage menuPicture(MainWindow& w, Menu item) {
+    QMenu* m = w.menuItems().action(item)->menu();
+    m->popup(w.mapToGlobal(QPoint(0, 0)));
+    settle();
+    const QImage img = m->grab().toImage();
+    m->hide();
+    settle();
+    return img;
+}
+
+int shootEnglish(const QString& out, int scale) {
+    const QString dir = out + QStringLiteral("/en%1").arg(scale);
+    QDir(dir).removeRecursively();
+    QDir().mkpath(dir);
+    Session s(out + QStringLiteral("/work-en%1").arg(scale), Language::English);
+    MainWindow& w = s.w;
+    int step = 0;
+    auto save = [&](const QImage& image, const char* name) {
+        image.save(dir + QStringLiteral("/%1_%2.png").arg(++step, 2, 10, QLatin1Char('0')).arg(QLatin1String(name)));
+    };
+    auto shot = [&](const char* name) {
+        settle();
+        save(w.grab().toImage(), name);
+    };
+
+    shot("start");
+    menu(w, Menu::LEVEL1);
+    menu(w, Menu::SENTE);
+    for (int y = 18; y > 11; --y) {
+        press(w, 14, y);
+        press(w, 14, y - 1);
+    }
+    press(w, 14, 11);
+    press(w, 14, 10);
+    press(w, 14, 10);
+    press(w, 14, 9, Qt::RightButton);
+    press(w, 29, 21);
+    press(w, 14, 14);
+    shot("game");
+    w.aids().listAction()->trigger();
+    w.aids().showHint();
+    shot("hint_and_list");
+    w.aids().clearHint();
+    w.aids().listAction()->trigger();
+    for (Menu m : {Menu::TAIKYOKU, Menu::STOP, Menu::KIFU, Menu::OPTION, Menu::SONOTA})
+        save(menuPicture(w, m), w.menuItems().action(m)->objectName().toLatin1().constData());
+    menu(w, Menu::KIFU_WRITE);
+    shot("record_panel");
+    {
+        VersionDialog d(&w, nullptr, Language::English);
+        d.show();
+        settle();
+        save(d.grab().toImage(), "version");
+    }
+    w.aids().languageAction(Language::Japanese)->trigger();
+    shot("japanese_again");
+    save(menuPicture(w, Menu::SONOTA), "SONOTA_japanese");
+    return 0;
+}
+
 int bench() {
     Session s(QDir::temp().filePath(QStringLiteral("window_shots_bench")));
     MainWindow& w = s.w;
@@ -213,7 +280,7 @@ int compare(const QString& a, const QString& b) {
 }
 
 // Runs this program again for one scale, on the offscreen platform.
-bool runScale(const char* out, int scale) {
+bool runScale(const char* out, int scale, bool english = false) {
     const pid_t pid = fork();
     if (pid < 0) return false;
     if (pid == 0) {
@@ -222,7 +289,8 @@ bool runScale(const char* out, int scale) {
         unsetenv("QT_SCREEN_SCALE_FACTORS");
         unsetenv("QT_ENABLE_HIGHDPI_SCALING");
         const std::string s = std::to_string(scale);
-        execl("/proc/self/exe", "window_shots", "--scale", s.c_str(), out, static_cast<char*>(nullptr));
+        execl("/proc/self/exe", "window_shots", english ? "--scale-en" : "--scale", s.c_str(), out,
+              static_cast<char*>(nullptr));
         _exit(127);
     }
     int status = 0;
@@ -240,13 +308,25 @@ int main(int argc, char** argv) {
         QApplication app(argc, argv);
         return shoot(QString::fromLocal8Bit(argv[3]), std::atoi(argv[2]));
     }
+    if (argc == 4 && std::strcmp(argv[1], "--scale-en") == 0) {
+        QApplication app(argc, argv);
+        return shootEnglish(QString::fromLocal8Bit(argv[3]), std::atoi(argv[2]));
+    }
+    if (argc == 3 && std::strcmp(argv[1], "--english") == 0) {
+        for (int scale : {1, 2})
+            if (!runScale(argv[2], scale, true)) {
+                std::fprintf(stderr, "window_shots: the English run at scale %d failed\n", scale);
+                return 1;
+            }
+        return 0;
+    }
     if (argc == 2 && std::strcmp(argv[1], "--bench") == 0) {
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
         QApplication app(argc, argv);
         return bench();
     }
     if (argc != 2 || argv[1][0] == '-') {
-        std::fprintf(stderr, "usage: window_shots OUT | --compare A B | --bench\n");
+        std::fprintf(stderr, "usage: window_shots OUT | --english OUT | --compare A B | --bench\n");
         return 2;
     }
     std::string manifest;

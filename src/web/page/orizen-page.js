@@ -37,29 +37,79 @@ const Orizen = (() => {
   const changed = () => {
     if (!pending) pending = true, requestAnimationFrame(compose);
   };
+  // What has been drawn since the last fill and still shows: every operation but those a later
+  // opaque one (a picture, or an outline in the same place) painted over whole. Drawn again, in order,
+  // on the fill's colour, it gives the same picture; with texts in another language, the picture in
+  // that language.
+  let drawn = [], buckets = new Map(), filled = 2, kept = 8192;
+  const bucketOf = (x, y) => Math.floor((x + 8) / cellW) + "," + Math.floor((y + 168) / cellH);
+  const contains = (a, b) => b[0] >= a[0] && b[1] >= a[1] && b[0] + b[2] <= a[0] + a[2] && b[1] + b[3] <= a[1] + a[3];
+  const opaqueCodes = {};
+  const opaque = (code, img) => {
+    if (!(code in opaqueCodes)) {
+      const c = document.createElement("canvas");
+      c.width = img.naturalWidth, c.height = img.naturalHeight;
+      const cc = c.getContext("2d");
+      cc.drawImage(img, 0, 0);
+      const d = cc.getImageData(0, 0, c.width, c.height).data;
+      let all = true;
+      for (let i = 3; i < d.length && all; i += 4) all = d[i] === 255;
+      opaqueCodes[code] = all;
+    }
+    return opaqueCodes[code];
+  };
+  const record = (op, isOpaque) => {
+    if (isOpaque || op.kind === "outline") {
+      const [x, y, w, h] = op.area;
+      const near = w > cellW + line || h > cellH + line ? [...buckets.keys()]
+        : [...new Set([bucketOf(x, y), bucketOf(x + w - 1, y), bucketOf(x, y + h - 1), bucketOf(x + w - 1, y + h - 1)])];
+      for (const key of near)
+        for (const e of buckets.get(key) || [])
+          if (e.shows && (isOpaque ? contains(op.area, e.area)
+                                   : e.kind === "outline" && e.area.every((v, i) => v === op.area[i]))) e.shows = false;
+      for (const key of near) {
+        const list = buckets.get(key);
+        if (list && list.length > 64) buckets.set(key, list.filter((e) => e.shows));
+      }
+    }
+    op.shows = true;
+    drawn.push(op);
+    const key = bucketOf(op.area[0], op.area[1]);
+    if (!buckets.has(key)) buckets.set(key, []);
+    buckets.get(key).push(op);
+    if (drawn.length > kept) drawn = drawn.filter((e) => e.shows), kept = Math.max(8192, 2 * drawn.length);
+  };
   const picture = (code, x, y) => {
     changed();
     const img = pictures[code];
-    if (img && img.naturalWidth) ctx.drawImage(img, px(x), px(y));
+    if (!img || !img.naturalWidth) return;
+    record({kind: "picture", code, x, y, area: [px(x), px(y), img.naturalWidth, img.naturalHeight]}, opaque(code, img));
+    ctx.drawImage(img, px(x), px(y));
   };
   const outline = (c, x, y) => {
     changed();
     const X = px(x), Y = px(y);
+    record({kind: "outline", code: c, x, y, area: [X, Y, cellW + line, cellH + line]}, false);
     ctx.fillStyle = colour(c);
     ctx.fillRect(X, Y, cellW + line, line);
     ctx.fillRect(X, Y + cellH, cellW + line, line);
     ctx.fillRect(X, Y, line, cellH + line);
     ctx.fillRect(X + cellW, Y, line, cellH + line);
   };
-  const text = (x, y, s, c, size, bold) => {
+  // `key` is the game's own text when the words shown depend on the language.
+  const text = (x, y, s, c, size, bold, key) => {
     changed();
     ctx.font = (bold ? "bold " : "") + (size * 16 / 3) + "px " + font;
     ctx.textBaseline = "top";
+    const area = [Math.floor(x * unit) - 4, Math.floor(y * unit) - 4, Math.ceil(ctx.measureText(s).width) + 8,
+                  Math.ceil(size * 16 / 3 * 1.5) + 8];
+    record({kind: "text", code: c, x, y, area, s, size, bold, key}, false);
     ctx.fillStyle = colour(c);
     ctx.fillText(s, x * unit, y * unit);
   };
   const fill = (c) => {
     changed();
+    drawn = [], buckets = new Map(), filled = c;
     document.body.style.background = colour(c);
     ctx.fillStyle = colour(c);
     ctx.fillRect(0, 0, canvas.width, canvas.height);
@@ -116,7 +166,7 @@ const Orizen = (() => {
       shown.fillRect(X, Y, w, t), shown.fillRect(X, Y + hh - t, w, t);
       shown.fillRect(X, Y, t, hh), shown.fillRect(X + w - t, Y, t, hh);
     }
-    shadowed(30, 7.2, "ヒント", "rgb(255, 140, 255)", 10);
+    shadowed(30, 7.2, tr("ヒント"), "rgb(255, 140, 255)", 10);
     shadowed(30, 8.0, h.text, "#fff", 12);
   };
   const follow = () => {
@@ -162,7 +212,8 @@ const Orizen = (() => {
     return 0;
   };
   const open = (address) => {
-    const page = address.startsWith("/assets/") ? address.slice("/assets/".length) : address;
+    let page = address.startsWith("/assets/") ? address.slice("/assets/".length) : address;
+    if (page === "Orizen.htm" && english()) page = "Orizen.en.htm";  // the English help beside it
     return window.open(page, "_blank") ? 1 : 0;
   };
   // The version dialog: its picture, ホームページ and O K.
@@ -182,7 +233,7 @@ const Orizen = (() => {
   const items = {};
   const parents = [bar];
   const closeAll = () => bar.querySelectorAll(".open").forEach((e) => e.classList.remove("open"));
-  const menu = (item, level, caption, checked) => {
+  const menu = (item, level, caption, key, checked) => {
     let el;
     if (level === 1) {
       el = document.createElement("div");
@@ -202,6 +253,7 @@ const Orizen = (() => {
       list.appendChild(el);
     }
     el.dataset.item = item;
+    el.dataset.key = key;
     el.classList.toggle("checked", !!checked);
     parents[level] = el;
     items[item] = el;
@@ -218,17 +270,31 @@ const Orizen = (() => {
       wake();
       act(() => Module._orizen_command(item));
     });
-    // The aids' items: ヒント before 終わり, 勢力図 and 棋譜一覧 at the end of ｵﾌﾟｼｮﾝ.
-    if (caption === "終わり") el.before(aidItem("hint", "ヒント", () => Module._orizen_hint()));
-    if (caption === "BGM") {
+    // The aids' items: ヒント before 終わり, 勢力図 and 棋譜一覧 at the end of ｵﾌﾟｼｮﾝ; the language
+    // after バージョン情報.
+    if (key === "終わり") el.before(aidItem("hint", "ヒント", () => Module._orizen_hint()));
+    if (key === "BGM") {
       el.after(aidItem("influence", "勢力図", () => Module._orizen_aid(0, !aids.influenceMap)));
       items.influence.after(aidItem("list", "棋譜一覧", () => Module._orizen_aid(1, !aids.moveList)));
+    }
+    if (key === "バージョン情報") {
+      const li = document.createElement("li"), ul = document.createElement("ul");
+      li.textContent = "Language / 言語";
+      li.classList.add("parent");
+      li.addEventListener("click", (e) => {
+        e.stopPropagation();
+        li.classList.toggle("open");
+      });
+      ul.append(aidItem("en", "English", () => language(1)), aidItem("ja", "日本語", () => language(0)));
+      li.appendChild(ul);
+      el.after(li);
     }
   };
   const aidItem = (name, caption, run) => {
     const li = document.createElement("li");
-    li.textContent = caption;
+    li.textContent = tr(caption);
     li.dataset.item = name;
+    li.dataset.key = caption;
     li.addEventListener("click", (e) => {
       e.stopPropagation();
       closeAll();
@@ -238,6 +304,48 @@ const Orizen = (() => {
     return li;
   };
   const checked = (item, on) => items[item] && items[item].classList.toggle("checked", !!on);
+
+  // ---- Language: the game's texts as the game shows them now ----------------------------------
+  const english = () => !!(Module._orizen_english && Module._orizen_english());
+  const tr = (japanese, where = 0) => {
+    if (!Module._orizen_text) return japanese;
+    const at = Module.allocateUTF8(japanese);
+    const s = Module.UTF8ToString(Module._orizen_text(at, where));
+    Module._free(at);
+    return s;
+  };
+  // Every caption of the page in the game's language; the texts on the board shown again in it.
+  const relabel = () => {
+    document.documentElement.lang = english() ? "en" : "ja";
+    bar.querySelectorAll("[data-key]").forEach((el) => {
+      el.firstChild.nodeValue = tr(el.dataset.key, /^\d+$/.test(el.dataset.item) ? 1 : 0);
+    });
+    checked("en", english());
+    checked("ja", !english());
+    for (const label of form.querySelectorAll("label")) {
+      label.dataset.key ??= label.firstChild.nodeValue;
+      label.firstChild.nodeValue = tr(label.dataset.key);
+    }
+    for (const el of versionBox.querySelectorAll(".title, #homepage")) {
+      el.dataset.key ??= el.textContent;
+      el.textContent = tr(el.dataset.key);
+    }
+    versionBox.querySelector(".picture").style.backgroundImage =
+      "url(pictures/" + (english() ? "VERSION_EN" : "VERSION") + ".png)";
+    changed();
+  };
+  const language = (isEnglish) => {
+    Module._orizen_language(isEnglish);
+    const ops = drawn;
+    fill(filled);
+    for (const d of ops) {
+      if (!d.shows) continue;
+      if (d.kind === "picture") picture(d.code, d.x, d.y);
+      else if (d.kind === "outline") outline(d.code, d.x, d.y);
+      else text(d.x, d.y, d.key ? tr(d.key) : d.s, d.code, d.size, d.bold, d.key);
+    }
+    relabel();
+  };
   document.addEventListener("click", closeAll);
 
   // ---- Sounds: Web Audio, decoded at once and heard from the first press on, as browsers allow ----
@@ -406,7 +514,7 @@ const Orizen = (() => {
     thinkers[0] = null;
   };
 
-  return {picture, outline, text, fill, message, open, version, menu, checked,
+  return {picture, outline, text, fill, message, open, version, menu, checked, relabel, language,
           soundCreate, soundPlay, soundStop, soundFree, played, loaded,
           pickRecord, fields, field, recordWritten, keep, mountFiles, think, stopThinking};
 })();
