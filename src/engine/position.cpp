@@ -128,38 +128,79 @@ void boardMoves(const Position& p, MoveList& out, bool all) {
         }
 }
 
-void drops(const Position& p, MoveList& out, bool nearOnly) {
+inline bool hasBit(const uint64_t* o, int s) { return o[s >> 6] >> (s & 63) & 1; }
+
+// Marks the empty squares from which a piece of `type` (of the side to move) would reach t: one
+// step, or along its lines from any distance.
+void reaching(const Position& p, int type, int t, uint64_t* mask) {
+    const int side = p.side;
+    for (uint32_t d = kSteps[type]; d != 0; d &= d - 1) {
+        const int from = t - T.delta[side][__builtin_ctz(d)];
+        if (p.cell[from] == 0) setBit(mask, from);
+    }
+    for (uint32_t d = kSlides[type]; d != 0; d &= d - 1) {
+        const int delta = T.delta[side][__builtin_ctz(d)];
+        for (int from = t - delta; p.cell[from] == 0; from -= delta) setBit(mask, from);
+    }
+}
+
+// The squares where a drop of each kind does something: it attacks a piece of the other side or
+// the squares round its king, along its lines from any distance (checks among them); it defends a
+// piece of its own side that is attacked; it stands between a sliding piece of the other side and
+// what that piece attacks; or it joins the guard next to its own king.
+void usefulDrops(const Position& p, const int* kinds, int nk, uint64_t (*mask)[kWords]) {
+    const int side = p.side, opp = other(side);
+    uint64_t any[kWords] = {};
+    const int own = p.king[side];
+    if (own != 0)
+        for (int d = 0; d < 8; ++d) setBit(any, own + T.delta[0][d]);
+    int targets[kSquares], nt = 0;
+    const int enemyKing = p.king[opp];
+    if (enemyKing != 0)
+        for (int d = 0; d < 8; ++d)
+            if (p.cell[enemyKing + T.delta[0][d]] == 0) targets[nt++] = enemyKing + T.delta[0][d];
+    for (int w = 0; w < kWords; ++w) {
+        for (uint64_t b = p.occ[opp][w]; b != 0; b &= b - 1) {
+            const int at = w * 64 + __builtin_ctzll(b);
+            targets[nt++] = at;
+            // Its lines up to the first piece: where a drop blocks, when that piece is ours.
+            const int type = absType(p.cell[at]);
+            for (uint32_t d = kSlides[type]; d != 0; d &= d - 1) {
+                const int delta = T.delta[opp][__builtin_ctz(d)];
+                int s = at + delta;
+                while (p.cell[s] == 0) s += delta;
+                if (p.owns(s, side))
+                    for (int e = at + delta; e != s; e += delta) setBit(any, e);
+            }
+        }
+        for (uint64_t b = p.occ[side][w]; b != 0; b &= b - 1) {
+            const int at = w * 64 + __builtin_ctzll(b);
+            if (at != own && p.attacked(at, opp)) targets[nt++] = at;
+        }
+    }
+    for (int i = 0; i < nk; ++i) {
+        uint64_t* m = mask[kinds[i]];
+        std::memcpy(m, any, sizeof any);
+        const int type = kKindType[kinds[i]];
+        for (int j = 0; j < nt; ++j) reaching(p, type, targets[j], m);
+    }
+}
+
+void drops(const Position& p, MoveList& out, bool useful) {
     const int side = p.side;
     int kinds[7], nk = 0;
     for (int k = 1; k <= 7; ++k)
         if (p.inHand(side, k) > 0) kinds[nk++] = k;
     if (nk == 0) return;
-    uint64_t near[kWords] = {};
-    if (nearOnly) {
-        const int opp = other(side);
-        for (int w = 0; w < kWords; ++w)
-            for (uint64_t b = p.occ[opp][w]; b != 0; b &= b - 1) {
-                const int s = w * 64 + __builtin_ctzll(b);
-                for (int d = 0; d < 8; ++d) setBit(near, s + T.delta[0][d]);
-            }
-        for (int k = 0; k < 2; ++k) {
-            const int ks = p.king[k];
-            if (ks == 0) continue;
-            const int r = k == side ? 2 : 3;
-            for (int dy = -r; dy <= r; ++dy)
-                for (int dx = -r; dx <= r; ++dx) {
-                    const int s = ks + dx + dy * kW;
-                    if (s >= 0 && s < kSquares) setBit(near, s);
-                }
-        }
-    }
+    uint64_t mask[8][kWords];
+    if (useful) usefulDrops(p, kinds, nk, mask);
     for (int y = 1; y <= 27; ++y)
         for (int x = 1; x <= 27; ++x) {
             const int to = sq(x, y);
             if (p.cell[to] != 0) continue;
-            if (nearOnly && !(near[to >> 6] >> (to & 63) & 1)) continue;
             for (int i = 0; i < nk; ++i)
-                if (dropAllowed(p, kinds[i], to)) out.add(makeDrop(kinds[i], to));
+                if ((!useful || hasBit(mask[kinds[i]], to)) && dropAllowed(p, kinds[i], to))
+                    out.add(makeDrop(kinds[i], to));
         }
 }
 
@@ -338,7 +379,7 @@ int Position::attackers(int s, int by, int* from) const {
     return n;
 }
 
-void generateEvasions(const Position& p, MoveList& out) {
+void generateEvasions(const Position& p, MoveList& out, bool cheapestDrops) {
     const int side = p.side, k = p.king[side];
     if (k == 0) return;
     for (int d = 0; d < 8; ++d) {
@@ -363,7 +404,10 @@ void generateEvasions(const Position& p, MoveList& out) {
             if (from[i] != k) addMove(p, out, from[i], to, absType(p.cell[from[i]]), false);
         if (to != c)
             for (int i = 0; i < nk; ++i)
-                if (dropAllowed(p, kinds[i], to)) out.add(makeDrop(kinds[i], to));
+                if (dropAllowed(p, kinds[i], to)) {
+                    out.add(makeDrop(kinds[i], to));
+                    if (cheapestDrops) break;
+                }
         if (!line || to - step == k) break;
     }
 }
@@ -375,9 +419,9 @@ void generateAll(const Position& p, MoveList& out) {
 
 void generateCaptures(const Position& p, MoveList& out) { boardMoves<true, false>(p, out, false); }
 
-void generateQuiets(const Position& p, MoveList& out, bool nearOnly) {
+void generateQuiets(const Position& p, MoveList& out, bool usefulOnly) {
     boardMoves<false, true>(p, out, false);
-    drops(p, out, nearOnly);
+    drops(p, out, usefulOnly);
 }
 
 }  // namespace orizen::engine

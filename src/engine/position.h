@@ -109,10 +109,11 @@ void generateAll(const Position& p, MoveList& out);
 // Board moves that capture, promoting where the mover must or the promoted piece is worth more.
 void generateCaptures(const Position& p, MoveList& out);
 // Moves that may answer a check to the side to move's king: the king's steps, and against one
-// checker its capture and what stands between (moves and drops).
-void generateEvasions(const Position& p, MoveList& out);
-// Board moves that do not capture, then drops; with `nearOnly`, drops only next to a piece of the
-// other side or within three squares of a king.
-void generateQuiets(const Position& p, MoveList& out, bool nearOnly);
+// checker its capture and what stands between (moves and drops; with `cheapestDrops` only the
+// least valuable kind that may be dropped on each square).
+void generateEvasions(const Position& p, MoveList& out, bool cheapestDrops = false);
+// Board moves that do not capture, then drops; with `usefulOnly`, only drops that attack, defend,
+// block a line or guard their own king.
+void generateQuiets(const Position& p, MoveList& out, bool usefulOnly);
 
 }  // namespace orizen::engine

@@ -19,6 +19,8 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 constexpr int kInf = 32000;
+constexpr int kQuiescePlies = 12;  // captures followed beyond the search's depth
+constexpr int kWindow = 40;        // the aspiration window's half width at first
 constexpr int kRepeatPenalty = 30;  // a repeated position, for the side the search is for
 enum Bound : uint8_t { kUpper = 1, kLower = 2, kExact = 3 };
 
@@ -163,6 +165,7 @@ struct Worker {
         if (!wasInCheck && k != moveTo(m) && (isDrop(m) || !aligned(moveFrom(m), k))) return false;
         return p.attacked(k, p.side);
     }
+    static bool near(int a, int b) { return std::abs(sqX(a) - sqX(b)) <= 2 && std::abs(sqY(a) - sqY(b)) <= 2; }
     // After m: is the other king attacked? Only from near it, along its lines, or by a piece
     // uncovered on its lines.
     bool checks(Move m) const {
@@ -191,15 +194,31 @@ struct Worker {
     // the side that brought it back. From the side to move's view.
     int repetitionScore() const { return evaluate(p, sh->rootSide) + kRepeatPenalty; }
 
+    // Captures, or with quietsToo every move worth a look; in check the answers to it (in the
+    // quiescence search, !quietsToo, a block by the cheapest piece in hand only).
     int generate(bool inCheck, bool quietsToo) {
         MoveList l{scratch};
         if (inCheck) {
-            generateEvasions(p, l);
+            generateEvasions(p, l, !quietsToo);
             return l.n;
         }
         generateCaptures(p, l);
         if (quietsToo) generateQuiets(p, l, true);
         return l.n;
+    }
+
+    // Whether the side to move, in check, has a move that leaves its king safe.
+    bool canAnswer() {
+        MoveList l{scratch};
+        generateEvasions(p, l, true);
+        for (int i = 0; i < l.n; ++i) {
+            Undo u;
+            p.make(l.m[i], u);
+            const bool safe = !leftAttacked(l.m[i], true);
+            p.unmake(l.m[i], u);
+            if (safe) return true;
+        }
+        return false;
     }
 
     int quiesce(int alpha, int beta, int ply) {
@@ -210,12 +229,13 @@ struct Worker {
         int best = -kInf;
         if (!inCheck) {
             best = evaluate(p, sh->rootSide);
-            if (best >= beta || ply >= kMaxPly) return best;
+            if (best >= beta || ply >= kMaxPly || ply >= rootDepth + kQuiescePlies) return best;
             if (best > alpha) alpha = best;
-        } else if (ply >= kMaxPly) {
-            return evaluate(p, sh->rootSide);
+        } else if (ply >= kMaxPly || ply >= rootDepth + 2) {
+            // Far from the root a check is only asked whether it mates.
+            return canAnswer() ? evaluate(p, sh->rootSide) : -kMate + ply;
         }
-        const int n = order(ply, generate(inCheck, inCheck), kNoMove);
+        const int n = order(ply, generate(inCheck, false), kNoMove);
         int legal = 0;
         for (int i = 0; i < n; ++i) {
             const Move m = pick(ply, i, n);
@@ -299,7 +319,8 @@ struct Worker {
                 continue;
             }
             ++legal;
-            const bool givesCheck = checks(m);
+            // A check from a drop far from the king is one of many: searched as a quiet move.
+            const bool givesCheck = checks(m) && (!isDrop(m) || near(moveTo(m), p.king[p.side]));
             // Late quiet moves near the leaves are not looked at.
             if (!pvNode && !inCheck && !givesCheck && quiet && best > -kMateBound && m != killers[ply][0] &&
                 m != killers[ply][1]) {
@@ -367,10 +388,22 @@ double since(Clock::time_point t) { return std::chrono::duration<double>(Clock::
 void deepen(Worker& w, int firstDepth, const Limits& limits, Report* report) {
     Shared& sh = *w.sh;
     for (auto& k : w.killers) k[0] = k[1] = kNoMove;
+    int last = 0;
     for (int depth = firstDepth; depth <= limits.maxDepth; ++depth) {
         w.rootDepth = depth;
-        const int s = w.search(-kInf, kInf, depth, 0, false);
+        // A window round the last depth's score, widened on the side it fails.
+        int delta = kWindow, alpha = -kInf, beta = kInf;
+        if (depth >= 4 && std::abs(last) < kMateBound) alpha = last - delta, beta = last + delta;
+        int s;
+        for (;;) {
+            s = w.search(alpha, beta, depth, 0, false);
+            if (sh.stop.load() || (s > alpha && s < beta)) break;
+            delta *= 3;
+            if (s <= alpha) alpha = std::max(s - delta, -kInf);
+            else beta = std::min(s + delta, kInf);
+        }
         if (sh.stop.load()) break;
+        last = s;
         if (report != nullptr && w.pvLength[0] > 0) {
             report->move = w.pv[0][0];
             report->score = s;
