@@ -102,6 +102,9 @@ int main(int argc, char** argv) {
     shot("9_level4_thinking");
     while (w.thinking() && thinking.elapsed() < 20000) QApplication::processEvents(QEventLoop::AllEvents, 20);
     shot("10_level4_moved");
+    w.aids().languageAction(Language::English)->trigger();
+    shot("11_level4_moved_english");
+    w.aids().languageAction(Language::Japanese)->trigger();
 
     // What the tint costs a change of the picture: a copy of the buffer, tinted.
     QElapsedTimer timer;
