@@ -397,10 +397,11 @@ void deepen(Worker& w, int firstDepth, const Limits& limits, Report* report) {
         int s;
         for (;;) {
             s = w.search(alpha, beta, depth, 0, false);
-            if (sh.stop.load() || (s > alpha && s < beta)) break;
-            delta *= 3;
-            if (s <= alpha) alpha = std::max(s - delta, -kInf);
-            else beta = std::min(s + delta, kInf);
+            if (sh.stop.load()) break;
+            delta = std::min(3 * delta, kInf);
+            if (s <= alpha && alpha > -kInf) alpha = std::max(s - delta, -kInf);
+            else if (s >= beta && beta < kInf) beta = std::min(s + delta, kInf);
+            else break;
         }
         if (sh.stop.load()) break;
         last = s;
