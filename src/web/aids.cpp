@@ -25,6 +25,7 @@ std::string quoted(const std::string& s) {
 void Aids::load() {
     const AidSettings s = readAidSettings(aidSettingsPath(settingsPath(game_)));
     influenceMap_ = s.influenceMap, moveList_ = s.moveList, chosen_ = s.language;
+    level4Seconds_ = s.level4Seconds;
 }
 
 void Aids::chooseLanguage(Language l) {
@@ -35,7 +36,7 @@ void Aids::chooseLanguage(Language l) {
 
 void Aids::save() {
     std::string error;
-    writeAidSettings(aidSettingsPath(settingsPath(game_)), AidSettings{influenceMap_, moveList_, chosen_}, error);
+    writeAidSettings(aidSettingsPath(settingsPath(game_)), AidSettings{influenceMap_, moveList_, level4Seconds_, chosen_}, error);
 }
 
 void Aids::setInfluenceMap(bool on) {

@@ -58,6 +58,7 @@ private:
     Controller& controller_;
     bool influenceMap_ = false, moveList_ = false;
     std::optional<Language> chosen_;
+    int level4Seconds_ = 1;  // kept as the file has it: the page has no choice of its own yet
     std::optional<Hint> hint_;
     std::optional<level4::Request> asked_;
     InfluenceMap map_;
