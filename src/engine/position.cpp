@@ -342,11 +342,17 @@ void Position::unmake(Move m, const Undo& u) {
     key = u.key, material = u.material;
 }
 
-bool Position::attacked(int s, int by) const {
+namespace {
+
+// Calls found(square) for each piece of `by` that could move onto s, until it answers true;
+// whether one did.
+template <class Found>
+bool eachAttacker(const int8_t* cell, int s, int by, Found found) {
     const int sg = sign(by);
     for (int d = 0; d < 10; ++d) {
-        const int c = cell[s - T.delta[by][d]];
-        if (c != 0 && c != WALL && (c > 0) == (sg > 0) && (T.stepBy[by][d] >> absType(c) & 1)) return true;
+        const int at = s - T.delta[by][d], c = cell[at];
+        if (c != 0 && c != WALL && (c > 0) == (sg > 0) && (T.stepBy[by][d] >> absType(c) & 1) && found(at))
+            return true;
     }
     for (int d = 0; d < 8; ++d) {
         const uint32_t sliders = T.slideBy[by][d];
@@ -355,27 +361,23 @@ bool Position::attacked(int s, int by) const {
         int t = s - delta;
         while (cell[t] == 0) t -= delta;
         const int c = cell[t];
-        if (c != WALL && (c > 0) == (sg > 0) && (sliders >> absType(c) & 1)) return true;
+        if (c != WALL && (c > 0) == (sg > 0) && (sliders >> absType(c) & 1) && found(t)) return true;
     }
     return false;
 }
 
+}  // namespace
+
+bool Position::attacked(int s, int by) const {
+    return eachAttacker(cell, s, by, [](int) { return true; });
+}
+
 int Position::attackers(int s, int by, int* from) const {
-    const int sg = sign(by);
     int n = 0;
-    for (int d = 0; d < 10; ++d) {
-        const int at = s - T.delta[by][d], c = cell[at];
-        if (c != 0 && c != WALL && (c > 0) == (sg > 0) && (T.stepBy[by][d] >> absType(c) & 1)) from[n++] = at;
-    }
-    for (int d = 0; d < 8; ++d) {
-        const uint32_t sliders = T.slideBy[by][d];
-        if (sliders == 0) continue;
-        const int delta = T.delta[by][d];
-        int t = s - delta;
-        while (cell[t] == 0) t -= delta;
-        const int c = cell[t];
-        if (c != WALL && (c > 0) == (sg > 0) && (sliders >> absType(c) & 1)) from[n++] = t;
-    }
+    eachAttacker(cell, s, by, [&](int at) {
+        from[n++] = at;
+        return false;
+    });
     return n;
 }
 
