@@ -1,8 +1,11 @@
 // Static evaluation: material on the board and in hand (kept by make), the safety of each king
-// (its guards, the enemy pieces close to it, the squares around it the enemy reaches) and the pull
-// of the attacking pieces towards the enemy king, which is what turns a lead into a won game.
+// (its guards, the enemy pieces close to it, the squares around it the enemy reaches, the enemy's
+// hand against the empty squares next to it) and the pull of the attacking pieces towards the
+// enemy king, which is what turns a lead into a won game. Every term is a weight times a count,
+// so that the tuner can see the counts (Traced) while the search only adds (Summed).
 #include <algorithm>
 #include <cstdlib>
+#include <type_traits>
 
 #include "engine/search.h"
 
@@ -15,83 +18,118 @@ inline int dist(int a, int b) {
     return dx > dy ? dx : dy;
 }
 
-// Pieces that join an attack on the enemy king, by how much they are drawn to it.
-constexpr int kPull[kTypes] = {0, 0, 3, 1, 3, 1, 3, 2, 3, 2, 2, 5, 2, 6, 0};
-// Pieces that guard their own king.
-constexpr int kGuard[kTypes] = {0, 2, 7, 1, 7, 1, 7, 7, 7, 9, 2, 8, 1, 6, 0};
-
 // Closeness to the enemy king by distance: steep near it, a gentle slope from afar.
 constexpr int kClose[28] = {0, 40, 30, 18, 11, 7, 5, 4, 3, 3, 2, 2, 2, 1, 1, 1, 1, 1, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0};
 
-struct Terms {
-    int attack = 0, defence = 0, near = 0;  // near: pieces within two squares of the enemy king
+struct Summed {
+    int v = 0;
+    void add(int weight, int n) { v += kWeights[std::size_t(weight)] * n; }
+    void fixed(int n) { v += n; }
 };
 
-// Terms of `side`'s pieces: pressure on the other king, guards of its own.
-Terms pieces(const Position& p, int side) {
-    const int own = p.king[side], enemy = p.king[other(side)];
-    Terms r;
+struct Traced {
+    int v = 0;
+    EvalTrace trace;
+    void add(int weight, int n) { v += kWeights[std::size_t(weight)] * n, trace.count[std::size_t(weight)] += n; }
+    void fixed(int n) { v += n, trace.fixed += n; }
+};
+
+// Terms of `side`'s pieces, signed for the upper side's view: pressure on the other king, guards
+// of its own. Returns how many of them stand within two squares of the enemy king.
+template <class Sum>
+int pieces(const Position& p, int side, Sum& sum) {
+    const int own = p.king[side], enemy = p.king[other(side)], sg = side == UPPER ? 1 : -1;
+    int near = 0;
     for (int w = 0; w < kWords; ++w)
         for (uint64_t b = p.occ[side][w]; b != 0; b &= b - 1) {
             const int at = w * 64 + __builtin_ctzll(b);
             const int t = p.cell[at] < 0 ? -p.cell[at] : p.cell[at];
-            if (enemy != 0 && t != OU) {
+            if (t == OU) continue;
+            if (enemy != 0) {
                 const int d = dist(at, enemy);
-                r.attack += kPull[t] * (27 - d) + (kPull[t] + 4) * kClose[d];
-                if (d <= 2) ++r.near;
+                sum.add(weight::PullFar + t, sg * (27 - d));
+                sum.add(weight::PullNear + t, sg * kClose[d]);
+                if (d <= 2) ++near;
             }
-            if (own != 0 && kGuard[t] != 0) {
+            if (own != 0) {
                 const int d = dist(at, own);
-                if (d <= 1) r.defence += kGuard[t];
-                else if (d == 2) r.defence += kGuard[t] / 2;
+                if (d <= 1) sum.add(weight::Guard1 + t, sg);
+                else if (d == 2) sum.add(weight::Guard2 + t, sg);
             }
             // Pawns pushed forward open the way; pieces inside the enemy camp press on it.
             const int rank = side == UPPER ? sqY(at) : 28 - sqY(at);
-            if (t == FU) r.attack += 2 * rank;
-            if (rank >= 18 && t != OU) r.attack += 15;
+            if (t == FU) sum.add(weight::PawnRank, sg * rank);
+            if (rank >= 18) sum.add(weight::Camp + t, sg);
         }
-    return r;
+    return near;
 }
 
-// The squares round `side`'s king that the enemy reaches, and where the king may still go.
-int kingShelter(const Position& p, int side) {
-    const int k = p.king[side];
-    if (k == 0) return -kMateBound / 2;
-    int s = 0;
+// The squares round `side`'s king that the enemy reaches, and the empty ones the enemy's hand
+// may drop on.
+template <class Sum>
+void kingShelter(const Position& p, int side, bool pressed, Sum& sum) {
+    const int k = p.king[side], sg = side == UPPER ? 1 : -1;
+    if (k == 0) {
+        if (pressed) sum.fixed(-sg * (kMateBound / 2));
+        return;
+    }
+    int held = 0, open = 0, empty = 0;
     for (int dy = -1; dy <= 1; ++dy)
         for (int dx = -1; dx <= 1; ++dx) {
             if (dx == 0 && dy == 0) continue;
             const int at = k + dx + dy * kW;
             if (p.cell[at] == WALL) continue;
-            if (p.attacked(at, other(side))) s -= p.owns(at, side) ? 20 : 50;
+            if (p.cell[at] == 0) ++empty;
+            // The squares round a king come under fire only with attackers close by.
+            if (pressed && p.attacked(at, other(side))) ++(p.owns(at, side) ? held : open);
         }
-    return s;
+    sum.add(weight::ShelterHeld, sg * held);
+    sum.add(weight::ShelterOpen, sg * open);
+    for (int kind = 1; kind <= 7; ++kind)
+        if (const int n = std::min(p.inHand(other(side), kind), 2); n != 0) sum.add(weight::HandDanger + kind, -sg * n * empty);
 }
 
-}  // namespace
-
-int evaluate(const Position& p, int searching) {
-    int v = p.material;
-    const Terms up = pieces(p, UPPER), lo = pieces(p, LOWER);
-    v += up.attack + up.defence - lo.attack - lo.defence;
+template <class Sum>
+void evaluateInto(const Position& p, int searching, Sum& sum) {
+    if constexpr (std::is_same_v<Sum, Traced>) {
+        for (int s = 0; s < kSquares; ++s)
+            if (const int c = p.cell[s]; c != 0 && c != WALL) sum.add(weight::Value + (c < 0 ? -c : c), c > 0 ? 1 : -1);
+        for (int k = 1; k <= 7; ++k) sum.add(weight::Hand + k, p.HandUpper(k) - p.HandLower(k));
+    } else {
+        sum.fixed(p.material);
+    }
+    const int upNear = pieces(p, UPPER, sum), loNear = pieces(p, LOWER, sum);
     // Ahead, trade: every exchange brings the end nearer and fills the hand with attackers.
     if (p.material > 150 || p.material < -150) {
         int onBoard = 0;
         for (int w = 0; w < kWords; ++w) onBoard += __builtin_popcountll(p.occ[UPPER][w] | p.occ[LOWER][w]);
         const int lead = p.material > 0 ? std::min(p.material, 3000) : std::max(p.material, -3000);
-        v += lead * (174 - onBoard) / 400;
+        sum.fixed(lead * (174 - onBoard) / 400);
     }
-    // The squares round a king come under fire only with attackers close by.
-    if (lo.near > 0) v += kingShelter(p, UPPER);
-    if (up.near > 0) v -= kingShelter(p, LOWER);
+    kingShelter(p, UPPER, loNear > 0, sum);
+    kingShelter(p, LOWER, upNear > 0, sum);
     // Pieces in hand are attackers that arrive anywhere: more of them, closer to a mate.
     int hu = 0, hl = 0;
     for (int k = 1; k <= 7; ++k) hu += p.HandUpper(k), hl += p.HandLower(k);
-    v += 6 * (hu - hl);
+    sum.add(weight::HandCount, hu - hl);
     // The game takes the upper king for mated by any check when its hand is empty and nothing
     // simple parries it: the upper side keeps a piece in hand.
-    if (hu == 0 && searching == UPPER) v -= 60;
-    return p.side == UPPER ? v : -v;
+    if (hu == 0 && searching == UPPER) sum.fixed(-60);
+    sum.add(weight::Tempo, p.side == UPPER ? 1 : -1);
+}
+
+}  // namespace
+
+int evaluate(const Position& p, int searching) {
+    Summed sum;
+    evaluateInto(p, searching, sum);
+    return p.side == UPPER ? sum.v : -sum.v;
+}
+
+EvalTrace traceEvaluation(const Position& p, int searching) {
+    Traced sum;
+    evaluateInto(p, searching, sum);
+    return sum.trace;
 }
 
 }  // namespace orizen::engine

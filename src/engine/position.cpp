@@ -6,9 +6,6 @@
 
 namespace orizen::engine {
 
-const int kValue[kTypes] = {0, 100, 430, 260, 430, 290, 430, 400, 430, 450, 700, 950, 850, 1150, 0};
-const int kHandValue[8] = {0, 105, 270, 300, 420, 470, 730, 880};
-
 namespace {
 
 inline constexpr int kMaxHand = 256;

@@ -10,6 +10,7 @@
 
 #include "rules/pieces.h"
 #include "rules/position.h"
+#include "engine/weights.h"
 
 namespace orizen::engine {
 
@@ -92,8 +93,8 @@ struct Position : orizen::Position {
 static_assert(std::is_trivially_copyable_v<Position>);
 
 // Material values of a type on the board and of a kind in hand.
-extern const int kValue[kTypes];
-extern const int kHandValue[8];
+inline constexpr const int* kValue = kWeights.data() + weight::Value;
+inline constexpr const int* kHandValue = kWeights.data() + weight::Hand;
 
 // Moves of one node, in a caller-owned buffer.
 inline constexpr int kMaxMoves = 8192;

@@ -67,5 +67,12 @@ private:
 
 // The static evaluation from the side to move's view, for a search on behalf of `searching`.
 int evaluate(const Position& p, int searching);
+// The evaluation's terms from the upper side's view: how often each weight counts, and the part no
+// weight scales. The upper side's evaluation is fixed + the sum of kWeights[i] * count[i].
+struct EvalTrace {
+    std::array<int, weight::Count> count{};
+    int fixed = 0;
+};
+EvalTrace traceEvaluation(const Position& p, int searching);
 
 }  // namespace orizen::engine

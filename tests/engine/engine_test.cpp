@@ -128,6 +128,22 @@ TEST(Engine, MakeKeepsTheBoardCodesAndIndexesInStepAndUnmakeRestoresThem) {
     }
 }
 
+// The tuner fits the weights to the trace's counts: they must add up to the evaluation itself.
+TEST(Engine, EvaluationIsItsTracedCountsTimesTheWeights) {
+    for (test::Bare* b : randomGames(6, 13)) {
+        for (int side : {UPPER, LOWER}) {
+            const Position p = level4::positionOf(b->g, side);
+            for (int searching : {UPPER, LOWER}) {
+                const EvalTrace t = traceEvaluation(p, searching);
+                long sum = t.fixed;
+                for (int i = 0; i < weight::Count; ++i) sum += long(kWeights[std::size_t(i)]) * t.count[std::size_t(i)];
+                EXPECT_EQ(side == UPPER ? sum : -sum, evaluate(p, searching));
+            }
+        }
+        delete b;
+    }
+}
+
 // Exhaustive: can the side to move mate within `plies` (1 or 3), every defence tried?
 bool legalAfter(Position& p) {
     const int k = p.king[other(p.side)];
