@@ -2,8 +2,10 @@
 // from the opening array and the ladder's starts, each played with both sides, until a sequential
 // probability ratio test decides or the games run out.
 //   orizen_match [--a PROG] [--b PROG] [--movetime MS] [--games N] [--elo0 E] [--elo1 E]
-//                [--alpha A] [--beta B] [--plies N] [--adjudicate CP] [--jobs J]
+//                [--alpha A] [--beta B] [--plies N] [--adjudicate CP] [--jobs J] [--record FILE]
 // PROG is another build's orizen-cli (run as PROG engine); without it, this build plays.
+// --record appends each game to FILE as orizen_tune reads games: "game RESULT START MOVE ...", RESULT
+// the lower side's score.
 #include <atomic>
 #include <cstdio>
 #include <cstdlib>
@@ -20,7 +22,7 @@
 using namespace orizen::match;
 
 int main(int argc, char** argv) {
-    std::string a, b;
+    std::string a, b, record;
     int ms = 100, games = 200, plies = 300, adjudicate = 1500, jobs = 2;
     double elo0 = 0, elo1 = 30, alpha = 0.05, beta = 0.05;
     for (int i = 1; i + 1 < argc; i += 2) {
@@ -31,6 +33,7 @@ int main(int argc, char** argv) {
         else if (k == "--games") games = std::atoi(v.c_str());
         else if (k == "--plies") plies = std::atoi(v.c_str());
         else if (k == "--adjudicate") adjudicate = std::atoi(v.c_str());
+        else if (k == "--record") record = v;
         else if (k == "--jobs") jobs = std::max(1, std::atoi(v.c_str()));
         else if (k == "--elo0") elo0 = std::atof(v.c_str());
         else if (k == "--elo1") elo1 = std::atof(v.c_str());
@@ -54,6 +57,11 @@ int main(int argc, char** argv) {
     std::printf("A %s against B %s, %d ms a move, SPRT elo0 %.0f elo1 %.0f, LLR bounds %.2f %.2f\n",
                 a.empty() ? "(this build)" : a.c_str(), b.empty() ? "(this build)" : b.c_str(), ms, elo0, elo1,
                 lower, upper);
+    FILE* out = record.empty() ? nullptr : std::fopen(record.c_str(), "a");
+    if (!record.empty() && out == nullptr) {
+        std::fprintf(stderr, "orizen_match: cannot write %s\n", record.c_str());
+        return 2;
+    }
     std::mutex lock;
     Tally tally;
     std::atomic<int> next{0};
@@ -72,6 +80,12 @@ int main(int argc, char** argv) {
                         std::filesystem::path(start).stem().c_str(), aLower ? "lower" : "upper", r.reason.c_str(),
                         r.plies, tally.wins, tally.draws, tally.losses, tally.elo(), tally.eloError(), llr);
             std::fflush(stdout);
+            if (out != nullptr) {
+                std::fprintf(out, "game %g %s", aLower ? r.score : 1 - r.score, start.c_str());
+                for (const std::string& m : r.moves) std::fprintf(out, " %s", m.c_str());
+                std::fprintf(out, "\n");
+                std::fflush(out);
+            }
             if (llr <= lower || llr >= upper) decided = true;
         }
     };
@@ -83,5 +97,6 @@ int main(int argc, char** argv) {
                 tally.wins, tally.draws, tally.losses, 100 * tally.score(), tally.elo(), tally.eloError(), llr,
                 llr >= upper ? "H1 accepted (A is stronger)" : llr <= lower ? "H0 accepted (A is not stronger)"
                                                              : "inconclusive");
+    if (out != nullptr) std::fclose(out);
     return 0;
 }
