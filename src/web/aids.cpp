@@ -26,6 +26,7 @@ void Aids::load() {
     const AidSettings s = readAidSettings(aidSettingsPath(settingsPath(game_)));
     influenceMap_ = s.influenceMap, moveList_ = s.moveList, chosen_ = s.language;
     level4Seconds_ = s.level4Seconds;
+    game_.players().searching().moveTimeMs = level4Seconds_ * 1000;
 }
 
 void Aids::chooseLanguage(Language l) {
@@ -46,6 +47,13 @@ void Aids::setInfluenceMap(bool on) {
 
 void Aids::setMoveList(bool on) {
     moveList_ = on;
+    save();
+}
+
+void Aids::setLevel4Seconds(int seconds) {
+    game_.players().searching().moveTimeMs = seconds * 1000;
+    if (level4Seconds_ == seconds) return;
+    level4Seconds_ = seconds;
     save();
 }
 
@@ -96,6 +104,7 @@ std::string Aids::state() {
     j += influenceMap_ ? "true" : "false";
     j += ",\"moveList\":";
     j += moveList_ ? "true" : "false";
+    j += ",\"seconds\":" + std::to_string(level4Seconds_);
     if (hint_) {
         j += ",\"hint\":{\"from\":[" + std::to_string(hint_->fromX) + "," + std::to_string(hint_->fromY) + "],\"to\":[" +
              std::to_string(hint_->toX) + "," + std::to_string(hint_->toY) + "],\"text\":" + quoted(shown(language, hint_->text)) + "}";

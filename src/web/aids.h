@@ -22,6 +22,8 @@ public:
     void load();
     void setInfluenceMap(bool on);
     void setMoveList(bool on);
+    // LEVEL4's time a move: 1, 3 or 10 seconds (the hint keeps its own).
+    void setLevel4Seconds(int seconds);
 
     // The hint for the side to move is searched elsewhere (the page's worker): what to search, and
     // false when no hint can be given; then what the search found, shown while its position stands.
@@ -58,7 +60,7 @@ private:
     Controller& controller_;
     bool influenceMap_ = false, moveList_ = false;
     std::optional<Language> chosen_;
-    int level4Seconds_ = 1;  // kept as the file has it: the page has no choice of its own yet
+    int level4Seconds_ = 1;
     std::optional<Hint> hint_;
     std::optional<level4::Request> asked_;
     InfluenceMap map_;

@@ -240,8 +240,8 @@ EMSCRIPTEN_KEEPALIVE void orizen_write_record() {
     page->keep();
 }
 
-// The aids: ヒント (true when a hint is shown), 勢力図 and 棋譜一覧 switched, ← and → (-1, 1),
-// Esc, a click on the list's move n, and what the page draws of them.
+// The aids: ヒント (true when a hint is searched), 勢力図 and 棋譜一覧 switched, LEVEL4's time,
+// ← and → (-1, 1), Esc, a click on the list's move n, and what the page draws of them.
 EMSCRIPTEN_KEEPALIVE int orizen_hint() {
     level4::Request r;
     if (page->controller.busy || !page->aids.askHint(r)) return 0;
@@ -259,6 +259,12 @@ EMSCRIPTEN_KEEPALIVE void orizen_aid(int moveList, int on) {
     } else {
         page->aids.setInfluenceMap(on != 0);
     }
+    page->keep();
+}
+
+EMSCRIPTEN_KEEPALIVE void orizen_level4_seconds(int seconds) {
+    for (const int s : kLevel4Seconds)
+        if (s == seconds) page->aids.setLevel4Seconds(seconds);
     page->keep();
 }
 

@@ -162,6 +162,31 @@ test("LEVEL4 thinks in a worker: the page stays alive and its move comes", async
   await page.close();
 });
 
+test("LEVEL4's time is chosen, kept and searched for", async () => {
+  const page = await open(1280, 900);
+  await page.evaluate(() => {  // the time the page gives its workers
+    const post = Worker.prototype.postMessage;
+    window.asked = [];
+    Worker.prototype.postMessage = function (m, t) {
+      asked.push(m.ms);
+      return post.call(this, m, t);
+    };
+  });
+  await choose(page, "ｵﾌﾟｼｮﾝ", "LEVEL4の持ち時間", "3秒");
+  await choose(page, "対局", "COM対局ﾚﾍﾞﾙ", "LEVEL4");
+  await choose(page, "対局", "対局(COM)", "後手");
+  await page.waitForFunction(() => UTF8ToString(Module._orizen_history()).trim() !== "", {timeout: 15000});
+  assert.deepEqual(await page.evaluate(() => asked), [3000]);
+  await choose(page, "その他", "Language / 言語", "English");
+  assert.equal(await page.$eval('[data-item="s3"]', (e) => e.classList.contains("checked") && e.textContent), "3 s");
+
+  await new Promise((done) => setTimeout(done, 500));  // kept in the browser's storage
+  await page.reload();
+  await page.waitForFunction(() => typeof Module !== "undefined" && Module.calledRun);
+  assert.equal(JSON.parse(await page.evaluate(() => UTF8ToString(Module._orizen_aids()))).seconds, 3);
+  await page.close();
+});
+
 test("cross-origin isolated, LEVEL4 searches on two threads", async () => {
   const page = await open(1280, 900, isolatedBase);
   assert.equal(await page.evaluate(() => crossOriginIsolated), true);

@@ -196,6 +196,7 @@ const Orizen = (() => {
     if (aids.hint) drawHint(aids.hint);
     checked("influence", aids.influenceMap);
     checked("list", aids.moveList);
+    for (const n of seconds) checked("s" + n, aids.seconds === n);
     follow();
   }
   // Something the person did: the game acts, then the picture follows.
@@ -270,26 +271,34 @@ const Orizen = (() => {
       wake();
       act(() => Module._orizen_command(item));
     });
-    // The aids' items: ヒント before 終わり, 勢力図 and 棋譜一覧 at the end of ｵﾌﾟｼｮﾝ; the language
-    // after バージョン情報.
+    // The aids' items: ヒント before 終わり; 勢力図, 棋譜一覧 and LEVEL4's time at the end of
+    // ｵﾌﾟｼｮﾝ; the language after バージョン情報.
     if (key === "終わり") el.before(aidItem("hint", "ヒント", () => Module._orizen_hint()));
     if (key === "BGM") {
       el.after(aidItem("influence", "勢力図", () => Module._orizen_aid(0, !aids.influenceMap)));
       items.influence.after(aidItem("list", "棋譜一覧", () => Module._orizen_aid(1, !aids.moveList)));
+      items.list.after(submenu("LEVEL4の持ち時間", true,
+        seconds.map((n) => aidItem("s" + n, n + "秒", () => Module._orizen_level4_seconds(n)))));
     }
-    if (key === "バージョン情報") {
-      const li = document.createElement("li"), ul = document.createElement("ul");
-      li.textContent = "Language / 言語";
-      li.classList.add("parent");
-      li.addEventListener("click", (e) => {
-        e.stopPropagation();
-        li.classList.toggle("open");
-      });
-      ul.append(aidItem("en", "English", () => language(1)), aidItem("ja", "日本語", () => language(0)));
-      li.appendChild(ul);
-      el.after(li);
-    }
+    if (key === "バージョン情報")
+      el.after(submenu("Language / 言語", false, [aidItem("en", "English", () => language(1)),
+                                                   aidItem("ja", "日本語", () => language(0))]));
   };
+  // A menu of the page's own items; its caption in the game's language when `worded`.
+  const submenu = (caption, worded, children) => {
+    const li = document.createElement("li"), ul = document.createElement("ul");
+    li.textContent = worded ? tr(caption) : caption;
+    if (worded) li.dataset.key = caption;
+    li.classList.add("parent");
+    li.addEventListener("click", (e) => {
+      e.stopPropagation();
+      li.classList.toggle("open");
+    });
+    ul.append(...children);
+    li.appendChild(ul);
+    return li;
+  };
+  const seconds = [1, 3, 10];  // LEVEL4's times a move
   const aidItem = (name, caption, run) => {
     const li = document.createElement("li");
     li.textContent = tr(caption);
