@@ -156,6 +156,8 @@ public:
         return true;
     }
     void answer(const engine::Report& r) { answer_ = level4::toChoice(request_.position, r); }
+    // The position the worker searches.
+    const engine::Position& root() const { return request_.position; }
 
 private:
     SearchingLevel& here_;
@@ -185,6 +187,7 @@ struct Page {
     void thought(const engine::Report& r) {
         if (!controller.busy) return;  // given up meanwhile
         level4.answer(r);
+        aids.thinking(level4.root(), r);
         controller.busy = false;
         auto work = std::move(work_);
         auto done = std::move(done_);
@@ -224,12 +227,16 @@ Page* page = nullptr;
 extern "C" {
 
 EMSCRIPTEN_KEEPALIVE void orizen_press(int button, int shift, double X, double Y) {
-    if (!page->controller.busy) page->aids.clearHint();
+    if (!page->controller.busy) {
+        page->aids.clearHint();
+        page->aids.clearThinking();
+    }
     page->controller.press(button, shift, X, Y);
     page->keep();
 }
 
 EMSCRIPTEN_KEEPALIVE void orizen_command(int item) {
+    page->aids.clearThinking();
     if (item >= 0 && item < kMenuCount) page->controller.command(Menu(item));
     page->keep();
 }
@@ -270,6 +277,7 @@ EMSCRIPTEN_KEEPALIVE void orizen_level4_seconds(int seconds) {
 
 EMSCRIPTEN_KEEPALIVE void orizen_step(int direction) {
     if (!page->controller.busy) page->aids.clearHint();
+    page->aids.clearThinking();
     page->controller.command(direction < 0 ? Menu::REPLAY : Menu::AFTER);
     page->keep();
 }
@@ -292,6 +300,16 @@ EMSCRIPTEN_KEEPALIVE const char* orizen_aids() {
 // The worker's answer to the LEVEL4 turn: an engine::Report.
 EMSCRIPTEN_KEEPALIVE void orizen_thought(const void* report) {
     page->thought(*static_cast<const orizen::engine::Report*>(report));
+}
+
+// A depth completed by the worker `which` (0 the turn's, 1 the hint's): the engine::Report so far.
+EMSCRIPTEN_KEEPALIVE void orizen_depth(int which, const void* report) {
+    const auto& r = *static_cast<const orizen::engine::Report*>(report);
+    if (which == 0) {
+        if (page->controller.busy) page->aids.thinking(page->level4.root(), r);
+    } else {
+        page->aids.hintDepth(r);
+    }
 }
 
 // A text of the game as the page shows it now, for the page's own captions and for the texts it

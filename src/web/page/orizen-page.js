@@ -169,6 +169,9 @@ const Orizen = (() => {
     shadowed(30, 7.2, tr("ヒント"), "rgb(255, 140, 255)", 10);
     shadowed(30, 8.0, h.text, "#fff", 12);
   };
+  // A search's lines below the hint: the depth and the score, then the moves it expects.
+  const drawLines = (lines) => lines.forEach((l, i) =>
+    shadowed(30, 9.2 + 0.75 * i, l, i < 2 ? "rgb(255, 230, 140)" : "#fff", i < 2 ? 11 : 10));
   const follow = () => {
     list.hidden = !aids.moveList;
     if (!aids.moveList) return;
@@ -194,6 +197,7 @@ const Orizen = (() => {
     shown.drawImage(buffer, 0, 0);
     if (aids.influenceMap && aids.balance) drawTint();
     if (aids.hint) drawHint(aids.hint);
+    if (aids.lines) drawLines(aids.lines);
     checked("influence", aids.influenceMap);
     checked("list", aids.moveList);
     for (const n of seconds) checked("s" + n, aids.seconds === n);
@@ -508,11 +512,16 @@ const Orizen = (() => {
   const think = (which, position, seen, ms) => {
     if (!thinkers[which]) {
       thinkers[which] = new Worker("think-worker.js");
+      // After each depth the report so far, then the answer.
       thinkers[which].onmessage = (e) => {
-        const {report, threads} = e.data, at = Module._malloc(report.length);
-        Orizen.threads = threads;
-        Module.HEAPU8.set(report, at);
-        act(() => answered[which](at));
+        const {depth, report, threads} = e.data, bytes = depth || report, at = Module._malloc(bytes.length);
+        Module.HEAPU8.set(bytes, at);
+        if (depth) {
+          act(() => Module._orizen_depth(which, at));
+        } else {
+          Orizen.threads = threads;
+          act(() => answered[which](at));
+        }
         Module._free(at);
       };
     }
