@@ -63,4 +63,15 @@ std::vector<std::string> thinkingLines(const level4::Thinking& t, bool viewerLow
     return lines;
 }
 
+bool lowerMovesFirst(const Game& g, bool lowerToMove) {
+    const History& h = g.moveHistory();
+    return h.RecordLength >= 1 ? h.RecPiece(1) < 0 : lowerToMove;
+}
+
+std::string shownLine(Language language, const std::string& line) {
+    // The mark is three bytes and a blank.
+    const bool move = line.rfind("▲ ", 0) == 0 || line.rfind("△ ", 0) == 0;
+    return move ? line.substr(0, 4) + shown(language, line.substr(4)) : shown(language, line);
+}
+
 }  // namespace orizen

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "game/game.h"
+#include "game/language.h"
 #include "game/level4.h"
 
 namespace orizen {
@@ -30,5 +31,15 @@ std::string rowText(const MoveRow& r);
 // then at most `moves` of the moves it expects, each marked ▲ when made by the side that
 // moves first ("▲ 14 8金").
 std::vector<std::string> thinkingLines(const level4::Thinking& t, bool viewerLower, bool lowerFirst, int moves);
+
+// Moves of the expected line shown beside the board.
+inline constexpr int kThinkingMoves = 8;
+
+// Whether the lower side made g's first move (or makes it, when `lowerToMove` now and no move has
+// been made yet): whose moves thinkingLines marks ▲.
+bool lowerMovesFirst(const Game& g, bool lowerToMove);
+
+// A line of thinkingLines as shown in `language`: a move keeps its mark.
+std::string shownLine(Language language, const std::string& line);
 
 }  // namespace orizen

@@ -26,6 +26,7 @@ void Aids::load() {
     const AidSettings s = readAidSettings(aidSettingsPath(settingsPath(game_)));
     influenceMap_ = s.influenceMap, moveList_ = s.moveList, chosen_ = s.language;
     level4Seconds_ = s.level4Seconds;
+    game_.players().searching().moveTimeMs = level4Seconds_ * 1000;
 }
 
 void Aids::chooseLanguage(Language l) {
@@ -49,30 +50,60 @@ void Aids::setMoveList(bool on) {
     save();
 }
 
+void Aids::setLevel4Seconds(int seconds) {
+    game_.players().searching().moveTimeMs = seconds * 1000;
+    if (level4Seconds_ == seconds) return;
+    level4Seconds_ = seconds;
+    save();
+}
+
+void Aids::thinking(const engine::Position& root, const engine::Report& report) {
+    if (report.move == engine::kNoMove) return;
+    const level4::Thinking t = level4::thinkingOf(root, report);
+    thinking_ = thinkingLines(t, true, lowerMovesFirst(game_, t.lower), kThinkingMoves);
+}
+
 bool Aids::askHint(level4::Request& request) {
     clearHint();
     const int side = hintSide(game_);
     if (side == 0) return false;
+    clearThinking();
     request = level4::requestOf(game_, side < 0 ? engine::LOWER : engine::UPPER);
     asked_ = request;
     return true;
 }
 
+int Aids::askedSide() const {
+    // The position may have changed while it was searched: then the search is for none.
+    const int side = hintSide(game_);
+    if (!asked_ || side == 0 || level4::positionOf(game_, side < 0 ? engine::LOWER : engine::UPPER).key != asked_->position.key)
+        return 0;
+    return side;
+}
+
+void Aids::hintDepth(const engine::Report& report) {
+    const int side = askedSide();
+    if (side == 0 || report.move == engine::kNoMove) return;
+    thinking_ = thinkingLines(level4::thinkingOf(asked_->position, report), side < 0, lowerMovesFirst(game_, side < 0),
+                              kThinkingMoves);
+}
+
 void Aids::hintFound(const engine::Report& report) {
     if (!asked_) return;
+    const int side = askedSide();
     const level4::Request asked = std::move(*asked_);
     asked_.reset();
-    // The position may have changed while it was searched: then the hint is for none.
-    const int side = hintSide(game_);
-    if (side == 0 || level4::positionOf(game_, side < 0 ? engine::LOWER : engine::UPPER).key != asked.position.key) return;
+    if (side == 0) return;
     const Choice c = level4::toChoice(asked.position, report);
     if (!c.found) return;
     const Move& m = c.move;
     Hint h{m.fx, m.fy, m.tx, m.ty, moveText(m.fx, m.tx, m.ty, m.before, m.after),
+           thinkingLines(level4::thinkingOf(asked.position, report), side < 0, lowerMovesFirst(game_, side < 0), kThinkingMoves),
            {}, game_.position().HandLower, game_.position().HandUpper, game_.state().Turn};
     h.board = game_.position().Board;
     if (m.fx == -1) h.fromY = 8 - m.fy;  // an upper drop: its hand slot's row on the screen
     hint_ = std::move(h);
+    clearThinking();  // the hint shows its own
 }
 
 bool Aids::hintCurrent() const {
@@ -87,6 +118,7 @@ void Aids::escape() {
 
 void Aids::stepTo(int n) {
     clearHint();
+    clearThinking();
     orizen::stepTo(game_, n, [this](Menu item) { controller_.command(item); });
 }
 
@@ -96,9 +128,15 @@ std::string Aids::state() {
     j += influenceMap_ ? "true" : "false";
     j += ",\"moveList\":";
     j += moveList_ ? "true" : "false";
+    j += ",\"seconds\":" + std::to_string(level4Seconds_);
     if (hint_) {
         j += ",\"hint\":{\"from\":[" + std::to_string(hint_->fromX) + "," + std::to_string(hint_->fromY) + "],\"to\":[" +
              std::to_string(hint_->toX) + "," + std::to_string(hint_->toY) + "],\"text\":" + quoted(shown(language, hint_->text)) + "}";
+    }
+    if (const auto& lines = hint_ ? hint_->lines : thinking_; !lines.empty()) {
+        j += ",\"lines\":[";
+        for (const std::string& l : lines) j += quoted(shownLine(language, l)) + (&l == &lines.back() ? "" : ",");
+        j += "]";
     }
     if (influenceMap_) {
         map_.update(game_.position().Board);

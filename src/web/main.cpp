@@ -156,6 +156,8 @@ public:
         return true;
     }
     void answer(const engine::Report& r) { answer_ = level4::toChoice(request_.position, r); }
+    // The position the worker searches.
+    const engine::Position& root() const { return request_.position; }
 
 private:
     SearchingLevel& here_;
@@ -185,6 +187,7 @@ struct Page {
     void thought(const engine::Report& r) {
         if (!controller.busy) return;  // given up meanwhile
         level4.answer(r);
+        aids.thinking(level4.root(), r);
         controller.busy = false;
         auto work = std::move(work_);
         auto done = std::move(done_);
@@ -224,12 +227,16 @@ Page* page = nullptr;
 extern "C" {
 
 EMSCRIPTEN_KEEPALIVE void orizen_press(int button, int shift, double X, double Y) {
-    if (!page->controller.busy) page->aids.clearHint();
+    if (!page->controller.busy) {
+        page->aids.clearHint();
+        page->aids.clearThinking();
+    }
     page->controller.press(button, shift, X, Y);
     page->keep();
 }
 
 EMSCRIPTEN_KEEPALIVE void orizen_command(int item) {
+    page->aids.clearThinking();
     if (item >= 0 && item < kMenuCount) page->controller.command(Menu(item));
     page->keep();
 }
@@ -240,8 +247,8 @@ EMSCRIPTEN_KEEPALIVE void orizen_write_record() {
     page->keep();
 }
 
-// The aids: ヒント (true when a hint is shown), 勢力図 and 棋譜一覧 switched, ← and → (-1, 1),
-// Esc, a click on the list's move n, and what the page draws of them.
+// The aids: ヒント (true when a hint is searched), 勢力図 and 棋譜一覧 switched, LEVEL4's time,
+// ← and → (-1, 1), Esc, a click on the list's move n, and what the page draws of them.
 EMSCRIPTEN_KEEPALIVE int orizen_hint() {
     level4::Request r;
     if (page->controller.busy || !page->aids.askHint(r)) return 0;
@@ -262,8 +269,15 @@ EMSCRIPTEN_KEEPALIVE void orizen_aid(int moveList, int on) {
     page->keep();
 }
 
+EMSCRIPTEN_KEEPALIVE void orizen_level4_seconds(int seconds) {
+    for (const int s : kLevel4Seconds)
+        if (s == seconds) page->aids.setLevel4Seconds(seconds);
+    page->keep();
+}
+
 EMSCRIPTEN_KEEPALIVE void orizen_step(int direction) {
     if (!page->controller.busy) page->aids.clearHint();
+    page->aids.clearThinking();
     page->controller.command(direction < 0 ? Menu::REPLAY : Menu::AFTER);
     page->keep();
 }
@@ -286,6 +300,16 @@ EMSCRIPTEN_KEEPALIVE const char* orizen_aids() {
 // The worker's answer to the LEVEL4 turn: an engine::Report.
 EMSCRIPTEN_KEEPALIVE void orizen_thought(const void* report) {
     page->thought(*static_cast<const orizen::engine::Report*>(report));
+}
+
+// A depth completed by the worker `which` (0 the turn's, 1 the hint's): the engine::Report so far.
+EMSCRIPTEN_KEEPALIVE void orizen_depth(int which, const void* report) {
+    const auto& r = *static_cast<const orizen::engine::Report*>(report);
+    if (which == 0) {
+        if (page->controller.busy) page->aids.thinking(page->level4.root(), r);
+    } else {
+        page->aids.hintDepth(r);
+    }
 }
 
 // A text of the game as the page shows it now, for the page's own captions and for the texts it

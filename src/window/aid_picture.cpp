@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "game/move_notes.h"
 #include "window/buffer_canvas.h"
 
 namespace orizen::window {
@@ -121,11 +122,7 @@ void AidPicture::drawHint(const HintMarks& hint) {
 
 void AidPicture::drawLines(const std::vector<std::string>& lines) {
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        // A move keeps its mark (▲ △, three bytes and a blank) in either language.
-        const std::string& l = lines[i];
-        const bool move = l.rfind("▲ ", 0) == 0 || l.rfind("△ ", 0) == 0;
-        const std::string text = move ? l.substr(0, 4) + shown(language, l.substr(4)) : shown(language, l);
-        shadowedText(image_, kHintTextX, kLinesY + kLineStep * double(i), QString::fromStdString(text),
+        shadowedText(image_, kHintTextX, kLinesY + kLineStep * double(i), QString::fromStdString(shownLine(language, lines[i])),
                      i < 2 ? QColor(255, 230, 140) : Qt::white, i < 2 ? 11 : 10);
     }
 }

@@ -13,20 +13,6 @@
 
 namespace orizen::window {
 
-namespace {
-
-// Moves of the expected line shown beside the board.
-constexpr int kLineMoves = 8;
-
-// Whether the lower side made the game's first move (or makes it, when `lowerToMove` now and no
-// move has been made yet).
-bool lowerMovesFirst(const Game& g, bool lowerToMove) {
-    const History& h = g.moveHistory();
-    return h.RecordLength >= 1 ? h.RecPiece(1) < 0 : lowerToMove;
-}
-
-}  // namespace
-
 Aids::Aids(QMainWindow* window, Host& host, Game& game, BoardWidget* board, const BufferCanvas& canvas,
            const PictureSet& pictures, MenuBarItems& menus)
     : window_(window), host_(host), game_(game), board_(board), canvas_(canvas), picture_(pictures), list_(window) {
@@ -152,7 +138,7 @@ bool Aids::showHint() {
     if (!found) return false;
     Hint h{HintMarks{m.move.fx, m.move.fy, m.move.tx, m.move.ty,
                      moveText(m.move.fx, m.move.tx, m.move.ty, m.move.before, m.move.after)},
-           last.last ? thinkingLines(*last.last, side < 0, lowerMovesFirst(game_, side < 0), kLineMoves)
+           last.last ? thinkingLines(*last.last, side < 0, lowerMovesFirst(game_, side < 0), kThinkingMoves)
                      : std::vector<std::string>{},
            game_.position().Board, game_.position().HandLower, game_.position().HandUpper, game_.state().Turn};
     if (m.move.fx == -1) h.marks.fromY = 8 - m.move.fy;  // an upper drop: its hand slot's row on the screen
@@ -178,7 +164,7 @@ void Aids::Watcher::thinking(const level4::Thinking& t) {
     QMetaObject::invokeMethod(
         aids->board_,
         [a = aids, t] {
-            a->thinking_ = thinkingLines(t, true, lowerMovesFirst(a->game_, t.lower), kLineMoves);
+            a->thinking_ = thinkingLines(t, true, lowerMovesFirst(a->game_, t.lower), kThinkingMoves);
             a->board_->update();
         },
         Qt::QueuedConnection);

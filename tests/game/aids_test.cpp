@@ -163,6 +163,17 @@ TEST(MoveNotes, ThinkingReadsFromTheViewersSideWithMatesInPlies) {
     EXPECT_EQ(thinkingLines(level4::Thinking{2, 0, true, {pawn, reply}}, true, true, 1).size(), 3u);
 }
 
+TEST(MoveNotes, ThinkingInEnglishKeepsTheMarks) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"深さ 6", "Depth 6"}, {"評価 -1.25", "Score -1.25"}, {"詰まされ 5手", "Mated in 5"},
+        {"▲ 14 17歩", "▲ P-14 17"}, {"△ ８ ５香成", "△ +L-8 5"},
+    };
+    for (const auto& [japanese, english] : cases) {
+        EXPECT_EQ(shownLine(Language::English, japanese), english);
+        EXPECT_EQ(shownLine(Language::Japanese, japanese), japanese);
+    }
+}
+
 TEST(AidSettings, KeptBesideTheSettingsFileWhichKeepsItsThreeLines) {
     Harness h;
     const std::string ini = settingsPath(h.game);

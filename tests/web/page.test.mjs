@@ -65,6 +65,8 @@ async function open(width, height, at = base, language = "ja-JP") {
   return page;
 }
 const history = (page) => page.evaluate(() => UTF8ToString(Module._orizen_history()).trim().split("\n").filter((l) => l));
+// What the page draws over the game: the hint, the search's lines, the aids' settings.
+const aidsOf = (page) => page.evaluate(() => JSON.parse(UTF8ToString(Module._orizen_aids())));
 // Opens the menus along the captions and chooses the last.
 async function choose(page, ...captions) {
   for (const c of captions) {
@@ -162,6 +164,41 @@ test("LEVEL4 thinks in a worker: the page stays alive and its move comes", async
   await page.close();
 });
 
+test("LEVEL4's time is chosen, kept and searched for; its thinking shows beside the board", async () => {
+  const page = await open(1280, 900);
+  await page.evaluate(() => {  // the time the page gives its workers
+    const post = Worker.prototype.postMessage;
+    window.asked = [];
+    Worker.prototype.postMessage = function (m, t) {
+      asked.push(m.ms);
+      return post.call(this, m, t);
+    };
+  });
+  await choose(page, "ｵﾌﾟｼｮﾝ", "LEVEL4の持ち時間", "3秒");
+  await choose(page, "対局", "COM対局ﾚﾍﾞﾙ", "LEVEL4");
+  await choose(page, "対局", "対局(COM)", "後手");
+  // After each depth while it thinks, and after its move until the board is pressed.
+  await page.waitForFunction(() => JSON.parse(UTF8ToString(Module._orizen_aids())).lines &&
+                                   UTF8ToString(Module._orizen_history()).trim() === "");
+  await page.waitForFunction(() => UTF8ToString(Module._orizen_history()).trim() !== "", {timeout: 15000});
+  assert.deepEqual(await page.evaluate(() => asked), [3000]);
+  const {lines} = await aidsOf(page);
+  assert.ok(lines[0].startsWith("深さ ") && /^評価 [+-]\d+\.\d\d$/.test(lines[1]) && lines[2].startsWith("▲ "),
+            lines.join(" / "));  // the computer moved first
+  await page.screenshot({path: path.join(shots, "desktop-thinking.png")});
+  await choose(page, "その他", "Language / 言語", "English");
+  assert.ok((await aidsOf(page)).lines[0].startsWith("Depth "));
+  assert.equal(await page.$eval('[data-item="s3"]', (e) => e.classList.contains("checked") && e.textContent), "3 s");
+  await press(page, 14, 18);
+  assert.equal((await aidsOf(page)).lines, undefined);
+
+  await new Promise((done) => setTimeout(done, 500));  // kept in the browser's storage
+  await page.reload();
+  await page.waitForFunction(() => typeof Module !== "undefined" && Module.calledRun);
+  assert.equal((await aidsOf(page)).seconds, 3);
+  await page.close();
+});
+
 test("cross-origin isolated, LEVEL4 searches on two threads", async () => {
   const page = await open(1280, 900, isolatedBase);
   assert.equal(await page.evaluate(() => crossOriginIsolated), true);
@@ -169,6 +206,7 @@ test("cross-origin isolated, LEVEL4 searches on two threads", async () => {
   await choose(page, "対局", "対局(COM)", "後手");
   await page.waitForFunction(() => UTF8ToString(Module._orizen_history()).trim() !== "", {timeout: 10000});
   assert.equal(await page.evaluate(() => Orizen.threads), 2);
+  assert.ok((await aidsOf(page)).lines?.length >= 3);  // its thinking came from the build with threads too
   await page.close();
 });
 
@@ -196,8 +234,9 @@ test("the aids: a hint, the influence map, the list of moves, ← → and Esc", 
   await choose(page, "対局", "対局(COM)", "先手");
   await choose(page, "対局", "ヒント");  // searched in a worker of its own for half a second
   await page.waitForFunction(() => JSON.parse(UTF8ToString(Module._orizen_aids())).hint !== undefined);
-  const {hint} = await aids();
+  const {hint, lines} = await aids();
   assert.ok(hint && hint.to[0] >= 1 && hint.to[1] >= 1, JSON.stringify(hint));
+  assert.ok(lines[0].startsWith("深さ "), lines.join(" / "));  // its search under it
   await page.keyboard.press("Escape");
   assert.equal((await aids()).hint, undefined);
 

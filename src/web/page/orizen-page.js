@@ -169,6 +169,9 @@ const Orizen = (() => {
     shadowed(30, 7.2, tr("ヒント"), "rgb(255, 140, 255)", 10);
     shadowed(30, 8.0, h.text, "#fff", 12);
   };
+  // A search's lines below the hint: the depth and the score, then the moves it expects.
+  const drawLines = (lines) => lines.forEach((l, i) =>
+    shadowed(30, 9.2 + 0.75 * i, l, i < 2 ? "rgb(255, 230, 140)" : "#fff", i < 2 ? 11 : 10));
   const follow = () => {
     list.hidden = !aids.moveList;
     if (!aids.moveList) return;
@@ -194,8 +197,10 @@ const Orizen = (() => {
     shown.drawImage(buffer, 0, 0);
     if (aids.influenceMap && aids.balance) drawTint();
     if (aids.hint) drawHint(aids.hint);
+    if (aids.lines) drawLines(aids.lines);
     checked("influence", aids.influenceMap);
     checked("list", aids.moveList);
+    for (const n of seconds) checked("s" + n, aids.seconds === n);
     follow();
   }
   // Something the person did: the game acts, then the picture follows.
@@ -270,26 +275,34 @@ const Orizen = (() => {
       wake();
       act(() => Module._orizen_command(item));
     });
-    // The aids' items: ヒント before 終わり, 勢力図 and 棋譜一覧 at the end of ｵﾌﾟｼｮﾝ; the language
-    // after バージョン情報.
+    // The aids' items: ヒント before 終わり; 勢力図, 棋譜一覧 and LEVEL4's time at the end of
+    // ｵﾌﾟｼｮﾝ; the language after バージョン情報.
     if (key === "終わり") el.before(aidItem("hint", "ヒント", () => Module._orizen_hint()));
     if (key === "BGM") {
       el.after(aidItem("influence", "勢力図", () => Module._orizen_aid(0, !aids.influenceMap)));
       items.influence.after(aidItem("list", "棋譜一覧", () => Module._orizen_aid(1, !aids.moveList)));
+      items.list.after(submenu("LEVEL4の持ち時間", true,
+        seconds.map((n) => aidItem("s" + n, n + "秒", () => Module._orizen_level4_seconds(n)))));
     }
-    if (key === "バージョン情報") {
-      const li = document.createElement("li"), ul = document.createElement("ul");
-      li.textContent = "Language / 言語";
-      li.classList.add("parent");
-      li.addEventListener("click", (e) => {
-        e.stopPropagation();
-        li.classList.toggle("open");
-      });
-      ul.append(aidItem("en", "English", () => language(1)), aidItem("ja", "日本語", () => language(0)));
-      li.appendChild(ul);
-      el.after(li);
-    }
+    if (key === "バージョン情報")
+      el.after(submenu("Language / 言語", false, [aidItem("en", "English", () => language(1)),
+                                                   aidItem("ja", "日本語", () => language(0))]));
   };
+  // A menu of the page's own items; its caption in the game's language when `worded`.
+  const submenu = (caption, worded, children) => {
+    const li = document.createElement("li"), ul = document.createElement("ul");
+    li.textContent = worded ? tr(caption) : caption;
+    if (worded) li.dataset.key = caption;
+    li.classList.add("parent");
+    li.addEventListener("click", (e) => {
+      e.stopPropagation();
+      li.classList.toggle("open");
+    });
+    ul.append(...children);
+    li.appendChild(ul);
+    return li;
+  };
+  const seconds = [1, 3, 10];  // LEVEL4's times a move
   const aidItem = (name, caption, run) => {
     const li = document.createElement("li");
     li.textContent = tr(caption);
@@ -499,11 +512,16 @@ const Orizen = (() => {
   const think = (which, position, seen, ms) => {
     if (!thinkers[which]) {
       thinkers[which] = new Worker("think-worker.js");
+      // After each depth the report so far, then the answer.
       thinkers[which].onmessage = (e) => {
-        const {report, threads} = e.data, at = Module._malloc(report.length);
-        Orizen.threads = threads;
-        Module.HEAPU8.set(report, at);
-        act(() => answered[which](at));
+        const {depth, report, threads} = e.data, bytes = depth || report, at = Module._malloc(bytes.length);
+        Module.HEAPU8.set(bytes, at);
+        if (depth) {
+          act(() => Module._orizen_depth(which, at));
+        } else {
+          Orizen.threads = threads;
+          act(() => answered[which](at));
+        }
         Module._free(at);
       };
     }

@@ -13,6 +13,10 @@ var Module = {
     ready = true;
     while (waiting.length) search(waiting.shift());
   },
+  // After each depth, while the search goes on: the report so far.
+  depthDone(report) {
+    postMessage({depth: report}, [report.buffer]);
+  },
 };
 importScripts(script);
 
