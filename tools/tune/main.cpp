@@ -20,7 +20,6 @@
 #include "cli/commands.h"
 #include "engine/notation.h"
 #include "engine/search.h"
-#include "match.h"
 
 namespace orizen::engine {
 namespace {
@@ -35,53 +34,70 @@ std::vector<std::string> starts() {
     return s;
 }
 
-// The searching level after a few random plies, so that no two games are alike.
-class Opened final : public match::Player {
-public:
-    Opened(unsigned seed, int plies) : rng_(seed), plies_(plies) {}
-    std::string choose(const std::string& start, const std::vector<std::string>& moves, int ms) override {
-        if (int(moves.size()) >= plies_) return level_->choose(start, moves, ms);
-        Position p;
-        std::vector<uint64_t> seen;
-        std::string bad;
-        if (!cli::replayMoves(start, moves, p, seen, bad) || !bad.empty()) return "none";
-        Move buffer[kMaxMoves];
-        MoveList all{buffer};
-        generateAll(p, all);
-        std::vector<Move> legal;
-        for (int i = 0; i < all.n; ++i) {
-            Undo u;
-            const int side = p.side;
-            p.make(all.m[i], u);
-            if (p.king[side] != 0 && !p.attacked(p.king[side], p.side)) legal.push_back(all.m[i]);
-            p.unmake(all.m[i], u);
-        }
-        if (legal.empty()) return "none";
-        return moveText(legal[std::uniform_int_distribution<std::size_t>(0, legal.size() - 1)(rng_)]);
+// The moves of p's side to move that keep its king safe.
+std::vector<Move> legalMoves(Position& p) {
+    Move buffer[kMaxMoves];
+    MoveList all{buffer};
+    generateAll(p, all);
+    std::vector<Move> legal;
+    for (int i = 0; i < all.n; ++i) {
+        Undo u;
+        const int side = p.side;
+        p.make(all.m[i], u);
+        if (p.king[side] != 0 && !p.attacked(p.king[side], p.side)) legal.push_back(all.m[i]);
+        p.unmake(all.m[i], u);
     }
+    return legal;
+}
 
-private:
-    std::mt19937 rng_;
-    int plies_;
-    std::unique_ptr<match::Player> level_ = match::inProcess();
-};
-
+// Self-play of the searching level, each game opened by a few random plies so that no two are
+// alike, adjudicated by material after 400 plies as matches are.
 int games(int n, int ms, unsigned seed) {
     const std::vector<std::string> from = starts();
     std::mt19937 rng(seed);
+    Searcher searchers[2];
+    Limits limits;
+    limits.movetimeMs = ms;
+    limits.threads = 1;
     for (int g = 0; g < n; ++g) {
         const std::string start = from[rng() % from.size()];
-        const int plies = 2 + int(rng() % 7);
-        Opened lower(rng(), plies), upper(rng(), plies);
-        const match::Game r = match::play(lower, upper, kSource + "/" + start, true, ms, 400, 1500);
-        std::printf("game %g %s", r.score, start.c_str());
-        for (const std::string& m : r.moves) std::printf(" %s", m.c_str());
-        std::printf("\n");
+        const int opening = 2 + int(rng() % 7);
+        Position p;
+        std::vector<uint64_t> seen;
+        std::string bad;
+        if (!cli::replayMoves(kSource + "/" + start, {}, p, seen, bad)) return 1;
+        for (Searcher& s : searchers) s.clear();
+        std::string moves;
+        double lowerScore = 0.5;
+        int ply = 0;
+        for (; ply < 400; ++ply) {
+            Move m = kNoMove;
+            if (ply < opening) {
+                const std::vector<Move> legal = legalMoves(p);
+                if (!legal.empty()) m = legal[std::uniform_int_distribution<std::size_t>(0, legal.size() - 1)(rng)];
+            } else {
+                m = searchers[p.side].think(p, seen.data(), int(seen.size()), limits).move;
+            }
+            const int side = p.side;
+            if (m == kNoMove) {
+                lowerScore = side == LOWER ? 0 : 1;
+                break;
+            }
+            seen.push_back(p.key);
+            Undo u;
+            p.make(m, u);
+            moves.append(" ").append(moveText(m));
+            if (p.king[other(side)] == 0) {
+                lowerScore = side == LOWER ? 1 : 0;
+                break;
+            }
+        }
+        if (ply == 400) lowerScore = p.material <= -1500 ? 1 : p.material >= 1500 ? 0 : 0.5;
+        std::printf("game %g %s%s\n", lowerScore, start.c_str(), moves.c_str());
         std::fflush(stdout);
     }
     return 0;
 }
-
 
 // A quiet position of a game: the weights' counts from the upper side's view, what no weight
 // scales, and the upper side's score in the game.
