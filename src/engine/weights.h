@@ -1,5 +1,6 @@
 // The evaluation's weights in one flat table, so that a tuner can fit them all alike: where each
-// group starts. The numbers themselves are made by the tuner (fitted.h).
+// group starts, and the hand-set weights a fit starts from and stays near. The weights in use are
+// made by the tuner (fitted.h).
 #pragma once
 
 #include <array>
@@ -42,6 +43,29 @@ inline constexpr WeightGroup kWeightGroups[] = {
     {"Guard1", weight::Guard1, weight::kTypes},     {"Guard2", weight::Guard2, weight::kTypes},
     {"Camp", weight::Camp, weight::kTypes},         {"PawnRank ShelterHeld ShelterOpen HandCount", weight::PawnRank, 4},
     {"HandDanger", weight::HandDanger, 8},          {"Tempo", weight::Tempo, 1},
+};
+
+inline constexpr Weights kHandSet = {
+    // Value
+    0, 100, 430, 260, 430, 290, 430, 400, 430, 450, 700, 950, 850, 1150, 0,
+    // Hand
+    0, 105, 270, 300, 420, 470, 730, 880,
+    // PullFar
+    0, 0, 3, 1, 3, 1, 3, 2, 3, 2, 2, 5, 2, 6, 0,
+    // PullNear
+    0, 4, 7, 5, 7, 5, 7, 6, 7, 6, 6, 9, 6, 10, 0,
+    // Guard1
+    0, 2, 7, 1, 7, 1, 7, 7, 7, 9, 2, 8, 1, 6, 0,
+    // Guard2
+    0, 1, 3, 0, 3, 0, 3, 3, 3, 4, 1, 4, 0, 3, 0,
+    // Camp
+    0, 15, 15, 15, 15, 15, 15, 15, 15, 15, 15, 15, 15, 15, 0,
+    // PawnRank ShelterHeld ShelterOpen HandCount
+    2, -20, -50, 6,
+    // HandDanger
+    0, 0, 0, 0, 0, 0, 0, 0,
+    // Tempo
+    0,
 };
 
 }  // namespace orizen::engine

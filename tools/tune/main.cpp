@@ -2,10 +2,10 @@
 //   orizen_tune games N MS SEED   N self-play games of the searching level at MS a move from the
 //                                 match starts, each opened by 2 to 8 random plies; one line a game:
 //                                 "game RESULT START MOVE ...", RESULT the lower side's score
-//   orizen_tune fit [--prior L] FILE...  fits the weights to the quiet positions of the games
-//                                 (logistic regression of the result on the evaluation, Texel's
-//                                 way), each weight held near its present value with strength L;
-//                                 writes the weights' header (src/engine/fitted.h) to standard output
+//   orizen_tune fit [--prior L] FILE...  fits the positional weights to the quiet positions of
+//                                 the games (logistic regression of the result on the evaluation,
+//                                 Texel's way), each held near its hand-set value with strength L
+//                                 (default 0.00001); writes src/engine/fitted.h to standard output
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -145,14 +145,11 @@ void read(const std::string& path, Data& data) {
     }
 }
 
-// The weights a fit may move: not the empty square's, nor the king's material, nor unused slots.
-bool fitted(int i) {
-    return i != int(weight::Value) + int(NONE) && i != int(weight::Value) + int(OU) && i != weight::Hand && i != weight::HandDanger;
-}
+// The weights a fit may move: the positional ones. Material stays as it is: the search's margins
+// and its ordering of captures are reckoned in it.
+bool fitted(int i) { return i >= weight::PullFar && i != weight::HandDanger; }
 
-// The expected score of an evaluation: a lead of 1000 centipawns is worth 4 games in 5. The
-// steepness is fixed, so that the weights keep the scale the search's margins are set in.
-constexpr double kSteepness = 0.24;
+// The expected score of an evaluation, with the curve's steepness k.
 double expected(double eval, double k) { return 1 / (1 + std::pow(10.0, -k * eval / 400)); }
 
 double evalOf(const Data& d, const Sample& s, const std::vector<double>& w) {
@@ -183,11 +180,11 @@ void write(const std::vector<double>& w, const std::string& command, const Data&
 }
 
 // Texel's way: the mean squared difference between each position's result and the score its
-// evaluation expects, minimised over the weights by Adam from the weights in use.
+// evaluation expects, minimised over the weights by Adam from the hand-set ones.
 int fit(int argc, char** argv) {
     Data d;
     std::string command = "orizen_tune fit";
-    double prior = 0.01;
+    double prior = 0.00001;
     if (argc >= 2 && std::string(argv[0]) == "--prior") {
         prior = std::atof(argv[1]);
         command.append(" --prior ").append(argv[1]);
@@ -197,13 +194,17 @@ int fit(int argc, char** argv) {
         read(argv[i], d);
         command.append(" ").append(std::filesystem::path(argv[i]).filename().string());
     }
-    const std::vector<double> start(kWeights.begin(), kWeights.end());
+    const std::vector<double> start(kHandSet.begin(), kHandSet.end());
     std::vector<double> w = start;
     std::fprintf(stderr, "%d games, %zu positions to fit, %zu to check\n", d.games, d.train.size(), d.check.size());
-    std::fprintf(stderr, "before: fit %.6f check %.6f\n", error(d, d.train, w, kSteepness), error(d, d.check, w, kSteepness));
+    // The steepness that fits the hand-set weights best; material keeps the scale.
+    double k = 1, best = error(d, d.train, w, k);
+    for (double c = 0.005; c < 1; c *= 1.05)
+        if (const double e = error(d, d.train, w, c); e < best) best = e, k = c;
+    std::fprintf(stderr, "k %.4f; before: fit %.6f check %.6f\n", k, best, error(d, d.check, w, k));
     const std::size_t n = w.size();
     std::vector<double> m(n), v(n), grad(n);
-    const double rate = 1, b1 = 0.9, b2 = 0.999, ln10 = std::log(10.0), k = kSteepness;
+    const double rate = 1, b1 = 0.9, b2 = 0.999, ln10 = std::log(10.0);
     for (int it = 1; it <= 3000; ++it) {
         std::fill(grad.begin(), grad.end(), 0);
         for (const Sample& s : d.train) {
