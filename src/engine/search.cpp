@@ -10,6 +10,7 @@
 #include <mutex>
 #include <thread>
 
+#include "engine/mate.h"
 #include "rules/threads.h"
 
 namespace orizen::engine {
@@ -436,6 +437,7 @@ struct Searcher::State {
     std::unique_ptr<Worker> workers[2];
     Reductions lmr;
     Move root[kMaxMoves];
+    std::unique_ptr<MateFinder> mate;
 };
 
 Searcher::Searcher() : state_(std::make_unique<State>()) {}
@@ -512,7 +514,22 @@ Report Searcher::think(const Position& root, const uint64_t* seen, int seenCount
     if (helper.joinable()) helper.join();
 
     if (r.move == kNoMove) r.move = only;  // stopped before depth 1 finished
-    r.nodes = 0;
+
+    // The time the last depth left (it stops when the next would not finish) goes to a search of
+    // checks alone, which sees mates further than the full search.
+    uint64_t mateNodes = 0;
+    if (limits.mateNodes > 0 && r.score <= kMateBound && !stop_.load() && Clock::now() < sh.deadline) {
+        if (!st.mate) st.mate = std::make_unique<MateFinder>();
+        Move m = kNoMove;
+        const int plies = st.mate->find(root, MateFinder::kMaxPlies, sh.deadline, limits.mateNodes, m);
+        mateNodes = st.mate->nodes();
+        if (plies > 0) {
+            r.move = m, r.score = kMate - plies;
+            r.pv[0] = m, r.pvLength = 1;
+            if (limits.onDepth != nullptr) limits.onDepth(limits.context, r);
+        }
+    }
+    r.nodes = mateNodes;
     for (int i = 0; i < threads; ++i) r.nodes += st.workers[i]->nodes;
     r.seconds = since(sh.start);
     return r;

@@ -21,6 +21,9 @@ struct Limits {
     int movetimeMs = 1000;
     int maxDepth = kMaxPly - 8;
     int threads = 2;
+    // Positions the search of checks alone may visit in the time the full search leaves (0: no
+    // such search).
+    uint64_t mateNodes = 100000;
     // Told on the searching thread after each depth is completed, with the report so far.
     void (*onDepth)(void* context, const Report&) = nullptr;
     void* context = nullptr;

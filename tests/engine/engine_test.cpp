@@ -193,6 +193,7 @@ TEST(Engine, FindsMatesInOneAndThree) {
     struct Case {
         Position p;
         int plies;
+        bool byChecks = true;  // every move of the mating side checks
     };
     const Case cases[] = {
         // A gold dropped beside the cornered king, guarded by the silver.
@@ -206,6 +207,7 @@ TEST(Engine, FindsMatesInOneAndThree) {
                 {4, 26, -engine::FU}},
                1),
          3},
+        // A silver dropped quietly first, then a gold.
         {build({{1, 27, -engine::OU},
                 {27, 1, engine::OU},
                 {20, 20, -engine::FU},
@@ -213,17 +215,23 @@ TEST(Engine, FindsMatesInOneAndThree) {
                 {1, 24, -engine::FU},
                 {3, 25, -engine::FU}},
                1, 1),
-         3},
+         3, false},
     };
     for (const Case& c : cases) {
         Position p = c.p;
         ASSERT_EQ(mateIn(p, 1), c.plies == 1);
         ASSERT_TRUE(mateIn(p, 3));
-        Limits limits;
-        limits.movetimeMs = 5000;
-        const Report r = Searcher().think(c.p, nullptr, 0, limits);
-        EXPECT_EQ(r.score, kMate - c.plies) << "depth " << r.depth;
-        EXPECT_TRUE(forcesMate(p, r.move, c.plies));
+        // Found by the full search, and by the search of checks alone after a search of depth 1.
+        for (const bool checksAlone : {false, true}) {
+            if (checksAlone && !c.byChecks) continue;
+            Limits limits;
+            limits.movetimeMs = 5000;
+            if (checksAlone) limits.maxDepth = 1;
+            else limits.mateNodes = 0;
+            const Report r = Searcher().think(c.p, nullptr, 0, limits);
+            EXPECT_EQ(r.score, kMate - c.plies) << "case " << (&c - cases) << (checksAlone ? ", checks alone" : "");
+            EXPECT_TRUE(forcesMate(p, r.move, c.plies));
+        }
     }
 }
 

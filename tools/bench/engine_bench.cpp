@@ -35,6 +35,7 @@ void fixedDepth(const std::vector<std::string>& files, const std::vector<cli::Po
             engine::Limits limits;
             limits.movetimeMs = 1 << 30;
             limits.maxDepth = depth;
+            limits.mateNodes = 20000;  // few, and a count, not a time: the same on every machine
             limits.threads = 1;
             const engine::Report r = searcher.think(p, nullptr, 0, limits);
             const Game::Choice c = level4::toChoice(p, r);
