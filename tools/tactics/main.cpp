@@ -2,6 +2,8 @@
 // sees in the time it is given.
 //   orizen_tactics mates GAMES MS     self-play games at MS a move; for each won by taking the king,
 //                                     the positions 3, 5 and 7 plies before the mate, winner to move
+//   orizen_tactics mates-of FILE...   the same from recorded games (orizen_match --record), such as
+//                                     games between two builds
 //   orizen_tactics forks N SEED       positions where one bishop or rook drop from afar attacks two
 //                                     undefended pieces (the kings in their corners behind golds),
 //                                     the dropping side to move
@@ -59,6 +61,35 @@ int mates(int games, int ms) {
             std::printf("\n");
         }
         std::fflush(stdout);
+    }
+    return 0;
+}
+
+// The same positions from recorded games ("game RESULT START MOVE ...", as orizen_match --record
+// writes them), e.g. between two builds: those that end by taking the king.
+int matesOf(int count, char** files) {
+    for (int f = 0; f < count; ++f) {
+        std::ifstream in(files[f]);
+        for (std::string line; std::getline(in, line);) {
+            std::istringstream words(line);
+            std::string what, result, start, bad;
+            if (!(words >> what >> result >> start) || what != "game") continue;
+            if (start.rfind(kSource + "/", 0) == 0) start = start.substr(kSource.size() + 1);
+            std::vector<std::string> moves;
+            for (std::string m; words >> m;) moves.push_back(m);
+            Position p;
+            std::vector<uint64_t> seen;
+            if (moves.empty() || !cli::replayMoves(kSource + "/" + start, moves, p, seen, bad) || !bad.empty()) continue;
+            if (p.king[UPPER] != 0 && p.king[LOWER] != 0) continue;
+            const int taken = int(moves.size()) - 1;
+            for (int plies : {3, 5, 7}) {
+                const int before = taken - 1 - plies;
+                if (before < 0) continue;
+                std::printf("mate %d %s", plies, start.c_str());
+                for (int i = 0; i < before; ++i) std::printf(" %s", moves[std::size_t(i)].c_str());
+                std::printf("\n");
+            }
+        }
     }
     return 0;
 }
@@ -213,10 +244,11 @@ using namespace orizen::engine;
 int main(int argc, char** argv) {
     const std::string command = argc > 1 ? argv[1] : "";
     if (command == "mates" && argc == 4) return mates(std::atoi(argv[2]), std::atoi(argv[3]));
+    if (command == "mates-of" && argc >= 3) return matesOf(argc - 2, argv + 2);
     if (command == "forks" && argc == 4) return forks(std::atoi(argv[2]), unsigned(std::atoi(argv[3])));
     const bool verbose = argc > 2 && std::string(argv[argc - 1]) == "-v";
     if (verbose) --argc;
     if (command == "solve" && (argc == 3 || argc == 4)) return solve(argv[2], argc == 4 ? std::atoi(argv[3]) : 1000, verbose);
-    std::fprintf(stderr, "usage: orizen_tactics mates GAMES MS | forks N SEED | solve SUITE [MS]\n");
+    std::fprintf(stderr, "usage: orizen_tactics mates GAMES MS | mates-of FILE... | forks N SEED | solve SUITE [MS]\n");
     return 2;
 }
