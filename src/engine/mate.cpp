@@ -1,16 +1,8 @@
 #include "engine/mate.h"
 
-#include <cstdlib>
-
 namespace orizen::engine {
 
 namespace {
-
-bool aligned(int a, int b) {
-    const int dx = sqX(a) - sqX(b), dy = sqY(a) - sqY(b);
-    return dx == 0 || dy == 0 || dx == dy || dx == -dy;
-}
-bool near(int a, int b) { return std::abs(sqX(a) - sqX(b)) <= 2 && std::abs(sqY(a) - sqY(b)) <= 2; }
 
 // After the move just made: is the mover's own king safe?
 bool moverSafe(const Position& p) {
@@ -27,8 +19,7 @@ bool MateFinder::out() {
     return stopped_;
 }
 
-// The checking moves of the side to move into moves_[ply], the king's own safety not yet tested:
-// only a piece that lands near the enemy king or on its lines, or leaves its lines, can check.
+// The checking moves of the side to move that leave its own king safe, into moves_[ply].
 int MateFinder::checks(int ply) {
     const int k = p_.king[other(p_.side)];
     MoveList all{moves_[ply]};
@@ -36,8 +27,7 @@ int MateFinder::checks(int ply) {
     int n = 0;
     for (int i = 0; i < all.n; ++i) {
         const Move m = all.m[i];
-        const int to = moveTo(m);
-        if (!near(to, k) && !aligned(to, k) && (isDrop(m) || !aligned(moveFrom(m), k))) continue;
+        if (!couldCheck(m, k)) continue;
         Undo u;
         p_.make(m, u);
         const bool gives = p_.attacked(k, other(p_.side)) && moverSafe(p_);

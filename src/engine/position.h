@@ -46,6 +46,19 @@ inline constexpr int moveFrom(Move m) { return int(m >> 10 & 1023); }  // the ki
 inline constexpr bool isDrop(Move m) { return m & kDrop; }
 inline constexpr bool isPromotion(Move m) { return m & kPromote; }
 
+// Whether squares a and b share a file, a rank or a diagonal.
+inline constexpr bool aligned(int a, int b) {
+    const int dx = sqX(a) - sqX(b), dy = sqY(a) - sqY(b);
+    return dx == 0 || dy == 0 || dx == dy || dx == -dy;
+}
+// Whether m could give check to a king on k: only by landing near it or on its lines, or by
+// uncovering one of its lines.
+inline constexpr bool couldCheck(Move m, int k) {
+    const int to = moveTo(m), dx = sqX(to) - sqX(k), dy = sqY(to) - sqY(k);
+    if (dx >= -2 && dx <= 2 && dy >= -2 && dy <= 2) return true;
+    return aligned(to, k) || (!isDrop(m) && aligned(moveFrom(m), k));
+}
+
 struct Undo {
     int8_t captured;
     uint64_t key;

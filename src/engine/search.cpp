@@ -154,10 +154,6 @@ struct Worker {
         return Move(l[i] & 0xFFFFFFFF);
     }
 
-    static bool aligned(int a, int b) {
-        const int dx = sqX(a) - sqX(b), dy = sqY(a) - sqY(b);
-        return dx == 0 || dy == 0 || dx == dy || dx == -dy;
-    }
     // After m: is the mover's king left attacked? Only a king's move, an answer to a check or a
     // piece leaving the king's lines can do that.
     bool leftAttacked(Move m, bool wasInCheck) const {
@@ -171,12 +167,7 @@ struct Worker {
     // uncovered on its lines.
     bool checks(Move m) const {
         const int k = p.king[p.side];
-        if (k == 0) return false;
-        const int to = moveTo(m), dx = std::abs(sqX(to) - sqX(k)), dy = std::abs(sqY(to) - sqY(k));
-        if (dx > 2 || dy > 2) {
-            if (!aligned(to, k) && (isDrop(m) || !aligned(moveFrom(m), k))) return false;
-        }
-        return p.attacked(k, other(p.side));
+        return k != 0 && couldCheck(m, k) && p.attacked(k, other(p.side));
     }
 
     // The side to move had a king at the root and has lost it: the game is lost.

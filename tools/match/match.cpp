@@ -7,6 +7,7 @@
 #include <cmath>
 #include <csignal>
 #include <cstdio>
+#include <filesystem>
 #include <stdexcept>
 
 #include "cli/commands.h"
@@ -88,6 +89,14 @@ double eloOfScore(double s) {
 }
 
 }  // namespace
+
+std::vector<std::string> ladderStarts(const std::string& sourceDir) {
+    std::vector<std::string> s;
+    for (const auto& e : std::filesystem::directory_iterator(sourceDir + "/tools/ladder/positions"))
+        if (e.path().extension() == ".pos") s.push_back("tools/ladder/positions/" + e.path().filename().string());
+    std::sort(s.begin(), s.end());
+    return s;
+}
 
 std::unique_ptr<Player> inProcess() { return std::make_unique<InProcess>(); }
 std::unique_ptr<Player> program(const std::string& path) {

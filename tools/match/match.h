@@ -27,6 +27,9 @@ struct Game {
     int plies;
     std::vector<std::string> moves;  // as played
 };
+// The ladder's starting positions (tools/ladder/positions/NN.pos), relative to the source folder.
+std::vector<std::string> ladderStarts(const std::string& sourceDir);
+
 // A game from `start` with `first` as the lower side (moving first) when firstIsLower.
 Game play(Player& first, Player& second, const std::string& start, bool firstIsLower, int ms, int maxPlies,
           int adjudicateCentipawns);

@@ -36,30 +36,27 @@ namespace {
 
 const std::string kSource = ORIZEN_SOURCE_DIR;
 
-std::vector<std::string> starts() {
-    std::vector<std::string> s;
-    for (const auto& e : std::filesystem::directory_iterator(kSource + "/tools/ladder/positions"))
-        if (e.path().extension() == ".pos") s.push_back("tools/ladder/positions/" + e.path().filename().string());
-    std::sort(s.begin(), s.end());
-    return s;
+// The positions 3, 5 and 7 plies before the mate of a game that `moves` end by taking the king.
+void printMates(const std::string& start, const std::vector<std::string>& moves) {
+    // The king is taken by the last move; the mate was made two plies before it.
+    const int taken = int(moves.size()) - 1;
+    for (int plies : {3, 5, 7}) {
+        const int before = taken - 1 - plies;
+        if (before < 0) continue;
+        std::printf("mate %d %s", plies, start.c_str());
+        for (int i = 0; i < before; ++i) std::printf(" %s", moves[std::size_t(i)].c_str());
+        std::printf("\n");
+    }
 }
 
 int mates(int games, int ms) {
     const auto a = match::inProcess(), b = match::inProcess();
-    const std::vector<std::string> from = starts();
+    const std::vector<std::string> from = match::ladderStarts(kSource);
     for (int g = 0; g < games; ++g) {
         const std::string start = from[std::size_t(g / 2) % from.size()];
         const match::Game r = match::play(*a, *b, kSource + "/" + start, g % 2 == 0, ms, 400, 1 << 30);
         if (r.reason != "king taken") continue;
-        // The king is taken by the last move; the mate was made two plies before it.
-        const int taken = int(r.moves.size()) - 1;
-        for (int plies : {3, 5, 7}) {
-            const int before = taken - 1 - plies;
-            if (before < 0) continue;
-            std::printf("mate %d %s", plies, start.c_str());
-            for (int i = 0; i < before; ++i) std::printf(" %s", r.moves[std::size_t(i)].c_str());
-            std::printf("\n");
-        }
+        printMates(start, r.moves);
         std::fflush(stdout);
     }
     return 0;
@@ -80,15 +77,7 @@ int matesOf(int count, char** files) {
             Position p;
             std::vector<uint64_t> seen;
             if (moves.empty() || !cli::replayMoves(kSource + "/" + start, moves, p, seen, bad) || !bad.empty()) continue;
-            if (p.king[UPPER] != 0 && p.king[LOWER] != 0) continue;
-            const int taken = int(moves.size()) - 1;
-            for (int plies : {3, 5, 7}) {
-                const int before = taken - 1 - plies;
-                if (before < 0) continue;
-                std::printf("mate %d %s", plies, start.c_str());
-                for (int i = 0; i < before; ++i) std::printf(" %s", moves[std::size_t(i)].c_str());
-                std::printf("\n");
-            }
+            if (p.king[UPPER] == 0 || p.king[LOWER] == 0) printMates(start, moves);
         }
     }
     return 0;
@@ -202,7 +191,7 @@ int solve(const std::string& suite, int ms, bool verbose) {
             const Report r = searcher.think(p, seen.data(), int(seen.size()), limits);
             solved = r.score > kMateBound;
             if (verbose) show(r);
-            what += " " + std::to_string(plies);
+            what.append(" ").append(std::to_string(plies));
         } else if (what == "fork") {
             int kind = 0;
             words >> kind;

@@ -20,19 +20,12 @@
 #include "cli/commands.h"
 #include "engine/notation.h"
 #include "engine/search.h"
+#include "match.h"
 
 namespace orizen::engine {
 namespace {
 
 const std::string kSource = ORIZEN_SOURCE_DIR;
-
-std::vector<std::string> starts() {
-    std::vector<std::string> s;
-    for (const auto& e : std::filesystem::directory_iterator(kSource + "/tools/ladder/positions"))
-        if (e.path().extension() == ".pos") s.push_back("tools/ladder/positions/" + e.path().filename().string());
-    std::sort(s.begin(), s.end());
-    return s;
-}
 
 // The moves of p's side to move that keep its king safe.
 std::vector<Move> legalMoves(Position& p) {
@@ -53,7 +46,7 @@ std::vector<Move> legalMoves(Position& p) {
 // Self-play of the searching level, each game opened by a few random plies so that no two are
 // alike, adjudicated by material after 400 plies as matches are.
 int games(int n, int ms, unsigned seed) {
-    const std::vector<std::string> from = starts();
+    const std::vector<std::string> from = match::ladderStarts(kSource);
     std::mt19937 rng(seed);
     Searcher searchers[2];
     Limits limits;
