@@ -122,8 +122,9 @@ struct Worker {
     }
 
     // Scores and orders: the table's move, captures by victim then attacker, killers, history.
-    int order(int ply, int n, Move ttMove) {
-        uint64_t* l = list[ply];
+    // scratch[0, n) scored into list[ply][at, at + n); returns at + n.
+    int order(int ply, int n, Move ttMove, int at = 0) {
+        uint64_t* l = list[ply] + at;
         for (int i = 0; i < n; ++i) {
             const Move m = scratch[i];
             int s;
@@ -138,7 +139,8 @@ struct Worker {
             }
             l[i] = uint64_t(int64_t(s) + (int64_t(1) << 30)) << 32 | m;  // s from -2^30 up to 2^30
         }
-        return n;
+        if (at > 16) std::sort(l, l + n, [](uint64_t a, uint64_t b) { return a > b; });  // pick sorted before
+        return at + n;
     }
     // The i-th best of list[ply]: picked one by one for the first few, then the rest sorted.
     Move pick(int ply, int i, int n) {
@@ -296,11 +298,23 @@ struct Worker {
             if (s >= beta) return s >= kMateBound ? beta : s;
         }
 
-        const int n = order(ply, generate(inCheck, true), ttMove);
+        // Captures first, and the quiet moves only when none of them cuts off (they rank below every
+        // capture, so the order is the same as with all moves at once); all at once after a quiet
+        // table move, or in check.
+        const bool staged = !inCheck && (ttMove == kNoMove || capturedValue(ttMove) > 0);
+        int n = order(ply, generate(inCheck, !staged), ttMove);
+        bool quietsLeft = staged;
         int best = -kInf, legal = 0, searched = 0;
         Move bestMove = kNoMove;
         const int alphaIn = alpha;
-        for (int i = 0; i < n; ++i) {
+        for (int i = 0; i < n || quietsLeft; ++i) {
+            if (i == n) {
+                MoveList l{scratch};
+                generateQuiets(p, l, true);
+                n = order(ply, l.n, ttMove, n);
+                quietsLeft = false;
+                if (i == n) break;
+            }
             const Move m = pick(ply, i, n);
             const bool quiet = capturedValue(m) == 0 && !isPromotion(m);
             Undo u;
