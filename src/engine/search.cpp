@@ -139,10 +139,22 @@ struct Worker {
             }
             l[i] = uint64_t(int64_t(s) + (int64_t(1) << 30)) << 32 | m;  // s from -2^30 up to 2^30
         }
-        if (at > 16) std::sort(l, l + n, [](uint64_t a, uint64_t b) { return a > b; });  // pick sorted before
+        reorder(ply, at, at + n);
         return at + n;
     }
-    // The i-th best of list[ply]: picked one by one for the first few, then the rest sorted.
+    // list[ply][at, n) changed behind the moves pick has put in order: the rest of their block too.
+    void reorder(int ply, int at, int n) {
+        if (at <= 16) return;
+        int end = 16;
+        while (end <= at) end *= 4;
+        settle(list[ply], at, end, n);
+    }
+    // l[from, to) in order, holding the best of l[from, n).
+    static void settle(uint64_t* l, int from, int to, int n) {
+        std::partial_sort(l + from, l + std::min(to, n), l + n, [](uint64_t a, uint64_t b) { return a > b; });
+    }
+    // The i-th best of list[ply]: picked one by one for the first 16, then in ordered blocks of 48,
+    // 192, 768, ... (most nodes cut off long before the last move).
     Move pick(int ply, int i, int n) {
         uint64_t* l = list[ply];
         if (i < 16) {
@@ -150,8 +162,8 @@ struct Worker {
             for (int j = i + 1; j < n; ++j)
                 if (l[j] > l[best]) best = j;
             std::swap(l[i], l[best]);
-        } else if (i == 16) {
-            std::sort(l + 16, l + n, [](uint64_t a, uint64_t b) { return a > b; });
+        } else if ((i & (i - 1)) == 0 && (__builtin_ctz(unsigned(i)) & 1) == 0) {  // 16, 64, 256, ...
+            settle(l, i, 4 * i, n);
         }
         return Move(l[i] & 0xFFFFFFFF);
     }
@@ -187,6 +199,13 @@ struct Worker {
     // The game goes on after a repetition: the position is worth what it was, a little less for
     // the side that brought it back. From the side to move's view.
     int repetitionScore() const { return evaluate(p, sh->rootSide) + kRepeatPenalty; }
+
+    // A quiet move other than a killer that cannot check: passed over late near the leaves.
+    bool passedOver(int ply, Move m) const {
+        if (capturedValue(m) != 0 || isPromotion(m) || m == killers[ply][0] || m == killers[ply][1]) return false;
+        const int k = p.king[other(p.side)];
+        return k == 0 || !couldCheck(m, k) || (isDrop(m) && !near(moveTo(m), k));
+    }
 
     // Captures, or with quietsToo every move worth a look; in check the answers to it (in the
     // quiescence search, !quietsToo, a block by the cheapest piece in hand only).
@@ -317,6 +336,17 @@ struct Worker {
             }
             const Move m = pick(ply, i, n);
             const bool quiet = capturedValue(m) == 0 && !isPromotion(m);
+            // Late quiet moves near the leaves are not looked at; once one is passed over, so is
+            // every later one that cannot check, and they leave the list unmade.
+            const bool pruning = !pvNode && !inCheck && best > -kMateBound &&
+                                 ((depth <= 3 && searched >= 6 + 6 * depth * depth) ||
+                                  (depth <= 2 && staticEval + 150 * depth <= alpha));
+            if (pruning && passedOver(ply, m)) {
+                uint64_t* l = list[ply];
+                n = int(std::remove_if(l + i + 1, l + n, [&](uint64_t e) { return passedOver(ply, Move(e & 0xFFFFFFFF)); }) - l);
+                reorder(ply, i + 1, n);
+                continue;
+            }
             Undo u;
             p.make(m, u);
             const int mover = other(p.side);
@@ -327,17 +357,9 @@ struct Worker {
             ++legal;
             // A check from a drop far from the king is one of many: searched as a quiet move.
             const bool givesCheck = checks(m) && (!isDrop(m) || near(moveTo(m), p.king[p.side]));
-            // Late quiet moves near the leaves are not looked at.
-            if (!pvNode && !inCheck && !givesCheck && quiet && best > -kMateBound && m != killers[ply][0] &&
-                m != killers[ply][1]) {
-                if (depth <= 3 && searched >= 6 + 6 * depth * depth) {
-                    p.unmake(m, u);
-                    continue;
-                }
-                if (depth <= 2 && staticEval + 150 * depth <= alpha) {
-                    p.unmake(m, u);
-                    continue;
-                }
+            if (pruning && !givesCheck && quiet && m != killers[ply][0] && m != killers[ply][1]) {
+                p.unmake(m, u);
+                continue;
             }
             // A check is looked at one ply deeper when the checker cannot simply be taken.
             const int ext = givesCheck && ply < rootDepth && rootDepth >= 2 &&
