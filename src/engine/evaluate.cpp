@@ -18,9 +18,6 @@ inline int dist(int a, int b) {
     return dx > dy ? dx : dy;
 }
 
-// Closeness to the enemy king by distance: steep near it, a gentle slope from afar.
-constexpr int kClose[28] = {0, 40, 30, 18, 11, 7, 5, 4, 3, 3, 2, 2, 2, 1, 1, 1, 1, 1, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0};
-
 struct Summed {
     int v = 0;
     void add(int weight, int n) { v += kWeights[std::size_t(weight)] * n; }
@@ -34,55 +31,16 @@ struct Traced {
     void fixed(int n) { v += n, trace.fixed += n; }
 };
 
-// The per-piece terms by type folded into tables, for the search: the pull by distance to the
-// enemy king, the guard by distance to its own, the pawn's rank and the camp by rank.
-struct PieceTables {
-    int pull[kTypes][28] = {};
-    int guard[kTypes][28] = {};
-    int rank[kTypes][29] = {};
-    int8_t x[kSquares] = {}, y[kSquares] = {};
-    constexpr PieceTables() {
-        for (int t = 0; t < kTypes; ++t) {
-            for (int d = 0; d < 28; ++d)
-                pull[t][d] = kWeights[std::size_t(weight::PullFar + t)] * (27 - d) + kWeights[std::size_t(weight::PullNear + t)] * kClose[d];
-            guard[t][1] = kWeights[std::size_t(weight::Guard1 + t)];
-            guard[t][2] = kWeights[std::size_t(weight::Guard2 + t)];
-            for (int r = 0; r < 29; ++r)
-                rank[t][r] = (t == FU ? kWeights[weight::PawnRank] * r : 0) + (r >= 18 ? kWeights[std::size_t(weight::Camp + t)] : 0);
-        }
-        for (int s = 0; s < kSquares; ++s) x[s] = int8_t(sqX(s)), y[s] = int8_t(sqY(s));
-    }
-};
-constexpr PieceTables kTables;
-
-// pieces() below for the search, with both kings on the board.
-int piecesSummed(const Position& p, int side, Summed& sum) {
-    const PieceTables& T = kTables;
-    const int own = p.king[side], enemy = p.king[other(side)];
-    const int ox = T.x[own], oy = T.y[own], ex = T.x[enemy], ey = T.y[enemy];
-    int near = 0, v = 0;
-    for (int w = 0; w < kWords; ++w)
-        for (uint64_t b = p.occ[side][w]; b != 0; b &= b - 1) {
-            const int at = w * 64 + __builtin_ctzll(b);
-            const int t = p.cell[at] < 0 ? -p.cell[at] : p.cell[at];
-            if (t == OU) continue;
-            const int ax = T.x[at], ay = T.y[at];
-            const int de = std::max(std::abs(ax - ex), std::abs(ay - ey));
-            const int dk = std::max(std::abs(ax - ox), std::abs(ay - oy));
-            v += T.pull[t][de] + T.guard[t][dk] + T.rank[t][side == UPPER ? ay : 28 - ay];
-            near += de <= 2;
-        }
-    sum.fixed(side == UPPER ? v : -v);
-    return near;
-}
-
 // Terms of `side`'s pieces, signed for the upper side's view: pressure on the other king, guards
 // of its own. Returns how many of them stand within two squares of the enemy king.
 template <class Sum>
 int pieces(const Position& p, int side, Sum& sum) {
     const int own = p.king[side], enemy = p.king[other(side)], sg = side == UPPER ? 1 : -1;
     if constexpr (std::is_same_v<Sum, Summed>) {
-        if (own != 0 && enemy != 0) return piecesSummed(p, side, sum);
+        if (own != 0 && enemy != 0) {  // kept by the position
+            sum.fixed(sg * p.terms[side]);
+            return p.nearKing[side];
+        }
     }
     int near = 0;
     for (int w = 0; w < kWords; ++w)

@@ -245,10 +245,23 @@ void Position::refresh() {
             key ^= T.hand[sd][k][n];
             material += sign(sd) * kHandValue[k] * n;
         }
+    recount();
+}
+
+void Position::recount() {
+    terms[0] = terms[1] = nearKing[0] = nearKing[1] = 0;
+    if (king[UPPER] == 0 || king[LOWER] == 0) return;
+    for (int sd = 0; sd < 2; ++sd)
+        for (int w = 0; w < kWords; ++w)
+            for (uint64_t b = occ[sd][w]; b != 0; b &= b - 1) {
+                const int s = w * 64 + __builtin_ctzll(b), t = absType(cell[s]);
+                if (t != OU) addTerms(sd, t, s, 1);
+            }
 }
 
 void Position::make(Move m, Undo& u) {
     u.key = key, u.material = material, u.captured = 0;
+    u.terms[0] = terms[0], u.terms[1] = terms[1], u.nearKing[0] = nearKing[0], u.nearKing[1] = nearKing[1];
     const int to = moveTo(m), sg = sign(side);
     if (isDrop(m)) {
         const int k = moveFrom(m), type = kKindType[k], piece = sg * type;
@@ -261,6 +274,7 @@ void Position::make(Move m, Undo& u) {
         setBit(occ[side], to);
         material += sg * (kValue[type] - kHandValue[k]);
         if (type == FU) ++pawns[side][sqX(to)];
+        if (king[UPPER] != 0 && king[LOWER] != 0) addTerms(side, type, to, 1);
     } else {
         const int from = moveFrom(m), piece = cell[from], type = absType(piece);
         const int cap = cell[to];
@@ -295,6 +309,13 @@ void Position::make(Move m, Undo& u) {
         if (type == FU) {
             --pawns[side][sqX(from)];
             if (placed == piece) ++pawns[side][sqX(to)];
+        }
+        if (type == OU) {
+            recount();
+        } else if (king[UPPER] != 0 && king[LOWER] != 0) {
+            addTerms(side, type, from, -1);
+            addTerms(side, absType(placed), to, 1);
+            if (cap != 0) addTerms(other(side), absType(cap), to, -1);
         }
     }
     side ^= 1;
@@ -337,6 +358,7 @@ void Position::unmake(Move m, const Undo& u) {
         }
     }
     key = u.key, material = u.material;
+    terms[0] = u.terms[0], terms[1] = u.terms[1], nearKing[0] = u.nearKing[0], nearKing[1] = u.nearKing[1];
 }
 
 namespace {

@@ -10,6 +10,7 @@
 
 #include "rules/pieces.h"
 #include "rules/position.h"
+#include "engine/piece_terms.h"
 #include "engine/weights.h"
 
 namespace orizen::engine {
@@ -63,6 +64,7 @@ struct Undo {
     int8_t captured;
     uint64_t key;
     int material;
+    int terms[2], nearKing[2];
 };
 
 // Board and HandUpper / HandLower are the position; make and unmake keep them. The game's totals,
@@ -75,6 +77,10 @@ struct Position : orizen::Position {
     int side;                 // to move
     int material;             // material from the upper side's view
     uint64_t key;
+    // While both kings are on the board: each side's sum of the per-piece terms (kPieceTerms),
+    // and how many of its pieces stand within two squares of the enemy king.
+    int terms[2];
+    int nearKing[2];
 
     // Empty board, empty hands, upper side to move.
     void clear();
@@ -89,6 +95,14 @@ struct Position : orizen::Position {
     int inHand(int side_, int kind) const { return (side_ == UPPER ? HandUpper : HandLower)(kind); }
     int at(int x, int y) const { return cell[sq(x, y)]; }
     bool owns(int s, int side_) const { return side_ == UPPER ? cell[s] > 0 && cell[s] != WALL : cell[s] < 0; }
+
+    // Counts terms and nearKing afresh.
+    void recount();
+    void addTerms(int side_, int type, int s, int n) {
+        const int own = king[side_], enemy = king[other(side_)];
+        terms[side_] += n * kPieceTerms.of(type, side_, s, own, enemy);
+        nearKing[side_] += n * (kPieceTerms.dist(s, enemy) <= 2);
+    }
 
     void make(Move m, Undo& u);
     void unmake(Move m, const Undo& u);

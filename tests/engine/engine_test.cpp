@@ -120,6 +120,10 @@ TEST(Engine, MakeKeepsTheBoardCodesAndIndexesInStepAndUnmakeRestoresThem) {
                 ASSERT_EQ(p.material, fresh.material);
                 ASSERT_EQ(0, std::memcmp(p.pawns, fresh.pawns, sizeof p.pawns));
                 ASSERT_EQ(0, std::memcmp(p.king, fresh.king, sizeof p.king));
+                if (p.king[UPPER] != 0 && p.king[LOWER] != 0) {
+                    ASSERT_EQ(0, std::memcmp(p.terms, fresh.terms, sizeof p.terms)) << "evaluation terms after move " << i;
+                    ASSERT_EQ(0, std::memcmp(p.nearKing, fresh.nearKing, sizeof p.nearKing));
+                }
                 p.unmake(l.m[i], u);
                 ASSERT_EQ(0, std::memcmp(&p, &before, sizeof p)) << "unmake of move " << i;
             }
