@@ -70,8 +70,8 @@ int main(int argc, char** argv) {
         fixedDepth(files, positions, std::atoi(argv[2]));
         return 0;
     }
-    std::printf("%-10s %5s %10s %9s %9s %9s %9s  (%d ms, %d threads)\n", "position", "depth", "nodes", "knps",
-                "depth 1", "depth 3", "depth 4", ms, threads);
+    std::printf("%-10s %5s %10s %9s %9s %9s %9s %9s %9s  (%d ms, %d threads)\n", "position", "depth", "nodes", "knps",
+                "depth 1", "depth 3", "depth 4", "depth 5", "depth 6", ms, threads);
     engine::Searcher searcher;
     for (size_t i = 0; i < files.size(); ++i) {
         const cli::Position& pos = positions[i];
@@ -86,9 +86,10 @@ int main(int argc, char** argv) {
         limits.threads = threads;
         const engine::Report r = searcher.think(p, nullptr, 0, limits);
         auto at = [&](int d) { return d <= r.depth ? r.depthSeconds[d] * 1000 : -1.0; };
-        std::printf("%-10s %5d %10llu %9.0f %9.1f %9.1f %9.1f%s\n", std::filesystem::path(f).stem().string().c_str(),
-                    r.depth, static_cast<unsigned long long>(r.nodes), r.seconds > 0 ? r.nodes / r.seconds / 1000 : 0.0,
-                    at(1), at(3), at(4), r.forced ? "  (forced)" : "");
+        std::printf("%-10s %5d %10llu %9.0f %9.1f %9.1f %9.1f %9.1f %9.1f%s\n",
+                    std::filesystem::path(f).stem().string().c_str(), r.depth, static_cast<unsigned long long>(r.nodes),
+                    r.seconds > 0 ? r.nodes / r.seconds / 1000 : 0.0, at(1), at(3), at(4), at(5), at(6),
+                    r.forced ? "  (forced)" : "");
     }
     return 0;
 }
