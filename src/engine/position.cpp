@@ -218,6 +218,8 @@ void Position::addHand(int side_, int kind, int n) {
 
 void Position::refresh() {
     std::memset(occ, 0, sizeof occ);
+    std::memset(stepping, 0, sizeof stepping);
+    std::memset(sliding, 0, sizeof sliding);
     std::memset(pawns, 0, sizeof pawns);
     king[0] = king[1] = 0;
     key = side == LOWER ? kSideKey : 0;
@@ -233,6 +235,7 @@ void Position::refresh() {
         if (c == 0) continue;
         const int sd = c > 0 ? UPPER : LOWER;
         setBit(occ[sd], s);
+        toggleMoves(sd, t, s);
         key ^= pieceKey(c, s);
         material += sign(sd) * kValue[t];
         if (t == OU) king[sd] = int16_t(s);
@@ -246,6 +249,12 @@ void Position::refresh() {
             material += sign(sd) * kHandValue[k] * n;
         }
     recount();
+}
+
+void Position::toggleMoves(int side_, int type, int s) {
+    const uint64_t bit = uint64_t(1) << (s & 63);
+    for (uint32_t d = kSteps[type]; d != 0; d &= d - 1) stepping[side_][__builtin_ctz(d)][s >> 6] ^= bit;
+    if (kSlides[type] != 0) sliding[side_][s >> 6] ^= bit;
 }
 
 void Position::recount() {
@@ -272,6 +281,7 @@ void Position::make(Move m, Undo& u) {
         cell[to] = int8_t(piece);
         Board[to] = codeOf(piece);
         setBit(occ[side], to);
+        toggleMoves(side, type, to);
         material += sg * (kValue[type] - kHandValue[k]);
         if (type == FU) ++pawns[side][sqX(to)];
         if (king[UPPER] != 0 && king[LOWER] != 0) addTerms(side, type, to, 1);
@@ -283,6 +293,7 @@ void Position::make(Move m, Undo& u) {
             const int ct = absType(cap), opp = other(side);
             key ^= pieceKey(cap, to);
             clearBit(occ[opp], to);
+            toggleMoves(opp, ct, to);
             material += sg * kValue[ct];
             if (ct == OU) {
                 king[opp] = 0;
@@ -304,6 +315,8 @@ void Position::make(Move m, Undo& u) {
         Board[to] = codeOf(placed);
         clearBit(occ[side], from);
         setBit(occ[side], to);
+        toggleMoves(side, type, from);
+        toggleMoves(side, absType(placed), to);
         if (placed != piece) material += sg * (kValue[type + 1] - kValue[type]);
         if (type == OU) king[side] = int16_t(to);
         if (type == FU) {
@@ -331,6 +344,7 @@ void Position::unmake(Move m, const Undo& u) {
         cell[to] = 0;
         Board[to] = 0;
         clearBit(occ[side], to);
+        toggleMoves(side, kKindType[k], to);
         if (k == 1) --pawns[side][sqX(to)];
     } else {
         const int from = moveFrom(m), placed = cell[to], sg = sign(side);
@@ -341,6 +355,8 @@ void Position::unmake(Move m, const Undo& u) {
         Board[to] = codeOf(u.captured);
         setBit(occ[side], from);
         clearBit(occ[side], to);
+        toggleMoves(side, absType(placed), to);
+        toggleMoves(side, type, from);
         if (type == OU) king[side] = int16_t(from);
         if (type == FU) {
             ++pawns[side][sqX(from)];
@@ -349,6 +365,7 @@ void Position::unmake(Move m, const Undo& u) {
         if (u.captured != 0) {
             const int ct = absType(u.captured), opp = other(side);
             setBit(occ[opp], to);
+            toggleMoves(opp, ct, to);
             if (ct == OU) {
                 king[opp] = int16_t(to);
             } else {
@@ -438,7 +455,44 @@ void generateAll(const Position& p, MoveList& out) {
     drops(p, out, false);
 }
 
-void generateCaptures(const Position& p, MoveList& out) { boardMoves<true, false>(p, out, false); }
+// The squares of b moved by delta (0 < |delta| < 64).
+inline void shifted(const uint64_t* b, int delta, uint64_t* out) {
+    if (delta > 0) {
+        out[0] = b[0] << delta;
+        for (int w = 1; w < kWords; ++w) out[w] = b[w] << delta | b[w - 1] >> (64 - delta);
+    } else {
+        const int k = -delta;
+        for (int w = 0; w + 1 < kWords; ++w) out[w] = b[w] >> k | b[w + 1] << (64 - k);
+        out[kWords - 1] = b[kWords - 1] >> k;
+    }
+}
+
+// Steps onto enemy pieces a direction at a time for all pieces at once, then the sliding pieces'
+// lines (the same moves as boardMoves<true, false>, in another order).
+void generateCaptures(const Position& p, MoveList& out) {
+    const int side = p.side;
+    const uint64_t* enemy = p.occ[other(side)];
+    for (int d = 0; d < 10; ++d) {
+        const int delta = T.delta[side][d];
+        uint64_t to[kWords];
+        shifted(p.stepping[side][d], delta, to);
+        for (int w = 0; w < kWords; ++w)
+            for (uint64_t b = to[w] & enemy[w]; b != 0; b &= b - 1) {
+                const int s = w * 64 + __builtin_ctzll(b), from = s - delta;
+                addMove(p, out, from, s, absType(p.cell[from]), false);
+            }
+    }
+    for (int w = 0; w < kWords; ++w)
+        for (uint64_t b = p.sliding[side][w]; b != 0; b &= b - 1) {
+            const int from = w * 64 + __builtin_ctzll(b), type = absType(p.cell[from]);
+            for (uint32_t d = kSlides[type]; d != 0; d &= d - 1) {
+                const int delta = T.delta[side][__builtin_ctz(d)];
+                int to = from + delta;
+                while (p.cell[to] == 0) to += delta;
+                if (p.owns(to, other(side))) addMove(p, out, from, to, type, false);
+            }
+        }
+}
 
 void generateQuiets(const Position& p, MoveList& out, bool usefulOnly) {
     boardMoves<false, true>(p, out, false);

@@ -77,6 +77,10 @@ struct Position : orizen::Position {
     int side;                 // to move
     int material;             // material from the upper side's view
     uint64_t key;
+    // Squares of each side's pieces that step in direction d (as the side sees it), and of its
+    // pieces that slide: captures are found from these.
+    uint64_t stepping[2][10][kWords];
+    uint64_t sliding[2][kWords];
     // While both kings are on the board: each side's sum of the per-piece terms (kPieceTerms),
     // and how many of its pieces stand within two squares of the enemy king.
     int terms[2];
@@ -96,6 +100,8 @@ struct Position : orizen::Position {
     int at(int x, int y) const { return cell[sq(x, y)]; }
     bool owns(int s, int side_) const { return side_ == UPPER ? cell[s] > 0 && cell[s] != WALL : cell[s] < 0; }
 
+    // Puts a piece of `type` of side_ on s into stepping and sliding, or takes it out.
+    void toggleMoves(int side_, int type, int s);
     // Counts terms and nearKing afresh.
     void recount();
     void addTerms(int side_, int type, int s, int n) {

@@ -120,6 +120,8 @@ TEST(Engine, MakeKeepsTheBoardCodesAndIndexesInStepAndUnmakeRestoresThem) {
                 ASSERT_EQ(p.material, fresh.material);
                 ASSERT_EQ(0, std::memcmp(p.pawns, fresh.pawns, sizeof p.pawns));
                 ASSERT_EQ(0, std::memcmp(p.king, fresh.king, sizeof p.king));
+                ASSERT_EQ(0, std::memcmp(p.stepping, fresh.stepping, sizeof p.stepping)) << "steps after move " << i;
+                ASSERT_EQ(0, std::memcmp(p.sliding, fresh.sliding, sizeof p.sliding));
                 if (p.king[UPPER] != 0 && p.king[LOWER] != 0) {
                     ASSERT_EQ(0, std::memcmp(p.terms, fresh.terms, sizeof p.terms)) << "evaluation terms after move " << i;
                     ASSERT_EQ(0, std::memcmp(p.nearKing, fresh.nearKing, sizeof p.nearKing));
