@@ -257,6 +257,29 @@ void Position::toggleMoves(int side_, int type, int s) {
     if (kSlides[type] != 0) sliding[side_][s >> 6] ^= bit;
 }
 
+// The guards of side_'s king round its old and new squares, and the other side's pull towards it.
+void Position::kingMoved(int side_, int from, int to) {
+    const PieceTerms& P = kPieceTerms;
+    for (int dy = -2; dy <= 2; ++dy)
+        for (int dx = -2; dx <= 2; ++dx)
+            for (const int centre : {from, to}) {
+                const int s = centre + dx + dy * kW;
+                if (s < 0 || s >= kSquares || !owns(s, side_)) continue;
+                if (centre == to && P.dist(s, from) <= 2) continue;  // counted round `from`
+                const int t = absType(cell[s]);
+                if (t != OU) terms[side_] += P.guard[t][P.dist(s, to)] - P.guard[t][P.dist(s, from)];
+            }
+    const int opp = other(side_);
+    for (int w = 0; w < kWords; ++w)
+        for (uint64_t b = occ[opp][w]; b != 0; b &= b - 1) {
+            const int s = w * 64 + __builtin_ctzll(b), t = absType(cell[s]);
+            if (t == OU) continue;
+            const int dt = P.dist(s, to), df = P.dist(s, from);
+            terms[opp] += P.pull[t][dt] - P.pull[t][df];
+            nearKing[opp] += (dt <= 2) - (df <= 2);
+        }
+}
+
 void Position::recount() {
     terms[0] = terms[1] = nearKing[0] = nearKing[1] = 0;
     if (king[UPPER] == 0 || king[LOWER] == 0) return;
@@ -323,9 +346,16 @@ void Position::make(Move m, Undo& u) {
             --pawns[side][sqX(from)];
             if (placed == piece) ++pawns[side][sqX(to)];
         }
-        if (type == OU) {
-            recount();
-        } else if (king[UPPER] != 0 && king[LOWER] != 0) {
+        if (king[UPPER] == 0 || king[LOWER] == 0) {
+            // a king taken: the terms are not used until unmake brings it back
+        } else if (type == OU) {
+            const int opp = other(side);
+            if (cap != 0) {  // as it stood, with the king still on `from`
+                terms[opp] -= kPieceTerms.of(absType(cap), opp, to, king[opp], from);
+                nearKing[opp] -= kPieceTerms.dist(to, from) <= 2;
+            }
+            kingMoved(side, from, to);
+        } else {
             addTerms(side, type, from, -1);
             addTerms(side, absType(placed), to, 1);
             if (cap != 0) addTerms(other(side), absType(cap), to, -1);

@@ -104,6 +104,7 @@ struct Position : orizen::Position {
     void toggleMoves(int side_, int type, int s);
     // Counts terms and nearKing afresh.
     void recount();
+    void kingMoved(int side_, int from, int to);
     void addTerms(int side_, int type, int s, int n) {
         const int own = king[side_], enemy = king[other(side_)];
         terms[side_] += n * kPieceTerms.of(type, side_, s, own, enemy);
