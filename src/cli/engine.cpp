@@ -1,10 +1,12 @@
 // orizen-cli engine: the searching level as a program another one plays against (a match between
 // builds), one command a line on standard input:
 //   position FILE [moves M ...]   the position file with the lower side to move, then the moves
-//   go MS                         answers "bestmove M" (or "bestmove none") after at most MS ms
+//   go MS [THREADS]               answers "bestmove M" (or "bestmove none") after at most MS ms,
+//                                 searching on THREADS threads (1 or 2; default 1)
 //   quit
 // Moves are written as engine::moveText writes them; a move the rules refuse ends the command with
 // "error: ...". The searcher is kept from one command to the next, as in a game.
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <sstream>
@@ -40,7 +42,8 @@ int runEngine(int argc, char**) {
         } else if (word == "go" && ready) {
             engine::Limits limits;
             in >> limits.movetimeMs;
-            limits.threads = 1;
+            int threads = 1;
+            limits.threads = in >> threads ? std::clamp(threads, 1, 2) : 1;
             const engine::Report r = searcher.think(p, seen.data(), int(seen.size()), limits);
             std::printf("bestmove %s\n", r.move == engine::kNoMove ? "none" : engine::moveText(r.move).c_str());
         } else {

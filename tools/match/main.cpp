@@ -2,8 +2,10 @@
 // from the opening array and the ladder's starts, each played with both sides, until a sequential
 // probability ratio test decides or the games run out.
 //   orizen_match [--a PROG] [--b PROG] [--movetime MS] [--games N] [--elo0 E] [--elo1 E]
-//                [--alpha A] [--beta B] [--plies N] [--adjudicate CP] [--jobs J] [--record FILE]
-// PROG is another build's orizen-cli (run as PROG engine); without it, this build plays.
+//                [--alpha A] [--beta B] [--plies N] [--adjudicate CP] [--jobs J] [--threads T]
+//                [--record FILE]
+// PROG is another build's orizen-cli (run as PROG engine); without it, this build plays. Each side
+// searches on T threads (default 1; builds older than this option always search on one).
 // --record appends each game to FILE as orizen_tune reads games: "game RESULT START MOVE ...", RESULT
 // the lower side's score.
 #include <atomic>
@@ -23,7 +25,7 @@ using namespace orizen::match;
 
 int main(int argc, char** argv) {
     std::string a, b, record;
-    int ms = 100, games = 200, plies = 300, adjudicate = 1500, jobs = 2;
+    int ms = 100, games = 200, plies = 300, adjudicate = 1500, jobs = 2, threads = 1;
     double elo0 = 0, elo1 = 30, alpha = 0.05, beta = 0.05;
     for (int i = 1; i + 1 < argc; i += 2) {
         const std::string k = argv[i], v = argv[i + 1];
@@ -35,6 +37,7 @@ int main(int argc, char** argv) {
         else if (k == "--adjudicate") adjudicate = std::atoi(v.c_str());
         else if (k == "--record") record = v;
         else if (k == "--jobs") jobs = std::max(1, std::atoi(v.c_str()));
+        else if (k == "--threads") threads = std::clamp(std::atoi(v.c_str()), 1, 2);
         else if (k == "--elo0") elo0 = std::atof(v.c_str());
         else if (k == "--elo1") elo1 = std::atof(v.c_str());
         else if (k == "--alpha") alpha = std::atof(v.c_str());
@@ -67,8 +70,8 @@ int main(int argc, char** argv) {
     std::atomic<int> next{0};
     std::atomic<bool> decided{false};
     auto worker = [&] {
-        const auto pa = a.empty() ? inProcess() : program(a);
-        const auto pb = b.empty() ? inProcess() : program(b);
+        const auto pa = a.empty() ? inProcess(threads) : program(a, threads);
+        const auto pb = b.empty() ? inProcess(threads) : program(b, threads);
         for (int g; !decided && (g = next++) < games;) {
             const std::string& start = starts[(g / 2) % starts.size()];
             const bool aLower = g % 2 == 0;
@@ -89,9 +92,9 @@ int main(int argc, char** argv) {
             if (llr <= lower || llr >= upper) decided = true;
         }
     };
-    std::vector<std::thread> threads;
-    for (int j = 0; j < jobs; ++j) threads.emplace_back(worker);
-    for (std::thread& t : threads) t.join();
+    std::vector<std::thread> running;
+    for (int j = 0; j < jobs; ++j) running.emplace_back(worker);
+    for (std::thread& t : running) t.join();
     const double llr = tally.llr(elo0, elo1);
     std::printf("result: %d games, W-D-L %d-%d-%d, score %.1f%%, Elo %+.1f ± %.1f, LLR %+.2f: %s\n", tally.games(),
                 tally.wins, tally.draws, tally.losses, 100 * tally.score(), tally.elo(), tally.eloError(), llr,

@@ -27,24 +27,26 @@ bool replay(const std::string& start, const std::vector<std::string>& moves, eng
 
 class InProcess final : public Player {
 public:
+    explicit InProcess(int threads) : threads_(threads) {}
     std::string choose(const std::string& start, const std::vector<std::string>& moves, int ms) override {
         engine::Position p;
         std::vector<uint64_t> seen;
         if (!replay(start, moves, p, seen)) return "none";
         engine::Limits limits;
         limits.movetimeMs = ms;
-        limits.threads = 1;
+        limits.threads = threads_;
         const engine::Report r = searcher_.think(p, seen.data(), int(seen.size()), limits);
         return r.move == engine::kNoMove ? "none" : engine::moveText(r.move);
     }
 
 private:
     engine::Searcher searcher_;
+    int threads_;
 };
 
 class Program final : public Player {
 public:
-    explicit Program(const std::string& path) {
+    Program(const std::string& path, int threads) : threads_(threads) {
         int in[2], out[2];
         if (pipe(in) != 0 || pipe(out) != 0) throw std::runtime_error("no pipes");
         pid_ = fork();
@@ -65,7 +67,7 @@ public:
     std::string choose(const std::string& start, const std::vector<std::string>& moves, int ms) override {
         std::string command = "position " + start + " moves";
         for (const std::string& m : moves) command += " " + m;
-        std::fprintf(to_, "%s\ngo %d\n", command.c_str(), ms);
+        std::fprintf(to_, "%s\ngo %d %d\n", command.c_str(), ms, threads_);
         std::fflush(to_);
         char line[256];
         while (std::fgets(line, sizeof line, from_) != nullptr) {
@@ -77,6 +79,7 @@ public:
     }
 
 private:
+    int threads_;
     pid_t pid_ = -1;
     FILE* to_ = nullptr;
     FILE* from_ = nullptr;
@@ -98,10 +101,10 @@ std::vector<std::string> ladderStarts(const std::string& sourceDir) {
     return s;
 }
 
-std::unique_ptr<Player> inProcess() { return std::make_unique<InProcess>(); }
-std::unique_ptr<Player> program(const std::string& path) {
+std::unique_ptr<Player> inProcess(int threads) { return std::make_unique<InProcess>(threads); }
+std::unique_ptr<Player> program(const std::string& path, int threads) {
     std::signal(SIGPIPE, SIG_IGN);
-    return std::make_unique<Program>(path);
+    return std::make_unique<Program>(path, threads);
 }
 
 Game play(Player& first, Player& second, const std::string& start, bool firstIsLower, int ms, int maxPlies,

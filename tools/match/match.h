@@ -18,8 +18,9 @@ public:
     virtual std::string choose(const std::string& start, const std::vector<std::string>& moves, int ms) = 0;
 };
 // This build's searching level, or the program at `path` run as `path engine`.
-std::unique_ptr<Player> inProcess();
-std::unique_ptr<Player> program(const std::string& path);
+// Each searches on `threads` threads.
+std::unique_ptr<Player> inProcess(int threads = 1);
+std::unique_ptr<Player> program(const std::string& path, int threads = 1);
 
 struct Game {
     double score;        // for the first player: 1, 0.5 or 0
