@@ -13,7 +13,8 @@
 namespace orizen::engine {
 
 // Closeness to the enemy king by distance: steep near it, a gentle slope from afar.
-inline constexpr int kClose[28] = {0, 40, 30, 18, 11, 7, 5, 4, 3, 3, 2, 2, 2, 1, 1, 1, 1, 1, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+inline constexpr int kClose[28] = {0, 40, 30, 18, 11, 7, 5, 4, 3, 3, 2, 2, 2, 1,
+                                   1, 1,  1,  1,  1,  0, 0, 0, 0, 0, 0, 0, 0, 0};
 
 struct PieceTerms {
     int pull[weight::kTypes][28] = {};
@@ -24,7 +25,8 @@ struct PieceTerms {
     constexpr PieceTerms() {
         auto w = [](int i) { return kWeights[std::size_t(i)]; };
         for (int t = 0; t < weight::kTypes; ++t) {
-            for (int d = 0; d < 28; ++d) pull[t][d] = w(weight::PullFar + t) * (27 - d) + w(weight::PullNear + t) * kClose[d];
+            for (int d = 0; d < 28; ++d)
+                pull[t][d] = w(weight::PullFar + t) * (27 - d) + w(weight::PullNear + t) * kClose[d];
             guard[t][1] = w(weight::Guard1 + t);
             guard[t][2] = w(weight::Guard2 + t);
             for (int r = 0; r < 29; ++r)

@@ -343,7 +343,8 @@ struct Worker {
                                   (depth <= 2 && staticEval + 150 * depth <= alpha));
             if (pruning && passedOver(ply, m)) {
                 uint64_t* l = list[ply];
-                n = int(std::remove_if(l + i + 1, l + n, [&](uint64_t e) { return passedOver(ply, Move(e & 0xFFFFFFFF)); }) - l);
+                auto late = [&](uint64_t e) { return passedOver(ply, Move(e & 0xFFFFFFFF)); };
+                n = int(std::remove_if(l + i + 1, l + n, late) - l);
                 reorder(ply, i + 1, n);
                 continue;
             }
