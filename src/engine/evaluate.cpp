@@ -13,11 +13,6 @@ namespace orizen::engine {
 
 namespace {
 
-inline int dist(int a, int b) {
-    const int dx = std::abs(sqX(a) - sqX(b)), dy = std::abs(sqY(a) - sqY(b));
-    return dx > dy ? dx : dy;
-}
-
 struct Summed {
     int v = 0;
     void add(int weight, int n) { v += kWeights[std::size_t(weight)] * n; }
@@ -49,13 +44,13 @@ int pieces(const Position& p, int side, Sum& sum) {
             const int t = p.cell[at] < 0 ? -p.cell[at] : p.cell[at];
             if (t == OU) continue;
             if (enemy != 0) {
-                const int d = dist(at, enemy);
+                const int d = kPieceTerms.dist(at, enemy);
                 sum.add(weight::PullFar + t, sg * (27 - d));
                 sum.add(weight::PullNear + t, sg * kClose[d]);
                 if (d <= 2) ++near;
             }
             if (own != 0) {
-                const int d = dist(at, own);
+                const int d = kPieceTerms.dist(at, own);
                 if (d <= 1) sum.add(weight::Guard1 + t, sg);
                 else if (d == 2) sum.add(weight::Guard2 + t, sg);
             }
